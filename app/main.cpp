@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calltables.h"
+#include "datadir.h"
+#include "defaultsound.h"
+#include "mainwindow.h"
+#include "randomsource.h"
+#include "soundplayer.h"
+#include "steadyclock.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt aborts with a toolkit message when there is no display; say it plainly instead.
+bool haveDisplay()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
+        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!haveDisplay()) {
+        std::fputs("limbora: no display to show the window on (DISPLAY is not set)\n", stderr);
+        return EXIT_FAILURE;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Limbora"));
+    QApplication::setApplicationName(QStringLiteral("Limbora"));
+    QApplication::setApplicationVersion(QStringLiteral(LIMBORA_VERSION));
+
+    SteadyClock clock;
+    SystemRandom random;
+    SoundPlayer sounds(dataDirectory());
+    sounds.setDefaultSound([] {
+        if (!playDefaultSound()) {
+            QApplication::beep();
+        }
+    });
+
+    MainWindow frmMain(clock, random, sounds);
+    frmMain.show();
+    return QApplication::exec();
+}

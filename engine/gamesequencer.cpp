@@ -1,0 +1,239 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gamesequencer.h"
+
+#include "gameclock.h"
+#include "gamelog.h"
+#include "randomsource.h"
+
+#include <QPointer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Whole seconds in ms, a fraction of exactly one half going to the even neighbour.
+qint64 roundHalfEvenSeconds(qint64 ms)
+{
+    const qint64 whole = ms / 1000;
+    const qint64 rest = ms % 1000;
+    if (rest > 500 || (rest == 500 && whole % 2 != 0)) {
+        return whole + 1;
+    }
+    return whole;
+}
+
+// The remaining time at which a countdown showing these seconds first shows another number.
+qint64 nextChangeRemaining(qint64 seconds)
+{
+    if (seconds <= 0) {
+        return 0;
+    }
+    // An even number keeps both of its half-second edges, an odd one neither.
+    return seconds * 1000 - (seconds % 2 == 0 ? 501 : 500);
+}
+
+const char *onOff(bool enabled)
+{
+    return enabled ? "1" : "0";
+}
+
+} // namespace
+
+GameSequencer::GameSequencer(GameClock &clock, RandomSource &random, PlayAndWait playAndWait,
+                             Rgb designedDisplayColour, QObject *parent)
+    : QObject(parent), m_clock(clock), m_random(random), m_playAndWait(std::move(playAndWait)),
+      m_displayColour(designedDisplayColour)
+{
+}
+
+void GameSequencer::start()
+{
+    if (m_phase != Phase::Idle) {
+        return;
+    }
+    ++m_generation;
+    setButtons(false, true);
+    StopGame = false;
+    setStatus(u"The game will start"_s);
+    m_waitStart = m_clock.now();
+    m_waitLength = CountdownMs;
+    enterPhase(Phase::Countdown);
+}
+
+void GameSequencer::stop()
+{
+    if (m_phase == Phase::Idle) {
+        return;
+    }
+    ++m_generation;
+    StopGame = true;
+    enterPhase(Phase::Idle);
+    setStatus(u"(Game stopped)"_s);
+    setDisplay(QString(), Black);
+    setButtons(true, false);
+}
+
+void GameSequencer::suspend()
+{
+    if (m_suspendDepth++ == 0) {
+        qCDebug(lcGame, "suspend");
+        m_clock.cancelWake();
+    }
+}
+
+void GameSequencer::resume()
+{
+    if (m_suspendDepth == 0 || --m_suspendDepth > 0) {
+        return;
+    }
+    qCDebug(lcGame, "resume");
+    // Sounds that ended meanwhile go on first; a wait whose time ran out then ends at once.
+    for (auto &held : std::exchange(m_heldWhileSuspended, {})) {
+        held();
+    }
+    enterPhase(m_phase);
+}
+
+// The one place that enters a phase and arms the clock for it.
+void GameSequencer::enterPhase(Phase phase)
+{
+    m_phase = phase;
+    m_clock.cancelWake();
+    if (isSuspended()) {
+        return;
+    }
+    switch (phase) {
+    case Phase::Countdown:
+        updateCountdown();
+        break;
+    case Phase::Pause:
+        onAlarm();
+        break;
+    case Phase::Idle:
+    case Phase::Limb:
+    case Phase::Colour:
+        break;
+    }
+}
+
+void GameSequencer::onAlarm()
+{
+    if (m_phase == Phase::Countdown) {
+        updateCountdown();
+        return;
+    }
+    const qint64 deadline = m_waitStart + m_waitLength;
+    if (m_clock.now() >= deadline) {
+        makeCall();
+    } else {
+        m_clock.wakeAt(deadline, [this] { onAlarm(); });
+    }
+}
+
+void GameSequencer::updateCountdown()
+{
+    const qint64 remaining = m_waitStart + m_waitLength - m_clock.now();
+    if (remaining <= 0) {
+        m_random.reseed();
+        makeCall();
+        return;
+    }
+    CountDown = qint16(roundHalfEvenSeconds(remaining));
+    if (CountDown < 1) {
+        setStatus(QString());
+        setDisplay(QString(), m_displayColour);
+    } else {
+        setDisplay(u"in %1 seconds..."_s.arg(CountDown), m_displayColour);
+    }
+    m_clock.wakeAt(m_waitStart + m_waitLength - nextChangeRemaining(CountDown),
+                   [this] { onAlarm(); });
+}
+
+void GameSequencer::makeCall()
+{
+    setStatus(u"(Game in progress)"_s);
+    m_call.colour = drawNumber(DrawUpper, DrawLower, m_random.next());
+    m_call.limb = drawNumber(DrawUpper, DrawLower, m_random.next());
+    setDisplay(limb(m_call.limb).text, Black);
+    enterPhase(Phase::Limb);
+    playSound(m_generation, Sound::Limb, m_call);
+}
+
+QString GameSequencer::soundName(Sound sound, Call call)
+{
+    return sound == Sound::Limb ? limb(call.limb).sound : colour(call.colour).sound;
+}
+
+void GameSequencer::playSound(quint64 generation, Sound sound, Call call)
+{
+    const QString name = soundName(sound, call);
+    qCDebug(lcGame, "sound-start %s wait", qUtf8Printable(name));
+    QPointer<GameSequencer> self(this);
+    m_playAndWait(name, [self, generation, sound, call] {
+        if (self) {
+            self->soundFinished(generation, sound, call);
+        }
+    });
+}
+
+void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call)
+{
+    qCDebug(lcGame, "sound-end %s", qUtf8Printable(soundName(sound, call)));
+    if (isSuspended()) {
+        m_heldWhileSuspended.push_back(
+            [this, generation, sound, call] { soundFinished(generation, sound, call); });
+        return;
+    }
+
+    if (generation != m_generation) {
+        // A stopped game still finishes the call it was speaking, but shows nothing of it.
+        if (sound == Sound::Limb) {
+            playSound(generation, Sound::Colour, call);
+        }
+        return;
+    }
+
+    if (sound == Sound::Limb) {
+        const Colour &drawn = colour(call.colour);
+        setDisplay(m_displayText + drawn.word, drawn.rgb);
+        enterPhase(Phase::Colour);
+        playSound(generation, Sound::Colour, call);
+    } else {
+        qCDebug(lcGame, "pause %lld", PauseMs / 1000);
+        m_waitStart = m_clock.now();
+        m_waitLength = PauseMs;
+        enterPhase(Phase::Pause);
+    }
+}
+
+void GameSequencer::setStatus(const QString &text)
+{
+    if (text == m_status) {
+        return;
+    }
+    m_status = text;
+    qCDebug(lcGame, "status \"%s\"", qUtf8Printable(text));
+    Q_EMIT statusChanged(text);
+}
+
+void GameSequencer::setDisplay(const QString &text, Rgb colour)
+{
+    if (text == m_displayText && colour == m_displayColour) {
+        return;
+    }
+    m_displayText = text;
+    m_displayColour = colour;
+    qCDebug(lcGame, "display \"%s\" %s", qUtf8Printable(text), qUtf8Printable(colour.hex()));
+    Q_EMIT displayChanged(text, colour);
+}
+
+void GameSequencer::setButtons(bool startEnabled, bool stopEnabled)
+{
+    if (startEnabled == m_startEnabled && stopEnabled == m_stopEnabled) {
+        return;
+    }
+    m_startEnabled = startEnabled;
+    m_stopEnabled = stopEnabled;
+    qCDebug(lcGame, "buttons start=%s stop=%s", onOff(startEnabled), onOff(stopEnabled));
+    Q_EMIT buttonsChanged(startEnabled, stopEnabled);
+}

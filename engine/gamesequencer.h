@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "calltables.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class GameClock;
+class RandomSource;
+
+// Runs a game: the ten-second countdown, then call after call (limb spoken, colour spoken, a
+// seven-second pause) until Stop. It is a state machine driven by the clock's alarm and by the
+// end of each sound; it never waits in a loop. It reports what the window should show through
+// its signals and knows nothing of widgets.
+class GameSequencer : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Plays a sound and calls finished once it has ended (or at once if it can't be played).
+    using PlayAndWait = std::function<void(const QString &name, std::function<void()> finished)>;
+
+    enum class Phase { Idle, Countdown, Limb, Colour, Pause };
+    Q_ENUM(Phase)
+
+    static constexpr qint64 CountdownMs = 10'000;
+    static constexpr qint64 PauseMs = 7'000;
+
+    GameSequencer(GameClock &clock, RandomSource &random, PlayAndWait playAndWait,
+                  Rgb designedDisplayColour, QObject *parent = nullptr);
+
+    Phase phase() const { return m_phase; }
+    bool isSuspended() const { return m_suspendDepth > 0; }
+    bool stopGame() const { return StopGame; }
+    qint16 countDown() const { return CountDown; }
+    Call lastCall() const { return m_call; }
+
+    QString status() const { return m_status; }
+    QString displayText() const { return m_displayText; }
+    Rgb displayColour() const { return m_displayColour; }
+    bool startEnabled() const { return m_startEnabled; }
+    bool stopEnabled() const { return m_stopEnabled; }
+
+public Q_SLOTS:
+    void start();
+    void stop();
+    // A modal window is open: nothing changes and no sound starts until every suspend is resumed.
+    void suspend();
+    void resume();
+
+Q_SIGNALS:
+    void statusChanged(const QString &text);
+    void displayChanged(const QString &text, Rgb colour);
+    void buttonsChanged(bool startEnabled, bool stopEnabled);
+
+private:
+    enum class Sound { Limb, Colour };
+
+    void enterPhase(Phase phase);
+    void onAlarm();
+    void updateCountdown();
+    void makeCall();
+    static QString soundName(Sound sound, Call call);
+    void playSound(quint64 generation, Sound sound, Call call);
+    void soundFinished(quint64 generation, Sound sound, Call call);
+
+    void setStatus(const QString &text);
+    void setDisplay(const QString &text, Rgb colour);
+    void setButtons(bool startEnabled, bool stopEnabled);
+
+    GameClock &m_clock;
+    RandomSource &m_random;
+    PlayAndWait m_playAndWait;
+
+    Phase m_phase = Phase::Idle;
+    bool StopGame = false;
+    qint16 CountDown = 0;
+    qint64 m_waitStart = 0;
+    qint64 m_waitLength = 0;
+    Call m_call;
+    // Each Start and Stop begins a new generation; a sound that ends for an older one belongs
+    // to a stopped game, which may only finish its own audio.
+    quint64 m_generation = 0;
+
+    int m_suspendDepth = 0;
+    std::vector<std::function<void()>> m_heldWhileSuspended;
+
+    QString m_status;
+    QString m_displayText;
+    Rgb m_displayColour;
+    bool m_startEnabled = true;
+    bool m_stopEnabled = false;
+};

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "gameclock.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+// The program's clock: QElapsedTimer (monotonic) and a precise single-shot QTimer.
+class SteadyClock final : public QObject, public GameClock
+{
+    Q_OBJECT
+
+public:
+    explicit SteadyClock(QObject *parent = nullptr);
+
+    qint64 now() const override;
+    void wakeAt(qint64 deadline, std::function<void()> callback) override;
+    void cancelWake() override;
+
+private:
+    QElapsedTimer m_elapsed;
+    QTimer m_timer;
+    std::function<void()> m_callback;
+};

@@ -1,0 +1,409 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gamedoubles.h"
+#include "gamelog.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr Rgb Designed{1, 2, 3};
+constexpr Rgb Yellow{255, 205, 0};
+
+// r values that draw the given number.
+constexpr float drawn(int number)
+{
+    return (float(number) - 1.0f) / 4.0f + 0.1f;
+}
+
+struct Game
+{
+    FakeClock clock;
+    ScriptedRandom random;
+    FakeSpeaker speaker{clock};
+    GameSequencer sequencer{clock, random, speaker.player(), Designed};
+    qint64 started = clock.now();
+
+    void start()
+    {
+        started = clock.now();
+        sequencer.start();
+    }
+    void at(qint64 sinceStart) { clock.advanceTo(started + sinceStart); }
+    // Colour first, then limb: that is the order of the draw.
+    void nextCall(int colourNumber, int limbNumber)
+    {
+        random.values = {drawn(colourNumber), drawn(limbNumber)};
+    }
+};
+
+} // namespace
+
+class TestGameSequencer : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { game = std::make_unique<Game>(); }
+
+    void startsIdle()
+    {
+        QCOMPARE(game->sequencer.phase(), GameSequencer::Phase::Idle);
+        QVERIFY(game->sequencer.startEnabled());
+        QVERIFY(!game->sequencer.stopEnabled());
+        QCOMPARE(game->sequencer.displayColour(), Designed);
+    }
+
+    void countdownTexts_data()
+    {
+        QTest::addColumn<qint64>("elapsed");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("display");
+
+        const QString starting = u"The game will start"_s;
+        QTest::newRow("at start") << 0LL << starting << u"in 10 seconds..."_s;
+        QTest::newRow("9.5 s left rounds to even 10") << 500LL << starting << u"in 10 seconds..."_s;
+        QTest::newRow("just under 9.5 s left") << 501LL << starting << u"in 9 seconds..."_s;
+        QTest::newRow("8.501 s left") << 1499LL << starting << u"in 9 seconds..."_s;
+        QTest::newRow("8.5 s left rounds to even 8") << 1500LL << starting << u"in 8 seconds..."_s;
+        QTest::newRow("7.5 s left rounds to even 8") << 2500LL << starting << u"in 8 seconds..."_s;
+        QTest::newRow("7.499 s left") << 2501LL << starting << u"in 7 seconds..."_s;
+        QTest::newRow("1.5 s left rounds to even 2") << 8500LL << starting << u"in 2 seconds..."_s;
+        QTest::newRow("one second, plural as written")
+            << 9000LL << starting << u"in 1 seconds..."_s;
+        QTest::newRow("0.501 s left") << 9499LL << starting << u"in 1 seconds..."_s;
+        QTest::newRow("last half second blank") << 9500LL << QString() << QString();
+        QTest::newRow("1 ms left") << 9999LL << QString() << QString();
+        QTest::newRow("first call") << 10000LL << u"(Game in progress)"_s << u"LEFT HAND "_s;
+    }
+
+    void countdownTexts()
+    {
+        QFETCH(qint64, elapsed);
+        QFETCH(QString, status);
+        QFETCH(QString, display);
+
+        game->start();
+        game->at(elapsed);
+        QCOMPARE(game->sequencer.status(), status);
+        QCOMPARE(game->sequencer.displayText(), display);
+        QVERIFY(game->speaker.started.size() == (elapsed >= 10000 ? 1 : 0));
+    }
+
+    void countdownChangesOnlyWhenTheNumberDoes()
+    {
+        QSignalSpy display(&game->sequencer, &GameSequencer::displayChanged);
+        game->start();
+        game->at(9999);
+        // 10 down to 1, then blank: one change each, whatever the clock's alarms were.
+        QCOMPARE(display.count(), 11);
+        QCOMPARE(display.first().at(0).toString(), u"in 10 seconds..."_s);
+        QCOMPARE(display.last().at(0).toString(), QString());
+        for (const auto &change : display) {
+            QCOMPARE(change.at(1).value<Rgb>(), Designed);
+        }
+        QCOMPARE(game->sequencer.countDown(), qint16(0));
+    }
+
+    void callShowsLimbInBlackThenWholeCallInColour()
+    {
+        QSignalSpy display(&game->sequencer, &GameSequencer::displayChanged);
+        game->nextCall(2, 4); // yellow, right foot
+        game->start();
+        game->at(10000);
+
+        QCOMPARE(game->sequencer.displayText(), u"RIGHT FOOT "_s);
+        QCOMPARE(game->sequencer.displayColour(), Black);
+        QCOMPARE(game->speaker.started, QStringList{u"rightfoot.wav"_s});
+        QCOMPARE(game->random.reseeds, 1);
+
+        display.clear();
+        game->speaker.finish();
+        QCOMPARE(display.count(), 1);
+        QCOMPARE(display.first().at(0).toString(), u"RIGHT FOOT YELLOW"_s);
+        QCOMPARE(display.first().at(1).value<Rgb>(), Yellow);
+        QCOMPARE(game->speaker.started, (QStringList{u"rightfoot.wav"_s, u"yellow.wav"_s}));
+        QCOMPARE(game->sequencer.phase(), GameSequencer::Phase::Colour);
+    }
+
+    void pauseLastsSevenSecondsAfterTheColourEnds()
+    {
+        game->nextCall(1, 1);
+        game->start();
+        game->at(10000);
+        game->clock.advanceBy(1234); // however long the limb takes
+        game->speaker.finish();
+        game->clock.advanceBy(567);
+        game->speaker.finish();
+        const qint64 pauseStart = game->clock.now();
+        QCOMPARE(game->sequencer.phase(), GameSequencer::Phase::Pause);
+
+        game->nextCall(3, 2);
+        game->clock.advanceTo(pauseStart + 6999);
+        QCOMPARE(game->speaker.started.size(), 2);
+        QCOMPARE(game->sequencer.displayText(), u"LEFT HAND GREEN"_s);
+        game->clock.advanceTo(pauseStart + 7000);
+        QCOMPARE(game->speaker.started.last(), u"righthand.wav"_s);
+        QCOMPARE(game->sequencer.displayText(), u"RIGHT HAND "_s);
+        QCOMPARE(game->sequencer.status(), u"(Game in progress)"_s);
+    }
+
+    void tenMinuteGameKeepsItsRhythm()
+    {
+        game->speaker.lengths
+            = {{u"lefthand.wav"_s, 900},  {u"righthand.wav"_s, 900}, {u"leftfoot.wav"_s, 900},
+               {u"rightfoot.wav"_s, 900}, {u"green.wav"_s, 600},     {u"yellow.wav"_s, 600},
+               {u"blue.wav"_s, 600},      {u"red.wav"_s, 600}};
+        game->random.values = {0.0f, 0.3f, 0.6f, 0.9f, 0.99f, 0.45f, 0.2f};
+        game->start();
+        game->at(10 * 60 * 1000);
+
+        // First call at 10 s, then one every 0.9 + 0.6 + 7 s.
+        const auto &starts = game->speaker.startTimes;
+        QCOMPARE(starts.size() % 2, 0);
+        QCOMPARE(starts.size() / 2, int((600000 - 10000) / 8500) + 1);
+        for (int i = 0; i < starts.size(); i += 2) {
+            QCOMPARE(starts[i] - game->started, 10000 + qint64(i / 2) * 8500);
+            QCOMPARE(starts[i + 1] - starts[i], 900);
+        }
+        QCOMPARE(game->random.reseeds, 1);
+    }
+
+    void stopDuringCountdown()
+    {
+        QSignalSpy buttons(&game->sequencer, &GameSequencer::buttonsChanged);
+        game->start();
+        game->at(3000);
+        game->sequencer.stop();
+        QCOMPARE(game->sequencer.status(), u"(Game stopped)"_s);
+        QCOMPARE(game->sequencer.displayText(), QString());
+        QCOMPARE(game->sequencer.displayColour(), Black);
+        QVERIFY(game->sequencer.stopGame());
+        QCOMPARE(buttons.count(), 2);
+        QCOMPARE(buttons.last(), (QVariantList{true, false}));
+
+        game->at(60000);
+        QVERIFY(game->speaker.started.isEmpty());
+        QVERIFY(!game->clock.hasAlarm());
+        QCOMPARE(game->sequencer.status(), u"(Game stopped)"_s);
+    }
+
+    void stopWhileLimbIsSpokenStillSpeaksColourButNeverShowsIt()
+    {
+        game->nextCall(4, 1);
+        game->start();
+        game->at(10000);
+        QSignalSpy display(&game->sequencer, &GameSequencer::displayChanged);
+        QSignalSpy status(&game->sequencer, &GameSequencer::statusChanged);
+        game->sequencer.stop();
+        QCOMPARE(display.count(), 1);
+        QCOMPARE(game->sequencer.displayText(), QString());
+        QVERIFY(game->sequencer.startEnabled());
+
+        game->clock.advanceBy(800);
+        game->speaker.finish();
+        QCOMPARE(game->speaker.started, (QStringList{u"lefthand.wav"_s, u"red.wav"_s}));
+        game->speaker.finish();
+        game->clock.advanceBy(60000);
+
+        QCOMPARE(display.count(), 1);
+        QCOMPARE(status.count(), 1);
+        QCOMPARE(game->speaker.started.size(), 2);
+        QVERIFY(game->speaker.pending.empty());
+    }
+
+    void stopDuringPause()
+    {
+        game->start();
+        game->at(10000);
+        game->speaker.finish();
+        game->speaker.finish();
+        game->clock.advanceBy(3000);
+        game->sequencer.stop();
+        QCOMPARE(game->sequencer.displayText(), QString());
+        QCOMPARE(game->sequencer.status(), u"(Game stopped)"_s);
+        game->clock.advanceBy(60000);
+        QCOMPARE(game->speaker.started.size(), 2);
+    }
+
+    void stopThenStartWithinPauseBeginsAFreshCountdown()
+    {
+        game->start();
+        game->at(10000);
+        game->speaker.finish();
+        game->speaker.finish();
+        game->clock.advanceBy(2000);
+        game->sequencer.stop();
+        game->clock.advanceBy(1000);
+        game->start();
+
+        QCOMPARE(game->sequencer.phase(), GameSequencer::Phase::Countdown);
+        QCOMPARE(game->sequencer.displayText(), u"in 10 seconds..."_s);
+        QCOMPARE(game->sequencer.displayColour(), Black); // the stop left it black
+        QVERIFY(!game->sequencer.stopGame());
+
+        // The old pause would have ended 4 s from now: nothing happens then.
+        game->at(9999);
+        QCOMPARE(game->speaker.started.size(), 2);
+        game->at(10000);
+        QCOMPARE(game->speaker.started.size(), 3);
+        QCOMPARE(game->random.reseeds, 2);
+    }
+
+    void stoppedGameFinishingItsAudioDoesNotDisturbTheNextGame()
+    {
+        game->nextCall(1, 3);
+        game->start();
+        game->at(10000);
+        game->sequencer.stop();
+        game->start(); // while the old limb is still being spoken
+        game->speaker.finish();
+        QCOMPARE(game->speaker.started.last(), u"green.wav"_s);
+        game->speaker.finish();
+        QCOMPARE(game->sequencer.phase(), GameSequencer::Phase::Countdown);
+        QCOMPARE(game->sequencer.displayText(), u"in 10 seconds..."_s);
+        game->at(10000);
+        QCOMPARE(game->sequencer.phase(), GameSequencer::Phase::Limb);
+    }
+
+    void startAndStopOnlyActWhereTheirButtonIsEnabled()
+    {
+        QSignalSpy status(&game->sequencer, &GameSequencer::statusChanged);
+        game->sequencer.stop();
+        QCOMPARE(status.count(), 0);
+        game->start();
+        game->at(4000);
+        game->sequencer.start();
+        QCOMPARE(game->sequencer.displayText(), u"in 6 seconds..."_s);
+        QCOMPARE(status.count(), 1);
+    }
+
+    void suspendedPauseEndsAtOnceOnResume()
+    {
+        game->start();
+        game->at(10000);
+        game->speaker.finish();
+        game->speaker.finish();
+        QSignalSpy display(&game->sequencer, &GameSequencer::displayChanged);
+        game->clock.advanceBy(2000);
+        game->sequencer.suspend();
+        game->clock.advanceBy(60000);
+        QCOMPARE(display.count(), 0);
+        QCOMPARE(game->speaker.started.size(), 2);
+
+        game->sequencer.resume();
+        QCOMPARE(game->speaker.started.size(), 3);
+        QCOMPARE(game->speaker.startTimes.last(), game->clock.now());
+        QCOMPARE(display.count(), 1);
+    }
+
+    void suspendedCountdownKeepsItsTextsUntilResume()
+    {
+        game->start();
+        game->at(2000);
+        game->sequencer.suspend();
+        game->at(30000);
+        QCOMPARE(game->sequencer.displayText(), u"in 8 seconds..."_s);
+        QCOMPARE(game->sequencer.status(), u"The game will start"_s);
+        QVERIFY(game->speaker.started.isEmpty());
+        game->sequencer.resume();
+        QCOMPARE(game->sequencer.status(), u"(Game in progress)"_s);
+        QCOMPARE(game->speaker.started.size(), 1);
+    }
+
+    void soundEndingWhileSuspendedGoesOnAtResume()
+    {
+        game->nextCall(3, 2);
+        game->start();
+        game->at(10000);
+        // The About box inside the About box: both must close before the game goes on.
+        game->sequencer.suspend();
+        game->sequencer.suspend();
+        game->speaker.finish();
+        QCOMPARE(game->sequencer.displayText(), u"RIGHT HAND "_s);
+        QCOMPARE(game->speaker.started.size(), 1);
+        game->sequencer.resume();
+        QCOMPARE(game->speaker.started.size(), 1);
+        game->sequencer.resume();
+        QCOMPARE(game->sequencer.displayText(), u"RIGHT HAND BLUE"_s);
+        QCOMPARE(game->speaker.started.last(), u"blue.wav"_s);
+        game->sequencer.resume(); // one too many changes nothing
+        QVERIFY(!game->sequencer.isSuspended());
+    }
+
+    void stopWhileSuspended()
+    {
+        game->start();
+        game->at(10000);
+        game->sequencer.suspend();
+        game->sequencer.stop();
+        game->speaker.finish(); // the limb ends while a window is still open
+        QCOMPARE(game->speaker.started.size(), 1);
+        game->sequencer.resume();
+        QCOMPARE(game->speaker.started.size(), 2); // the stopped call's colour, unseen
+        QCOMPARE(game->sequencer.displayText(), QString());
+        game->clock.advanceBy(60000);
+        game->speaker.finish();
+        QCOMPARE(game->speaker.started.size(), 2);
+    }
+
+    void traceNamesEveryChange()
+    {
+        QLoggingCategory::setFilterRules(u"limbora.game.debug=true"_s);
+        static QStringList lines;
+        lines.clear();
+        const auto previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &context, const QString &message) {
+                if (qstrcmp(context.category, "limbora.game") == 0) {
+                    lines << message;
+                }
+            });
+        game->nextCall(2, 3);
+        game->start();
+        game->at(10000);
+        game->speaker.finish();
+        game->sequencer.suspend();
+        game->sequencer.resume();
+        game->speaker.finish();
+        game->sequencer.stop();
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+
+        const QStringList expected{
+            u"buttons start=0 stop=1"_s,
+            u"status \"The game will start\""_s,
+            u"display \"in 10 seconds...\" #010203"_s,
+        };
+        QCOMPARE(lines.mid(0, 3), expected);
+        const int call = int(lines.indexOf(u"status \"(Game in progress)\""_s));
+        QVERIFY(call > 0);
+        QCOMPARE(lines.at(call - 2), u"status \"\""_s);
+        QCOMPARE(lines.at(call - 1), u"display \"\" #010203"_s);
+        const QStringList rest{
+            u"status \"(Game in progress)\""_s,
+            u"display \"LEFT FOOT \" #000000"_s,
+            u"sound-start leftfoot.wav wait"_s,
+            u"sound-end leftfoot.wav"_s,
+            u"display \"LEFT FOOT YELLOW\" #ffcd00"_s,
+            u"sound-start yellow.wav wait"_s,
+            u"suspend"_s,
+            u"resume"_s,
+            u"sound-end yellow.wav"_s,
+            u"pause 7"_s,
+            u"status \"(Game stopped)\""_s,
+            u"display \"\" #000000"_s,
+            u"buttons start=1 stop=0"_s,
+        };
+        QCOMPARE(lines.mid(call), rest);
+    }
+
+private:
+    std::unique_ptr<Game> game;
+};
+
+QTEST_GUILESS_MAIN(TestGameSequencer)
+#include "tst_gamesequencer.moc"

@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Runs without an audio server (the test environment points PULSE_SERVER nowhere): every sound
+// here is one that can't be heard, and none of them may hold anything up.
+#include "gamedoubles.h"
+#include "soundplayer.h"
+#include "wavinfo.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct WavSpec
+{
+    quint16 format = 1;
+    quint16 channels = 1;
+    quint32 rate = 22050;
+    quint16 bits = 16;
+    quint32 declaredData = 22050 * 2; // one second
+    qint64 actualData = 22050 * 2;
+    bool listChunk = false;
+};
+
+void append16(QByteArray &bytes, quint16 value)
+{
+    char raw[2];
+    qToLittleEndian(value, raw);
+    bytes.append(raw, 2);
+}
+
+void append32(QByteArray &bytes, quint32 value)
+{
+    char raw[4];
+    qToLittleEndian(value, raw);
+    bytes.append(raw, 4);
+}
+
+QByteArray makeWav(const WavSpec &spec)
+{
+    QByteArray body = "WAVE";
+    if (spec.listChunk) {
+        body += "LIST";
+        append32(body, 5);
+        body += QByteArray("INFO!") + '\0'; // odd size, padded
+    }
+    body += "fmt ";
+    append32(body, 16);
+    append16(body, spec.format);
+    append16(body, spec.channels);
+    append32(body, spec.rate);
+    append32(body, spec.rate * spec.channels * spec.bits / 8);
+    append16(body, quint16(spec.channels * spec.bits / 8));
+    append16(body, spec.bits);
+    body += "data";
+    append32(body, spec.declaredData);
+    body += QByteArray(spec.actualData, '\0');
+    QByteArray file = "RIFF";
+    append32(file, quint32(body.size()));
+    return file + body;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TestSoundPlayer : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        sounds = dir.path() + u'/';
+        writeFile(sounds + u"good.wav"_s, makeWav({}));
+        writeFile(sounds + u"corrupt.wav"_s, QByteArray(4000, '\x5a'));
+        writeFile(sounds + u"truncated.wav"_s, makeWav({}).left(1000));
+    }
+
+    void readsOnlyWhatPlaysReliably_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("durationMs"); // -1: rejected
+
+        QTest::newRow("16-bit mono, one second") << makeWav({}) << 1000LL;
+        QTest::newRow("8-bit stereo, half a second")
+            << makeWav({1, 2, 8000, 8, 8000, 8000, false}) << 500LL;
+        QTest::newRow("other chunk before fmt") << makeWav({.listChunk = true}) << 1000LL;
+        QTest::newRow("empty file") << QByteArray() << -1LL;
+        QTest::newRow("header only") << makeWav({}).left(44 - 8) << -1LL;
+        QTest::newRow("truncated data") << makeWav({.actualData = 100}) << -1LL;
+        QTest::newRow("streamed, size unknown")
+            << makeWav({.declaredData = 0x7ffff000, .actualData = 100}) << -1LL;
+        QTest::newRow("no samples") << makeWav({.declaredData = 0, .actualData = 0}) << -1LL;
+        QTest::newRow("32-bit") << makeWav({.bits = 32}) << -1LL;
+        QTest::newRow("24-bit") << makeWav({.bits = 24}) << -1LL;
+        QTest::newRow("float") << makeWav({.format = 3, .bits = 16}) << -1LL;
+        QTest::newRow("not RIFF") << QByteArray(200, 'x') << -1LL;
+    }
+
+    void readsOnlyWhatPlaysReliably()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, durationMs);
+        const QString path = dir.filePath(u"probe.wav"_s);
+        writeFile(path, bytes);
+        const auto info = readWavInfo(path);
+        QCOMPARE(info.has_value(), durationMs >= 0);
+        if (info) {
+            QCOMPARE(info->durationMs(), durationMs);
+        }
+    }
+
+    void missingFileIsNotAWav() { QVERIFY(!readWavInfo(dir.filePath(u"nothing-here.wav"_s))); }
+
+    void pathIsPlainlyJoined()
+    {
+        SoundPlayer player(u"/opt/Limbora Data/"_s);
+        QCOMPARE(player.path(u"About.wav"_s), u"/opt/Limbora Data/About.wav"_s);
+        QCOMPARE(player.path(u"hid.wav"_s), u"/opt/Limbora Data/hid.wav"_s);
+    }
+
+    void waitEndsAtOnceForWhatCannotBeHeard_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing") << u"lefthand.wav"_s;
+        QTest::newRow("corrupt") << u"corrupt.wav"_s;
+        QTest::newRow("truncated") << u"truncated.wav"_s;
+        QTest::newRow("good, but no audio server") << u"good.wav"_s;
+    }
+
+    void waitEndsAtOnceForWhatCannotBeHeard()
+    {
+        QFETCH(QString, name);
+        SoundPlayer player(sounds);
+        player.preload({name});
+        int finished = 0;
+        player.playAndWait(name, [&finished] { ++finished; });
+        // Never from inside the call: the caller's state must be settled first.
+        QCOMPARE(finished, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(finished, 1, 100);
+        QTest::qWait(20);
+        QCOMPARE(finished, 1);
+    }
+
+    void returnModePlaysTheDefaultSoundInstead()
+    {
+        SoundPlayer player(sounds);
+        int defaults = 0;
+        player.setDefaultSound([&defaults] { ++defaults; });
+        player.playAndReturn(u"About.wav"_s);
+        QCOMPARE(defaults, 1);
+        player.playAndReturn(u"corrupt.wav"_s);
+        QCOMPARE(defaults, 2);
+        player.playAndReturn(u"good.wav"_s); // nothing to play it on
+        QCOMPARE(defaults, 3);
+    }
+
+    void gameWithoutSoundsKeepsItsTimings()
+    {
+        QTemporaryDir empty;
+        SoundPlayer player(empty.path() + u'/');
+        FakeClock clock;
+        ScriptedRandom random;
+        QStringList asked;
+        GameSequencer game(
+            clock, random,
+            [&](const QString &name, std::function<void()> finished) {
+                asked << name;
+                player.playAndWait(name, std::move(finished));
+            },
+            Black);
+
+        const qint64 start = clock.now();
+        game.start();
+        for (int call = 0; call < 3; ++call) {
+            clock.advanceTo(start + 10000 + call * 7000);
+            QCOMPARE(asked.size(), 2 * call + 1);
+            QTRY_COMPARE_WITH_TIMEOUT(asked.size(), 2 * call + 2, 100);
+            QTRY_COMPARE_WITH_TIMEOUT(game.phase(), GameSequencer::Phase::Pause, 100);
+            clock.advanceTo(start + 10000 + call * 7000 + 6999);
+            QCOMPARE(asked.size(), 2 * call + 2);
+        }
+    }
+
+private:
+    QTemporaryDir dir;
+    QString sounds;
+};
+
+QTEST_MAIN(TestSoundPlayer)
+#include "tst_soundplayer.moc"
