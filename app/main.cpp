@@ -2,12 +2,15 @@
 #include "calltables.h"
 #include "datadir.h"
 #include "defaultsound.h"
+#include "designfonts.h"
 #include "mainwindow.h"
 #include "randomsource.h"
 #include "soundplayer.h"
 #include "steadyclock.h"
+#include "terminationwatcher.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +41,8 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Limbora"));
     QApplication::setApplicationName(QStringLiteral("Limbora"));
     QApplication::setApplicationVersion(QStringLiteral(LIMBORA_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/limbora-32.png")));
+    loadBundledFonts();
 
     SteadyClock clock;
     SystemRandom random;
@@ -49,6 +54,9 @@ int main(int argc, char *argv[])
     });
 
     MainWindow frmMain(clock, random, sounds);
+    TerminationWatcher termination;
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &frmMain,
+                     &QWidget::close);
     frmMain.show();
     return QApplication::exec();
 }

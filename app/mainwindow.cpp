@@ -2,31 +2,42 @@
 #include "mainwindow.h"
 
 #include "calltables.h"
+#include "designfonts.h"
 #include "gamesequencer.h"
 #include "soundplayer.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QSessionManager>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
+const Rgb MainWindow::DesktopColour{58, 110, 165};
+
 namespace {
 
-// The design is measured in twips, 15 to a pixel.
+// The design is measured in twips.
 constexpr int px(int twips)
 {
-    return twips / 15;
+    return twips / PlacementStore::TwipsPerPixel;
 }
-
-// The design's "desktop colour" for the labels: Qt has no such role, so a constant that reads
-// well on the white board (the classic desktop blue).
-constexpr Rgb DesktopColour{58, 110, 165};
 
 QColor toColor(Rgb rgb)
 {
     return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+void setTextColour(QWidget *widget, Rgb rgb)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, toColor(rgb));
+    widget->setPalette(palette);
 }
 
 } // namespace
@@ -36,61 +47,72 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
 {
     setObjectName(u"frmMain"_s);
     setWindowTitle(u"Limbora"_s);
+    // A fixed frame: minimize and close, no maximize.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     createControls();
     createMenus();
+
+    // The window loads (placement, buttons) before the rest of its state is set up.
     Form_Load();
-
-    lblStatus->clear();
+    lblStatus->clear(); // the design's caption never shows
     m_sounds.preload(callSounds());
-
     m_sequencer = new GameSequencer(
         clock, random,
         [this](const QString &name, std::function<void()> finished) {
             m_sounds.playAndWait(name, std::move(finished));
         },
         DesktopColour, this);
+
     connect(m_sequencer, &GameSequencer::statusChanged, lblStatus, &QLabel::setText);
     connect(m_sequencer, &GameSequencer::displayChanged, this, &MainWindow::showDisplay);
     connect(m_sequencer, &GameSequencer::buttonsChanged, this, [this](bool start, bool stop) {
         cmdStart->setEnabled(start);
         cmdStop->setEnabled(stop);
     });
+    // Logging out: keep the placement even if the session ends us without a close.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { writeSettings(); });
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::createControls()
 {
-    auto *board = new QWidget(this);
-    board->setFixedSize(px(6180), px(6180));
-    setCentralWidget(board);
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
 
-    cmdStart = new QPushButton(u"&START"_s, board);
-    cmdStart->setObjectName(u"cmdStart"_s);
-    cmdStart->setGeometry(px(2520), px(1560), px(1335), px(615));
+    // First child, so lowest: the board shows at its natural size behind everything.
+    auto *board = new QLabel(client);
+    board->setPixmap(QPixmap(u":/pictures/board.png"_s));
+    board->setGeometry(QRect(QPoint(0, 0), board->pixmap().size()));
 
-    cmdStop = new QPushButton(u"&STOP!"_s, board);
-    cmdStop->setObjectName(u"cmdStop"_s);
-    cmdStop->setGeometry(px(2520), px(3960), px(1335), px(615));
+    const auto makeButton = [client](const QString &name, const QString &caption, int top) {
+        auto *button = new QPushButton(caption, client);
+        button->setObjectName(name);
+        button->setGeometry(px(2520), px(top), px(1335), px(615));
+        button->setAutoDefault(true); // Enter presses the focused button
+        return button;
+    };
+    cmdStart = makeButton(u"cmdStart"_s, u"&START"_s, 1560);
+    cmdStop = makeButton(u"cmdStop"_s, u"&STOP!"_s, 3960);
+    cmdStart->setDefault(true);
 
-    QFont labelFont(u"Comic Sans MS"_s);
-    labelFont.setPointSizeF(15.75);
-    const auto makeLabel = [&](const QString &name, const QString &text, int top) {
-        auto *label = new QLabel(text, board);
+    const QFont labelFont = designFont(u"Comic Sans MS"_s, 15.75);
+    const auto makeLabel = [&](const QString &name, const QString &caption, int top) {
+        auto *label = new QLabel(caption, client);
         label->setObjectName(name);
         label->setGeometry(px(960), px(top), px(4695), px(615));
         label->setAlignment(Qt::AlignCenter);
         label->setFont(labelFont);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, toColor(DesktopColour));
-        label->setPalette(palette);
+        setTextColour(label, DesktopColour);
         return label;
     };
     lblDisplay = makeLabel(u"lblDisplay"_s, QString(), 3000);
     lblStatus = makeLabel(u"lblStatus"_s, u"status goes here"_s, 2280);
 
     setTabOrder(cmdStart, cmdStop);
-    cmdStart->setDefault(true);
+    cmdStart->setFocus();
     connect(cmdStart, &QPushButton::clicked, this, &MainWindow::cmdStart_Click);
     connect(cmdStop, &QPushButton::clicked, this, &MainWindow::cmdStop_Click);
 }
@@ -102,16 +124,90 @@ void MainWindow::createMenus()
     QAction *mnuFileExit = mnuFile->addAction(u"E&xit"_s);
     mnuFileExit->setObjectName(u"mnuFileExit"_s);
     connect(mnuFileExit, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
+
+    QMenu *mnuHelp = menuBar()->addMenu(u"&Help"_s);
+    mnuHelp->setObjectName(u"mnuHelp"_s);
+    QAction *mnuHelpContents = mnuHelp->addAction(u"&Contents"_s);
+    mnuHelpContents->setObjectName(u"mnuHelpContents"_s);
+    QAction *mnuHelpAbout = mnuHelp->addAction(u"&About Limbora"_s);
+    mnuHelpAbout->setObjectName(u"mnuHelpAbout"_s);
 }
 
 void MainWindow::Form_Load()
 {
+    readSettings();
     cmdStop->setEnabled(false);
+}
+
+void MainWindow::readSettings()
+{
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        screens << screen->availableGeometry();
+    }
+    const QRect frame = keepOnScreen(m_placement.restore(), screens);
+    m_frameSize = frame.size();
+    move(frame.topLeft()); // before the first show this places the frame's corner
+    fitClientToFrame();
+}
+
+// The placement gives the outer size; the client is what the frame leaves of it. The frame is
+// known only once the window manager has framed the window, so this runs again then.
+void MainWindow::fitClientToFrame()
+{
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setFixedSize(m_frameSize.shrunkBy(frame).expandedTo(QSize(1, 1)));
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (!m_frameFitted && windowHandle() && !windowHandle()->frameMargins().isNull()) {
+        m_frameFitted = true;
+        fitClientToFrame();
+    }
+}
+
+void MainWindow::writeSettings()
+{
+    if (isMinimized()) {
+        return; // the placement of the last normal closing stays
+    }
+    m_placement.save(windowHandle() ? windowHandle()->frameGeometry() : frameGeometry());
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept(); // never cancelled
+}
+
+void MainWindow::Form_Unload()
+{
+    if (m_unloaded) {
+        return;
+    }
+    m_unloaded = true;
+    // Other windows first, the last opened first: modal ones stack, so the active one is last.
+    while (QWidget *modal = QApplication::activeModalWidget()) {
+        if (modal == this) {
+            break;
+        }
+        modal->close();
+        modal->hide(); // even one that refused to close
+    }
+    for (QWidget *other : QApplication::topLevelWidgets()) {
+        if (other != this && other->isVisible()) {
+            other->close();
+        }
+    }
+    writeSettings();
+    m_sequencer->abandon();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
-    // The default button: Enter that no focused button took starts a game.
+    // The default button: an Enter that no focused button took starts a game.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && event->modifiers() == Qt::NoModifier && cmdStart->isEnabled()) {
         cmdStart->click();
@@ -137,8 +233,6 @@ void MainWindow::mnuFileExit_Click()
 
 void MainWindow::showDisplay(const QString &text, Rgb colour)
 {
-    QPalette palette = lblDisplay->palette();
-    palette.setColor(QPalette::WindowText, toColor(colour));
-    lblDisplay->setPalette(palette);
+    setTextColour(lblDisplay, colour);
     lblDisplay->setText(text);
 }

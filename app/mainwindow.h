@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "placementstore.h"
+
 #include <QMainWindow>
 
 class GameClock;
@@ -13,24 +15,37 @@ struct Rgb;
 
 // frmMain: the board with START and STOP, the status and call labels, and the menus. It shows
 // what the game sequencer reports and forwards the clicks; every timing rule is the sequencer's.
+// Its placement is restored before it first shows and saved when it closes.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
+    // The design's "desktop colour" for the labels: Qt has no such role, so a constant that
+    // reads well on the white board (the classic desktop blue).
+    static const Rgb DesktopColour;
+
     MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &sounds,
                QWidget *parent = nullptr);
     ~MainWindow() override;
 
     GameSequencer *sequencer() const { return m_sequencer; }
 
+    // Saves the placement now (unless minimized); closing saves again, which does no harm.
+    void writeSettings();
+
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void createControls();
     void createMenus();
     void Form_Load();
+    void Form_Unload();
+    void readSettings();
+    void fitClientToFrame();
 
     void cmdStart_Click();
     void cmdStop_Click();
@@ -40,6 +55,10 @@ private:
 
     SoundPlayer &m_sounds;
     GameSequencer *m_sequencer = nullptr;
+    PlacementStore m_placement;
+    QSize m_frameSize; // the outer size the placement asks for
+    bool m_frameFitted = false;
+    bool m_unloaded = false;
 
     QPushButton *cmdStart = nullptr;
     QPushButton *cmdStop = nullptr;

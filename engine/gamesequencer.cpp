@@ -48,7 +48,7 @@ GameSequencer::GameSequencer(GameClock &clock, RandomSource &random, PlayAndWait
 
 void GameSequencer::start()
 {
-    if (m_phase != Phase::Idle) {
+    if (m_phase != Phase::Idle || m_abandoned) {
         return;
     }
     ++m_generation;
@@ -71,6 +71,14 @@ void GameSequencer::stop()
     setStatus(u"(Game stopped)"_s);
     setDisplay(QString(), Black);
     setButtons(true, false);
+}
+
+void GameSequencer::abandon()
+{
+    ++m_generation;
+    m_abandoned = true;
+    m_heldWhileSuspended.clear();
+    enterPhase(Phase::Idle);
 }
 
 void GameSequencer::suspend()
@@ -187,7 +195,7 @@ void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call)
 
     if (generation != m_generation) {
         // A stopped game still finishes the call it was speaking, but shows nothing of it.
-        if (sound == Sound::Limb) {
+        if (sound == Sound::Limb && !m_abandoned) {
             playSound(generation, Sound::Colour, call);
         }
         return;

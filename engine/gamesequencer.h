@@ -51,6 +51,9 @@ public Q_SLOTS:
     // A modal window is open: nothing changes and no sound starts until every suspend is resumed.
     void suspend();
     void resume();
+    // The program is closing: the game ends without a word to the window, and nothing still
+    // pending (an alarm, the rest of a call) starts anything more.
+    void abandon();
 
 Q_SIGNALS:
     void statusChanged(const QString &text);
@@ -86,6 +89,7 @@ private:
     // to a stopped game, which may only finish its own audio.
     quint64 m_generation = 0;
 
+    bool m_abandoned = false;
     int m_suspendDepth = 0;
     std::vector<std::function<void()>> m_heldWhileSuspended;
 

@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "designfonts.h"
 #include "gamedoubles.h"
+#include "gamesequencer.h"
 #include "mainwindow.h"
 #include "soundplayer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,6 +45,15 @@ struct Program
     QLabel *display() { return find<QLabel>(u"lblDisplay"_s); }
 };
 
+QStringList captions(const QMenu *menu)
+{
+    QStringList texts;
+    for (const QAction *action : menu->actions()) {
+        texts << (action->isSeparator() ? u"-"_s : action->text());
+    }
+    return texts;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -45,28 +61,128 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { loadBundledFonts(); }
+
     void init()
     {
-        program = std::make_unique<Program>();
-        program->window.show();
-        program->window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&program->window));
+        config = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
     }
+
     void cleanup() { program.reset(); }
 
     void firstShownIdle()
     {
+        open();
         QCOMPARE(program->window.objectName(), u"frmMain"_s);
         QCOMPARE(program->window.windowTitle(), u"Limbora"_s);
         QCOMPARE(program->status()->text(), QString());
         QCOMPARE(program->display()->text(), QString());
         QVERIFY(program->start()->isEnabled());
         QVERIFY(!program->stop()->isEnabled());
-        QVERIFY(program->find<QAction>(u"mnuFileExit"_s));
+        QCOMPARE(QApplication::focusWidget(), program->start());
+    }
+
+    void designedLayout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("cmdStart") << u"cmdStart"_s << QRect(168, 104, 89, 41);
+        QTest::newRow("cmdStop") << u"cmdStop"_s << QRect(168, 264, 89, 41);
+        QTest::newRow("lblDisplay") << u"lblDisplay"_s << QRect(64, 200, 313, 41);
+        QTest::newRow("lblStatus") << u"lblStatus"_s << QRect(64, 152, 313, 41);
+    }
+
+    void designedLayout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        open();
+        auto *control = program->find<QWidget>(name);
+        QVERIFY(control);
+        QCOMPARE(control->geometry(), geometry);
+        QCOMPARE(control->parentWidget(), program->window.centralWidget());
+    }
+
+    void labelsAreTransparentCentredAndInTheDesignFont()
+    {
+        open();
+        const QColor desktop(58, 110, 165);
+        for (QLabel *label : {program->status(), program->display()}) {
+            QVERIFY(!label->autoFillBackground());
+            QCOMPARE(label->alignment(), Qt::AlignCenter);
+            QCOMPARE(label->font().family(), u"Comic Neue"_s);
+            QCOMPARE(label->font().pointSizeF(), 15.75);
+            QCOMPARE(label->font().weight(), QFont::Normal);
+            QVERIFY(!label->font().italic());
+            QCOMPARE(label->palette().color(QPalette::WindowText), desktop);
+            QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        }
+        QCOMPARE(program->start()->font(), QApplication::font(program->start()));
+    }
+
+    void everyCallFitsOnOneLine()
+    {
+        open();
+        const QFontMetrics metrics(program->display()->font());
+        const int room = program->display()->contentsRect().width();
+        for (qint16 l = DrawLower; l <= DrawUpper; ++l) {
+            for (qint16 c = DrawLower; c <= DrawUpper; ++c) {
+                const QString call = limb(l).text + colour(c).word;
+                QVERIFY2(metrics.horizontalAdvance(call) <= room, qPrintable(call));
+            }
+        }
+        QVERIFY(metrics.height() <= program->display()->height());
+    }
+
+    void boardIsDrawnAtItsNaturalSize()
+    {
+        open();
+        const auto labels = program->window.centralWidget()->findChildren<QLabel *>();
+        const auto board = std::find_if(labels.begin(), labels.end(), [](const QLabel *label) {
+            return !label->pixmap().isNull();
+        });
+        QVERIFY(board != labels.end());
+        QCOMPARE((*board)->geometry(), QRect(0, 0, 413, 413));
+        QCOMPARE((*board)->pixmap().size(), QSize(413, 413));
+        QVERIFY(!(*board)->hasScaledContents());
+        // Lowest in the stacking order, so the controls stand on it.
+        QCOMPARE(program->window.centralWidget()->children().first(), *board);
+    }
+
+    void menus()
+    {
+        open();
+        const QList<QAction *> titles = program->window.menuBar()->actions();
+        QCOMPARE(titles.size(), 2);
+        QCOMPARE(titles[0]->text(), u"&File"_s);
+        QCOMPARE(titles[1]->text(), u"&Help"_s);
+        QCOMPARE(captions(titles[0]->menu()), QStringList{u"E&xit"_s});
+        QCOMPARE(captions(titles[1]->menu()), (QStringList{u"&Contents"_s, u"&About Limbora"_s}));
+        for (const QString &name : {u"mnuFile"_s, u"mnuHelp"_s}) {
+            QVERIFY(program->find<QMenu>(name));
+        }
+        for (const QString &name : {u"mnuFileExit"_s, u"mnuHelpContents"_s, u"mnuHelpAbout"_s}) {
+            auto *action = program->find<QAction>(name);
+            QVERIFY(action);
+            QVERIFY(action->isEnabled() && action->isVisible() && !action->isCheckable());
+            QVERIFY(action->shortcut().isEmpty());
+        }
+    }
+
+    void fixedFrameWithoutMaximize()
+    {
+        open();
+        const Qt::WindowFlags flags = program->window.windowFlags();
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QCOMPARE(program->window.minimumSize(), program->window.maximumSize());
     }
 
     void startAndStopDriveTheLabels()
     {
+        open();
         QTest::mouseClick(program->start(), Qt::LeftButton);
         QCOMPARE(program->status()->text(), u"The game will start"_s);
         QCOMPARE(program->display()->text(), u"in 10 seconds..."_s);
@@ -90,6 +206,7 @@ private Q_SLOTS:
 
     void altSPressesWhicheverButtonIsEnabled()
     {
+        open();
         // An access key animates the press and clicks a moment later.
         QTest::keyClick(&program->window, Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE_WITH_TIMEOUT(program->status()->text(), u"The game will start"_s, 1000);
@@ -99,20 +216,125 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(program->status()->text(), u"The game will start"_s, 1000);
     }
 
-    void enterStartsAGame()
+    void enterPressesTheDefaultOrTheFocusedButton()
     {
+        open();
         QTest::keyClick(&program->window, Qt::Key_Return);
+        QCOMPARE(program->status()->text(), u"The game will start"_s);
+        program->stop()->setFocus();
+        QTest::keyClick(program->stop(), Qt::Key_Enter);
+        QCOMPARE(program->status()->text(), u"(Game stopped)"_s);
+        QTest::keyClick(&program->window, Qt::Key_Enter);
         QCOMPARE(program->status()->text(), u"The game will start"_s);
     }
 
-    void exitClosesTheWindowMidGame()
+    // How far into a game the window is closed.
+    void closingMidGameEndsItAndSavesThePlacement_data()
     {
+        QTest::addColumn<qint64>("elapsed");
+        QTest::addColumn<bool>("byExit");
+        QTest::newRow("countdown, Exit") << 4000LL << true;
+        QTest::newRow("countdown, close box") << 4000LL << false;
+        QTest::newRow("limb being spoken, close box") << 10000LL << false;
+        QTest::newRow("limb being spoken, Exit") << 10000LL << true;
+        QTest::newRow("pause, Exit") << 13000LL << true;
+    }
+
+    void closingMidGameEndsItAndSavesThePlacement()
+    {
+        QFETCH(qint64, elapsed);
+        QFETCH(bool, byExit);
+        open();
         QTest::mouseClick(program->start(), Qt::LeftButton);
-        program->find<QAction>(u"mnuFileExit"_s)->trigger();
+        program->clock.advanceTo(program->clock.now() + elapsed);
+        // The limb's end is still on its way when the window closes at 10 s; later, the
+        // silent sounds have ended and the pause runs.
+        const auto expectedPhase = elapsed == 10000 ? GameSequencer::Phase::Limb
+            : elapsed > 10000                       ? GameSequencer::Phase::Pause
+                                                    : GameSequencer::Phase::Countdown;
+        if (elapsed > 10000) {
+            QTRY_COMPARE_WITH_TIMEOUT(program->window.sequencer()->phase(), expectedPhase, 200);
+        }
+        QCOMPARE(program->window.sequencer()->phase(), expectedPhase);
+        program->window.move(300, 200);
+
+        if (byExit) {
+            program->find<QAction>(u"mnuFileExit"_s)->trigger();
+        } else {
+            program->window.close();
+        }
         QVERIFY(!program->window.isVisible());
+        QCOMPARE(stored(), (QStringList{u"4500"_s, u"3000"_s, u"6500"_s, u"6500"_s}));
+
+        // Nothing more is shown, and no call is made: the game is over with the window.
+        QSignalSpy display(program->window.sequencer(), &GameSequencer::displayChanged);
+        QSignalSpy status(program->window.sequencer(), &GameSequencer::statusChanged);
+        program->clock.advanceBy(60000);
+        QTest::qWait(20);
+        QCOMPARE(display.count(), 0);
+        QCOMPARE(status.count(), 0);
+        QCOMPARE(program->window.sequencer()->phase(), GameSequencer::Phase::Idle);
+    }
+
+    void closingMinimizedKeepsTheLastPlacement()
+    {
+        QSettings(u"Limbora"_s, u"Limbora"_s).setValue(u"Settings/MainLeft"_s, u"2250"_s);
+        open();
+        QCOMPARE(program->window.frameGeometry().topLeft(), QPoint(150, 67));
+        program->window.move(400, 300);
+        program->window.showMinimized();
+        program->window.close();
+        QCOMPARE(stored(), (QStringList{u"2250"_s, QString(), QString(), QString()}));
+    }
+
+    void placementRestoredBeforeTheFirstShowAndWrittenBackUnchanged()
+    {
+        {
+            QSettings settings(u"Limbora"_s, u"Limbora"_s);
+            settings.beginGroup(u"Settings"_s);
+            settings.setValue(u"MainLeft"_s, u"1507"_s);
+            settings.setValue(u"MainTop"_s, u"1492"_s);
+            settings.setValue(u"MainWidth"_s, u"6000"_s);
+            settings.setValue(u"MainHeight"_s, u"5000"_s);
+        }
+        program = std::make_unique<Program>();
+        QCOMPARE(program->window.pos(), QPoint(100, 99));
+        QCOMPARE(program->window.size(), QSize(400, 333)); // no frame offscreen
+        program->window.show();
+        program->window.close();
+        QCOMPARE(stored(), (QStringList{u"1507"_s, u"1492"_s, u"6000"_s, u"5000"_s}));
+    }
+
+    void lostPlacementComesBackOnScreen()
+    {
+        QSettings(u"Limbora"_s, u"Limbora"_s).setValue(u"Settings/MainLeft"_s, u"-90000"_s);
+        open();
+        const QRect screen = program->window.screen()->availableGeometry();
+        QVERIFY(screen.intersects(program->window.frameGeometry()));
+        QCOMPARE(program->window.frameGeometry().left(), screen.left());
     }
 
 private:
+    void open()
+    {
+        program = std::make_unique<Program>();
+        program->window.show();
+        program->window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&program->window));
+    }
+
+    QStringList stored() const
+    {
+        QSettings settings(config->filePath(u"Limbora/Limbora.conf"_s), QSettings::IniFormat);
+        settings.beginGroup(u"Settings"_s);
+        QStringList values;
+        for (const QString &key : {u"MainLeft"_s, u"MainTop"_s, u"MainWidth"_s, u"MainHeight"_s}) {
+            values << settings.value(key).toString();
+        }
+        return values;
+    }
+
+    std::unique_ptr<QTemporaryDir> config;
     std::unique_ptr<Program> program;
 };
 

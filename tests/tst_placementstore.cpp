@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "placementstore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList Keys{u"MainLeft"_s, u"MainTop"_s, u"MainWidth"_s, u"MainHeight"_s};
+
+} // namespace
+
+class TestPlacementStore : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        config = std::make_unique<QTemporaryDir>();
+        QVERIFY(config->isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
+    }
+
+    void firstRunGivesTheDefaults()
+    {
+        PlacementStore store;
+        QCOMPARE(store.restore(), QRect(67, 67, 433, 433)); // 1000 and 6500 twips, rounded
+        QVERIFY(!QFile::exists(file()));
+    }
+
+    void storedValuesAreApplied()
+    {
+        write({u"3000"_s, u"1500"_s, u"7200"_s, u"6000"_s});
+        PlacementStore store;
+        QCOMPARE(store.restore(), QRect(200, 100, 480, 400));
+    }
+
+    void unusableValuesFallBackOneByOne_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QRect>("expected");
+
+        QTest::newRow("words") << QStringList{u"left"_s, u"1500"_s, u"x"_s, u"6000"_s}
+                               << QRect(67, 100, 433, 400);
+        QTest::newRow("not finite")
+            << QStringList{u"nan"_s, u"inf"_s, u"-inf"_s, u"1e999"_s} << QRect(67, 67, 433, 433);
+        QTest::newRow("sizes not positive")
+            << QStringList{u"-3000"_s, u"-15"_s, u"0"_s, u"-6500"_s} << QRect(-200, -1, 433, 433);
+        QTest::newRow("size rounds to nothing")
+            << QStringList{u"0"_s, u"0"_s, u"7"_s, u"8"_s} << QRect(0, 0, 433, 1);
+        QTest::newRow("beyond any screen")
+            << QStringList{u"1e30"_s, u"0"_s, u"1e12"_s, u"300"_s} << QRect(67, 0, 433, 20);
+        QTest::newRow("empty") << QStringList{QString(), u" "_s, QString(), QString()}
+                               << QRect(67, 67, 433, 433);
+        QTest::newRow("fractions and blanks")
+            << QStringList{u" 1507.5 "_s, u"1e3"_s, u"6500.0"_s, u"6.5e3"_s}
+            << QRect(101, 67, 433, 433);
+    }
+
+    void unusableValuesFallBackOneByOne()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QRect, expected);
+        write(stored);
+        PlacementStore store;
+        QCOMPARE(store.restore(), expected);
+    }
+
+    void unmovedValuesAreWrittenBackExactly()
+    {
+        const QStringList stored{u"1003"_s, u"994.5"_s, u"6507"_s, u"6.5e3"_s};
+        write(stored);
+        for (int run = 0; run < 3; ++run) {
+            PlacementStore store;
+            store.save(store.restore());
+            QCOMPARE(read(), stored);
+        }
+    }
+
+    void movedValuesAreWrittenInTwips()
+    {
+        write({u"1003"_s, u"994.5"_s, u"6507"_s, u"6500"_s});
+        PlacementStore store;
+        const QRect restored = store.restore();
+        store.save(restored.translated(10, 0));
+        QCOMPARE(read(), (QStringList{u"1155"_s, u"994.5"_s, u"6507"_s, u"6500"_s}));
+    }
+
+    void unusableValuesAreReplacedAtClosing()
+    {
+        write({u"junk"_s, u"1500"_s, u"-1"_s, u"6000"_s});
+        PlacementStore store;
+        store.save(store.restore());
+        QCOMPARE(read(), (QStringList{u"1000"_s, u"1500"_s, u"6500"_s, u"6000"_s}));
+    }
+
+    void garbageFileReadsAsDefaultsAndIsReplaced()
+    {
+        QDir().mkpath(config->filePath(u"Limbora"_s));
+        QFile garbage(file());
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write(QByteArray("\xff\xfe[[[Settings\x00\x01MainLeft==\n\x80\x81", 27));
+        garbage.close();
+
+        PlacementStore store;
+        QCOMPARE(store.restore(), QRect(67, 67, 433, 433));
+        store.save(QRect(100, 100, 433, 433));
+        QCOMPARE(read(), (QStringList{u"1500"_s, u"1500"_s, u"6500"_s, u"6500"_s}));
+    }
+
+    void unwritablePlaceIsSurvived()
+    {
+        // A file where the directory should be stops even root, who writes past permissions.
+        QFile blocker(config->filePath(u"Limbora"_s));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        PlacementStore store;
+        QCOMPARE(store.restore(), QRect(67, 67, 433, 433));
+        store.save(QRect(1, 2, 300, 300)); // must neither crash nor hang
+        QCOMPARE(store.restore(), QRect(67, 67, 433, 433));
+    }
+
+    void keepOnScreen_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("expected");
+        const QRect frame(67, 67, 433, 433);
+
+        QTest::newRow("on screen") << frame << frame;
+        QTest::newRow("partly off the right edge")
+            << frame.translated(1500, 0) << frame.translated(1500, 0);
+        QTest::newRow("title bar just grabbable")
+            << QRect(1920 - 32, 1040, 433, 433) << QRect(1920 - 32, 1040, 433, 433);
+        QTest::newRow("far right, on no screen")
+            << QRect(5000, 200, 433, 433) << QRect(1920 + 1280 - 433, 200, 433, 433);
+        QTest::newRow("above every screen")
+            << QRect(300, -600, 433, 433) << QRect(300, 0, 433, 433);
+        QTest::newRow("title bar above, body below")
+            << QRect(300, -30, 433, 433) << QRect(300, 0, 433, 433);
+        QTest::newRow("a few rows of title bar showing")
+            << QRect(300, -20, 433, 433) << QRect(300, -20, 433, 433);
+        QTest::newRow("in the gap below the small screen")
+            << QRect(2500, 1100, 433, 433) << QRect(2500, 1024 - 433, 433, 433);
+        QTest::newRow("larger than any screen")
+            << QRect(-9000, -9000, 4000, 3000) << QRect(0, 0, 4000, 3000);
+    }
+
+    void keepOnScreen()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QRect, expected);
+        const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+        QCOMPARE(::keepOnScreen(frame, screens), expected);
+    }
+
+private:
+    QString file() const { return config->filePath(u"Limbora/Limbora.conf"_s); }
+
+    void write(const QStringList &values)
+    {
+        QSettings settings(u"Limbora"_s, u"Limbora"_s);
+        settings.beginGroup(u"Settings"_s);
+        for (int i = 0; i < Keys.size(); ++i) {
+            settings.setValue(Keys[i], values[i]);
+        }
+    }
+
+    QStringList read() const
+    {
+        QSettings settings(file(), QSettings::IniFormat);
+        settings.beginGroup(u"Settings"_s);
+        QStringList values;
+        for (const QString &key : Keys) {
+            values << settings.value(key).toString();
+        }
+        return values;
+    }
+
+    std::unique_ptr<QTemporaryDir> config;
+};
+
+QTEST_GUILESS_MAIN(TestPlacementStore)
+#include "tst_placementstore.moc"

@@ -1,0 +1,161 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Draws the program's pictures from source: the board behind the main window (413 x 413) and
+the icon, its miniature. Writes the SVG sources to assets/pictures and renders them to PNG with
+rsvg-convert (Debian: librsvg2-bin). The results are committed, so building needs neither."""
+
+import math
+import pathlib
+import subprocess
+
+OUT = pathlib.Path(__file__).resolve().parent.parent / "assets" / "pictures"
+FONTS = pathlib.Path(__file__).resolve().parent.parent / "assets" / "fonts"
+
+SIZE = 413
+CENTRE = (226.0, 205.0)  # right of middle: the name runs up the left edge
+RING = 148.0
+DISC = 24.0
+COLOURS = {"blue": "#1f5fd6", "red": "#e3262d", "green": "#1fae4b", "yellow": "#ffcd00"}
+ORDER = ["blue", "red", "green", "yellow"]  # clockwise from the top, four times
+
+SKIN = "#f4cfa6"
+SKIN_LINE = "#9c6440"
+SOCK = "#e3262d"
+SOCK_DARK = "#a8141b"
+
+
+def disc_ring(centre=CENTRE, ring=RING, disc=DISC):
+    parts = []
+    for i in range(16):
+        angle = math.radians(-90 + i * 22.5)  # clockwise on screen, first at the top
+        x = centre[0] + ring * math.cos(angle)
+        y = centre[1] + ring * math.sin(angle)
+        colour = COLOURS[ORDER[i % 4]]
+        parts.append(
+            f'<circle cx="{x:.2f}" cy="{y:.2f}" r="{disc}" fill="{colour}" '
+            f'stroke="#00000033" stroke-width="1.5"/>'
+            f'<circle cx="{x - disc * 0.3:.2f}" cy="{y - disc * 0.3:.2f}" r="{disc * 0.35:.2f}" '
+            f'fill="#ffffff" opacity="0.22"/>'
+        )
+    return "".join(parts)
+
+
+def hand(x, y, scale, mirror):
+    """An open hand, fingers up, thumb to the right for a left hand (palm facing us)."""
+    flip = -1 if mirror else 1
+    fingers = [(-15, -2, 28), (-5, -8, 32), (5, -6, 30), (14, 0, 24)]  # dx, top, length
+    shapes = []
+    for dx, top, length in fingers:
+        shapes.append(
+            f'<rect x="{dx - 4.6:.1f}" y="{top - 10:.1f}" width="9.2" height="{length:.1f}" '
+            f'rx="4.6" />'
+        )
+    shapes.append('<rect x="-19.5" y="8" width="39" height="30" rx="11"/>')
+    shapes.append(
+        '<rect x="-4.5" y="-6" width="9" height="26" rx="4.5" '
+        'transform="translate(21 22) rotate(50)"/>'
+    )
+    creases = (
+        '<path d="M -9 24 q 8 6 17 1" fill="none" stroke="#9c644088" stroke-width="1.3" '
+        'stroke-linecap="round"/>'
+    )
+    return (
+        f'<g transform="translate({x} {y}) scale({flip * scale} {scale})" fill="{SKIN}" '
+        f'stroke="{SKIN_LINE}" stroke-width="1.6" stroke-linejoin="round">'
+        f'{"".join(shapes)}'
+        f'<rect x="-18" y="9" width="36" height="28" rx="10" stroke="none"/>'
+        f'{creases}</g>'
+    )
+
+
+def sock(x, y, scale, mirror):
+    """A red sock, toe pointing right for a right foot."""
+    flip = -1 if mirror else 1
+    outline = (
+        "M -16 -30 L 4 -30 L 4 4 Q 4 8 9 9 L 24 11 Q 36 13 35 24 Q 34 33 22 33 "
+        "L -8 33 Q -20 33 -20 20 L -16 -30 Z"
+    )
+    return (
+        f'<g transform="translate({x} {y}) scale({flip * scale} {scale})" '
+        f'stroke-linejoin="round">'
+        f'<path d="{outline}" fill="{SOCK}" stroke="{SOCK_DARK}" stroke-width="1.6"/>'
+        f'<rect x="-17.5" y="-33" width="23" height="9" rx="3" fill="#ffffff" '
+        f'stroke="{SOCK_DARK}" stroke-width="1.4"/>'
+        f'<path d="M -16 -17 L 4 -17 M -16.6 -10 L 4 -10" stroke="#ffffff" '
+        f'stroke-width="2.4" opacity="0.8"/>'
+        f'<path d="M 24 11 Q 36 13 35 24 Q 34 33 22 33 Q 26 22 24 11 Z" fill="{SOCK_DARK}"/>'
+        f'<path d="M -20 20 Q -20 33 -8 33 Q -12 24 -20 20 Z" fill="{SOCK_DARK}"/>'
+        f"</g>"
+    )
+
+
+def label(text, x, y, anchor):
+    return (
+        f'<text x="{x}" y="{y}" text-anchor="{anchor}" font-family="Quicksand" '
+        f'font-weight="bold" font-size="13" fill="#222222" letter-spacing="0.5">{text}</text>'
+    )
+
+
+def board():
+    body = [
+        f'<rect width="{SIZE}" height="{SIZE}" fill="#ffffff"/>',
+        # a faint mat under the ring
+        f'<circle cx="{CENTRE[0]}" cy="{CENTRE[1]}" r="{RING + DISC + 8}" fill="#f3f6fb"/>',
+        f'<circle cx="{CENTRE[0]}" cy="{CENTRE[1]}" r="{RING - DISC - 8}" fill="#ffffff"/>',
+        disc_ring(),
+        # corners: the names along the top and bottom edges, each drawing between name and ring
+        label("LEFT FOOT", 8, 16, "start"),
+        sock(40, 58, 0.95, mirror=True),
+        label("RIGHT HAND", 405, 16, "end"),
+        hand(382, 52, 0.95, mirror=True),
+        label("LEFT HAND", 8, 406, "start"),
+        hand(34, 352, 0.95, mirror=False),
+        label("RIGHT FOOT", 405, 406, "end"),
+        sock(378, 353, 0.95, mirror=False),
+        # the name, written upwards along the left edge, the long name beside it
+        '<g transform="translate(37 300) rotate(-90)">'
+        '<text x="0" y="0" font-family="Quicksand" font-weight="bold" font-size="44" '
+        'fill="#d81e1e" textLength="190" lengthAdjust="spacingAndGlyphs">Limbora</text>'
+        '<text x="4" y="13" font-family="Liberation Serif" font-size="10.5" fill="#111111" '
+        'textLength="182" lengthAdjust="spacingAndGlyphs">Tanglemat Random Generator</text>'
+        "</g>",
+    ]
+    return (
+        f'<svg xmlns="http://www.w3.org/2000/svg" width="{SIZE}" height="{SIZE}" '
+        f'viewBox="0 0 {SIZE} {SIZE}">{"".join(body)}</svg>\n'
+    )
+
+
+def icon():
+    """The board in miniature: at 32 pixels only the ring and its white middle read."""
+    centre = (SIZE / 2, SIZE / 2)
+    body = [
+        f'<rect width="{SIZE}" height="{SIZE}" rx="60" fill="#ffffff"/>',
+        disc_ring(centre, ring=160, disc=29),
+        hand(centre[0], centre[1] - 8, 2.6, mirror=False),
+    ]
+    return (
+        f'<svg xmlns="http://www.w3.org/2000/svg" width="{SIZE}" height="{SIZE}" '
+        f'viewBox="0 0 {SIZE} {SIZE}">{"".join(body)}</svg>\n'
+    )
+
+
+def render(svg_name, png_name, size):
+    subprocess.run(
+        ["rsvg-convert", "-w", str(size), "-h", str(size), "-o", str(OUT / png_name),
+         str(OUT / svg_name)],
+        check=True,
+    )
+
+
+def main():
+    OUT.mkdir(parents=True, exist_ok=True)
+    (OUT / "board.svg").write_text(board())
+    (OUT / "limbora.svg").write_text(icon())
+    render("board.svg", "board.png", SIZE)
+    for size in (32, 48, 64, 128, 256):
+        render("limbora.svg", f"limbora-{size}.png", size)
+
+
+if __name__ == "__main__":
+    main()
