@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Makes the README's screenshot: the real program under Xvfb (framed by openbox where it is
+# installed), a game started with Alt+S, the picture taken while the first call is shown.
+#   tools/screenshot.sh [program] [output.png]
+# Needs xvfb, xdotool, imagemagick; openbox for a title bar.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+program=${1:-$top/build/app/limbora}
+output=${2:-$top/docs/main-window.png}
+
+tmp=$(mktemp -d)
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$tmp"' EXIT
+
+mkfifo "$tmp/fd"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$tmp/fd" 2>/dev/null &
+pids+=($!)
+read -r number <"$tmp/fd"
+export DISPLAY=":$number"
+if command -v openbox >/dev/null; then
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 1
+fi
+
+export XDG_CONFIG_HOME="$tmp/config" PULSE_SERVER=unix:/nonexistent
+export QT_LOGGING_RULES="limbora.game.debug=true"
+"$program" >"$tmp/trace" 2>&1 &
+pids+=($!)
+until window=$(xdotool search --onlyvisible --name '^Limbora$' 2>/dev/null | head -n 1); do
+    sleep 0.1
+done
+xdotool windowfocus --sync "$window"
+xdotool key --window "$window" alt+s
+until grep -q -E 'display "[A-Z]+ [A-Z]+ [A-Z]+"' "$tmp/trace"; do
+    sleep 0.1
+done
+sleep 0.2
+import -frame -window "$window" "$output" # with the window manager's frame
+echo "$output"
