@@ -3,6 +3,7 @@
 #include "datadir.h"
 #include "defaultsound.h"
 #include "designfonts.h"
+#include "helplauncher.h"
 #include "mainwindow.h"
 #include "randomsource.h"
 #include "soundplayer.h"
@@ -14,6 +15,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -53,7 +56,9 @@ int main(int argc, char *argv[])
         }
     });
 
-    MainWindow frmMain(clock, random, sounds);
+    const HelpLauncher help = HelpLauncher::forHelpFile(dataDirectory() + u"limbora.html"_s);
+
+    MainWindow frmMain(clock, random, sounds, help);
     TerminationWatcher termination;
     QObject::connect(&termination, &TerminationWatcher::terminationRequested, &frmMain,
                      &QWidget::close);

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
+#include "aboutbox.h"
 #include "calltables.h"
 #include "designfonts.h"
+#include "gamelog.h"
 #include "gamesequencer.h"
+#include "helplauncher.h"
 #include "soundplayer.h"
 
 #include <QApplication>
@@ -22,12 +25,6 @@ const Rgb MainWindow::DesktopColour{58, 110, 165};
 
 namespace {
 
-// The design is measured in twips.
-constexpr int px(int twips)
-{
-    return twips / PlacementStore::TwipsPerPixel;
-}
-
 QColor toColor(Rgb rgb)
 {
     return QColor(rgb.red, rgb.green, rgb.blue);
@@ -42,8 +39,11 @@ void setTextColour(QWidget *widget, Rgb rgb)
 
 } // namespace
 
-MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &sounds, QWidget *parent)
-    : QMainWindow(parent), m_sounds(sounds)
+MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &sounds,
+                       const HelpLauncher &help, QWidget *parent)
+    : QMainWindow(parent)
+    , m_sounds(sounds)
+    , m_help(help)
 {
     setObjectName(u"frmMain"_s);
     setWindowTitle(u"Limbora"_s);
@@ -57,7 +57,7 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
     // The window loads (placement, buttons) before the rest of its state is set up.
     Form_Load();
     lblStatus->clear(); // the design's caption never shows
-    m_sounds.preload(callSounds());
+    m_sounds.preload(callSounds() + QStringList{u"About.wav"_s, u"hid.wav"_s});
     m_sequencer = new GameSequencer(
         clock, random,
         [this](const QString &name, std::function<void()> finished) {
@@ -90,7 +90,7 @@ void MainWindow::createControls()
     const auto makeButton = [client](const QString &name, const QString &caption, int top) {
         auto *button = new QPushButton(caption, client);
         button->setObjectName(name);
-        button->setGeometry(px(2520), px(top), px(1335), px(615));
+        button->setGeometry(twipsRect(2520, top, 1335, 615));
         button->setAutoDefault(true); // Enter presses the focused button
         return button;
     };
@@ -102,7 +102,7 @@ void MainWindow::createControls()
     const auto makeLabel = [&](const QString &name, const QString &caption, int top) {
         auto *label = new QLabel(caption, client);
         label->setObjectName(name);
-        label->setGeometry(px(960), px(top), px(4695), px(615));
+        label->setGeometry(twipsRect(960, top, 4695, 615));
         label->setAlignment(Qt::AlignCenter);
         label->setFont(labelFont);
         setTextColour(label, DesktopColour);
@@ -131,6 +131,8 @@ void MainWindow::createMenus()
     mnuHelpContents->setObjectName(u"mnuHelpContents"_s);
     QAction *mnuHelpAbout = mnuHelp->addAction(u"&About Limbora"_s);
     mnuHelpAbout->setObjectName(u"mnuHelpAbout"_s);
+    connect(mnuHelpContents, &QAction::triggered, this, &MainWindow::mnuHelpContents_Click);
+    connect(mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
 }
 
 void MainWindow::Form_Load()
@@ -188,6 +190,8 @@ void MainWindow::Form_Unload()
         return;
     }
     m_unloaded = true;
+    // The game ends first, so that closing the About box can't let it go on.
+    m_sequencer->abandon();
     // Other windows first, the last opened first: modal ones stack, so the active one is last.
     while (QWidget *modal = QApplication::activeModalWidget()) {
         if (modal == this) {
@@ -202,7 +206,6 @@ void MainWindow::Form_Unload()
         }
     }
     writeSettings();
-    m_sequencer->abandon();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
@@ -229,6 +232,29 @@ void MainWindow::cmdStop_Click()
 void MainWindow::mnuFileExit_Click()
 {
     close();
+}
+
+void MainWindow::mnuHelpContents_Click()
+{
+    m_help.launch();
+}
+
+// The About box is modal but opened without a nested event loop: the game is suspended while it
+// (and the hidden window above it) is open, and goes on where it stood once it closes.
+void MainWindow::mnuHelpAbout_Click()
+{
+    playAndReturn(u"About.wav"_s);
+    auto *frmAbout = new AboutBox([this](const QString &name) { playAndReturn(name); }, this);
+    m_sequencer->suspend();
+    connect(frmAbout, &QDialog::finished, m_sequencer, &GameSequencer::resume);
+    frmAbout->setModal(true);
+    frmAbout->show();
+}
+
+void MainWindow::playAndReturn(const QString &name)
+{
+    qCDebug(lcGame, "sound-start %s return", qUtf8Printable(name));
+    m_sounds.playAndReturn(name);
 }
 
 void MainWindow::showDisplay(const QString &text, Rgb colour)

@@ -7,6 +7,7 @@
 
 class GameClock;
 class GameSequencer;
+class HelpLauncher;
 class QLabel;
 class QPushButton;
 class RandomSource;
@@ -26,7 +27,7 @@ public:
     static const Rgb DesktopColour;
 
     MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &sounds,
-               QWidget *parent = nullptr);
+               const HelpLauncher &help, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     GameSequencer *sequencer() const { return m_sequencer; }
@@ -50,10 +51,14 @@ private:
     void cmdStart_Click();
     void cmdStop_Click();
     void mnuFileExit_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpAbout_Click();
+    void playAndReturn(const QString &name);
 
     void showDisplay(const QString &text, Rgb colour);
 
     SoundPlayer &m_sounds;
+    const HelpLauncher &m_help;
     GameSequencer *m_sequencer = nullptr;
     PlacementStore m_placement;
     QSize m_frameSize; // the outer size the placement asks for

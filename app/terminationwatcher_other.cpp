@@ -2,6 +2,9 @@
 // Platforms without Unix signals: the window system closes the window, which ends the program.
 #include "terminationwatcher.h"
 
-TerminationWatcher::TerminationWatcher(QObject *parent) : QObject(parent) { }
+TerminationWatcher::TerminationWatcher(QObject *parent)
+    : QObject(parent)
+{
+}
 
 TerminationWatcher::~TerminationWatcher() = default;

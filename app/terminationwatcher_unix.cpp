@@ -23,7 +23,8 @@ void onSignal(int)
 
 } // namespace
 
-TerminationWatcher::TerminationWatcher(QObject *parent) : QObject(parent)
+TerminationWatcher::TerminationWatcher(QObject *parent)
+    : QObject(parent)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSockets) != 0) {
         return; // the default actions stay: the program still ends, only less gracefully

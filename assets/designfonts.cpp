@@ -21,6 +21,7 @@ const QHash<QString, Bundled> &bundled()
         {u"Comic Sans MS"_s, {u":/fonts/ComicNeue-Regular.otf"_s, u"Comic Neue"_s}},
         {u"Berlin Sans FB"_s, {u":/fonts/Quicksand-Bold.ttf"_s, u"Quicksand"_s}},
         {u"Times New Roman"_s, {u":/fonts/LiberationSerif-Regular.ttf"_s, u"Liberation Serif"_s}},
+        {DialogFace, {u":/fonts/LiberationSans-Regular.ttf"_s, u"Liberation Sans"_s}},
     };
     return faces;
 }
@@ -32,6 +33,11 @@ void loadBundledFonts()
     for (const Bundled &face : bundled()) {
         QFontDatabase::addApplicationFont(face.resource);
     }
+}
+
+QFont dialogFont()
+{
+    return designFont(DialogFace, DialogPoints);
 }
 
 QFont designFont(const QString &face, qreal points, QFont::Weight weight)

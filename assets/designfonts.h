@@ -8,6 +8,12 @@
 // freely licensed faces in their place, so that every call measures and looks the same on every
 // machine, whatever fonts it has.
 
+// The dialogs' default font: their tight design was drawn for a small sans serif face at 8 points,
+// which the platform's own default (often larger and wider) would overflow.
+inline const QString DialogFace = QStringLiteral("MS Sans Serif");
+inline constexpr qreal DialogPoints = 8.0;
+QFont dialogFont();
+
 // Registers the bundled faces; call once after the application object exists.
 void loadBundledFonts();
 

@@ -41,8 +41,11 @@ const char *onOff(bool enabled)
 
 GameSequencer::GameSequencer(GameClock &clock, RandomSource &random, PlayAndWait playAndWait,
                              Rgb designedDisplayColour, QObject *parent)
-    : QObject(parent), m_clock(clock), m_random(random), m_playAndWait(std::move(playAndWait)),
-      m_displayColour(designedDisplayColour)
+    : QObject(parent)
+    , m_clock(clock)
+    , m_random(random)
+    , m_playAndWait(std::move(playAndWait))
+    , m_displayColour(designedDisplayColour)
 {
 }
 

@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <limits>
 
-SteadyClock::SteadyClock(QObject *parent) : QObject(parent)
+SteadyClock::SteadyClock(QObject *parent)
+    : QObject(parent)
 {
     m_elapsed.start();
     m_timer.setSingleShot(true);

@@ -42,7 +42,7 @@ std::optional<int> toPixels(const QString &text, bool isSize)
     if (!ok || !std::isfinite(twips) || std::abs(twips) > LargestTwips) {
         return std::nullopt;
     }
-    const int pixels = int(std::lround(twips / PlacementStore::TwipsPerPixel));
+    const int pixels = int(std::lround(twips / TwipsPerPixel));
     if (isSize && pixels <= 0) {
         return std::nullopt;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "twips.h"
+
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -14,8 +16,6 @@
 class PlacementStore
 {
 public:
-    static constexpr int TwipsPerPixel = 15;
-
     // The stored frame in pixels; defaults 1000, 1000, 6500, 6500 twips for what is missing or
     // unusable (not a finite number, or a size that isn't positive).
     QRect restore();

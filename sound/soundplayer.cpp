@@ -11,7 +11,9 @@
 #include <QUrl>
 
 SoundPlayer::SoundPlayer(const QString &directory, QObject *parent)
-    : QObject(parent), m_directory(directory), m_defaultSound([] { playDefaultSound(); })
+    : QObject(parent)
+    , m_directory(directory)
+    , m_defaultSound([] { playDefaultSound(); })
 {
 }
 

@@ -34,7 +34,10 @@ public:
 class FakeSpeaker
 {
 public:
-    explicit FakeSpeaker(FakeClock &clock) : m_clock(clock) { }
+    explicit FakeSpeaker(FakeClock &clock)
+        : m_clock(clock)
+    {
+    }
 
     GameSequencer::PlayAndWait player()
     {

@@ -2,14 +2,17 @@
 #include "designfonts.h"
 #include "gamedoubles.h"
 #include "gamesequencer.h"
+#include "helplauncher.h"
 #include "mainwindow.h"
 #include "soundplayer.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -28,7 +31,10 @@ struct Program
     FakeClock clock;
     ScriptedRandom random;
     SoundPlayer player{sounds.path() + u'/'};
-    MainWindow window{clock, random, player};
+    // Each launch of the help viewer leaves a line in a file.
+    QString launches = sounds.filePath(u"launches"_s);
+    HelpLauncher help{u"/bin/sh"_s, {u"-c"_s, u"echo help >> \"$0\""_s, launches}};
+    MainWindow window{clock, random, player, help};
 
     template<typename T>
     T *find(const QString &name)
@@ -314,7 +320,93 @@ private Q_SLOTS:
         QCOMPARE(program->window.frameGeometry().left(), screen.left());
     }
 
+    void helpContentsLaunchesTheViewerEachTime()
+    {
+        open();
+        QTest::mouseClick(program->start(), Qt::LeftButton);
+        program->find<QAction>(u"mnuHelpContents"_s)->trigger();
+        program->find<QAction>(u"mnuHelpContents"_s)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(launches(), 2, 5000);
+        QCOMPARE(program->window.sequencer()->phase(), GameSequencer::Phase::Countdown);
+        QVERIFY(!program->window.sequencer()->isSuspended());
+    }
+
+    void viewerThatCannotStartChangesNothing()
+    {
+        QTemporaryDir sounds;
+        FakeClock clock;
+        ScriptedRandom random;
+        SoundPlayer player(sounds.path() + u'/');
+        const HelpLauncher missing(u"/nonexistent/xdg-open"_s, {u"limbora.html"_s});
+        MainWindow window(clock, random, player, missing);
+        window.show();
+        window.sequencer()->start();
+        window.findChild<QAction *>(u"mnuHelpContents"_s)->trigger();
+        clock.advanceBy(10000);
+        QCOMPARE(window.sequencer()->phase(), GameSequencer::Phase::Limb);
+        QVERIFY(window.isVisible());
+    }
+
+    void aboutPlaysItsSoundAndSuspendsTheGame()
+    {
+        open();
+        int defaults = 0;
+        program->player.setDefaultSound([&defaults] { ++defaults; });
+        QTest::mouseClick(program->start(), Qt::LeftButton);
+        program->clock.advanceBy(10000);
+        QTRY_COMPARE_WITH_TIMEOUT(program->window.sequencer()->phase(), GameSequencer::Phase::Pause,
+                                  200);
+
+        program->find<QAction>(u"mnuHelpAbout"_s)->trigger();
+        QCOMPARE(defaults, 1); // About.wav is missing: the desktop's sound plays instead
+        auto *about = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(about);
+        QCOMPARE(about->objectName(), u"frmAbout"_s);
+        QVERIFY(about->isModal());
+
+        // A minute of fake time: the pause ran out long ago, but nothing happens.
+        QSignalSpy display(program->window.sequencer(), &GameSequencer::displayChanged);
+        program->clock.advanceBy(60000);
+        QTest::qWait(10);
+        QCOMPARE(display.count(), 0);
+        QVERIFY(program->window.sequencer()->isSuspended());
+
+        about->findChild<QPushButton *>(u"cmdOk"_s)->click();
+        QVERIFY(!program->window.sequencer()->isSuspended());
+        QCOMPARE(display.count(), 1); // the next call, at once: its limb in black
+        QCOMPARE(display.first().at(1).value<Rgb>(), Black);
+        QCOMPARE(program->window.sequencer()->phase(), GameSequencer::Phase::Limb);
+    }
+
+    void closingTheMainWindowClosesAboutAndHiddenFirst()
+    {
+        open();
+        QTest::mouseClick(program->start(), Qt::LeftButton);
+        program->find<QAction>(u"mnuHelpAbout"_s)->trigger();
+        QPointer<QWidget> about = QApplication::activeModalWidget();
+        QVERIFY(about);
+        auto *letter = about->findChild<QLabel *>(u"lblLetterR"_s);
+        QTest::mouseClick(letter, Qt::LeftButton);
+        QPointer<QWidget> hidden = QApplication::activeModalWidget();
+        QVERIFY(hidden && hidden != about);
+        QCOMPARE(hidden->objectName(), u"frmHiddenWindow"_s);
+
+        program->clock.advanceBy(30000); // the first call is long due
+        program->window.move(300, 200);
+        program->window.close();
+        QTRY_VERIFY_WITH_TIMEOUT(!about && !hidden, 1000);
+        QCOMPARE(program->window.sequencer()->phase(), GameSequencer::Phase::Idle);
+        QCOMPARE(program->display()->text(), u"in 10 seconds..."_s); // no call was ever shown
+        QCOMPARE(stored().first(), u"4500"_s);
+    }
+
 private:
+    int launches() const
+    {
+        QFile file(program->launches);
+        return file.open(QIODevice::ReadOnly) ? int(file.readAll().count('\n')) : 0;
+    }
+
     void open()
     {
         program = std::make_unique<Program>();

@@ -140,10 +140,66 @@ def icon():
     )
 
 
-def render(svg_name, png_name, size):
+def portrait():
+    """The hidden window's picture: an illustrated, invented caller with a whistle, nobody real."""
+    w, h = 126, 190
+    body = [
+        "<defs>"
+        '<linearGradient id="sky" x1="0" y1="0" x2="0" y2="1">'
+        '<stop offset="0" stop-color="#cfe3ff"/><stop offset="1" stop-color="#f6f9ff"/>'
+        "</linearGradient></defs>",
+        f'<rect width="{w}" height="{h}" fill="url(#sky)"/>',
+        # a few board discs floating behind
+        '<circle cx="18" cy="24" r="11" fill="#1f5fd6" opacity="0.55"/>',
+        '<circle cx="108" cy="34" r="9" fill="#e3262d" opacity="0.55"/>',
+        '<circle cx="104" cy="92" r="7" fill="#ffcd00" opacity="0.7"/>',
+        '<circle cx="16" cy="98" r="8" fill="#1fae4b" opacity="0.55"/>',
+        # shoulders in a striped referee shirt
+        '<path d="M 8 190 Q 10 140 44 132 L 82 132 Q 116 140 118 190 Z" fill="#ffffff" '
+        'stroke="#333333" stroke-width="1.5"/>',
+        '<g stroke="#222222" stroke-width="7" opacity="0.9">'
+        '<path d="M 30 137 L 26 190"/><path d="M 52 133 L 52 190"/>'
+        '<path d="M 74 133 L 74 190"/><path d="M 96 137 L 100 190"/></g>',
+        '<path d="M 8 190 Q 10 140 44 132 L 82 132 Q 116 140 118 190 Z" fill="none" '
+        'stroke="#333333" stroke-width="1.5"/>',
+        # neck and head
+        f'<rect x="53" y="112" width="20" height="24" rx="6" fill="{SKIN}" stroke="{SKIN_LINE}" '
+        'stroke-width="1.2"/>',
+        f'<ellipse cx="63" cy="84" rx="31" ry="36" fill="{SKIN}" stroke="{SKIN_LINE}" '
+        'stroke-width="1.4"/>',
+        f'<ellipse cx="32" cy="88" rx="5" ry="8" fill="{SKIN}" stroke="{SKIN_LINE}" '
+        'stroke-width="1.2"/>',
+        f'<ellipse cx="94" cy="88" rx="5" ry="8" fill="{SKIN}" stroke="{SKIN_LINE}" '
+        'stroke-width="1.2"/>',
+        # hair
+        '<path d="M 31 80 Q 28 44 62 44 Q 98 44 95 80 Q 90 62 74 58 Q 62 66 44 62 Q 34 66 31 80 Z" '
+        'fill="#6b3e26"/>',
+        # eyes, brows, cheeks, smile
+        '<ellipse cx="51" cy="84" rx="3.4" ry="4.2" fill="#2b2b2b"/>',
+        '<ellipse cx="75" cy="84" rx="3.4" ry="4.2" fill="#2b2b2b"/>',
+        '<circle cx="52.2" cy="82.6" r="1.1" fill="#ffffff"/>',
+        '<circle cx="76.2" cy="82.6" r="1.1" fill="#ffffff"/>',
+        '<path d="M 44 74 Q 51 70 57 74 M 69 74 Q 75 70 82 74" fill="none" stroke="#6b3e26" '
+        'stroke-width="2" stroke-linecap="round"/>',
+        '<ellipse cx="44" cy="97" rx="6" ry="3.5" fill="#f29a8e" opacity="0.6"/>',
+        '<ellipse cx="82" cy="97" rx="6" ry="3.5" fill="#f29a8e" opacity="0.6"/>',
+        '<path d="M 50 101 Q 63 113 76 101" fill="#ffffff" stroke="#8a3b2b" stroke-width="1.8" '
+        'stroke-linejoin="round"/>',
+        # a whistle on its cord
+        '<path d="M 52 134 Q 63 150 74 134" fill="none" stroke="#e3262d" stroke-width="1.6"/>',
+        '<rect x="58" y="146" width="14" height="8" rx="3" fill="#c9ced6" stroke="#555555" '
+        'stroke-width="1"/>',
+    ]
+    return (
+        f'<svg xmlns="http://www.w3.org/2000/svg" width="{w}" height="{h}" '
+        f'viewBox="0 0 {w} {h}">{"".join(body)}</svg>\n'
+    )
+
+
+def render(svg_name, png_name, width, height=None):
     subprocess.run(
-        ["rsvg-convert", "-w", str(size), "-h", str(size), "-o", str(OUT / png_name),
-         str(OUT / svg_name)],
+        ["rsvg-convert", "-w", str(width), "-h", str(height or width), "-o",
+         str(OUT / png_name), str(OUT / svg_name)],
         check=True,
     )
 
@@ -155,6 +211,8 @@ def main():
     render("board.svg", "board.png", SIZE)
     for size in (32, 48, 64, 128, 256):
         render("limbora.svg", f"limbora-{size}.png", size)
+    (OUT / "portrait.svg").write_text(portrait())
+    render("portrait.svg", "portrait.png", 126, 190)
 
 
 if __name__ == "__main__":

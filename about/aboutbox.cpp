@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "aboutbox.h"
+
+#include "clickablelabel.h"
+#include "designfonts.h"
+#include "hiddenwindow.h"
+#include "twips.h"
+
+#include <QFontMetricsF>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace Qt::StringLiterals;
+
+const QString AboutBox::Title = u"Limbora"_s;
+
+namespace {
+
+constexpr QColor DarkRed(192, 0, 0);
+
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+void paintTitle(QLabel *label)
+{
+    label->setFont(designFont(u"Berlin Sans FB"_s, 15.75, QFont::Bold));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, DarkRed);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true); // the letter must hide the blanks beneath it
+}
+
+} // namespace
+
+void centreOnScreen(QDialog *dialog)
+{
+    const QScreen *screen
+        = dialog->parentWidget() ? dialog->parentWidget()->screen() : dialog->screen();
+    const QPoint centre = screen->availableGeometry().center();
+    dialog->move(centre - QPoint(dialog->width() / 2, dialog->height() / 2));
+}
+
+AboutBox::AboutBox(PlaySound playAndReturn, QWidget *parent)
+    : QDialog(parent)
+    , m_playAndReturn(std::move(playAndReturn))
+{
+    setObjectName(u"frmAbout"_s);
+    setWindowTitle(u"About Limbora"_s);
+    // Fixed, no minimize or maximize; the close button acts as OK.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(dialogFont());
+    setFixedSize(twipsToPixels(4725), twipsToPixels(3360));
+
+    // In tab order.
+    const QString blanked = Title.left(SplitLetter) + u"   "_s + Title.mid(SplitLetter + 1);
+    QLabel *title = addLabel(this, u"Label1"_s, blanked, twipsRect(360, 360, 2055, 375));
+    paintTitle(title);
+    addLabel(this, u"Label2"_s, u"The Limbora team"_s, twipsRect(3000, 480, 1455, 255));
+    auto *cmdOk = new QPushButton(u"&Ok"_s, this);
+    cmdOk->setObjectName(u"cmdOk"_s);
+    cmdOk->setGeometry(twipsRect(1680, 2640, 1215, 495));
+    cmdOk->setDefault(true);
+    QLabel *notice
+        = addLabel(this, u"Label3"_s,
+                   u"The floor game's name and trademarks belong to their owners. Limbora is not "
+                   "connected with them."_s,
+                   twipsRect(240, 1440, 4215, 495));
+    notice->setWordWrap(true);
+    addLabel(this, u"Label4"_s, u"Version 1.1"_s, twipsRect(3000, 960, 975, 255));
+    QLabel *longName = addLabel(this, u"Label5"_s, u"Tanglemat Random Generator"_s,
+                                twipsRect(360, 720, 2175, 255));
+    longName->setFont(designFont(u"Times New Roman"_s, 9.75));
+    // Its design width clips the long name in a Times-metric face: it grows into the free room.
+    longName->setFixedWidth(std::max(
+        longName->width(), QFontMetrics(longName->font()).horizontalAdvance(longName->text()) + 2));
+    addLabel(this, u"Label6"_s, u"January 2004"_s, twipsRect(3000, 720, 1335, 255));
+    QLabel *pointer = addLabel(this, u"Label7"_s,
+                               u"Click on Help-->Contents or see the Readme.doc file for help, "
+                               "documentation, and other info."_s,
+                               twipsRect(240, 2160, 4095, 375));
+    pointer->setWordWrap(true);
+    addLabel(this, u"Label8"_s, u"Created by"_s, twipsRect(3000, 240, 1455, 255));
+
+    // The letter, painted over the three blanks: centred on them by the bundled font's metrics,
+    // as wide as they are, so that the title reads as one word.
+    auto *lblLetterR = new ClickableLabel(Title.mid(SplitLetter, 1), this);
+    lblLetterR->setObjectName(u"lblLetterR"_s);
+    paintTitle(lblLetterR);
+    lblLetterR->setAlignment(Qt::AlignCenter);
+    const QFontMetricsF metrics(title->font());
+    const qreal blanksStart = metrics.horizontalAdvance(blanked.left(SplitLetter));
+    const qreal blanksEnd = metrics.horizontalAdvance(blanked.left(SplitLetter + 3));
+    const int left = qRound(blanksStart);
+    lblLetterR->setGeometry(title->x() + left, title->y(), qRound(blanksEnd) - left,
+                            title->height());
+    lblLetterR->raise();
+
+    cmdOk->setFocus();
+    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(lblLetterR, &ClickableLabel::clicked, this, &AboutBox::lblLetterR_Click);
+    centreOnScreen(this);
+}
+
+void AboutBox::lblLetterR_Click()
+{
+    m_playAndReturn(u"hid.wav"_s);
+    auto *hidden = new HiddenWindow(this);
+    hidden->setModal(true);
+    hidden->show();
+}
