@@ -36,6 +36,20 @@ void paintTitle(QLabel *label)
     label->setAutoFillBackground(true); // the letter must hide the blanks beneath it
 }
 
+// The font with its word spacing set so that three blanks take the width of the letter. Qt adds
+// word spacing once per run of blanks or once per blank, depending on the shaper; measure which.
+QFont narrowBlanks(QFont font, const QString &letter)
+{
+    const QString blanks = u"   "_s;
+    const QFontMetricsF plain(font);
+    const qreal excess = plain.horizontalAdvance(blanks) - plain.horizontalAdvance(letter);
+    font.setWordSpacing(-1.0);
+    const qreal perUnit
+        = plain.horizontalAdvance(blanks) - QFontMetricsF(font).horizontalAdvance(blanks);
+    font.setWordSpacing(perUnit > 0 ? -excess / perUnit : 0.0);
+    return font;
+}
+
 } // namespace
 
 void centreOnScreen(QDialog *dialog)
@@ -90,18 +104,19 @@ AboutBox::AboutBox(PlaySound playAndReturn, QWidget *parent)
     pointer->setWordWrap(true);
     addLabel(this, u"Label8"_s, u"Created by"_s, twipsRect(3000, 240, 1455, 255));
 
-    // The letter, painted over the three blanks: centred on them by the bundled font's metrics,
-    // as wide as they are, so that the title reads as one word.
+    // The letter, painted over the three blanks. The blanks are narrowed to the letter's own
+    // width, so that the title reads as one word, and the letter's label covers exactly them.
     auto *lblLetterR = new ClickableLabel(Title.mid(SplitLetter, 1), this);
     lblLetterR->setObjectName(u"lblLetterR"_s);
     paintTitle(lblLetterR);
-    lblLetterR->setAlignment(Qt::AlignCenter);
+    title->setFont(narrowBlanks(title->font(), lblLetterR->text()));
     const QFontMetricsF metrics(title->font());
     const qreal blanksStart = metrics.horizontalAdvance(blanked.left(SplitLetter));
     const qreal blanksEnd = metrics.horizontalAdvance(blanked.left(SplitLetter + 3));
     const int left = qRound(blanksStart);
     lblLetterR->setGeometry(title->x() + left, title->y(), qRound(blanksEnd) - left,
                             title->height());
+    lblLetterR->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblLetterR->raise();
 
     cmdOk->setFocus();

@@ -138,7 +138,10 @@ private Q_SLOTS:
         QVERIFY(letter->x() + letter->width() >= blanksEnd - 0.5);
         QVERIFY(letter->x() >= oInkEnd - 0.5);
         QVERIFY(letter->x() + letter->width() <= aInkStart + 0.5);
-        // And the r stands in the middle of the gap, so that the title reads as one word.
+        // The blanks shrink to the letter's own width, so the title reads as one word.
+        QVERIFY(qAbs(letter->width() - QFontMetricsF(letter->font()).horizontalAdvance(u"r"_s))
+                <= 1.0);
+        // And the r stands in the middle of the gap.
         const qreal letterCentre = letter->x() + letter->width() / 2.0;
         QVERIFY(qAbs(letterCentre - (blanksStart + blanksEnd) / 2) <= 1.0);
         // Stacked above the title.

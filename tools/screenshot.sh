@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Makes the README's screenshot: the real program under Xvfb (framed by openbox where it is
-# installed), a game started with Alt+S, the picture taken while the first call is shown.
-#   tools/screenshot.sh [program] [output.png]
+# Makes the README's screenshots of the real program under Xvfb (framed by openbox where it is
+# installed): the main window while the first call is shown, then the About box and the hidden
+# credits window above it.
+#   tools/screenshot.sh [program] [output folder]
 # Needs xvfb, xdotool, imagemagick; openbox for a title bar.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-$top/build/app/limbora}
-output=${2:-$top/docs/main-window.png}
+output=${2:-$top/docs}
 
 tmp=$(mktemp -d)
 pids=()
@@ -37,5 +38,23 @@ until grep -q -E 'display "[A-Z]+ [A-Z]+ [A-Z]+"' "$tmp/trace"; do
     sleep 0.1
 done
 sleep 0.2
-import -frame -window "$window" "$output" # with the window manager's frame
-echo "$output"
+import -frame -window "$window" "$output/main-window.png" # with the window manager's frame
+
+shown() { # title
+    local found
+    until found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1); do
+        sleep 0.1
+    done
+    sleep 0.3
+    echo "$found"
+}
+xdotool key --window "$window" alt+h
+sleep 0.3
+xdotool key a
+about=$(shown "About Limbora")
+import -frame -window "$about" "$output/about.png"
+# The title's letter: the r between "Limbo" and "a".
+xdotool mousemove --window "$about" 94 36 click 1
+hidden=$(shown "Hidden Window!")
+import -frame -window "$hidden" "$output/hidden-window.png"
+ls "$output"/*.png
