@@ -56,7 +56,7 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
 
     // The window loads (placement, buttons) before the rest of its state is set up.
     Form_Load();
-    lblStatus->clear(); // the design's caption never shows
+    showText(lblStatus, QString(), u"Game status"_s); // the design's caption never shows
     m_sounds.preload(callSounds() + QStringList{u"About.wav"_s, u"hid.wav"_s});
     m_sequencer = new GameSequencer(
         clock, random,
@@ -65,7 +65,8 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
         },
         DesktopColour, this);
 
-    connect(m_sequencer, &GameSequencer::statusChanged, lblStatus, &QLabel::setText);
+    connect(m_sequencer, &GameSequencer::statusChanged, this,
+            [this](const QString &text) { showText(lblStatus, text, u"Game status"_s); });
     connect(m_sequencer, &GameSequencer::displayChanged, this, &MainWindow::showDisplay);
     connect(m_sequencer, &GameSequencer::buttonsChanged, this, [this](bool start, bool stop) {
         cmdStart->setEnabled(start);
@@ -110,6 +111,12 @@ void MainWindow::createControls()
     };
     lblDisplay = makeLabel(u"lblDisplay"_s, QString(), 3000);
     lblStatus = makeLabel(u"lblStatus"_s, u"status goes here"_s, 2280);
+    lblDisplay->setAccessibleName(u"Call"_s);
+    lblDisplay->setAccessibleDescription(u"The current call: a limb, then its colour"_s);
+    lblStatus->setAccessibleDescription(u"Where the game stands"_s);
+    cmdStart->setAccessibleDescription(u"Start a game: calls begin after ten seconds"_s);
+    cmdStop->setAccessibleDescription(u"Stop the game"_s);
+    board->setAccessibleName(u"Game board"_s);
 
     setTabOrder(cmdStart, cmdStop);
     cmdStart->setFocus();
@@ -260,5 +267,13 @@ void MainWindow::playAndReturn(const QString &name)
 void MainWindow::showDisplay(const QString &text, Rgb colour)
 {
     setTextColour(lblDisplay, colour);
-    lblDisplay->setText(text);
+    showText(lblDisplay, text, u"Call"_s);
+}
+
+// A label's accessible name is what it shows, so that screen readers hear every change (the
+// name changing is what they announce); an empty label keeps a name that says what it is for.
+void MainWindow::showText(QLabel *label, const QString &text, const QString &purpose)
+{
+    label->setText(text);
+    label->setAccessibleName(text.isEmpty() ? purpose : text);
 }

@@ -56,6 +56,7 @@ private:
     void playAndReturn(const QString &name);
 
     void showDisplay(const QString &text, Rgb colour);
+    static void showText(QLabel *label, const QString &text, const QString &purpose);
 
     SoundPlayer &m_sounds;
     const HelpLauncher &m_help;

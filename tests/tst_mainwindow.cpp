@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "soundplayer.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -318,6 +319,43 @@ private Q_SLOTS:
         const QRect screen = program->window.screen()->availableGeometry();
         QVERIFY(screen.intersects(program->window.frameGeometry()));
         QCOMPARE(program->window.frameGeometry().left(), screen.left());
+    }
+
+    void everyControlIsNamedAndCallsAreAnnounced()
+    {
+        open();
+        for (QWidget *control :
+             {static_cast<QWidget *>(program->start()), static_cast<QWidget *>(program->stop()),
+              static_cast<QWidget *>(program->status()),
+              static_cast<QWidget *>(program->display())}) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            QVERIFY(accessible);
+            QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(),
+                     qPrintable(control->objectName()));
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(program->start())->text(QAccessible::Name),
+                 u"START"_s);
+
+        // What a screen reader reads at each change: the name follows the text, and a name
+        // change is what Qt announces. (Headless Qt has no accessibility bridge, so the
+        // announcement itself can't be caught here; the name it carries can.)
+        QStringList heard;
+        connect(program->window.sequencer(), &GameSequencer::displayChanged, this, [&heard, this] {
+            heard << QAccessible::queryAccessibleInterface(program->display())
+                         ->text(QAccessible::Name);
+        });
+        program->random.values = {0.9f, 0.0f}; // red, left hand
+        QTest::mouseClick(program->start(), Qt::LeftButton);
+        program->clock.advanceBy(10000);
+        QTRY_COMPARE_WITH_TIMEOUT(program->display()->text(), u"LEFT HAND RED"_s, 200);
+        QTest::mouseClick(program->stop(), Qt::LeftButton);
+
+        QCOMPARE(heard.first(), u"in 10 seconds..."_s);
+        QVERIFY(heard.contains(u"in 1 seconds..."_s));
+        QCOMPARE(heard.mid(heard.size() - 3),
+                 (QStringList{u"LEFT HAND "_s, u"LEFT HAND RED"_s, u"Call"_s}));
+        QCOMPARE(QAccessible::queryAccessibleInterface(program->status())->text(QAccessible::Name),
+                 u"(Game stopped)"_s);
     }
 
     void helpContentsLaunchesTheViewerEachTime()

@@ -43,7 +43,7 @@ start_xvfb() {
 start_program() {
     local program=$1
     export XDG_CONFIG_HOME="$E2E_TMP/config"
-    export QT_LOGGING_RULES="limbora.game.debug=true"
+    export QT_LOGGING_RULES="${QT_LOGGING_RULES:-limbora.game.debug=true}"
     export QT_MESSAGE_PATTERN='%{time process} %{category}: %{message}'
     "$program" >"$E2E_TMP/trace" 2>&1 &
     PROGRAM_PID=$!
