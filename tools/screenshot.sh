@@ -54,7 +54,7 @@ xdotool key a
 about=$(shown "About Limbora")
 import -frame -window "$about" "$output/about.png"
 # The title's letter: the r between "Limbo" and "a".
-xdotool mousemove --window "$about" 94 36 click 1
+xdotool mousemove --window "$about" 90 36 click 1
 hidden=$(shown "Hidden Window!")
 import -frame -window "$hidden" "$output/hidden-window.png"
 ls "$output"/*.png

@@ -1,0 +1,92 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""A game of three calls, watched and heard: the countdown, the first call ten seconds after
+Start, each limb then its colour, the seven-second pauses in silence, and every sound heard
+where the trace says it started, saying the words the window showed."""
+import time
+
+from limbora_e2e import (COLOUR_SOUNDS, COLOUR_WORDS, LIMB_SOUNDS, LIMB_TEXTS, Session, check,
+                         locate, loudness, main, sound_lengths)
+
+CALLS = 3
+TIMING = 0.030  # seconds a wait may be late here, on a busy two-core machine
+ONSET = 0.060
+
+
+def scenario(executable):
+    lengths = sound_lengths()
+    with Session(audio=True) as session:
+        recorder = session.record()
+        program = session.launch(executable)
+        program.show()
+        program.key("alt+s")
+        started = program.trace.wait_for(r'^status "The game will start"$', 5)[0]
+        program.trace.wait_for(r"^pause 7$", 30)
+        for _ in range(CALLS - 1):
+            count = len(program.trace.find(r"^pause 7$"))
+            deadline = time.monotonic() + 15
+            while len(program.trace.find(r"^pause 7$")) == count:
+                check(time.monotonic() < deadline, "the next call did not come")
+                time.sleep(0.05)
+        # the last pause: one more second of it, to hear the silence
+        time.sleep(1.0)
+        program.key("alt+s")
+        program.trace.wait_for(r'^status "\(Game stopped\)"$', 2)
+        recording, recording_start = recorder.samples(), recorder.start_time()
+
+        lines = program.trace.game()
+        texts = [m for _, m in lines if m.startswith("display")]
+        expected_countdown = [f'display "in {n} seconds..." #3a6ea5' for n in range(10, 0, -1)]
+        check(texts[:10] == expected_countdown, f"countdown: {texts[:10]}")
+        check(texts[10] == 'display "" #3a6ea5', "the last half second is not blank")
+
+        starts = program.trace.find(r"^sound-start ")
+        check(len(starts) >= 2 * CALLS, f"{len(starts)} sounds for {CALLS} calls")
+        first = starts[0][0] - started
+        check(abs(first - 10.0) <= TIMING, f"first call {first:.3f} s after Start")
+
+        pauses = program.trace.find(r"^pause 7$")
+        for index in range(CALLS):
+            limb_time, limb_line = starts[2 * index]
+            colour_time, colour_line = starts[2 * index + 1]
+            limb, colour = limb_line.split()[1], colour_line.split()[1]
+            check(limb in LIMB_SOUNDS and colour in COLOUR_SOUNDS, f"call {index}: {limb}, {colour}")
+            check(limb_line.endswith(" wait") and colour_line.endswith(" wait"), "not wait mode")
+
+            # What the window showed: the limb in black, then the whole call in its colour.
+            shown = [m for t, m in lines if m.startswith("display") and limb_time - 0.001 <= t <= colour_time + 0.001]
+            check(shown[0] == f'display "{LIMB_TEXTS[limb]}" #000000', f"limb shown: {shown}")
+            check(shown[-1].startswith(f'display "{LIMB_TEXTS[limb]}{COLOUR_WORDS[colour]}" #'),
+                  f"call shown: {shown}")
+
+            # What was heard: each sound where the trace says, and it is the sound named.
+            for name, at, family in ((limb, limb_time, LIMB_SOUNDS), (colour, colour_time, COLOUR_SOUNDS)):
+                heard_at, score = locate(recording, recording_start, name, at)
+                check(heard_at is not None and score > 0.8, f"{name} not heard near {at:.3f} (score {score:.2f})")
+                check(-0.010 <= heard_at - at <= ONSET, f"{name} heard {1000 * (heard_at - at):.0f} ms after its sound-start")
+                for other in family:
+                    if other != name:
+                        _, other_score = locate(recording, recording_start, other, at)
+                        check(other_score < score, f"{name} sounds more like {other}")
+            check(limb_time < colour_time, "colour before limb")
+
+            # The pause: seven seconds from the colour's end to the next call, in silence.
+            pause_time = pauses[index][0]
+            check(pause_time >= colour_time, "pause before the colour ended")
+            audible_end = colour_time + lengths[colour] + ONSET
+            if index + 1 < CALLS:
+                next_time = starts[2 * index + 2][0]
+                check(abs(next_time - pause_time - 7.0) <= TIMING,
+                      f"pause {index} lasted {next_time - pause_time:.3f} s")
+                quiet_until = next_time
+            else:
+                quiet_until = pause_time + 7.0
+                quiet_until = min(quiet_until, program.trace.find(r"Game stopped")[0][0])
+            level = loudness(recording, recording_start, audible_end, quiet_until)
+            check(level < 0.003, f"not silent in pause {index}: level {level:.4f}")
+        print(f"first call after {first:.3f} s; calls: "
+              + ", ".join(m.split()[1] for _, m in starts[: 2 * CALLS]))
+
+
+if __name__ == "__main__":
+    main(scenario)

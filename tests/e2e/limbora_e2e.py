@@ -1,0 +1,357 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""End-to-end harness: the real program in a private X server (Xvfb), with a private PulseAudio
+server whose default sink is a null sink, a recorder on that sink's monitor, and the program's
+game trace, all stamped on the same monotonic clock (CLOCK_MONOTONIC: Qt's %{time boot} and
+Python's time.monotonic()). Everything started is stopped again, whatever happens."""
+
+import os
+import pathlib
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import threading
+import time
+
+import numpy as np
+
+HERE = pathlib.Path(__file__).resolve().parent
+SOURCE = HERE.parent.parent
+SOUNDS = SOURCE / "assets" / "sounds"
+RATE = 22050  # the shipped sounds' rate, and what the recorder asks for
+
+LIMB_SOUNDS = ["lefthand.wav", "righthand.wav", "leftfoot.wav", "rightfoot.wav"]
+COLOUR_SOUNDS = ["green.wav", "yellow.wav", "blue.wav", "red.wav"]
+LIMB_TEXTS = dict(zip(LIMB_SOUNDS, ["LEFT HAND ", "RIGHT HAND ", "LEFT FOOT ", "RIGHT FOOT "]))
+COLOUR_WORDS = dict(zip(COLOUR_SOUNDS, ["GREEN", "YELLOW", "BLUE", "RED"]))
+
+TRACE_LINE = re.compile(r"^\s*(\d+\.\d+) ([\w.]+): (.*)$")
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def read_wav(path):
+    """Samples of a 16-bit mono PCM WAV as floats in [-1, 1]."""
+    data = pathlib.Path(path).read_bytes()
+    position = 12
+    while position + 8 <= len(data):
+        chunk, size = data[position:position + 4], int.from_bytes(data[position + 4:position + 8], "little")
+        if chunk == b"data":
+            samples = np.frombuffer(data[position + 8:position + 8 + size], dtype="<i2")
+            return samples.astype(np.float64) / 32768.0
+        position += 8 + size + (size & 1)
+    raise Failure(f"no data in {path}")
+
+
+class Trace:
+    """The program's log lines as (time, category, message), time in seconds on CLOCK_MONOTONIC."""
+
+    def __init__(self):
+        self.lines = []
+        self.other = []
+        self.lock = threading.Lock()
+
+    def add(self, raw):
+        match = TRACE_LINE.match(raw)
+        with self.lock:
+            if match:
+                self.lines.append((float(match[1]), match[2], match[3]))
+            else:
+                self.other.append(raw)
+
+    def game(self, since=0.0):
+        with self.lock:
+            return [(t, m) for t, c, m in self.lines if c == "limbora.game" and t >= since]
+
+    def find(self, pattern, since=0.0):
+        regex = re.compile(pattern)
+        return [(t, m) for t, m in self.game(since) if regex.search(m)]
+
+    def wait_for(self, pattern, timeout, since=0.0):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            found = self.find(pattern, since)
+            if found:
+                return found[0]
+            time.sleep(0.01)
+        raise Failure(f"no trace line matching {pattern!r} within {timeout} s")
+
+    def text(self):
+        with self.lock:
+            return "\n".join(f"{t:.3f} {c}: {m}" for t, c, m in self.lines) + "\n" + "\n".join(self.other)
+
+
+class Recorder:
+    """Records the null sink's monitor as 16-bit mono at RATE and keeps, per chunk, when it came."""
+
+    def __init__(self, session):
+        self.process = session.spawn(
+            ["pacat", "--record", "-d", "nullsink.monitor", "--latency-msec=5", "--raw",
+             "--format=s16le", f"--rate={RATE}", "--channels=1"],
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.chunks = []
+        self.arrivals = []  # (monotonic time, samples received so far)
+        self.thread = threading.Thread(target=self._read, daemon=True)
+        self.thread.start()
+
+    def _read(self):
+        total = 0
+        stream = self.process.stdout
+        while True:
+            data = stream.read1(4096) if hasattr(stream, "read1") else stream.read(4096)
+            if not data:
+                return
+            now = time.monotonic()
+            self.chunks.append(data)
+            total += len(data) // 2
+            self.arrivals.append((now, total))
+
+    def wait_until_running(self, timeout=10):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if self.arrivals:
+                return
+            time.sleep(0.05)
+        raise Failure("the recorder delivered nothing")
+
+    def samples(self):
+        data = b"".join(self.chunks)
+        return np.frombuffer(data[: len(data) // 2 * 2], dtype="<i2").astype(np.float64) / 32768.0
+
+    def start_time(self):
+        """When sample 0 was captured: chunks arrive late, never early, so the earliest estimate
+        over all of them is the best."""
+        return min(t - n / RATE for t, n in self.arrivals)
+
+
+class Program:
+    def __init__(self, session, executable, env, cwd):
+        self.session = session
+        self.trace = Trace()
+        self.started = time.monotonic()
+        self.process = session.spawn([str(executable)], env=env, cwd=cwd,
+                                     stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+        self.reader = threading.Thread(target=self._read, daemon=True)
+        self.reader.start()
+        self.window = None
+
+    def _read(self):
+        for raw in self.process.stdout:
+            self.trace.add(raw.rstrip("\n"))
+
+    def wait_for_window(self, timeout=10, title="Limbora"):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            found = self.session.xdotool("search", "--all", "--onlyvisible", "--pid",
+                                         str(self.process.pid), "--name", f"^{title}$",
+                                         check_result=False)
+            if found:
+                return found.split()[0]
+            if self.process.poll() is not None:
+                raise Failure(f"the program ended with {self.process.returncode}:\n{self.trace.text()}")
+            time.sleep(0.005)
+        raise Failure(f"no window '{title}' within {timeout} s")
+
+    def show(self):
+        self.window = self.wait_for_window()
+        self.session.xdotool("windowfocus", "--sync", self.window)
+        return self.window
+
+    def key(self, *keys):
+        """Presses keys; returns the monotonic time just before they were sent."""
+        sent = time.monotonic()
+        self.session.xdotool("key", "--window", self.window, *keys)
+        return sent
+
+    def exit_code(self, timeout):
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"the program still runs {timeout} s later") from None
+
+    def cpu_seconds(self):
+        fields = pathlib.Path(f"/proc/{self.process.pid}/stat").read_text().rsplit(")", 1)[1].split()
+        ticks = os.sysconf("SC_CLK_TCK")
+        return (int(fields[11]) + int(fields[12])) / ticks  # utime + stime
+
+    def peak_memory_kib(self):
+        for line in pathlib.Path(f"/proc/{self.process.pid}/status").read_text().splitlines():
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1])
+        return 0
+
+
+class Session:
+    """A private desktop: Xvfb, optionally a window manager and a PulseAudio server with a null
+    sink as default, and a settings directory of its own."""
+
+    def __init__(self, audio=True, window_manager=False):
+        self.tmp = pathlib.Path(tempfile.mkdtemp(prefix="limbora-e2e-"))
+        self.processes = []
+        self.env = dict(os.environ)
+        self.env["XDG_CONFIG_HOME"] = str(self.tmp / "config")
+        runtime = self.tmp / "runtime"
+        runtime.mkdir(mode=0o700)
+        self.env["XDG_RUNTIME_DIR"] = str(runtime)
+        self.env.pop("QT_QPA_PLATFORM", None)
+        self._start_xvfb()
+        if window_manager:
+            self.spawn(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            time.sleep(1.0)
+        if audio:
+            self._start_pulse()
+        else:
+            self.env["PULSE_SERVER"] = f"unix:{self.tmp}/no-server"
+
+    def spawn(self, command, **options):
+        options.setdefault("env", self.env)
+        process = subprocess.Popen(command, start_new_session=True, **options)
+        self.processes.append(process)
+        return process
+
+    def _start_xvfb(self):
+        read, write = os.pipe()
+        self.spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                   pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as pipe:
+            number = pipe.readline().strip()
+        check(number, "Xvfb did not start")
+        self.env["DISPLAY"] = f":{number}"
+        # A server that just ended may still hold the same number for a moment.
+        deadline = time.monotonic() + 5
+        while self.xdotool("getdisplaygeometry", check_result=False) == "":
+            check(time.monotonic() < deadline, f"cannot reach the X server :{number}")
+            time.sleep(0.05)
+
+    def _start_pulse(self):
+        socket = self.tmp / "pulse" / "native"
+        socket.parent.mkdir()
+        script = self.tmp / "null.pa"
+        script.write_text(
+            f"load-module module-native-protocol-unix auth-anonymous=1 socket={socket}\n"
+            "load-module module-null-sink sink_name=nullsink\n"
+            "set-default-sink nullsink\n")
+        self.spawn(["pulseaudio", "-n", "-F", str(script), "--daemonize=no", "--use-pid-file=no",
+                    "--exit-idle-time=-1", "--disallow-exit"],
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.env["PULSE_SERVER"] = f"unix:{socket}"
+        deadline = time.monotonic() + 10
+        while not socket.exists():
+            check(time.monotonic() < deadline, "PulseAudio did not start")
+            time.sleep(0.05)
+
+    def xdotool(self, *arguments, check_result=True):
+        result = subprocess.run(["xdotool", *arguments], env=self.env, capture_output=True, text=True)
+        if check_result and result.returncode != 0:
+            raise Failure(f"xdotool {' '.join(arguments)}: {result.stderr.strip()}")
+        return result.stdout.strip()
+
+    def press(self, window, *keys):
+        """Focuses a window and types keys there as a user would (XTest): unlike keys sent to a
+        window, this survives the window closing on the key press."""
+        self.xdotool("windowfocus", "--sync", window)
+        sent = time.monotonic()
+        self.xdotool("key", *keys)
+        return sent
+
+    def record(self):
+        recorder = Recorder(self)
+        recorder.wait_until_running()
+        return recorder
+
+    def launch(self, executable, cwd=None, extra_env=None):
+        env = dict(self.env)
+        env["QT_LOGGING_RULES"] = "limbora.game.debug=true;limbora.startup.debug=true"
+        env["QT_MESSAGE_PATTERN"] = "%{time boot} %{category}: %{message}"
+        env.update(extra_env or {})
+        return Program(self, executable, env, cwd)
+
+    def settings_file(self):
+        return pathlib.Path(self.env["XDG_CONFIG_HOME"]) / "Limbora" / "Limbora.conf"
+
+    def placement(self):
+        """The stored placement as a dict of key to text, or None without a file."""
+        path = self.settings_file()
+        if not path.is_file():
+            return None
+        values = {}
+        for line in path.read_text().splitlines():
+            key, _, value = line.partition("=")
+            if key.startswith("Main"):
+                values[key] = value
+        return values
+
+    def close(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                try:
+                    os.killpg(process.pid, signal.SIGTERM)
+                except ProcessLookupError:
+                    pass
+        for process in self.processes:
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                os.killpg(process.pid, signal.SIGKILL)
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+
+def sound_lengths():
+    return {path.name: len(read_wav(path)) / RATE for path in SOUNDS.glob("*.wav")}
+
+
+def locate(recording, recording_start, name, near, window=0.4):
+    """Where the shipped sound `name` plays in the recording, searched within `window` seconds of
+    the monotonic time `near`: returns (start time, normalised correlation)."""
+    template = read_wav(SOUNDS / name)
+    first = max(0, int((near - window - recording_start) * RATE))
+    last = min(len(recording), int((near + window - recording_start) * RATE) + len(template))
+    segment = recording[first:last]
+    if len(segment) < len(template):
+        return None, 0.0
+    size = 1 << int(np.ceil(np.log2(len(segment) + len(template))))
+    correlation = np.fft.irfft(np.fft.rfft(segment, size) * np.conj(np.fft.rfft(template, size)), size)
+    correlation = correlation[: len(segment) - len(template) + 1]
+    energy = np.sqrt(np.convolve(segment ** 2, np.ones(len(template)), "valid"))
+    score = correlation / (np.sqrt(np.sum(template ** 2)) * np.maximum(energy, 1e-9))
+    best = int(np.argmax(score))
+    return recording_start + (first + best) / RATE, float(score[best])
+
+
+def loudness(recording, recording_start, begin, end):
+    """The loudest 10 ms (RMS) of the recording between two monotonic times."""
+    first = max(0, int((begin - recording_start) * RATE))
+    last = min(len(recording), int((end - recording_start) * RATE))
+    part = recording[first:last]
+    if len(part) < 220:
+        return 0.0
+    frames = part[: len(part) // 220 * 220].reshape(-1, 220)
+    return float(np.sqrt(np.mean(frames ** 2, axis=1)).max())
+
+
+def main(scenario):
+    """Runs a scenario function and reports in the plain closing-line form."""
+    import sys
+    program = pathlib.Path(sys.argv[1]).resolve()
+    try:
+        scenario(program)
+    except Failure as failure:
+        print(f"FAIL: {failure}", file=sys.stderr)
+        print("0 passed, 1 failed")
+        sys.exit(1)
+    print("1 passed, 0 failed")
