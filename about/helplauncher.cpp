@@ -2,9 +2,12 @@
 #include "helplauncher.h"
 
 #include <QDir>
+#include <QLoggingCategory>
 #include <QProcess>
 
 using namespace Qt::StringLiterals;
+
+Q_LOGGING_CATEGORY(lcHelp, "limbora.help", QtWarningMsg)
 
 HelpLauncher::HelpLauncher(QString program, QStringList arguments)
     : m_program(std::move(program))
@@ -25,6 +28,8 @@ HelpLauncher HelpLauncher::forHelpFile(const QString &helpFile)
 
 void HelpLauncher::launch() const
 {
-    // Whether it started is deliberately ignored: there is nothing useful to tell the players.
-    QProcess::startDetached(m_program, m_arguments);
+    // Whether it started changes nothing for the players; it is only traced.
+    const bool started = QProcess::startDetached(m_program, m_arguments);
+    qCDebug(lcHelp, "%s %s: %s", qUtf8Printable(m_program), qUtf8Printable(m_arguments.join(u' ')),
+            started ? "started" : "could not start");
 }

@@ -31,7 +31,7 @@ fail() {
 start_xvfb() {
     local fifo="$E2E_TMP/displayfd"
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
     E2E_PIDS+=($!)
     local number
     read -r -t 10 number <"$fifo" || fail "Xvfb did not start"

@@ -6,6 +6,7 @@ Python's time.monotonic()). Everything started is stopped again, whatever happen
 
 import os
 import pathlib
+import random
 import re
 import shutil
 import signal
@@ -71,14 +72,15 @@ class Trace:
         with self.lock:
             return [(t, m) for t, c, m in self.lines if c == "limbora.game" and t >= since]
 
-    def find(self, pattern, since=0.0):
+    def find(self, pattern, since=0.0, category="limbora.game"):
         regex = re.compile(pattern)
-        return [(t, m) for t, m in self.game(since) if regex.search(m)]
+        with self.lock:
+            return [(t, m) for t, c, m in self.lines if c == category and t >= since and regex.search(m)]
 
-    def wait_for(self, pattern, timeout, since=0.0):
+    def wait_for(self, pattern, timeout, since=0.0, category="limbora.game"):
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
-            found = self.find(pattern, since)
+            found = self.find(pattern, since, category)
             if found:
                 return found[0]
             time.sleep(0.01)
@@ -218,19 +220,32 @@ class Session:
         return process
 
     def _start_xvfb(self):
-        read, write = os.pipe()
-        self.spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                   pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write)
-        with os.fdopen(read) as pipe:
-            number = pipe.readline().strip()
-        check(number, "Xvfb did not start")
-        self.env["DISPLAY"] = f":{number}"
-        # A server that just ended may still hold the same number for a moment.
-        deadline = time.monotonic() + 5
-        while self.xdotool("getdisplaygeometry", check_result=False) == "":
-            check(time.monotonic() < deadline, f"cannot reach the X server :{number}")
-            time.sleep(0.05)
+        # Xvfb's own -displayfd can hand two servers started at once the same number, so each
+        # number is tried here and kept only once its lock file names our server. -noreset: by
+        # default the server resets whenever its last client leaves, and refuses clients meanwhile.
+        self.xvfb_log = self.tmp / "xvfb.log"
+        for number in random.sample(range(20, 1000), 40):
+            if pathlib.Path(f"/tmp/.X{number}-lock").exists():
+                continue
+            server = self.spawn(["Xvfb", f":{number}", "-noreset", "-screen", "0", "1280x1024x24",
+                                 "-nolisten", "tcp"],
+                                stdout=subprocess.DEVNULL, stderr=open(self.xvfb_log, "w"))
+            deadline = time.monotonic() + 5
+            while server.poll() is None and time.monotonic() < deadline:
+                if self._owns_display(number, server.pid):
+                    self.env["DISPLAY"] = f":{number}"
+                    return
+                time.sleep(0.02)
+            server.kill()
+        raise Failure(f"Xvfb did not start: {self.xvfb_log.read_text()}")
+
+    @staticmethod
+    def _owns_display(number, pid):
+        try:
+            owner = int(pathlib.Path(f"/tmp/.X{number}-lock").read_text().strip())
+        except (OSError, ValueError):
+            return False
+        return owner == pid and pathlib.Path(f"/tmp/.X11-unix/X{number}").exists()
 
     def _start_pulse(self):
         socket = self.tmp / "pulse" / "native"
@@ -270,7 +285,7 @@ class Session:
 
     def launch(self, executable, cwd=None, extra_env=None):
         env = dict(self.env)
-        env["QT_LOGGING_RULES"] = "limbora.game.debug=true;limbora.startup.debug=true"
+        env["QT_LOGGING_RULES"] = "limbora.*.debug=true"
         env["QT_MESSAGE_PATTERN"] = "%{time boot} %{category}: %{message}"
         env.update(extra_env or {})
         return Program(self, executable, env, cwd)

@@ -6,13 +6,15 @@ import time
 
 from limbora_e2e import Session, check, locate, main
 
-RESPONSE = 0.030  # Stop's effect after the key press, at most
+# Stop's effect after the key press, at most: the benchmark measures it closely; here it includes
+# starting xdotool on a busy machine.
+RESPONSE = 0.250
 
 
 def stop(program):
     sent = program.key("alt+s")
     stopped = program.trace.wait_for(r'^status "\(Game stopped\)"$', 2, since=sent)[0]
-    check(stopped - sent <= RESPONSE + 0.1, f"Stop took {1000 * (stopped - sent):.0f} ms")
+    check(stopped - sent <= RESPONSE, f"Stop took {1000 * (stopped - sent):.0f} ms")
     return stopped
 
 
@@ -45,7 +47,9 @@ def scenario(executable):
         colour_time, colour_line = trace.wait_for(r"^sound-start \w+\.wav wait$", 3, since=limb_time + 0.001)
         trace.wait_for(r"^sound-end " + colour_line.split()[1], 3, since=colour_time)
         time.sleep(8.5)
-        after = trace.game(since=stopped + 0.001)
+        lines = trace.game(since=limb_time)
+        reset = [i for i, (_, m) in enumerate(lines) if m == "buttons start=1 stop=0"][0]
+        after = lines[reset + 1:]
         check(all(m.startswith("sound-") for _, m in after), f"a stopped game changed the window: {after}")
         check(len(trace.find(r"^sound-start", since=colour_time + 0.001)) == 0, "a stopped game called again")
         heard_at, score = locate(recorder.samples(), recorder.start_time(), colour_line.split()[1], colour_time)

@@ -1,0 +1,85 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Sound faults survived: no audio server at all, the sound directory missing, and every sound
+file corrupt or truncated. Each time the game runs silently with its timings intact, and a sound
+the About box can't play is replaced by the desktop's own."""
+import os
+import pathlib
+import shutil
+import time
+
+from limbora_e2e import COLOUR_SOUNDS, LIMB_SOUNDS, SOUNDS, Session, check, loudness, main
+
+TIMING = 0.030
+
+
+def install_copy(executable, root, sounds):
+    """The program in a folder of its own, with `sounds` (name to bytes, or None for no data
+    directory at all) where it looks for them."""
+    (root / "bin").mkdir(parents=True)
+    shutil.copy2(executable, root / "bin" / "limbora")
+    if sounds is not None:
+        data = root / "share" / "limbora"
+        data.mkdir(parents=True)
+        for name, content in sounds.items():
+            (data / name).write_bytes(content)
+    return root / "bin" / "limbora"
+
+
+def check_silent_game(program, label):
+    trace = program.trace
+    started = trace.wait_for(r'^status "The game will start"$', 5)[0]
+    pause = trace.wait_for(r"^pause 7$", 15, since=started)[0]
+    # The colour may have ended in the pause's own millisecond: look from the next one.
+    second = trace.wait_for(r"^sound-start", 10, since=pause + 0.001)[0]
+    starts = trace.find(r"^sound-start")
+    ends = trace.find(r"^sound-end")
+    check(abs(starts[0][0] - started - 10.0) <= TIMING, f"{label}: first call {starts[0][0] - started:.3f} s after Start")
+    for (start, _), (end, _) in zip(starts[:2], ends[:2]):
+        check(end - start <= 0.05, f"{label}: a sound that can't be heard took {end - start:.3f} s")
+    check(abs(second - pause - 7.0) <= TIMING, f"{label}: pause lasted {second - pause:.3f} s")
+    check(trace.find(r'^display "(LEFT|RIGHT) (HAND|FOOT) (GREEN|YELLOW|BLUE|RED)" #'), f"{label}: no call shown")
+
+
+def scenario(executable):
+    # No audio server at all.
+    with Session(audio=False) as session:
+        program = session.launch(executable)
+        program.show()
+        program.key("alt+s")
+        check_silent_game(program, "no audio server")
+        program.key("alt+s")
+        program.trace.wait_for(r"Game stopped", 2)
+
+    # No sound directory, and every sound broken, side by side on one audio server.
+    with Session(audio=True) as session:
+        recorder = session.record()
+        broken = {}
+        for name in LIMB_SOUNDS:
+            broken[name] = os.urandom(30000)  # corrupt
+        for name in COLOUR_SOUNDS:
+            broken[name] = (SOUNDS / name).read_bytes()[:2000]  # truncated
+        missing = session.launch(install_copy(executable, session.tmp / "missing", None))
+        damaged = session.launch(install_copy(executable, session.tmp / "damaged", broken))
+        for program in (missing, damaged):
+            program.show()
+            program.key("alt+s")
+        check_silent_game(missing, "no sound directory")
+        check_silent_game(damaged, "corrupt and truncated sounds")
+
+        # About.wav is missing too: the desktop's bell plays in its place.
+        damaged.key("alt+h")
+        time.sleep(0.3)
+        chime = damaged.key("a")
+        damaged.trace.wait_for(r"^sound-start About\.wav return$", 3)
+        damaged.wait_for_window(title="About Limbora")
+        time.sleep(1.5)
+        level = loudness(recorder.samples(), recorder.start_time(), chime, chime + 1.5)
+        check(level > 0.01, f"no default sound instead of About.wav (level {level:.4f})")
+        for program in (missing, damaged):
+            check(program.process.poll() is None, "a program ended")
+    print("silent games kept their timings; the bell stood in for About.wav")
+
+
+if __name__ == "__main__":
+    main(scenario)
