@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "aboutbox.h"
+#include "accesskeybutton.h"
 #include "calltables.h"
 #include "designfonts.h"
 #include "gamelog.h"
@@ -89,7 +90,7 @@ void MainWindow::createControls()
     board->setGeometry(QRect(QPoint(0, 0), board->pixmap().size()));
 
     const auto makeButton = [client](const QString &name, const QString &caption, int top) {
-        auto *button = new QPushButton(caption, client);
+        auto *button = new AccessKeyButton(caption, client);
         button->setObjectName(name);
         button->setGeometry(twipsRect(2520, top, 1335, 615));
         button->setAutoDefault(true); // Enter presses the focused button

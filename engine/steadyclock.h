@@ -7,7 +7,8 @@
 #include <QObject>
 #include <QTimer>
 
-// The program's clock: QElapsedTimer (monotonic) and a precise single-shot QTimer.
+// The program's clock: QElapsedTimer (monotonic) and a precise single-shot QTimer, armed for a
+// deadline rather than an interval, so that no wait is late by more than a millisecond or so.
 class SteadyClock final : public QObject, public GameClock
 {
     Q_OBJECT
@@ -20,7 +21,10 @@ public:
     void cancelWake() override;
 
 private:
+    void arm();
+
     QElapsedTimer m_elapsed;
+    qint64 m_deadline = 0;
     QTimer m_timer;
     std::function<void()> m_callback;
 };

@@ -214,13 +214,13 @@ private Q_SLOTS:
     void altSPressesWhicheverButtonIsEnabled()
     {
         open();
-        // An access key animates the press and clicks a moment later.
+        // At once: Qt would otherwise animate the press for a tenth of a second first.
         QTest::keyClick(&program->window, Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE_WITH_TIMEOUT(program->status()->text(), u"The game will start"_s, 1000);
+        QCOMPARE(program->status()->text(), u"The game will start"_s);
         QTest::keyClick(&program->window, Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE_WITH_TIMEOUT(program->status()->text(), u"(Game stopped)"_s, 1000);
+        QCOMPARE(program->status()->text(), u"(Game stopped)"_s);
         QTest::keyClick(&program->window, Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE_WITH_TIMEOUT(program->status()->text(), u"The game will start"_s, 1000);
+        QCOMPARE(program->status()->text(), u"The game will start"_s);
     }
 
     void enterPressesTheDefaultOrTheFocusedButton()

@@ -1,0 +1,216 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Measures the real program under Xvfb and PulseAudio and prints one table of figures beside
+their goals; writes it as JSON, and a PNG timeline of one game (trace events and the recorded
+sound's envelope on one time axis).
+
+    bench/run.py [program] [output folder]      (./dev bench builds and runs it)
+"""
+import json
+import pathlib
+import statistics
+import sys
+import time
+
+HERE = pathlib.Path(__file__).resolve().parent
+sys.path.insert(0, str(HERE.parent / "tests" / "e2e"))
+
+from Xlib import X, XK, display  # noqa: E402
+from Xlib.ext import xtest  # noqa: E402
+
+from limbora_e2e import RATE, Session, locate  # noqa: E402
+
+GAME_SECONDS = 60
+IDLE_SECONDS = 10
+STOPS = 5
+
+
+class Keyboard:
+    """Key presses sent straight to the X server (XTest), timed to the moment they leave."""
+
+    def __init__(self, name):
+        self.display = display.Display(name)
+
+    def press(self, *keysyms):
+        codes = [self.display.keysym_to_keycode(XK.string_to_keysym(k)) for k in keysyms]
+        for code in codes:
+            xtest.fake_input(self.display, X.KeyPress, code)
+        sent = time.monotonic()
+        self.display.sync()
+        for code in reversed(codes):
+            xtest.fake_input(self.display, X.KeyRelease, code)
+        self.display.sync()
+        return sent
+
+
+def wait_for_map(name, title, since, timeout=10):
+    """When a top-level window with this title was first mapped, seen from the X server."""
+    connection = display.Display(name)
+    root = connection.screen().root
+    root.change_attributes(event_mask=X.SubstructureNotifyMask)
+    connection.sync()
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        while connection.pending_events():
+            event = connection.next_event()
+            if event.type == X.MapNotify:
+                mapped = time.monotonic()
+                try:
+                    if event.window.get_wm_name() == title:
+                        return mapped
+                except Exception:  # noqa: BLE001 - a window that went away meanwhile
+                    pass
+        time.sleep(0.0005)
+    raise RuntimeError("the window never showed")
+
+
+def errors_ms(values):
+    return {"mean": round(statistics.mean(values) * 1000, 1),
+            "worst": round(max(values, key=abs) * 1000, 1)} if values else {"mean": None, "worst": None}
+
+
+def measure(executable, out):
+    results = {}
+    with Session(audio=True) as session:
+        recorder = session.record()
+        name = session.env["DISPLAY"]
+
+        # Start-up: exec to the window mapped.
+        import threading
+        mapped = {}
+        watcher = threading.Thread(target=lambda: mapped.setdefault("at", wait_for_map(name, "Limbora", 0)))
+        watcher.start()
+        time.sleep(0.2)
+        launched = time.monotonic()
+        program = session.launch(executable)
+        watcher.join()
+        results["startup_ms"] = round((mapped["at"] - launched) * 1000, 1)
+        window = program.show()
+        keyboard = Keyboard(name)
+
+        # Idle.
+        time.sleep(1)
+        before = program.cpu_seconds()
+        time.sleep(IDLE_SECONDS)
+        results["cpu_idle_percent"] = round((program.cpu_seconds() - before) / IDLE_SECONDS * 100, 3)
+
+        # A game.
+        start_key = keyboard.press("Alt_L", "s")
+        before = program.cpu_seconds()
+        time.sleep(GAME_SECONDS)
+        results["cpu_game_percent"] = round((program.cpu_seconds() - before) / GAME_SECONDS * 100, 3)
+        stop_key = keyboard.press("Alt_L", "s")
+        trace = program.trace
+        # The trace's times are cut to the millisecond: look from a little before the key.
+        stopped = trace.wait_for(r'^status "\(Game stopped\)"$', 2, since=stop_key - 0.002)[0]
+        stop_latencies = [stopped - stop_key]
+        time.sleep(1.5)
+        recording, recording_start = recorder.samples(), recorder.start_time()
+        game_lines = trace.game(since=start_key)
+
+        # Stop, a few more times, from a countdown.
+        for _ in range(STOPS - 1):
+            keyboard.press("Alt_L", "s")
+            time.sleep(0.7)
+            sent = keyboard.press("Alt_L", "s")
+            stop_latencies.append(
+                trace.wait_for(r'^status "\(Game stopped\)"$', 2, since=sent - 0.002)[0] - sent)
+            time.sleep(0.3)
+        results["peak_memory_mib"] = round(program.peak_memory_kib() / 1024, 1)
+        program.process.terminate()
+
+    started = [t for t, m in game_lines if m == 'status "The game will start"'][0]
+    starts = [(t, m.split()[1]) for t, m in game_lines if m.startswith("sound-start")]
+    pauses = [t for t, m in game_lines if m.startswith("pause")]
+    first_call = starts[0][0] - started
+    pause_errors = []
+    for pause in pauses:
+        following = [t for t, _ in starts if t > pause]
+        if following:
+            pause_errors.append(following[0] - pause - 7.0)
+    results["calls"] = len(starts) // 2
+    results["first_call_error_ms"] = round((first_call - 10.0) * 1000, 1)
+    results["pause_error_ms"] = errors_ms(pause_errors)
+    results["drift_ms"] = round(sum(pause_errors) * 1000, 1)
+    onsets = []
+    for at, sound in starts:
+        heard, score = locate(recording, recording_start, sound, at)
+        if heard is not None and score > 0.8:
+            onsets.append(heard - at)
+    results["audio_onset_ms"] = errors_ms(onsets)
+    results["stop_latency_ms"] = errors_ms(stop_latencies)
+
+    (out / "results.json").write_text(json.dumps(results, indent=2) + "\n")
+    plot(out / "timeline.png", game_lines, start_key, recording, recording_start)
+    return results
+
+
+def plot(path, lines, origin, recording, recording_start):
+    import matplotlib
+    matplotlib.use("Agg")
+    import matplotlib.pyplot as plt
+    import numpy as np
+
+    first = max(0, int((origin - recording_start) * RATE))
+    part = recording[first:]
+    frame = RATE // 100
+    envelope = np.sqrt(np.mean(part[: len(part) // frame * frame].reshape(-1, frame) ** 2, axis=1))
+    seconds = np.arange(len(envelope)) / 100.0
+    end = min(seconds[-1], GAME_SECONDS + 1)
+
+    figure, (top, bottom) = plt.subplots(2, 1, figsize=(14, 5), sharex=True,
+                                         gridspec_kw={"height_ratios": [2, 1]})
+    top.fill_between(seconds, envelope, color="#1f5fd6", linewidth=0)
+    top.set_ylabel("recorded level (RMS)")
+    top.set_title("One game: trace events and what was heard")
+    colours = {"sound-start": "#1fae4b", "sound-end": "#e3262d", "pause": "#888888"}
+    for t, message in lines:
+        kind = message.split()[0]
+        x = t - origin
+        if x > end:
+            break
+        if kind in colours:
+            top.axvline(x, color=colours[kind], linewidth=0.8, alpha=0.8)
+        if kind == "display" and '" #' in message:
+            text = message.split('"')[1]
+            if text and not text.startswith("in "):
+                bottom.text(x, 0.5, text.strip(), rotation=90, fontsize=7, va="center")
+            bottom.axvline(x, color="#222222", linewidth=0.5, alpha=0.4)
+    bottom.set_yticks([])
+    bottom.set_xlabel("seconds since Start (green: sound-start, red: sound-end, grey: pause)")
+    bottom.set_xlim(0, end)
+    figure.tight_layout()
+    figure.savefig(path, dpi=110)
+
+
+GOALS = [
+    ("CPU idle, % of a core", lambda r: r["cpu_idle_percent"], "≤ 0.5", lambda v: v <= 0.5),
+    ("CPU during a 60 s game, % of a core", lambda r: r["cpu_game_percent"], "≤ 0.5", lambda v: v <= 0.5),
+    ("first call after Start, error ms", lambda r: r["first_call_error_ms"], "≤ 20", lambda v: abs(v) <= 20),
+    ("pause length error ms, mean", lambda r: r["pause_error_ms"]["mean"], "≤ 20", lambda v: abs(v) <= 20),
+    ("pause length error ms, worst", lambda r: r["pause_error_ms"]["worst"], "≤ 20", lambda v: abs(v) <= 20),
+    ("drift first to last call, ms", lambda r: r["drift_ms"], "≈ 0 (≤ 20)", lambda v: abs(v) <= 20),
+    ("sound-start to audio onset ms, mean", lambda r: r["audio_onset_ms"]["mean"], "≤ 40", lambda v: v <= 40),
+    ("sound-start to audio onset ms, worst", lambda r: r["audio_onset_ms"]["worst"], "≤ 40", lambda v: v <= 40),
+    ("Stop latency ms, mean", lambda r: r["stop_latency_ms"]["mean"], "≤ 16", lambda v: v <= 16),
+    ("Stop latency ms, worst", lambda r: r["stop_latency_ms"]["worst"], "≤ 16", lambda v: v <= 16),
+    ("start-up, exec to window shown, ms", lambda r: r["startup_ms"], "≤ 300", lambda v: v <= 300),
+    ("peak resident memory, MiB", lambda r: r["peak_memory_mib"], "≤ 80", lambda v: v <= 80),
+]
+
+
+def main():
+    executable = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else HERE.parent / "build/app/limbora").resolve()
+    out = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else HERE.parent / "build/bench").resolve()
+    out.mkdir(parents=True, exist_ok=True)
+    results = measure(executable, out)
+    width = max(len(label) for label, *_ in GOALS)
+    print(f"{'figure'.ljust(width)}  {'measured':>9}  {'goal':<11} met")
+    for label, value, goal, met in GOALS:
+        measured = value(results)
+        print(f"{label.ljust(width)}  {measured:>9}  {goal:<11} {'yes' if met(measured) else 'NO'}")
+    print(f"({results['calls']} calls; results.json and timeline.png in {out})")
+
+
+if __name__ == "__main__":
+    main()
