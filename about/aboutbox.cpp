@@ -3,12 +3,12 @@
 
 #include "clickablelabel.h"
 #include "designfonts.h"
+#include "dialogs.h"
 #include "hiddenwindow.h"
 #include "twips.h"
 
 #include <QFontMetricsF>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -64,14 +64,7 @@ AboutBox::AboutBox(PlaySound playAndReturn, QWidget *parent)
     : QDialog(parent)
     , m_playAndReturn(std::move(playAndReturn))
 {
-    setObjectName(u"frmAbout"_s);
-    setWindowTitle(u"About Limbora"_s);
-    // Fixed, no minimize or maximize; the close button acts as OK.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(dialogFont());
+    setUpDialog(this, u"frmAbout"_s, u"About Limbora"_s);
     setFixedSize(twipsToPixels(4725), twipsToPixels(3360));
 
     // In tab order.

@@ -28,6 +28,3 @@ private:
 
     PlaySound m_playAndReturn;
 };
-
-// Places a dialog in the middle of the screen its parent is on, before it first shows.
-void centreOnScreen(QDialog *dialog);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hiddenwindow.h"
 
-#include "aboutbox.h"
 #include "designfonts.h"
+#include "dialogs.h"
 #include "twips.h"
 
 #include <QLabel>
@@ -26,14 +26,7 @@ QLabel *addCredit(QWidget *parent, const QString &name, const QString &text, con
 HiddenWindow::HiddenWindow(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(u"frmHiddenWindow"_s);
-    setWindowTitle(u"Hidden Window!"_s);
-    // Sizable, no minimize or maximize; the close button acts as OK.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(dialogFont());
+    setUpDialog(this, u"frmHiddenWindow"_s, u"Hidden Window!"_s); // sizable
     setSizeGripEnabled(false);
     resize(twipsToPixels(4605), twipsToPixels(3660));
 

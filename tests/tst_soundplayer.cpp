@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct WavSpec
+struct WavShape
 {
     quint16 format = 1;
     quint16 channels = 1;
@@ -38,25 +38,25 @@ void append32(QByteArray &bytes, quint32 value)
     bytes.append(raw, 4);
 }
 
-QByteArray makeWav(const WavSpec &spec)
+QByteArray makeWav(const WavShape &shape)
 {
     QByteArray body = "WAVE";
-    if (spec.listChunk) {
+    if (shape.listChunk) {
         body += "LIST";
         append32(body, 5);
         body += QByteArray("INFO!") + '\0'; // odd size, padded
     }
     body += "fmt ";
     append32(body, 16);
-    append16(body, spec.format);
-    append16(body, spec.channels);
-    append32(body, spec.rate);
-    append32(body, spec.rate * spec.channels * spec.bits / 8);
-    append16(body, quint16(spec.channels * spec.bits / 8));
-    append16(body, spec.bits);
+    append16(body, shape.format);
+    append16(body, shape.channels);
+    append32(body, shape.rate);
+    append32(body, shape.rate * shape.channels * shape.bits / 8);
+    append16(body, quint16(shape.channels * shape.bits / 8));
+    append16(body, shape.bits);
     body += "data";
-    append32(body, spec.declaredData);
-    body += QByteArray(spec.actualData, '\0');
+    append32(body, shape.declaredData);
+    body += QByteArray(shape.actualData, '\0');
     QByteArray file = "RIFF";
     append32(file, quint32(body.size()));
     return file + body;
