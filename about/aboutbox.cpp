@@ -52,14 +52,6 @@ QFont narrowBlanks(QFont font, const QString &letter)
 
 } // namespace
 
-void centreOnScreen(QDialog *dialog)
-{
-    const QScreen *screen
-        = dialog->parentWidget() ? dialog->parentWidget()->screen() : dialog->screen();
-    const QPoint centre = screen->availableGeometry().center();
-    dialog->move(centre - QPoint(dialog->width() / 2, dialog->height() / 2));
-}
-
 AboutBox::AboutBox(PlaySound playAndReturn, QWidget *parent)
     : QDialog(parent)
     , m_playAndReturn(std::move(playAndReturn))
