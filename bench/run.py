@@ -10,6 +10,7 @@ import json
 import pathlib
 import statistics
 import sys
+import threading
 import time
 
 HERE = pathlib.Path(__file__).resolve().parent
@@ -43,7 +44,7 @@ class Keyboard:
         return sent
 
 
-def wait_for_map(name, title, since, timeout=10):
+def wait_for_map(name, title, timeout=10):
     """When a top-level window with this title was first mapped, seen from the X server."""
     connection = display.Display(name)
     root = connection.screen().root
@@ -76,16 +77,15 @@ def measure(executable, out):
         name = session.env["DISPLAY"]
 
         # Start-up: exec to the window mapped.
-        import threading
         mapped = {}
-        watcher = threading.Thread(target=lambda: mapped.setdefault("at", wait_for_map(name, "Limbora", 0)))
+        watcher = threading.Thread(target=lambda: mapped.setdefault("at", wait_for_map(name, "Limbora")))
         watcher.start()
         time.sleep(0.2)
         launched = time.monotonic()
         program = session.launch(executable)
         watcher.join()
         results["startup_ms"] = round((mapped["at"] - launched) * 1000, 1)
-        window = program.show()
+        program.show()
         keyboard = Keyboard(name)
 
         # Idle.

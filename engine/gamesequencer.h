@@ -37,7 +37,6 @@ public:
     bool isSuspended() const { return m_suspendDepth > 0; }
     bool stopGame() const { return StopGame; }
     qint16 countDown() const { return CountDown; }
-    Call lastCall() const { return m_call; }
 
     QString status() const { return m_status; }
     QString displayText() const { return m_displayText; }

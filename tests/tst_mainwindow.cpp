@@ -28,13 +28,22 @@ namespace {
 
 struct Program
 {
+    enum class Viewer { Recording, Missing };
+
+    explicit Program(Viewer viewer = Viewer::Recording)
+        : help(viewer == Viewer::Missing
+                   ? HelpLauncher(u"/nonexistent/xdg-open"_s, {u"limbora.html"_s})
+                   : HelpLauncher(u"/bin/sh"_s, {u"-c"_s, u"echo help >> \"$0\""_s, launches}))
+    {
+    }
+
     QTemporaryDir sounds; // empty: nothing is heard, every sound ends at once
     FakeClock clock;
     ScriptedRandom random;
     SoundPlayer player{sounds.path() + u'/'};
     // Each launch of the help viewer leaves a line in a file.
     QString launches = sounds.filePath(u"launches"_s);
-    HelpLauncher help{u"/bin/sh"_s, {u"-c"_s, u"echo help >> \"$0\""_s, launches}};
+    HelpLauncher help;
     MainWindow window{clock, random, player, help};
 
     template<typename T>
@@ -371,18 +380,12 @@ private Q_SLOTS:
 
     void viewerThatCannotStartChangesNothing()
     {
-        QTemporaryDir sounds;
-        FakeClock clock;
-        ScriptedRandom random;
-        SoundPlayer player(sounds.path() + u'/');
-        const HelpLauncher missing(u"/nonexistent/xdg-open"_s, {u"limbora.html"_s});
-        MainWindow window(clock, random, player, missing);
-        window.show();
-        window.sequencer()->start();
-        window.findChild<QAction *>(u"mnuHelpContents"_s)->trigger();
-        clock.advanceBy(10000);
-        QCOMPARE(window.sequencer()->phase(), GameSequencer::Phase::Limb);
-        QVERIFY(window.isVisible());
+        open(Program::Viewer::Missing);
+        program->window.sequencer()->start();
+        program->find<QAction>(u"mnuHelpContents"_s)->trigger();
+        program->clock.advanceBy(10000);
+        QCOMPARE(program->window.sequencer()->phase(), GameSequencer::Phase::Limb);
+        QVERIFY(program->window.isVisible());
     }
 
     void aboutPlaysItsSoundAndSuspendsTheGame()
@@ -445,9 +448,9 @@ private:
         return file.open(QIODevice::ReadOnly) ? int(file.readAll().count('\n')) : 0;
     }
 
-    void open()
+    void open(Program::Viewer viewer = Program::Viewer::Recording)
     {
-        program = std::make_unique<Program>();
+        program = std::make_unique<Program>(viewer);
         program->window.show();
         program->window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&program->window));

@@ -68,24 +68,3 @@ wait_for_trace() {
         sleep 0.05
     done
 }
-
-# Waits until the program's process has ended, at most the given seconds.
-wait_for_exit() {
-    local seconds=$1
-    local deadline=$((SECONDS + seconds))
-    while kill -0 "$PROGRAM_PID" 2>/dev/null; do
-        ((SECONDS < deadline)) || fail "the program still runs ${seconds}s after closing"
-        sleep 0.05
-    done
-}
-
-# The trace's time of the first line matching the pattern, in ms since the program started.
-trace_ms() {
-    grep -m 1 -E "$1" "$E2E_TMP/trace" | awk '{ printf "%d\n", $1 * 1000 }'
-}
-
-stored_placement() {
-    local file="$XDG_CONFIG_HOME/Limbora/Limbora.conf"
-    [[ -f "$file" ]] || fail "no settings file was written"
-    grep -E '^Main(Left|Top|Width|Height)=' "$file" | sort | tr '\n' ' '
-}
