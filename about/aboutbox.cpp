@@ -56,38 +56,42 @@ AboutBox::AboutBox(PlaySound playAndReturn, QWidget *parent)
     : QDialog(parent)
     , m_playAndReturn(std::move(playAndReturn))
 {
-    setUpDialog(this, u"frmAbout"_s, u"About Limbora"_s);
+    setUpDialog(this, u"frmAbout"_s, tr("About Limbora"));
     setFixedSize(twipsToPixels(4725), twipsToPixels(3360));
 
     // In tab order.
     const QString blanked = Title.left(SplitLetter) + u"   "_s + Title.mid(SplitLetter + 1);
     QLabel *title = addLabel(this, u"Label1"_s, blanked, twipsRect(360, 360, 2055, 375));
     paintTitle(title);
-    addLabel(this, u"Label2"_s, u"The Limbora team"_s, twipsRect(3000, 480, 1455, 255));
-    auto *cmdOk = new QPushButton(u"&Ok"_s, this);
+    //: Who made the program; follows "Created by".
+    addLabel(this, u"Label2"_s, tr("The Limbora team"), twipsRect(3000, 480, 1455, 255));
+    auto *cmdOk = new QPushButton(tr("&Ok"), this);
     cmdOk->setObjectName(u"cmdOk"_s);
     cmdOk->setGeometry(twipsRect(1680, 2640, 1215, 495));
     cmdOk->setDefault(true);
     QLabel *notice
         = addLabel(this, u"Label3"_s,
-                   u"The floor game's name and trademarks belong to their owners. Limbora is not "
-                   "connected with them."_s,
+                   tr("The floor game's name and trademarks belong to their owners. Limbora is "
+                      "not connected with them."),
                    twipsRect(240, 1440, 4215, 495));
     notice->setWordWrap(true);
-    addLabel(this, u"Label4"_s, u"Version 1.1"_s, twipsRect(3000, 960, 975, 255));
-    QLabel *longName = addLabel(this, u"Label5"_s, u"Tanglemat Random Generator"_s,
+    addLabel(this, u"Label4"_s, tr("Version %1").arg(u"1.1"_s), twipsRect(3000, 960, 975, 255));
+    //: The program's long name, under its title.
+    QLabel *longName = addLabel(this, u"Label5"_s, tr("Tanglemat Random Generator"),
                                 twipsRect(360, 720, 2175, 255));
     longName->setFont(designFont(u"Times New Roman"_s, 9.75));
     // Its design width clips the long name in a Times-metric face: it grows into the free room.
     longName->setFixedWidth(std::max(
         longName->width(), QFontMetrics(longName->font()).horizontalAdvance(longName->text()) + 2));
-    addLabel(this, u"Label6"_s, u"January 2004"_s, twipsRect(3000, 720, 1335, 255));
+    //: The month the program was made.
+    addLabel(this, u"Label6"_s, tr("January 2004"), twipsRect(3000, 720, 1335, 255));
+    //: Help-->Contents names the menu items as translated in the main window.
     QLabel *pointer = addLabel(this, u"Label7"_s,
-                               u"Click on Help-->Contents or see the Readme.doc file for help, "
-                               "documentation, and other info."_s,
+                               tr("Click on Help-->Contents or see the Readme.doc file for help, "
+                                  "documentation, and other info."),
                                twipsRect(240, 2160, 4095, 375));
     pointer->setWordWrap(true);
-    addLabel(this, u"Label8"_s, u"Created by"_s, twipsRect(3000, 240, 1455, 255));
+    addLabel(this, u"Label8"_s, tr("Created by"), twipsRect(3000, 240, 1455, 255));
 
     // The letter, painted over the three blanks. The blanks are narrowed to the letter's own
     // width, so that the title reads as one word, and the letter's label covers exactly them.

@@ -26,7 +26,7 @@ QLabel *addCredit(QWidget *parent, const QString &name, const QString &text, con
 HiddenWindow::HiddenWindow(QWidget *parent)
     : QDialog(parent)
 {
-    setUpDialog(this, u"frmHiddenWindow"_s, u"Hidden Window!"_s); // sizable
+    setUpDialog(this, u"frmHiddenWindow"_s, tr("Hidden Window!")); // sizable
     setSizeGripEnabled(false);
     resize(twipsToPixels(4605), twipsToPixels(3660));
 
@@ -41,16 +41,17 @@ HiddenWindow::HiddenWindow(QWidget *parent)
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setFocusPolicy(Qt::StrongFocus);
 
-    auto *cmdOk = new QPushButton(u"&OK"_s, this);
+    auto *cmdOk = new QPushButton(tr("&OK"), this);
     cmdOk->setObjectName(u"cmdOk"_s);
     cmdOk->setGeometry(twipsRect(2760, 2520, 1455, 735));
     cmdOk->setDefault(true);
 
-    addCredit(this, u"Label2"_s, u"Limbora, by the Limbora team"_s,
+    addCredit(this, u"Label2"_s, tr("Limbora, by the Limbora team"),
               twipsRect(240, 3240, 2175, 255));
-    addCredit(this, u"Label1"_s, u"Drawn by us"_s, twipsRect(3000, 360, 1095, 255));
+    //: Credit for the portrait beside it.
+    addCredit(this, u"Label1"_s, tr("Drawn by us"), twipsRect(3000, 360, 1095, 255));
     auto *thanks = new QLabel(
-        u"Thank you for playing, and for every tangle you laughed your way out of!"_s, this);
+        tr("Thank you for playing, and for every tangle you laughed your way out of!"), this);
     thanks->setObjectName(u"Label3"_s);
     thanks->setGeometry(twipsRect(2280, 1080, 2175, 975));
     thanks->setAlignment(Qt::AlignCenter);

@@ -4,6 +4,7 @@
 #include "defaultsound.h"
 #include "designfonts.h"
 #include "helplauncher.h"
+#include "language.h"
 #include "mainwindow.h"
 #include "randomsource.h"
 #include "soundplayer.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLocale>
 #include <QLoggingCategory>
 
 #include <cstdio>
@@ -24,14 +26,52 @@ Q_LOGGING_CATEGORY(lcStartup, "limbora.startup", QtWarningMsg)
 
 namespace {
 
-// Only --help and --version: the program keeps no settings beyond its window's placement.
+QCommandLineOption languageOption()
+{
+    return QCommandLineOption(
+        u"language"_s,
+        //: Help for --language; %1 lists the language codes.
+        QCoreApplication::translate("main", "Speak this language for this run: %1.")
+            .arg(Language::available().join(u", "_s)),
+        //: The value of --language, in --help.
+        QCoreApplication::translate("main", "code"));
+}
+
+// The language comes first, so that --help already speaks it: from --language, or else the
+// desktop's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Errors on the line wait for the full parse.
+QString setUpLanguage(QCoreApplication &app)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption language = languageOption();
+    parser.addOption(language);
+    parser.parse(QCoreApplication::arguments());
+    QString code;
+    if (parser.isSet(language)) {
+        const QString asked = parser.value(language);
+        code = Language::find(asked);
+        if (code.isEmpty()) {
+            code = Language::available().first();
+            const QString message
+                = QCoreApplication::translate("main", "no language \"%1\"; speaking English");
+            std::fputs(qPrintable(u"limbora: "_s + message.arg(asked) + u'\n'), stderr);
+        }
+    } else {
+        code = Language::forLocale(QLocale::system());
+    }
+    Language::install(app, code);
+    return code;
+}
+
+// --help, --version and --language: the program keeps no other settings beyond its window's
+// placement.
 void parseCommandLine(const QCoreApplication &app)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"Calls a random hand or foot and colour for a floor party game."_s);
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Calls a random hand or foot and colour for a floor party game."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(languageOption());
     parser.process(app);
 }
 
@@ -64,20 +104,27 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(u"Limbora"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(LIMBORA_VERSION));
     if (!haveDisplay()) {
-        const QCoreApplication app(argc, argv);
+        QCoreApplication app(argc, argv);
+        setUpLanguage(app);
         parseCommandLine(app); // --help and --version still answer
-        std::fputs("limbora: no display to show the window on (DISPLAY is not set)\n", stderr);
+        const QString message = QCoreApplication::translate(
+            "main", "no display to show the window on (DISPLAY is not set)");
+        std::fputs(qPrintable(u"limbora: "_s + message + u'\n'), stderr);
         return EXIT_FAILURE;
     }
 
     QApplication app(argc, argv);
+    const QString language = setUpLanguage(app);
     parseCommandLine(app);
     QGuiApplication::setDesktopFileName(u"org.limbora.Limbora"_s);
     QApplication::setWindowIcon(applicationIcon());
     loadBundledFonts();
 
     const QString data = dataDirectory();
+    const QString callSoundFolder = Language::callSoundFolder(data, language);
     qCDebug(lcStartup, "data directory %s", qUtf8Printable(data));
+    qCDebug(lcStartup, "language %s, call sounds in %s", qUtf8Printable(language),
+            qUtf8Printable(data + callSoundFolder));
     SteadyClock clock;
     SystemRandom random;
     SoundPlayer sounds(data);
@@ -86,9 +133,9 @@ int main(int argc, char *argv[])
             QApplication::beep();
         }
     });
-    const HelpLauncher help = HelpLauncher::forHelpFile(data + u"limbora.html"_s);
+    const HelpLauncher help = HelpLauncher::forHelpFile(Language::helpPage(data, language));
 
-    MainWindow frmMain(clock, random, sounds, help);
+    MainWindow frmMain(clock, random, sounds, help, callSoundFolder);
     TerminationWatcher termination;
     QObject::connect(&termination, &TerminationWatcher::terminationRequested, &frmMain,
                      &QWidget::close);

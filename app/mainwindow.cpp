@@ -7,6 +7,7 @@
 #include "designfonts.h"
 #include "gamelog.h"
 #include "gamesequencer.h"
+#include "gamewords.h"
 #include "helplauncher.h"
 #include "soundplayer.h"
 
@@ -41,13 +42,15 @@ void setTextColour(QWidget *widget, Rgb rgb)
 } // namespace
 
 MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &sounds,
-                       const HelpLauncher &help, QWidget *parent)
+                       const HelpLauncher &help, const QString &callSoundFolder, QWidget *parent)
     : QMainWindow(parent)
     , m_sounds(sounds)
     , m_help(help)
+    , m_callSoundFolder(callSoundFolder)
 {
     setObjectName(u"frmMain"_s);
-    setWindowTitle(u"Limbora"_s);
+    //: The program's name, in the title bar.
+    setWindowTitle(tr("Limbora"));
     // A fixed frame: minimize and close, no maximize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -57,17 +60,20 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
 
     // The window loads (placement, buttons) before the rest of its state is set up.
     Form_Load();
-    showText(lblStatus, QString(), u"Game status"_s); // the design's caption never shows
-    m_sounds.preload(callSounds() + QStringList{u"About.wav"_s, u"hid.wav"_s});
+    showStatus(GameStatus::Blank); // the design's caption never shows
+    QStringList names{u"About.wav"_s, u"hid.wav"_s};
+    for (const QString &name : callSounds()) {
+        names << m_callSoundFolder + name;
+    }
+    m_sounds.preload(names);
     m_sequencer = new GameSequencer(
         clock, random,
         [this](const QString &name, std::function<void()> finished) {
-            m_sounds.playAndWait(name, std::move(finished));
+            m_sounds.playAndWait(m_callSoundFolder + name, std::move(finished));
         },
         DesktopColour, this);
 
-    connect(m_sequencer, &GameSequencer::statusChanged, this,
-            [this](const QString &text) { showText(lblStatus, text, u"Game status"_s); });
+    connect(m_sequencer, &GameSequencer::statusChanged, this, &MainWindow::showStatus);
     connect(m_sequencer, &GameSequencer::displayChanged, this, &MainWindow::showDisplay);
     connect(m_sequencer, &GameSequencer::buttonsChanged, this, [this](bool start, bool stop) {
         cmdStart->setEnabled(start);
@@ -96,8 +102,11 @@ void MainWindow::createControls()
         button->setAutoDefault(true); // Enter presses the focused button
         return button;
     };
-    cmdStart = makeButton(u"cmdStart"_s, u"&START"_s, 1560);
-    cmdStop = makeButton(u"cmdStop"_s, u"&STOP!"_s, 3960);
+    //: Starts a game. Start and Stop share their access key (&) in English, so that one key
+    //: starts and stops; keep one letter for both where your language allows.
+    cmdStart = makeButton(u"cmdStart"_s, tr("&START"), 1560);
+    //: Stops the game. See the comment on "&START" for the access key.
+    cmdStop = makeButton(u"cmdStop"_s, tr("&STOP!"), 3960);
     cmdStart->setDefault(true);
 
     const QFont labelFont = designFont(u"Comic Sans MS"_s, 15.75);
@@ -111,13 +120,19 @@ void MainWindow::createControls()
         return label;
     };
     lblDisplay = makeLabel(u"lblDisplay"_s, QString(), 3000);
+    // The design's caption, cleared before the window first shows: never seen, not translated.
     lblStatus = makeLabel(u"lblStatus"_s, u"status goes here"_s, 2280);
-    lblDisplay->setAccessibleName(u"Call"_s);
-    lblDisplay->setAccessibleDescription(u"The current call: a limb, then its colour"_s);
-    lblStatus->setAccessibleDescription(u"Where the game stands"_s);
-    cmdStart->setAccessibleDescription(u"Start a game: calls begin after ten seconds"_s);
-    cmdStop->setAccessibleDescription(u"Stop the game"_s);
-    board->setAccessibleName(u"Game board"_s);
+    lblDisplay->setAccessibleName(displayPurpose());
+    //: For screen readers: what the call label shows.
+    lblDisplay->setAccessibleDescription(tr("The current call: a limb, then its colour"));
+    //: For screen readers: what the status label shows.
+    lblStatus->setAccessibleDescription(tr("Where the game stands"));
+    //: For screen readers: what the Start button does.
+    cmdStart->setAccessibleDescription(tr("Start a game: calls begin after ten seconds"));
+    //: For screen readers: what the Stop button does.
+    cmdStop->setAccessibleDescription(tr("Stop the game"));
+    //: For screen readers: the picture behind the buttons.
+    board->setAccessibleName(tr("Game board"));
 
     setTabOrder(cmdStart, cmdStop);
     cmdStart->setFocus();
@@ -127,17 +142,18 @@ void MainWindow::createControls()
 
 void MainWindow::createMenus()
 {
-    QMenu *mnuFile = menuBar()->addMenu(u"&File"_s);
+    QMenu *mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(u"mnuFile"_s);
-    QAction *mnuFileExit = mnuFile->addAction(u"E&xit"_s);
+    QAction *mnuFileExit = mnuFile->addAction(tr("E&xit"));
     mnuFileExit->setObjectName(u"mnuFileExit"_s);
     connect(mnuFileExit, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
 
-    QMenu *mnuHelp = menuBar()->addMenu(u"&Help"_s);
+    QMenu *mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(u"mnuHelp"_s);
-    QAction *mnuHelpContents = mnuHelp->addAction(u"&Contents"_s);
+    //: Opens the help page. The About box names this item as Help-->Contents.
+    QAction *mnuHelpContents = mnuHelp->addAction(tr("&Contents"));
     mnuHelpContents->setObjectName(u"mnuHelpContents"_s);
-    QAction *mnuHelpAbout = mnuHelp->addAction(u"&About Limbora"_s);
+    QAction *mnuHelpAbout = mnuHelp->addAction(tr("&About Limbora"));
     mnuHelpAbout->setObjectName(u"mnuHelpAbout"_s);
     connect(mnuHelpContents, &QAction::triggered, this, &MainWindow::mnuHelpContents_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
@@ -265,10 +281,30 @@ void MainWindow::playAndReturn(const QString &name)
     m_sounds.playAndReturn(name);
 }
 
-void MainWindow::showDisplay(const QString &text, Rgb colour)
+// Both trace the words as shown, in the game's trace vocabulary.
+void MainWindow::showStatus(GameStatus status)
 {
-    setTextColour(lblDisplay, colour);
-    showText(lblDisplay, text, u"Call"_s);
+    const QString text = GameWords::status(status);
+    if (m_sequencer) {
+        qCDebug(lcGame, "status \"%s\"", qUtf8Printable(text));
+    }
+    //: For screen readers: the status label while it is empty.
+    showText(lblStatus, text, tr("Game status"));
+}
+
+void MainWindow::showDisplay(const GameDisplay &display)
+{
+    const QString text = GameWords::display(display);
+    qCDebug(lcGame, "display \"%s\" %s", qUtf8Printable(text),
+            qUtf8Printable(display.colour.hex()));
+    setTextColour(lblDisplay, display.colour);
+    showText(lblDisplay, text, displayPurpose());
+}
+
+QString MainWindow::displayPurpose()
+{
+    //: For screen readers: the call label while it is empty.
+    return tr("Call");
 }
 
 // A label's accessible name is what it shows, so that screen readers hear every change (the

@@ -12,7 +12,9 @@ class QLabel;
 class QPushButton;
 class RandomSource;
 class SoundPlayer;
+struct GameDisplay;
 struct Rgb;
+enum class GameStatus;
 
 // frmMain: the board with START and STOP, the status and call labels, and the menus. It shows
 // what the game sequencer reports and forwards the clicks; every timing rule is the sequencer's.
@@ -26,8 +28,11 @@ public:
     // reads well on the white board (the classic desktop blue).
     static const Rgb DesktopColour;
 
+    // The call sounds are played from callSoundFolder, relative to the sound player's directory
+    // (the language's own voice); the About box's sounds from that directory itself.
     MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &sounds,
-               const HelpLauncher &help, QWidget *parent = nullptr);
+               const HelpLauncher &help, const QString &callSoundFolder = QString(),
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
     GameSequencer *sequencer() const { return m_sequencer; }
@@ -55,11 +60,14 @@ private:
     void mnuHelpAbout_Click();
     void playAndReturn(const QString &name);
 
-    void showDisplay(const QString &text, Rgb colour);
+    void showStatus(GameStatus status);
+    void showDisplay(const GameDisplay &display);
+    static QString displayPurpose();
     static void showText(QLabel *label, const QString &text, const QString &purpose);
 
     SoundPlayer &m_sounds;
     const HelpLauncher &m_help;
+    QString m_callSoundFolder;
     GameSequencer *m_sequencer = nullptr;
     PlacementStore m_placement;
     QSize m_frameSize; // the outer size the placement asks for

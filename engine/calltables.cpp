@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calltables.h"
 
+#include <QtGlobal>
+
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -17,11 +19,16 @@ namespace {
 
 const std::array<Limb, 4> &limbTable()
 {
+    // The words are shown in capitals; a translation gives them in capitals too.
     static const std::array<Limb, 4> table{{
-        {u"LEFT HAND "_s, u"lefthand.wav"_s},
-        {u"RIGHT HAND "_s, u"righthand.wav"_s},
-        {u"LEFT FOOT "_s, u"leftfoot.wav"_s},
-        {u"RIGHT FOOT "_s, u"rightfoot.wav"_s},
+        //: A limb the players must move, called out in the game.
+        {QT_TRANSLATE_NOOP("Game", "LEFT HAND"), u"lefthand.wav"_s},
+        //: A limb the players must move, called out in the game.
+        {QT_TRANSLATE_NOOP("Game", "RIGHT HAND"), u"righthand.wav"_s},
+        //: A limb the players must move, called out in the game.
+        {QT_TRANSLATE_NOOP("Game", "LEFT FOOT"), u"leftfoot.wav"_s},
+        //: A limb the players must move, called out in the game.
+        {QT_TRANSLATE_NOOP("Game", "RIGHT FOOT"), u"rightfoot.wav"_s},
     }};
     return table;
 }
@@ -30,10 +37,14 @@ const std::array<Colour, 4> &colourTable()
 {
     // Yellow is deliberately darker than pure yellow, which vanishes on a white board.
     static const std::array<Colour, 4> table{{
-        {u"GREEN"_s, {0, 255, 0}, u"green.wav"_s},
-        {u"YELLOW"_s, {255, 205, 0}, u"yellow.wav"_s},
-        {u"BLUE"_s, {0, 0, 255}, u"blue.wav"_s},
-        {u"RED"_s, {255, 0, 0}, u"red.wav"_s},
+        //: A colour of the spots on the mat, called out in the game.
+        {QT_TRANSLATE_NOOP("Game", "GREEN"), {0, 255, 0}, u"green.wav"_s},
+        //: A colour of the spots on the mat, called out in the game.
+        {QT_TRANSLATE_NOOP("Game", "YELLOW"), {255, 205, 0}, u"yellow.wav"_s},
+        //: A colour of the spots on the mat, called out in the game.
+        {QT_TRANSLATE_NOOP("Game", "BLUE"), {0, 0, 255}, u"blue.wav"_s},
+        //: A colour of the spots on the mat, called out in the game.
+        {QT_TRANSLATE_NOOP("Game", "RED"), {255, 0, 0}, u"red.wav"_s},
     }};
     return table;
 }

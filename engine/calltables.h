@@ -19,15 +19,17 @@ struct Rgb
 
 inline constexpr Rgb Black{0, 0, 0};
 
+// The words are the English source texts of the translations (context "Game"); the window
+// translates them. The sounds are file names, the same in every language's sound folder.
 struct Limb
 {
-    QString text; // ends in one blank, so the colour word can follow directly
+    const char *word;
     QString sound;
 };
 
 struct Colour
 {
-    QString word;
+    const char *word;
     Rgb rgb;
     QString sound;
 };
@@ -36,6 +38,8 @@ struct Call
 {
     qint16 colour = 1;
     qint16 limb = 1;
+
+    friend bool operator==(const Call &, const Call &) = default;
 };
 
 inline constexpr qint16 DrawLower = 1;

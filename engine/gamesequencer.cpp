@@ -45,8 +45,8 @@ GameSequencer::GameSequencer(GameClock &clock, RandomSource &random, PlayAndWait
     , m_clock(clock)
     , m_random(random)
     , m_playAndWait(std::move(playAndWait))
-    , m_displayColour(designedDisplayColour)
 {
+    m_display.colour = designedDisplayColour;
 }
 
 void GameSequencer::start()
@@ -57,7 +57,7 @@ void GameSequencer::start()
     ++m_generation;
     setButtons(false, true);
     StopGame = false;
-    setStatus(u"The game will start"_s);
+    setStatus(GameStatus::Starting);
     m_waitStart = m_clock.now();
     m_waitLength = CountdownMs;
     enterPhase(Phase::Countdown);
@@ -71,8 +71,8 @@ void GameSequencer::stop()
     ++m_generation;
     StopGame = true;
     enterPhase(Phase::Idle);
-    setStatus(u"(Game stopped)"_s);
-    setDisplay(QString(), Black);
+    setStatus(GameStatus::Stopped);
+    setDisplay(GameDisplay::Kind::Blank, Black);
     setButtons(true, false);
 }
 
@@ -151,10 +151,10 @@ void GameSequencer::updateCountdown()
     }
     CountDown = qint16(roundHalfEvenSeconds(remaining));
     if (CountDown < 1) {
-        setStatus(QString());
-        setDisplay(QString(), m_displayColour);
+        setStatus(GameStatus::Blank);
+        setDisplay(GameDisplay::Kind::Blank, m_display.colour);
     } else {
-        setDisplay(u"in %1 seconds..."_s.arg(CountDown), m_displayColour);
+        setDisplay(GameDisplay::Kind::Countdown, m_display.colour);
     }
     m_clock.wakeAt(m_waitStart + m_waitLength - nextChangeRemaining(CountDown),
                    [this] { onAlarm(); });
@@ -162,10 +162,10 @@ void GameSequencer::updateCountdown()
 
 void GameSequencer::makeCall()
 {
-    setStatus(u"(Game in progress)"_s);
+    setStatus(GameStatus::InProgress);
     m_call.colour = drawNumber(DrawUpper, DrawLower, m_random.next());
     m_call.limb = drawNumber(DrawUpper, DrawLower, m_random.next());
-    setDisplay(limb(m_call.limb).text, Black);
+    setDisplay(GameDisplay::Kind::Limb, Black);
     enterPhase(Phase::Limb);
     playSound(m_generation, Sound::Limb, m_call);
 }
@@ -205,8 +205,7 @@ void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call)
     }
 
     if (sound == Sound::Limb) {
-        const Colour &drawn = colour(call.colour);
-        setDisplay(m_displayText + drawn.word, drawn.rgb);
+        setDisplay(GameDisplay::Kind::Call, colour(call.colour).rgb);
         enterPhase(Phase::Colour);
         playSound(generation, Sound::Colour, call);
     } else {
@@ -217,25 +216,34 @@ void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call)
     }
 }
 
-void GameSequencer::setStatus(const QString &text)
+// The window traces the words it shows for these two, so the trace reads as the players see it.
+void GameSequencer::setStatus(GameStatus status)
 {
-    if (text == m_status) {
+    if (status == m_status) {
         return;
     }
-    m_status = text;
-    qCDebug(lcGame, "status \"%s\"", qUtf8Printable(text));
-    Q_EMIT statusChanged(text);
+    m_status = status;
+    Q_EMIT statusChanged(status);
 }
 
-void GameSequencer::setDisplay(const QString &text, Rgb colour)
+// Only what the kind of display needs is kept, so that equal displays compare equal.
+void GameSequencer::setDisplay(GameDisplay::Kind kind, Rgb colour)
 {
-    if (text == m_displayText && colour == m_displayColour) {
+    GameDisplay display;
+    display.kind = kind;
+    display.colour = colour;
+    if (kind == GameDisplay::Kind::Countdown) {
+        display.seconds = CountDown;
+    } else if (kind == GameDisplay::Kind::Limb) {
+        display.call.limb = m_call.limb;
+    } else if (kind == GameDisplay::Kind::Call) {
+        display.call = m_call;
+    }
+    if (display == m_display) {
         return;
     }
-    m_displayText = text;
-    m_displayColour = colour;
-    qCDebug(lcGame, "display \"%s\" %s", qUtf8Printable(text), qUtf8Printable(colour.hex()));
-    Q_EMIT displayChanged(text, colour);
+    m_display = display;
+    Q_EMIT displayChanged(display);
 }
 
 void GameSequencer::setButtons(bool startEnabled, bool stopEnabled)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calltables.h"
+#include "gamereport.h"
 
 #include <QObject>
 #include <QString>
@@ -15,7 +15,7 @@ class RandomSource;
 // Runs a game: the ten-second countdown, then call after call (limb spoken, colour spoken, a
 // seven-second pause) until Stop. It is a state machine driven by the clock's alarm and by the
 // end of each sound; it never waits in a loop. It reports what the window should show through
-// its signals and knows nothing of widgets.
+// its signals, in numbers rather than words, and knows nothing of widgets.
 class GameSequencer : public QObject
 {
     Q_OBJECT
@@ -38,9 +38,9 @@ public:
     bool stopGame() const { return StopGame; }
     qint16 countDown() const { return CountDown; }
 
-    QString status() const { return m_status; }
-    QString displayText() const { return m_displayText; }
-    Rgb displayColour() const { return m_displayColour; }
+    GameStatus status() const { return m_status; }
+    GameDisplay display() const { return m_display; }
+    Rgb displayColour() const { return m_display.colour; }
     bool startEnabled() const { return m_startEnabled; }
     bool stopEnabled() const { return m_stopEnabled; }
 
@@ -55,8 +55,8 @@ public Q_SLOTS:
     void abandon();
 
 Q_SIGNALS:
-    void statusChanged(const QString &text);
-    void displayChanged(const QString &text, Rgb colour);
+    void statusChanged(GameStatus status);
+    void displayChanged(const GameDisplay &display);
     void buttonsChanged(bool startEnabled, bool stopEnabled);
 
 private:
@@ -70,8 +70,8 @@ private:
     void playSound(quint64 generation, Sound sound, Call call);
     void soundFinished(quint64 generation, Sound sound, Call call);
 
-    void setStatus(const QString &text);
-    void setDisplay(const QString &text, Rgb colour);
+    void setStatus(GameStatus status);
+    void setDisplay(GameDisplay::Kind kind, Rgb colour);
     void setButtons(bool startEnabled, bool stopEnabled);
 
     GameClock &m_clock;
@@ -92,9 +92,8 @@ private:
     int m_suspendDepth = 0;
     std::vector<std::function<void()>> m_heldWhileSuspended;
 
-    QString m_status;
-    QString m_displayText;
-    Rgb m_displayColour;
+    GameStatus m_status = GameStatus::Blank;
+    GameDisplay m_display;
     bool m_startEnabled = true;
     bool m_stopEnabled = false;
 };

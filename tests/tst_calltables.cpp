@@ -16,20 +16,17 @@ class TestCallTables : public QObject
 private Q_SLOTS:
     void tables()
     {
-        const QStringList texts{u"LEFT HAND "_s, u"RIGHT HAND "_s, u"LEFT FOOT "_s,
-                                u"RIGHT FOOT "_s};
+        const QStringList texts{u"LEFT HAND"_s, u"RIGHT HAND"_s, u"LEFT FOOT"_s, u"RIGHT FOOT"_s};
         const QStringList words{u"GREEN"_s, u"YELLOW"_s, u"BLUE"_s, u"RED"_s};
         const std::array<Rgb, 4> rgbs{{{0, 255, 0}, {255, 205, 0}, {0, 0, 255}, {255, 0, 0}}};
         for (qint16 number = 1; number <= 4; ++number) {
-            QCOMPARE(limb(number).text, texts.at(number - 1));
-            QCOMPARE(colour(number).word, words.at(number - 1));
+            QCOMPARE(QString::fromLatin1(limb(number).word), texts.at(number - 1));
+            QCOMPARE(QString::fromLatin1(colour(number).word), words.at(number - 1));
             QCOMPARE(colour(number).rgb, rgbs.at(number - 1));
             // The sound is the shown words in lower case without blanks.
             QCOMPARE(limb(number).sound, texts.at(number - 1).toLower().remove(u' ') + u".wav"_s);
             QCOMPARE(colour(number).sound, words.at(number - 1).toLower() + u".wav"_s);
         }
-        QCOMPARE(limb(4).text + colour(2).word, u"RIGHT FOOT YELLOW"_s);
-        QCOMPARE(limb(1).text + colour(1).word, u"LEFT HAND GREEN"_s);
         QCOMPARE(callSounds().size(), 8);
         QCOMPARE(QStringList(callSounds()).removeDuplicates(), 0);
     }

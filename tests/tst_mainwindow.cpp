@@ -2,7 +2,9 @@
 #include "designfonts.h"
 #include "gamedoubles.h"
 #include "gamesequencer.h"
+#include "gamewords.h"
 #include "helplauncher.h"
+#include "language.h"
 #include "mainwindow.h"
 #include "soundplayer.h"
 
@@ -19,6 +21,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
 
@@ -137,14 +140,28 @@ private Q_SLOTS:
         QCOMPARE(program->start()->font(), QApplication::font(program->start()));
     }
 
+    void everyCallFitsOnOneLine_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &code : Language::available()) {
+            QTest::newRow(qPrintable(code)) << code;
+        }
+    }
+
     void everyCallFitsOnOneLine()
     {
+        QFETCH(QString, language);
+        QTranslator translation;
+        if (language != u"en"_s) {
+            QVERIFY(translation.load(u":/i18n/limbora_"_s + language));
+            QCoreApplication::installTranslator(&translation);
+        }
         open();
         const QFontMetrics metrics(program->display()->font());
         const int room = program->display()->contentsRect().width();
         for (qint16 l = DrawLower; l <= DrawUpper; ++l) {
             for (qint16 c = DrawLower; c <= DrawUpper; ++c) {
-                const QString call = limb(l).text + colour(c).word;
+                const QString call = GameWords::call(GameWords::limb(l), GameWords::colour(c));
                 QVERIFY2(metrics.horizontalAdvance(call) <= room, qPrintable(call));
             }
         }

@@ -1,0 +1,241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Limbora</source>
+        <translation>Über Limbora</translation>
+    </message>
+    <message>
+        <source>The Limbora team</source>
+        <extracomment>Who made the program; follows &quot;Created by&quot;.</extracomment>
+        <translation>Limbora-Team</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>The floor game&apos;s name and trademarks belong to their owners. Limbora is not connected with them.</source>
+        <translation>Name und Marken des Spiels gehören ihren Inhabern. Limbora hat nichts mit ihnen zu tun.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Tanglemat Random Generator</source>
+        <extracomment>The program&apos;s long name, under its title.</extracomment>
+        <translation>Tanglemat-Zufallsgenerator</translation>
+    </message>
+    <message>
+        <source>January 2004</source>
+        <extracomment>The month the program was made.</extracomment>
+        <translation>Januar 2004</translation>
+    </message>
+    <message>
+        <source>Click on Help--&gt;Contents or see the Readme.doc file for help, documentation, and other info.</source>
+        <extracomment>Help--&gt;Contents names the menu items as translated in the main window.</extracomment>
+        <translation>Klicken Sie auf Hilfe--&gt;Inhalt oder lesen Sie die Datei Readme.doc für Hilfe, Dokumentation und mehr.</translation>
+    </message>
+    <message>
+        <source>Created by</source>
+        <translation>Erstellt vom</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>The game will start</source>
+        <extracomment>Status while the countdown before the first call runs.</extracomment>
+        <translation>Das Spiel beginnt gleich</translation>
+    </message>
+    <message>
+        <source>(Game in progress)</source>
+        <extracomment>Status while calls are being made.</extracomment>
+        <translation>(Spiel läuft)</translation>
+    </message>
+    <message>
+        <source>(Game stopped)</source>
+        <extracomment>Status once Stop was pressed.</extracomment>
+        <translation>(Spiel beendet)</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n seconds...</source>
+        <extracomment>Seconds left before the first call. The English text keeps &quot;in 1 seconds...&quot; on purpose; translations use their correct singular and plural.</extracomment>
+        <translation>
+            <numerusform>in %n Sekunde...</numerusform>
+            <numerusform>in %n Sekunden...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Order them as your language calls them out. The limb first shows alone, as this text with %2 empty.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>LEFT HAND</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>LINKE HAND</translation>
+    </message>
+    <message>
+        <source>RIGHT HAND</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>RECHTE HAND</translation>
+    </message>
+    <message>
+        <source>LEFT FOOT</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>LINKER FUSS</translation>
+    </message>
+    <message>
+        <source>RIGHT FOOT</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>RECHTER FUSS</translation>
+    </message>
+    <message>
+        <source>GREEN</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>GRÜN</translation>
+    </message>
+    <message>
+        <source>YELLOW</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>GELB</translation>
+    </message>
+    <message>
+        <source>BLUE</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>BLAU</translation>
+    </message>
+    <message>
+        <source>RED</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>ROT</translation>
+    </message>
+</context>
+<context>
+    <name>HiddenWindow</name>
+    <message>
+        <source>Hidden Window!</source>
+        <translation>Verstecktes Fenster!</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Limbora, by the Limbora team</source>
+        <translation>Limbora, vom Limbora-Team</translation>
+    </message>
+    <message>
+        <source>Drawn by us</source>
+        <extracomment>Credit for the portrait beside it.</extracomment>
+        <translation>Von uns gemalt</translation>
+    </message>
+    <message>
+        <source>Thank you for playing, and for every tangle you laughed your way out of!</source>
+        <translation>Danke fürs Mitspielen und für jeden Knoten, aus dem ihr euch lachend befreit habt!</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Limbora</source>
+        <extracomment>The program&apos;s name, in the title bar.</extracomment>
+        <translation>Limbora</translation>
+    </message>
+    <message>
+        <source>&amp;START</source>
+        <extracomment>Starts a game. Start and Stop share their access key (&amp;) in English, so that one key starts and stops; keep one letter for both where your language allows.</extracomment>
+        <translation>&amp;START</translation>
+    </message>
+    <message>
+        <source>&amp;STOP!</source>
+        <extracomment>Stops the game. See the comment on &quot;&amp;START&quot; for the access key.</extracomment>
+        <translation>&amp;STOPP!</translation>
+    </message>
+    <message>
+        <source>The current call: a limb, then its colour</source>
+        <extracomment>For screen readers: what the call label shows.</extracomment>
+        <translation>Der aktuelle Ruf: eine Hand oder ein Fuß, dann die Farbe</translation>
+    </message>
+    <message>
+        <source>Where the game stands</source>
+        <extracomment>For screen readers: what the status label shows.</extracomment>
+        <translation>Wie das Spiel steht</translation>
+    </message>
+    <message>
+        <source>Start a game: calls begin after ten seconds</source>
+        <extracomment>For screen readers: what the Start button does.</extracomment>
+        <translation>Ein Spiel starten: die Rufe beginnen nach zehn Sekunden</translation>
+    </message>
+    <message>
+        <source>Stop the game</source>
+        <extracomment>For screen readers: what the Stop button does.</extracomment>
+        <translation>Das Spiel beenden</translation>
+    </message>
+    <message>
+        <source>Game board</source>
+        <extracomment>For screen readers: the picture behind the buttons.</extracomment>
+        <translation>Spielbrett</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <extracomment>Opens the help page. The About box names this item as Help--&gt;Contents.</extracomment>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;About Limbora</source>
+        <translation>Ü&amp;ber Limbora</translation>
+    </message>
+    <message>
+        <source>Game status</source>
+        <extracomment>For screen readers: the status label while it is empty.</extracomment>
+        <translation>Spielstatus</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <extracomment>For screen readers: the call label while it is empty.</extracomment>
+        <translation>Ruf</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Speak this language for this run: %1.</source>
+        <extracomment>Help for --language; %1 lists the language codes.</extracomment>
+        <translation>Diese Sprache für diesen Start verwenden: %1.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <extracomment>The value of --language, in --help.</extracomment>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>no language &quot;%1&quot;; speaking English</source>
+        <translation>keine Sprache „%1“, es bleibt bei Englisch</translation>
+    </message>
+    <message>
+        <source>Calls a random hand or foot and colour for a floor party game.</source>
+        <translation>Ruft für ein Partyspiel auf der Matte zufällig eine Hand oder einen Fuß und eine Farbe aus.</translation>
+    </message>
+    <message>
+        <source>no display to show the window on (DISPLAY is not set)</source>
+        <translation>kein Bildschirm, auf dem das Fenster erscheinen kann (DISPLAY ist nicht gesetzt)</translation>
+    </message>
+</context>
+</TS>

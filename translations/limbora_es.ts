@@ -1,0 +1,241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Limbora</source>
+        <translation>Acerca de Limbora</translation>
+    </message>
+    <message>
+        <source>The Limbora team</source>
+        <extracomment>Who made the program; follows &quot;Created by&quot;.</extracomment>
+        <translation>el equipo Limbora</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>The floor game&apos;s name and trademarks belong to their owners. Limbora is not connected with them.</source>
+        <translation>El nombre y las marcas del juego pertenecen a sus dueños. Limbora no tiene relación con ellos.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Tanglemat Random Generator</source>
+        <extracomment>The program&apos;s long name, under its title.</extracomment>
+        <translation>Generador aleatorio Tanglemat</translation>
+    </message>
+    <message>
+        <source>January 2004</source>
+        <extracomment>The month the program was made.</extracomment>
+        <translation>enero de 2004</translation>
+    </message>
+    <message>
+        <source>Click on Help--&gt;Contents or see the Readme.doc file for help, documentation, and other info.</source>
+        <extracomment>Help--&gt;Contents names the menu items as translated in the main window.</extracomment>
+        <translation>Haga clic en Ayuda--&gt;Contenido o lea el archivo Readme.doc para obtener ayuda, documentación y más.</translation>
+    </message>
+    <message>
+        <source>Created by</source>
+        <translation>Creado por</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>The game will start</source>
+        <extracomment>Status while the countdown before the first call runs.</extracomment>
+        <translation>La partida va a empezar</translation>
+    </message>
+    <message>
+        <source>(Game in progress)</source>
+        <extracomment>Status while calls are being made.</extracomment>
+        <translation>(Partida en curso)</translation>
+    </message>
+    <message>
+        <source>(Game stopped)</source>
+        <extracomment>Status once Stop was pressed.</extracomment>
+        <translation>(Partida detenida)</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n seconds...</source>
+        <extracomment>Seconds left before the first call. The English text keeps &quot;in 1 seconds...&quot; on purpose; translations use their correct singular and plural.</extracomment>
+        <translation>
+            <numerusform>en %n segundo...</numerusform>
+            <numerusform>en %n segundos...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Order them as your language calls them out. The limb first shows alone, as this text with %2 empty.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>LEFT HAND</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>MANO IZQUIERDA</translation>
+    </message>
+    <message>
+        <source>RIGHT HAND</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>MANO DERECHA</translation>
+    </message>
+    <message>
+        <source>LEFT FOOT</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>PIE IZQUIERDO</translation>
+    </message>
+    <message>
+        <source>RIGHT FOOT</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>PIE DERECHO</translation>
+    </message>
+    <message>
+        <source>GREEN</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>VERDE</translation>
+    </message>
+    <message>
+        <source>YELLOW</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>AMARILLO</translation>
+    </message>
+    <message>
+        <source>BLUE</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>AZUL</translation>
+    </message>
+    <message>
+        <source>RED</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>ROJO</translation>
+    </message>
+</context>
+<context>
+    <name>HiddenWindow</name>
+    <message>
+        <source>Hidden Window!</source>
+        <translation>¡Ventana oculta!</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Limbora, by the Limbora team</source>
+        <translation>Limbora, del equipo Limbora</translation>
+    </message>
+    <message>
+        <source>Drawn by us</source>
+        <extracomment>Credit for the portrait beside it.</extracomment>
+        <translation>Dibujo nuestro</translation>
+    </message>
+    <message>
+        <source>Thank you for playing, and for every tangle you laughed your way out of!</source>
+        <translation>¡Gracias por jugar, y por cada enredo del que salisteis riendo!</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Limbora</source>
+        <extracomment>The program&apos;s name, in the title bar.</extracomment>
+        <translation>Limbora</translation>
+    </message>
+    <message>
+        <source>&amp;START</source>
+        <extracomment>Starts a game. Start and Stop share their access key (&amp;) in English, so that one key starts and stops; keep one letter for both where your language allows.</extracomment>
+        <translation>&amp;EMPEZAR</translation>
+    </message>
+    <message>
+        <source>&amp;STOP!</source>
+        <extracomment>Stops the game. See the comment on &quot;&amp;START&quot; for the access key.</extracomment>
+        <translation>¡&amp;PARAR!</translation>
+    </message>
+    <message>
+        <source>The current call: a limb, then its colour</source>
+        <extracomment>For screen readers: what the call label shows.</extracomment>
+        <translation>La llamada actual: una mano o un pie y luego su color</translation>
+    </message>
+    <message>
+        <source>Where the game stands</source>
+        <extracomment>For screen readers: what the status label shows.</extracomment>
+        <translation>Cómo va la partida</translation>
+    </message>
+    <message>
+        <source>Start a game: calls begin after ten seconds</source>
+        <extracomment>For screen readers: what the Start button does.</extracomment>
+        <translation>Empezar una partida: las llamadas empiezan a los diez segundos</translation>
+    </message>
+    <message>
+        <source>Stop the game</source>
+        <extracomment>For screen readers: what the Stop button does.</extracomment>
+        <translation>Detener la partida</translation>
+    </message>
+    <message>
+        <source>Game board</source>
+        <extracomment>For screen readers: the picture behind the buttons.</extracomment>
+        <translation>Tablero de juego</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <extracomment>Opens the help page. The About box names this item as Help--&gt;Contents.</extracomment>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;About Limbora</source>
+        <translation>&amp;Acerca de Limbora</translation>
+    </message>
+    <message>
+        <source>Game status</source>
+        <extracomment>For screen readers: the status label while it is empty.</extracomment>
+        <translation>Estado de la partida</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <extracomment>For screen readers: the call label while it is empty.</extracomment>
+        <translation>Llamada</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Speak this language for this run: %1.</source>
+        <extracomment>Help for --language; %1 lists the language codes.</extracomment>
+        <translation>Usar este idioma en esta ejecución: %1.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <extracomment>The value of --language, in --help.</extracomment>
+        <translation>código</translation>
+    </message>
+    <message>
+        <source>no language &quot;%1&quot;; speaking English</source>
+        <translation>no existe el idioma «%1», se usará el inglés</translation>
+    </message>
+    <message>
+        <source>Calls a random hand or foot and colour for a floor party game.</source>
+        <translation>Canta al azar una mano o un pie y un color para un juego de fiesta sobre una alfombra.</translation>
+    </message>
+    <message>
+        <source>no display to show the window on (DISPLAY is not set)</source>
+        <translation>no hay pantalla donde mostrar la ventana (DISPLAY no está definida)</translation>
+    </message>
+</context>
+</TS>

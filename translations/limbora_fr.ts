@@ -1,0 +1,241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Limbora</source>
+        <translation>À propos de Limbora</translation>
+    </message>
+    <message>
+        <source>The Limbora team</source>
+        <extracomment>Who made the program; follows &quot;Created by&quot;.</extracomment>
+        <translation>l’équipe Limbora</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>The floor game&apos;s name and trademarks belong to their owners. Limbora is not connected with them.</source>
+        <translation>Le nom et les marques du jeu appartiennent à leurs propriétaires. Limbora n’a aucun lien avec eux.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Tanglemat Random Generator</source>
+        <extracomment>The program&apos;s long name, under its title.</extracomment>
+        <translation>Générateur aléatoire Tanglemat</translation>
+    </message>
+    <message>
+        <source>January 2004</source>
+        <extracomment>The month the program was made.</extracomment>
+        <translation>janvier 2004</translation>
+    </message>
+    <message>
+        <source>Click on Help--&gt;Contents or see the Readme.doc file for help, documentation, and other info.</source>
+        <extracomment>Help--&gt;Contents names the menu items as translated in the main window.</extracomment>
+        <translation>Cliquez sur Aide--&gt;Sommaire ou lisez le fichier Readme.doc pour l’aide, la documentation et plus encore.</translation>
+    </message>
+    <message>
+        <source>Created by</source>
+        <translation>Créé par</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>The game will start</source>
+        <extracomment>Status while the countdown before the first call runs.</extracomment>
+        <translation>La partie va commencer</translation>
+    </message>
+    <message>
+        <source>(Game in progress)</source>
+        <extracomment>Status while calls are being made.</extracomment>
+        <translation>(Partie en cours)</translation>
+    </message>
+    <message>
+        <source>(Game stopped)</source>
+        <extracomment>Status once Stop was pressed.</extracomment>
+        <translation>(Partie arrêtée)</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n seconds...</source>
+        <extracomment>Seconds left before the first call. The English text keeps &quot;in 1 seconds...&quot; on purpose; translations use their correct singular and plural.</extracomment>
+        <translation>
+            <numerusform>dans %n seconde...</numerusform>
+            <numerusform>dans %n secondes...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Order them as your language calls them out. The limb first shows alone, as this text with %2 empty.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>LEFT HAND</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>MAIN GAUCHE</translation>
+    </message>
+    <message>
+        <source>RIGHT HAND</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>MAIN DROITE</translation>
+    </message>
+    <message>
+        <source>LEFT FOOT</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>PIED GAUCHE</translation>
+    </message>
+    <message>
+        <source>RIGHT FOOT</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>PIED DROIT</translation>
+    </message>
+    <message>
+        <source>GREEN</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>VERT</translation>
+    </message>
+    <message>
+        <source>YELLOW</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>JAUNE</translation>
+    </message>
+    <message>
+        <source>BLUE</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>BLEU</translation>
+    </message>
+    <message>
+        <source>RED</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>ROUGE</translation>
+    </message>
+</context>
+<context>
+    <name>HiddenWindow</name>
+    <message>
+        <source>Hidden Window!</source>
+        <translation>Fenêtre cachée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Limbora, by the Limbora team</source>
+        <translation>Limbora, par l’équipe Limbora</translation>
+    </message>
+    <message>
+        <source>Drawn by us</source>
+        <extracomment>Credit for the portrait beside it.</extracomment>
+        <translation>Dessiné par nous</translation>
+    </message>
+    <message>
+        <source>Thank you for playing, and for every tangle you laughed your way out of!</source>
+        <translation>Merci d’avoir joué, et pour chaque nœud dont vous êtes sortis en riant&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Limbora</source>
+        <extracomment>The program&apos;s name, in the title bar.</extracomment>
+        <translation>Limbora</translation>
+    </message>
+    <message>
+        <source>&amp;START</source>
+        <extracomment>Starts a game. Start and Stop share their access key (&amp;) in English, so that one key starts and stops; keep one letter for both where your language allows.</extracomment>
+        <translation>&amp;DÉMARRER</translation>
+    </message>
+    <message>
+        <source>&amp;STOP!</source>
+        <extracomment>Stops the game. See the comment on &quot;&amp;START&quot; for the access key.</extracomment>
+        <translation>&amp;STOP&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The current call: a limb, then its colour</source>
+        <extracomment>For screen readers: what the call label shows.</extracomment>
+        <translation>L’appel en cours&#xa0;: une main ou un pied, puis sa couleur</translation>
+    </message>
+    <message>
+        <source>Where the game stands</source>
+        <extracomment>For screen readers: what the status label shows.</extracomment>
+        <translation>Où en est la partie</translation>
+    </message>
+    <message>
+        <source>Start a game: calls begin after ten seconds</source>
+        <extracomment>For screen readers: what the Start button does.</extracomment>
+        <translation>Lancer une partie&#xa0;: les appels commencent après dix secondes</translation>
+    </message>
+    <message>
+        <source>Stop the game</source>
+        <extracomment>For screen readers: what the Stop button does.</extracomment>
+        <translation>Arrêter la partie</translation>
+    </message>
+    <message>
+        <source>Game board</source>
+        <extracomment>For screen readers: the picture behind the buttons.</extracomment>
+        <translation>Plateau de jeu</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <extracomment>Opens the help page. The About box names this item as Help--&gt;Contents.</extracomment>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;About Limbora</source>
+        <translation>À &amp;propos de Limbora</translation>
+    </message>
+    <message>
+        <source>Game status</source>
+        <extracomment>For screen readers: the status label while it is empty.</extracomment>
+        <translation>État de la partie</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <extracomment>For screen readers: the call label while it is empty.</extracomment>
+        <translation>Appel</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Speak this language for this run: %1.</source>
+        <extracomment>Help for --language; %1 lists the language codes.</extracomment>
+        <translation>Utiliser cette langue pour ce lancement&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <extracomment>The value of --language, in --help.</extracomment>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>no language &quot;%1&quot;; speaking English</source>
+        <translation>pas de langue «&#xa0;%1&#xa0;», l’anglais sera utilisé</translation>
+    </message>
+    <message>
+        <source>Calls a random hand or foot and colour for a floor party game.</source>
+        <translation>Annonce au hasard une main ou un pied et une couleur pour un jeu de société sur tapis.</translation>
+    </message>
+    <message>
+        <source>no display to show the window on (DISPLAY is not set)</source>
+        <translation>aucun écran où afficher la fenêtre (DISPLAY n’est pas défini)</translation>
+    </message>
+</context>
+</TS>

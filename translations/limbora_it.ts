@@ -1,0 +1,241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Limbora</source>
+        <translation>Informazioni su Limbora</translation>
+    </message>
+    <message>
+        <source>The Limbora team</source>
+        <extracomment>Who made the program; follows &quot;Created by&quot;.</extracomment>
+        <translation>il team Limbora</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>The floor game&apos;s name and trademarks belong to their owners. Limbora is not connected with them.</source>
+        <translation>Il nome e i marchi del gioco appartengono ai loro proprietari. Limbora non ha legami con loro.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Tanglemat Random Generator</source>
+        <extracomment>The program&apos;s long name, under its title.</extracomment>
+        <translation>Generatore casuale Tanglemat</translation>
+    </message>
+    <message>
+        <source>January 2004</source>
+        <extracomment>The month the program was made.</extracomment>
+        <translation>gennaio 2004</translation>
+    </message>
+    <message>
+        <source>Click on Help--&gt;Contents or see the Readme.doc file for help, documentation, and other info.</source>
+        <extracomment>Help--&gt;Contents names the menu items as translated in the main window.</extracomment>
+        <translation>Fai clic su Aiuto--&gt;Sommario o leggi il file Readme.doc per aiuto, documentazione e altro.</translation>
+    </message>
+    <message>
+        <source>Created by</source>
+        <translation>Creato da</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>The game will start</source>
+        <extracomment>Status while the countdown before the first call runs.</extracomment>
+        <translation>La partita sta per iniziare</translation>
+    </message>
+    <message>
+        <source>(Game in progress)</source>
+        <extracomment>Status while calls are being made.</extracomment>
+        <translation>(Partita in corso)</translation>
+    </message>
+    <message>
+        <source>(Game stopped)</source>
+        <extracomment>Status once Stop was pressed.</extracomment>
+        <translation>(Partita fermata)</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n seconds...</source>
+        <extracomment>Seconds left before the first call. The English text keeps &quot;in 1 seconds...&quot; on purpose; translations use their correct singular and plural.</extracomment>
+        <translation>
+            <numerusform>tra %n secondo...</numerusform>
+            <numerusform>tra %n secondi...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Order them as your language calls them out. The limb first shows alone, as this text with %2 empty.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>LEFT HAND</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>MANO SINISTRA</translation>
+    </message>
+    <message>
+        <source>RIGHT HAND</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>MANO DESTRA</translation>
+    </message>
+    <message>
+        <source>LEFT FOOT</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>PIEDE SINISTRO</translation>
+    </message>
+    <message>
+        <source>RIGHT FOOT</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>PIEDE DESTRO</translation>
+    </message>
+    <message>
+        <source>GREEN</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>VERDE</translation>
+    </message>
+    <message>
+        <source>YELLOW</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>GIALLO</translation>
+    </message>
+    <message>
+        <source>BLUE</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>BLU</translation>
+    </message>
+    <message>
+        <source>RED</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>ROSSO</translation>
+    </message>
+</context>
+<context>
+    <name>HiddenWindow</name>
+    <message>
+        <source>Hidden Window!</source>
+        <translation>Finestra nascosta!</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Limbora, by the Limbora team</source>
+        <translation>Limbora, dal team Limbora</translation>
+    </message>
+    <message>
+        <source>Drawn by us</source>
+        <extracomment>Credit for the portrait beside it.</extracomment>
+        <translation>Disegnato da noi</translation>
+    </message>
+    <message>
+        <source>Thank you for playing, and for every tangle you laughed your way out of!</source>
+        <translation>Grazie per aver giocato, e per ogni groviglio da cui siete usciti ridendo!</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Limbora</source>
+        <extracomment>The program&apos;s name, in the title bar.</extracomment>
+        <translation>Limbora</translation>
+    </message>
+    <message>
+        <source>&amp;START</source>
+        <extracomment>Starts a game. Start and Stop share their access key (&amp;) in English, so that one key starts and stops; keep one letter for both where your language allows.</extracomment>
+        <translation>&amp;INIZIA</translation>
+    </message>
+    <message>
+        <source>&amp;STOP!</source>
+        <extracomment>Stops the game. See the comment on &quot;&amp;START&quot; for the access key.</extracomment>
+        <translation>&amp;FERMA!</translation>
+    </message>
+    <message>
+        <source>The current call: a limb, then its colour</source>
+        <extracomment>For screen readers: what the call label shows.</extracomment>
+        <translation>La chiamata attuale: una mano o un piede, poi il suo colore</translation>
+    </message>
+    <message>
+        <source>Where the game stands</source>
+        <extracomment>For screen readers: what the status label shows.</extracomment>
+        <translation>A che punto è la partita</translation>
+    </message>
+    <message>
+        <source>Start a game: calls begin after ten seconds</source>
+        <extracomment>For screen readers: what the Start button does.</extracomment>
+        <translation>Inizia una partita: le chiamate partono dopo dieci secondi</translation>
+    </message>
+    <message>
+        <source>Stop the game</source>
+        <extracomment>For screen readers: what the Stop button does.</extracomment>
+        <translation>Ferma la partita</translation>
+    </message>
+    <message>
+        <source>Game board</source>
+        <extracomment>For screen readers: the picture behind the buttons.</extracomment>
+        <translation>Tabellone di gioco</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <extracomment>Opens the help page. The About box names this item as Help--&gt;Contents.</extracomment>
+        <translation>&amp;Sommario</translation>
+    </message>
+    <message>
+        <source>&amp;About Limbora</source>
+        <translation>&amp;Informazioni su Limbora</translation>
+    </message>
+    <message>
+        <source>Game status</source>
+        <extracomment>For screen readers: the status label while it is empty.</extracomment>
+        <translation>Stato della partita</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <extracomment>For screen readers: the call label while it is empty.</extracomment>
+        <translation>Chiamata</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Speak this language for this run: %1.</source>
+        <extracomment>Help for --language; %1 lists the language codes.</extracomment>
+        <translation>Usa questa lingua per questo avvio: %1.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <extracomment>The value of --language, in --help.</extracomment>
+        <translation>codice</translation>
+    </message>
+    <message>
+        <source>no language &quot;%1&quot;; speaking English</source>
+        <translation>nessuna lingua «%1», si usa l’inglese</translation>
+    </message>
+    <message>
+        <source>Calls a random hand or foot and colour for a floor party game.</source>
+        <translation>Chiama a caso una mano o un piede e un colore per un gioco di società sul tappeto.</translation>
+    </message>
+    <message>
+        <source>no display to show the window on (DISPLAY is not set)</source>
+        <translation>nessuno schermo su cui mostrare la finestra (DISPLAY non è impostata)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Limbora</source>
+        <translation>Over Limbora</translation>
+    </message>
+    <message>
+        <source>The Limbora team</source>
+        <extracomment>Who made the program; follows &quot;Created by&quot;.</extracomment>
+        <translation>het Limbora-team</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>The floor game&apos;s name and trademarks belong to their owners. Limbora is not connected with them.</source>
+        <translation>De naam en merken van het spel zijn van hun eigenaars. Limbora heeft er niets mee te maken.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>Tanglemat Random Generator</source>
+        <extracomment>The program&apos;s long name, under its title.</extracomment>
+        <translation>Tanglemat-toevalsgenerator</translation>
+    </message>
+    <message>
+        <source>January 2004</source>
+        <extracomment>The month the program was made.</extracomment>
+        <translation>januari 2004</translation>
+    </message>
+    <message>
+        <source>Click on Help--&gt;Contents or see the Readme.doc file for help, documentation, and other info.</source>
+        <extracomment>Help--&gt;Contents names the menu items as translated in the main window.</extracomment>
+        <translation>Klik op Help--&gt;Inhoud of lees het bestand Readme.doc voor hulp, documentatie en meer.</translation>
+    </message>
+    <message>
+        <source>Created by</source>
+        <translation>Gemaakt door</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>The game will start</source>
+        <extracomment>Status while the countdown before the first call runs.</extracomment>
+        <translation>Het spel begint zo</translation>
+    </message>
+    <message>
+        <source>(Game in progress)</source>
+        <extracomment>Status while calls are being made.</extracomment>
+        <translation>(Spel is bezig)</translation>
+    </message>
+    <message>
+        <source>(Game stopped)</source>
+        <extracomment>Status once Stop was pressed.</extracomment>
+        <translation>(Spel gestopt)</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n seconds...</source>
+        <extracomment>Seconds left before the first call. The English text keeps &quot;in 1 seconds...&quot; on purpose; translations use their correct singular and plural.</extracomment>
+        <translation>
+            <numerusform>over %n seconde...</numerusform>
+            <numerusform>over %n seconden...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Order them as your language calls them out. The limb first shows alone, as this text with %2 empty.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>LEFT HAND</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>LINKERHAND</translation>
+    </message>
+    <message>
+        <source>RIGHT HAND</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>RECHTERHAND</translation>
+    </message>
+    <message>
+        <source>LEFT FOOT</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>LINKERVOET</translation>
+    </message>
+    <message>
+        <source>RIGHT FOOT</source>
+        <extracomment>A limb the players must move, called out in the game.</extracomment>
+        <translation>RECHTERVOET</translation>
+    </message>
+    <message>
+        <source>GREEN</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>GROEN</translation>
+    </message>
+    <message>
+        <source>YELLOW</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>GEEL</translation>
+    </message>
+    <message>
+        <source>BLUE</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>BLAUW</translation>
+    </message>
+    <message>
+        <source>RED</source>
+        <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
+        <translation>ROOD</translation>
+    </message>
+</context>
+<context>
+    <name>HiddenWindow</name>
+    <message>
+        <source>Hidden Window!</source>
+        <translation>Verborgen venster!</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Limbora, by the Limbora team</source>
+        <translation>Limbora, door het Limbora-team</translation>
+    </message>
+    <message>
+        <source>Drawn by us</source>
+        <extracomment>Credit for the portrait beside it.</extracomment>
+        <translation>Door ons getekend</translation>
+    </message>
+    <message>
+        <source>Thank you for playing, and for every tangle you laughed your way out of!</source>
+        <translation>Bedankt voor het spelen, en voor elke knoop waar jullie je lachend uit hebben gewerkt!</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Limbora</source>
+        <extracomment>The program&apos;s name, in the title bar.</extracomment>
+        <translation>Limbora</translation>
+    </message>
+    <message>
+        <source>&amp;START</source>
+        <extracomment>Starts a game. Start and Stop share their access key (&amp;) in English, so that one key starts and stops; keep one letter for both where your language allows.</extracomment>
+        <translation>&amp;START</translation>
+    </message>
+    <message>
+        <source>&amp;STOP!</source>
+        <extracomment>Stops the game. See the comment on &quot;&amp;START&quot; for the access key.</extracomment>
+        <translation>&amp;STOP!</translation>
+    </message>
+    <message>
+        <source>The current call: a limb, then its colour</source>
+        <extracomment>For screen readers: what the call label shows.</extracomment>
+        <translation>De huidige oproep: een hand of voet, dan de kleur</translation>
+    </message>
+    <message>
+        <source>Where the game stands</source>
+        <extracomment>For screen readers: what the status label shows.</extracomment>
+        <translation>Hoe het spel ervoor staat</translation>
+    </message>
+    <message>
+        <source>Start a game: calls begin after ten seconds</source>
+        <extracomment>For screen readers: what the Start button does.</extracomment>
+        <translation>Een spel starten: de oproepen beginnen na tien seconden</translation>
+    </message>
+    <message>
+        <source>Stop the game</source>
+        <extracomment>For screen readers: what the Stop button does.</extracomment>
+        <translation>Het spel stoppen</translation>
+    </message>
+    <message>
+        <source>Game board</source>
+        <extracomment>For screen readers: the picture behind the buttons.</extracomment>
+        <translation>Speelbord</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>A&amp;fsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <extracomment>Opens the help page. The About box names this item as Help--&gt;Contents.</extracomment>
+        <translation>&amp;Inhoud</translation>
+    </message>
+    <message>
+        <source>&amp;About Limbora</source>
+        <translation>&amp;Over Limbora</translation>
+    </message>
+    <message>
+        <source>Game status</source>
+        <extracomment>For screen readers: the status label while it is empty.</extracomment>
+        <translation>Spelstatus</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <extracomment>For screen readers: the call label while it is empty.</extracomment>
+        <translation>Oproep</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Speak this language for this run: %1.</source>
+        <extracomment>Help for --language; %1 lists the language codes.</extracomment>
+        <translation>Deze taal gebruiken voor deze keer: %1.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <extracomment>The value of --language, in --help.</extracomment>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>no language &quot;%1&quot;; speaking English</source>
+        <translation>geen taal ‘%1’, Engels wordt gebruikt</translation>
+    </message>
+    <message>
+        <source>Calls a random hand or foot and colour for a floor party game.</source>
+        <translation>Roept willekeurig een hand of voet en een kleur om voor een feestspel op de mat.</translation>
+    </message>
+    <message>
+        <source>no display to show the window on (DISPLAY is not set)</source>
+        <translation>geen beeldscherm om het venster op te tonen (DISPLAY is niet ingesteld)</translation>
+    </message>
+</context>
+</TS>
