@@ -123,8 +123,9 @@ int main(int argc, char *argv[])
     const QString data = dataDirectory();
     const QString callSoundFolder = Language::callSoundFolder(data, language);
     qCDebug(lcStartup, "data directory %s", qUtf8Printable(data));
-    qCDebug(lcStartup, "language %s, call sounds in %s", qUtf8Printable(language),
-            qUtf8Printable(data + callSoundFolder));
+    const QString helpPage = Language::helpPage(data, language);
+    qCDebug(lcStartup, "language %s, call sounds in %s, help page %s", qUtf8Printable(language),
+            qUtf8Printable(data + callSoundFolder), qUtf8Printable(helpPage));
     SteadyClock clock;
     SystemRandom random;
     SoundPlayer sounds(data);
@@ -133,7 +134,7 @@ int main(int argc, char *argv[])
             QApplication::beep();
         }
     });
-    const HelpLauncher help = HelpLauncher::forHelpFile(Language::helpPage(data, language));
+    const HelpLauncher help = HelpLauncher::forHelpFile(helpPage);
 
     MainWindow frmMain(clock, random, sounds, help, callSoundFolder);
     TerminationWatcher termination;

@@ -204,6 +204,10 @@ class Session:
         runtime.mkdir(mode=0o700)
         self.env["XDG_RUNTIME_DIR"] = str(runtime)
         self.env.pop("QT_QPA_PLATFORM", None)
+        # The designed English, whatever the machine's locale: the scenarios check its texts.
+        for variable in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            self.env.pop(variable, None)
+        self.env["LANG"] = "C.UTF-8"
         self._start_xvfb()
         if window_manager:
             self.spawn(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

@@ -1,0 +1,386 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "designfonts.h"
+#include "gamedoubles.h"
+#include "gamewords.h"
+#include "helplauncher.h"
+#include "language.h"
+#include "mainwindow.h"
+#include "soundplayer.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A translation installed for as long as it lives.
+struct Translation
+{
+    explicit Translation(const QString &file)
+    {
+        loaded = translator.load(file);
+        if (loaded) {
+            QCoreApplication::installTranslator(&translator);
+        }
+    }
+    ~Translation() { QCoreApplication::removeTranslator(&translator); }
+
+    QTranslator translator;
+    bool loaded = false;
+};
+
+// A language that calls the colour first.
+class ColourFirst : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (qstrcmp(context, "Game") == 0 && qstrcmp(source, "%1 %2") == 0) {
+            return u"%2: %1"_s;
+        }
+        return QString();
+    }
+};
+
+GameDisplay showing(GameDisplay::Kind kind, qint16 limbNumber, qint16 colourNumber, qint16 seconds)
+{
+    GameDisplay display;
+    display.kind = kind;
+    display.call = Call{colourNumber, limbNumber};
+    display.seconds = seconds;
+    return display;
+}
+
+// Every text a window shows or tells a screen reader, each with where it was found.
+QStringList texts(QWidget *window)
+{
+    QStringList found;
+    const auto add = [&found](const QString &text, const QObject *where) {
+        if (!text.isEmpty()) {
+            found << where->objectName() + u": "_s + text;
+        }
+    };
+    add(window->windowTitle(), window);
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window)) {
+            continue;
+        }
+        add(widget->accessibleName(), widget);
+        add(widget->accessibleDescription(), widget);
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            add(label->text(), label);
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            add(button->text(), button);
+        } else if (auto *menu = qobject_cast<QMenu *>(widget)) {
+            add(menu->title(), menu);
+            for (const QAction *action : menu->actions()) {
+                add(action->text(), action);
+            }
+        }
+    }
+    return found;
+}
+
+QStringList untranslated(const QStringList &texts)
+{
+    QStringList bare;
+    for (const QString &text : texts) {
+        const QString shown = text.section(u": "_s, 1);
+        if (!shown.startsWith(u'[') || !shown.endsWith(u']')) {
+            bare << text;
+        }
+    }
+    return bare;
+}
+
+} // namespace
+
+class TestLanguage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { loadBundledFonts(); }
+
+    void choice_data()
+    {
+        QTest::addColumn<QStringList>("preferred");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("German desktop") << QStringList{u"de-DE"_s, u"de"_s} << u"de"_s;
+        QTest::newRow("locale name") << QStringList{u"nl_BE.UTF-8@euro"_s} << u"nl"_s;
+        QTest::newRow("first one we have") << QStringList{u"pt-BR"_s, u"it"_s, u"fr"_s} << u"it"_s;
+        QTest::newRow("English preferred over German")
+            << QStringList{u"en-GB"_s, u"de-DE"_s} << u"en"_s;
+        QTest::newRow("none we have") << QStringList{u"ja-JP"_s, u"pt"_s} << u"en"_s;
+        QTest::newRow("C") << QStringList{u"C"_s, u"de"_s} << u"en"_s;
+        QTest::newRow("POSIX") << QStringList{u"POSIX"_s} << u"en"_s;
+        QTest::newRow("nothing") << QStringList() << u"en"_s;
+    }
+
+    void choice()
+    {
+        QFETCH(QStringList, preferred);
+        QFETCH(QString, expected);
+        QCOMPARE(Language::choose(preferred), expected);
+    }
+
+    void localeChoice()
+    {
+        QCOMPARE(Language::forLocale(QLocale(u"fr_CA"_s)), u"fr"_s);
+        QCOMPARE(Language::forLocale(QLocale(u"es_MX"_s)), u"es"_s);
+        QCOMPARE(Language::forLocale(QLocale::c()), u"en"_s);
+        QCOMPARE(Language::forLocale(QLocale(u"sv_SE"_s)), u"en"_s);
+    }
+
+    // The designed English needs no translation; every other language counts down in its own
+    // singular and plural and calls in its own words.
+    void countdownAndCallInEachLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("countdown"); // 1, 2 and 10 seconds
+        QTest::addColumn<QString>("limbAlone"); // right foot
+        QTest::addColumn<QString>("call"); // right foot, yellow
+        QTest::newRow("en") << u"en"_s
+                            << QStringList{u"in 1 seconds..."_s, u"in 2 seconds..."_s,
+                                           u"in 10 seconds..."_s}
+                            << u"RIGHT FOOT "_s << u"RIGHT FOOT YELLOW"_s;
+        QTest::newRow("de") << u"de"_s
+                            << QStringList{u"in 1 Sekunde..."_s, u"in 2 Sekunden..."_s,
+                                           u"in 10 Sekunden..."_s}
+                            << u"RECHTER FUSS "_s << u"RECHTER FUSS GELB"_s;
+        QTest::newRow("fr") << u"fr"_s
+                            << QStringList{u"dans 1 seconde..."_s, u"dans 2 secondes..."_s,
+                                           u"dans 10 secondes..."_s}
+                            << u"PIED DROIT "_s << u"PIED DROIT JAUNE"_s;
+        QTest::newRow("es") << u"es"_s
+                            << QStringList{u"en 1 segundo..."_s, u"en 2 segundos..."_s,
+                                           u"en 10 segundos..."_s}
+                            << u"PIE DERECHO "_s << u"PIE DERECHO AMARILLO"_s;
+        QTest::newRow("it") << u"it"_s
+                            << QStringList{u"tra 1 secondo..."_s, u"tra 2 secondi..."_s,
+                                           u"tra 10 secondi..."_s}
+                            << u"PIEDE DESTRO "_s << u"PIEDE DESTRO GIALLO"_s;
+        QTest::newRow("nl") << u"nl"_s
+                            << QStringList{u"over 1 seconde..."_s, u"over 2 seconden..."_s,
+                                           u"over 10 seconden..."_s}
+                            << u"RECHTERVOET "_s << u"RECHTERVOET GEEL"_s;
+    }
+
+    void countdownAndCallInEachLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, countdown);
+        QFETCH(QString, limbAlone);
+        QFETCH(QString, call);
+        std::unique_ptr<Translation> translation;
+        if (language != u"en"_s) {
+            translation = std::make_unique<Translation>(u":/i18n/limbora_"_s + language);
+            QVERIFY(translation->loaded);
+        }
+        QStringList counted;
+        for (qint16 seconds : {1, 2, 10}) {
+            counted << GameWords::display(showing(GameDisplay::Kind::Countdown, 1, 1, seconds));
+        }
+        QCOMPARE(counted, countdown);
+        QCOMPARE(GameWords::display(showing(GameDisplay::Kind::Limb, 4, 2, 0)), limbAlone);
+        QCOMPARE(GameWords::display(showing(GameDisplay::Kind::Call, 4, 2, 0)), call);
+    }
+
+    void callFollowsTheLanguagesOrder()
+    {
+        ColourFirst colourFirst;
+        QCoreApplication::installTranslator(&colourFirst);
+        const QString call = GameWords::display(showing(GameDisplay::Kind::Call, 2, 3, 0));
+        const QString limbAlone = GameWords::display(showing(GameDisplay::Kind::Limb, 2, 3, 0));
+        QCoreApplication::removeTranslator(&colourFirst);
+        QCOMPARE(call, u"BLUE: RIGHT HAND"_s);
+        QCOMPARE(limbAlone, u": RIGHT HAND"_s); // the limb shows before its colour is known
+    }
+
+    void soundsAndHelpFollowTheLanguage()
+    {
+        QTemporaryDir data;
+        const QString top = data.path() + u'/';
+        QDir(top).mkpath(u"de"_s);
+        QDir(top).mkpath(u"fr"_s);
+        QFile(top + u"de/limbora.html"_s).open(QIODevice::WriteOnly);
+        QFile(top + u"nl"_s).open(QIODevice::WriteOnly); // a file, not a folder
+        QDir(top).mkpath(u"it/limbora.html"_s); // a folder, not a page
+
+        QCOMPARE(Language::callSoundFolder(top, u"de"_s), u"de/"_s);
+        QCOMPARE(Language::callSoundFolder(top, u"fr"_s), u"fr/"_s);
+        QCOMPARE(Language::callSoundFolder(top, u"es"_s), QString()); // English sounds
+        QCOMPARE(Language::callSoundFolder(top, u"nl"_s), QString());
+        QCOMPARE(Language::callSoundFolder(top, u"en"_s), QString());
+
+        QCOMPARE(Language::helpPage(top, u"de"_s), top + u"de/limbora.html"_s);
+        QCOMPARE(Language::helpPage(top, u"fr"_s), top + u"limbora.html"_s);
+        QCOMPARE(Language::helpPage(top, u"it"_s), top + u"limbora.html"_s);
+        QCOMPARE(Language::helpPage(top, u"en"_s), top + u"limbora.html"_s);
+    }
+
+    // The real program, in a copy whose data directory has German files but no French ones.
+    void programPicksTheLanguagesFiles_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("de") << u"de"_s << u"de/"_s;
+        QTest::newRow("fr") << u"fr"_s << QString();
+    }
+
+    void programPicksTheLanguagesFiles()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, folder);
+        QTemporaryDir top;
+        const QString bin = top.filePath(u"bin"_s);
+        const QString data
+            = QDir::cleanPath(bin + u'/' + QStringLiteral(LIMBORA_DATA_RELATIVE_DIR)) + u'/';
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(data + u"de"_s));
+        QVERIFY(QFile::copy(QStringLiteral(LIMBORA_EXECUTABLE), bin + u"/limbora"_s));
+        QVERIFY(QFile(data + u"de/limbora.html"_s).open(QIODevice::WriteOnly));
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        env.insert(u"QT_LOGGING_RULES"_s, u"limbora.startup.debug=true"_s);
+        env.insert(u"XDG_CONFIG_HOME"_s, top.filePath(u"config"_s));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(bin + u"/limbora"_s, {u"--language"_s, language});
+        QByteArray trace;
+        QTRY_VERIFY_WITH_TIMEOUT((trace += program.readAllStandardError()).contains("help page"),
+                                 10000);
+        program.terminate();
+        QVERIFY(program.waitForFinished(10000));
+        const QString expected = u"language %1, call sounds in %2, help page %3"_s.arg(
+            language, data + folder, data + folder + u"limbora.html"_s);
+        QVERIFY2(QString::fromUtf8(trace).contains(expected), trace.constData());
+    }
+
+    // A pseudo-translation puts every text in brackets: any text without them bypassed the
+    // translation system. The About box's title is the program's name drawn as its logo.
+    void noTextBypassesTranslation()
+    {
+        Translation pseudo(QStringLiteral(LIMBORA_PSEUDO_TRANSLATION));
+        QVERIFY(pseudo.loaded);
+        FakeClock clock;
+        ScriptedRandom random;
+        QTemporaryDir sounds;
+        SoundPlayer player(sounds.path() + u'/');
+        const HelpLauncher help(u"/nonexistent/viewer"_s, {});
+        MainWindow window(clock, random, player, help);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QStringList seen = texts(&window);
+        window.sequencer()->start();
+        seen << texts(&window);
+        clock.advanceBy(10000);
+        seen << texts(&window);
+        QTRY_COMPARE_WITH_TIMEOUT(window.sequencer()->display().kind, GameDisplay::Kind::Call,
+                                  2000);
+        seen << texts(&window);
+        window.sequencer()->stop();
+        seen << texts(&window);
+
+        window.findChild<QAction *>(u"mnuHelpAbout"_s)->trigger();
+        auto *about = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(about);
+        QTest::mouseClick(about->findChild<QLabel *>(u"lblLetterR"_s), Qt::LeftButton);
+        auto *hidden = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(hidden && hidden != about);
+        for (QWidget *logo : {about->findChild<QWidget *>(u"Label1"_s),
+                              about->findChild<QWidget *>(u"lblLetterR"_s)}) {
+            logo->hide();
+        }
+        seen << texts(about) << texts(hidden);
+        hidden->close();
+        about->close();
+
+        QVERIFY(seen.size() > 40);
+        QVERIFY2(untranslated(seen).isEmpty(), qPrintable(untranslated(seen).join(u'\n')));
+        // The call as shown is the pseudo-translated words in the pseudo-translated order.
+        QVERIFY(seen.contains(u"lblDisplay: [[LEFT HAND] [GREEN]]"_s));
+        QVERIFY(seen.contains(u"lblDisplay: [in %n seconds...]"_s.replace(u"%n"_s, u"10"_s)));
+    }
+
+    // The real program, without a display: its --help and its complaint show the language the
+    // environment or --language chose.
+    void programSpeaksTheChosenLanguage_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected");
+        const QString english = u"Calls a random hand or foot and colour for a floor party game."_s;
+        const QString german = u"Ruft für ein Partyspiel auf der Matte zufällig"_s;
+        QTest::newRow("LANG=C") << QStringList{u"LANG=C"_s} << QStringList{u"--help"_s} << english;
+        QTest::newRow("C ignores LANGUAGE")
+            << QStringList{u"LANG=C"_s, u"LANGUAGE=de"_s} << QStringList{u"--help"_s} << english;
+        QTest::newRow("LANG") << QStringList{u"LANG=de_DE.UTF-8"_s} << QStringList{u"--help"_s}
+                              << german;
+        QTest::newRow("LANGUAGE first")
+            << QStringList{u"LANG=de_DE.UTF-8"_s, u"LANGUAGE=fr:de"_s} << QStringList{u"--help"_s}
+            << u"Annonce au hasard une main ou un pied"_s;
+        QTest::newRow("LC_ALL over LANG")
+            << QStringList{u"LANG=de_DE.UTF-8"_s, u"LC_ALL=it_IT.UTF-8"_s}
+            << QStringList{u"--help"_s} << u"Chiama a caso una mano o un piede"_s;
+        QTest::newRow("LC_MESSAGES")
+            << QStringList{u"LANG=C"_s, u"LC_MESSAGES=nl_NL.UTF-8"_s} << QStringList{u"--help"_s}
+            << u"Roept willekeurig een hand of voet"_s;
+        QTest::newRow("one we don't have")
+            << QStringList{u"LANG=ja_JP.UTF-8"_s} << QStringList{u"--help"_s} << english;
+        QTest::newRow("--language") << QStringList{u"LANG=de_DE.UTF-8"_s}
+                                    << QStringList{u"--language"_s, u"es"_s, u"--help"_s}
+                                    << u"Canta al azar una mano o un pie"_s;
+        QTest::newRow("--language unknown")
+            << QStringList{u"LANG=de_DE.UTF-8"_s} << QStringList{u"--language=zz"_s, u"--help"_s}
+            << u"limbora: no language \"zz\"; speaking English"_s;
+        QTest::newRow("no display")
+            << QStringList{u"LANG=de_DE.UTF-8"_s} << QStringList()
+            << u"limbora: kein Bildschirm, auf dem das Fenster erscheinen kann (DISPLAY ist "
+               "nicht gesetzt)"_s;
+    }
+
+    void programSpeaksTheChosenLanguage()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE",
+                                 "LC_ALL", "LC_MESSAGES", "LANG"}) {
+            env.remove(QString::fromLatin1(name));
+        }
+        for (const QString &setting : environment) {
+            env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        }
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(LIMBORA_EXECUTABLE), arguments);
+        QVERIFY(program.waitForFinished(10000));
+        const QString output
+            = QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+        QVERIFY2(output.contains(expected), qPrintable(output));
+        if (expected.startsWith(u"Calls"_s)) {
+            QVERIFY2(!output.contains(u"Optionen"_s), qPrintable(output)); // Qt's own too
+        }
+    }
+};
+
+QTEST_MAIN(TestLanguage)
+#include "tst_language.moc"
