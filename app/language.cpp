@@ -52,6 +52,8 @@ QString forLocale(const QLocale &locale)
 
 void install(QCoreApplication &app, const QString &code)
 {
+    // The default locale says the language to what is drawn in it, such as the board.
+    QLocale::setDefault(QLocale(code));
     if (code == available().first()) {
         return;
     }

@@ -27,7 +27,8 @@ QString choose(const QStringList &preferred);
 // locale means English even when LANGUAGE lists others, as it does for gettext programs.
 QString forLocale(const QLocale &locale);
 
-// Installs the program's translation and Qt's own for the language; nothing for English.
+// Makes the language the default locale's, and installs the program's translation and Qt's own
+// for it (none for English).
 void install(QCoreApplication &app, const QString &code);
 
 // The folder of the language's call sounds relative to the data directory ("de/"), or the

@@ -13,8 +13,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -37,6 +39,14 @@ void setTextColour(QWidget *widget, Rgb rgb)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, toColor(rgb));
     widget->setPalette(palette);
+}
+
+// The board names its corners: in the language's own picture where there is one.
+QString boardPicture()
+{
+    const QString language = QLocale().name().section(u'_', 0, 0);
+    const QString translated = u":/pictures/board-%1.png"_s.arg(language);
+    return QFile::exists(translated) ? translated : u":/pictures/board.png"_s;
 }
 
 } // namespace
@@ -92,7 +102,7 @@ void MainWindow::createControls()
 
     // First child, so lowest: the board shows at its natural size behind everything.
     auto *board = new QLabel(client);
-    board->setPixmap(QPixmap(u":/pictures/board.png"_s));
+    board->setPixmap(QPixmap(boardPicture()));
     board->setGeometry(QRect(QPoint(0, 0), board->pixmap().size()));
 
     const auto makeButton = [client](const QString &name, const QString &caption, int top) {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "aboutbox.h"
 #include "designfonts.h"
 #include "gamedoubles.h"
 #include "gamewords.h"
 #include "helplauncher.h"
+#include "hiddenwindow.h"
 #include "language.h"
 #include "mainwindow.h"
 #include "soundplayer.h"
@@ -17,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -94,6 +97,30 @@ QStringList texts(QWidget *window)
         }
     }
     return found;
+}
+
+// Texts that don't fit where they are shown: a label's in its lines, a button's on its face.
+QStringList overflowing(QWidget *window)
+{
+    QStringList clipped;
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        const QFontMetrics metrics(label->font());
+        const QString text = label->text();
+        const QRect needed = metrics.boundingRect(label->rect(), Qt::TextWordWrap, text);
+        const int lines = qRound(qreal(needed.height()) / metrics.lineSpacing());
+        const bool fits = label->wordWrap() ? lines * metrics.lineSpacing() <= label->height()
+                                            : metrics.horizontalAdvance(text) <= label->width();
+        if (!fits) {
+            clipped << text;
+        }
+    }
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        const QString caption = QString(button->text()).remove(u'&');
+        if (QFontMetrics(button->font()).horizontalAdvance(caption) + 8 > button->width()) {
+            clipped << caption;
+        }
+    }
+    return clipped;
 }
 
 QStringList untranslated(const QStringList &texts)
@@ -199,6 +226,72 @@ private Q_SLOTS:
         QCOMPARE(counted, countdown);
         QCOMPARE(GameWords::display(showing(GameDisplay::Kind::Limb, 4, 2, 0)), limbAlone);
         QCOMPARE(GameWords::display(showing(GameDisplay::Kind::Call, 4, 2, 0)), call);
+    }
+
+    void everyTextFitsInEachLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &code : Language::available()) {
+            QTest::newRow(qPrintable(code)) << code;
+        }
+    }
+
+    void everyTextFitsInEachLanguage()
+    {
+        QFETCH(QString, language);
+        std::unique_ptr<Translation> translation;
+        if (language != u"en"_s) {
+            translation = std::make_unique<Translation>(u":/i18n/limbora_"_s + language);
+        }
+        FakeClock clock;
+        ScriptedRandom random;
+        SoundPlayer player(QDir::tempPath() + u"/limbora-no-sounds/"_s);
+        const HelpLauncher help(u"/nonexistent/viewer"_s, {});
+        MainWindow window(clock, random, player, help);
+        auto *status = window.findChild<QLabel *>(u"lblStatus"_s);
+        QStringList clipped = overflowing(&window);
+        for (GameStatus shown :
+             {GameStatus::Starting, GameStatus::InProgress, GameStatus::Stopped}) {
+            status->setText(GameWords::status(shown));
+            clipped << overflowing(&window);
+        }
+        status->setText(GameWords::display(showing(GameDisplay::Kind::Countdown, 1, 1, 10)));
+        clipped << overflowing(&window);
+        AboutBox about([](const QString &) {});
+        HiddenWindow hidden;
+        clipped << overflowing(&about) << overflowing(&hidden);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+    }
+
+    void boardNamesItsCornersInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("it") << u"it"_s << u":/pictures/board-it.png"_s;
+        QTest::newRow("en") << u"en"_s << u":/pictures/board.png"_s;
+        QTest::newRow("sv, which we don't have") << u"sv"_s << u":/pictures/board.png"_s;
+    }
+
+    void boardNamesItsCornersInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, picture);
+        const QLocale before;
+        QLocale::setDefault(QLocale(language));
+        FakeClock clock;
+        ScriptedRandom random;
+        SoundPlayer player(QDir::tempPath() + u"/limbora-no-sounds/"_s);
+        const HelpLauncher help(u"/nonexistent/viewer"_s, {});
+        MainWindow window(clock, random, player, help);
+        QLocale::setDefault(before);
+        QImage shown;
+        for (const QLabel *label : window.findChildren<QLabel *>()) {
+            if (!label->pixmap().isNull()) {
+                shown = label->pixmap().toImage();
+            }
+        }
+        QVERIFY(!shown.isNull());
+        QCOMPARE(shown, QImage(picture).convertToFormat(shown.format()));
     }
 
     void callFollowsTheLanguagesOrder()

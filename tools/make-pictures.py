@@ -5,11 +5,17 @@ the icon, its miniature. Writes the SVG sources to assets/pictures and renders t
 rsvg-convert (Debian: librsvg2-bin). The results are committed, so building needs neither."""
 
 import math
+import os
 import pathlib
 import subprocess
+import tempfile
+import xml.etree.ElementTree as ET
 
 OUT = pathlib.Path(__file__).resolve().parent.parent / "assets" / "pictures"
 FONTS = pathlib.Path(__file__).resolve().parent.parent / "assets" / "fonts"
+TRANSLATIONS = pathlib.Path(__file__).resolve().parent.parent / "translations"
+LIMBS = ["LEFT FOOT", "RIGHT HAND", "LEFT HAND", "RIGHT FOOT"]
+LONG_NAME = "Tanglemat Random Generator"
 
 SIZE = 413
 CENTRE = (226.0, 205.0)  # right of middle: the name runs up the left edge
@@ -96,7 +102,19 @@ def label(text, x, y, anchor):
     )
 
 
-def board():
+def limb_names(code):
+    """The board's words in a language, as its translation has them: the limbs and the long
+    name (the program's name stays as it is)."""
+    tree = ET.parse(TRANSLATIONS / f"limbora_{code}.ts")
+    names = {}
+    for message in tree.getroot().iter("message"):
+        if message.findtext("source") in LIMBS + [LONG_NAME]:
+            names[message.findtext("source")] = message.findtext("translation")
+    return names
+
+
+def board(names=None):
+    names = names or {text: text for text in LIMBS + [LONG_NAME]}
     body = [
         f'<rect width="{SIZE}" height="{SIZE}" fill="#ffffff"/>',
         # a faint mat under the ring
@@ -104,20 +122,20 @@ def board():
         f'<circle cx="{CENTRE[0]}" cy="{CENTRE[1]}" r="{RING - DISC - 8}" fill="#ffffff"/>',
         disc_ring(),
         # corners: the names along the top and bottom edges, each drawing between name and ring
-        label("LEFT FOOT", 8, 16, "start"),
+        label(names["LEFT FOOT"], 8, 16, "start"),
         sock(40, 58, 0.95, mirror=True),
-        label("RIGHT HAND", 405, 16, "end"),
+        label(names["RIGHT HAND"], 405, 16, "end"),
         hand(382, 52, 0.95, mirror=True),
-        label("LEFT HAND", 8, 406, "start"),
+        label(names["LEFT HAND"], 8, 406, "start"),
         hand(34, 352, 0.95, mirror=False),
-        label("RIGHT FOOT", 405, 406, "end"),
+        label(names["RIGHT FOOT"], 405, 406, "end"),
         sock(378, 353, 0.95, mirror=False),
         # the name, written upwards along the left edge, the long name beside it
         '<g transform="translate(37 300) rotate(-90)">'
         '<text x="0" y="0" font-family="Quicksand" font-weight="bold" font-size="44" '
         'fill="#d81e1e" textLength="190" lengthAdjust="spacingAndGlyphs">Limbora</text>'
         '<text x="4" y="13" font-family="Liberation Serif" font-size="10.5" fill="#111111" '
-        'textLength="182" lengthAdjust="spacingAndGlyphs">Tanglemat Random Generator</text>'
+        f'textLength="182" lengthAdjust="spacingAndGlyphs">{names[LONG_NAME]}</text>'
         "</g>",
     ]
     return (
@@ -197,11 +215,25 @@ def portrait():
 
 
 def render(svg_name, png_name, width, height=None):
-    subprocess.run(
-        ["rsvg-convert", "-w", str(width), "-h", str(height or width), "-o",
-         str(OUT / png_name), str(OUT / svg_name)],
-        check=True,
-    )
+    # The bundled fonts, whether or not the machine has them installed.
+    with tempfile.NamedTemporaryFile("w", suffix=".conf") as config:
+        config.write('<?xml version="1.0"?><!DOCTYPE fontconfig SYSTEM "fonts.dtd">'
+                     f'<fontconfig><include ignore_missing="yes">/etc/fonts/fonts.conf</include>'
+                     f"<dir>{FONTS}</dir></fontconfig>")
+        config.flush()
+        subprocess.run(
+            ["rsvg-convert", "-w", str(width), "-h", str(height or width), "-o",
+             str(OUT / png_name), str(OUT / svg_name)],
+            check=True, env=dict(os.environ, FONTCONFIG_FILE=config.name),
+        )
+
+
+def language_boards():
+    """The board of each translated language, its corners named in that language."""
+    for ts in sorted(TRANSLATIONS.glob("limbora_*.ts")):
+        code = ts.stem.split("_", 1)[1]
+        (OUT / f"board-{code}.svg").write_text(board(limb_names(code)))
+        render(f"board-{code}.svg", f"board-{code}.png", SIZE)
 
 
 def main():
@@ -209,6 +241,7 @@ def main():
     (OUT / "board.svg").write_text(board())
     (OUT / "limbora.svg").write_text(icon())
     render("board.svg", "board.png", SIZE)
+    language_boards()
     for size in (32, 48, 64, 128, 256):
         render("limbora.svg", f"limbora-{size}.png", size)
     (OUT / "portrait.svg").write_text(portrait())

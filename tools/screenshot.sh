@@ -2,13 +2,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the README's screenshots of the real program under Xvfb (framed by openbox where it is
 # installed): the main window while the first call is shown, then the About box and the hidden
-# credits window above it.
-#   tools/screenshot.sh [program] [output folder]
+# credits window above it. Given a language, only the main window in that language
+# (main-window-<code>.png).
+#   tools/screenshot.sh [program] [output folder] [language]
 # Needs xvfb, xdotool, imagemagick; openbox for a title bar.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-$top/build/app/limbora}
 output=${2:-$top/docs}
+language=${3:-}
 
 tmp=$(mktemp -d)
 pids=()
@@ -27,17 +29,23 @@ fi
 
 export XDG_CONFIG_HOME="$tmp/config" PULSE_SERVER=unix:/nonexistent
 export QT_LOGGING_RULES="limbora.game.debug=true"
-"$program" >"$tmp/trace" 2>&1 &
+"$program" ${language:+--language "$language"} >"$tmp/trace" 2>&1 &
 pids+=($!)
 until window=$(xdotool search --onlyvisible --name '^Limbora$' 2>/dev/null | head -n 1); do
     sleep 0.1
 done
 xdotool windowfocus --sync "$window"
-xdotool key --window "$window" alt+s
-until grep -q -E 'display "[A-Z]+ [A-Z]+ [A-Z]+"' "$tmp/trace"; do
+xdotool key --window "$window" Return # START, the default button, in any language
+# The whole call, in its colour: neither the limb's black nor the countdown's blue.
+until grep -E 'display "[^"]+" #[0-9a-f]{6}$' "$tmp/trace" | grep -q -v -E '#(000000|3a6ea5)$'; do
     sleep 0.1
 done
 sleep 0.2
+if [[ -n "$language" ]]; then
+    import -frame -window "$window" "$output/main-window-$language.png"
+    ls "$output/main-window-$language.png"
+    exit 0
+fi
 import -frame -window "$window" "$output/main-window.png" # with the window manager's frame
 
 shown() { # title

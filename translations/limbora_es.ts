@@ -37,7 +37,7 @@
     <message>
         <source>Click on Help--&gt;Contents or see the Readme.doc file for help, documentation, and other info.</source>
         <extracomment>Help--&gt;Contents names the menu items as translated in the main window.</extracomment>
-        <translation>Haga clic en Ayuda--&gt;Contenido o lea el archivo Readme.doc para obtener ayuda, documentación y más.</translation>
+        <translation>Haga clic en Ayuda--&gt;Contenido o lea el archivo Readme.doc para ayuda y documentación.</translation>
     </message>
     <message>
         <source>Created by</source>

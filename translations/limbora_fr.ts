@@ -37,7 +37,7 @@
     <message>
         <source>Click on Help--&gt;Contents or see the Readme.doc file for help, documentation, and other info.</source>
         <extracomment>Help--&gt;Contents names the menu items as translated in the main window.</extracomment>
-        <translation>Cliquez sur Aide--&gt;Sommaire ou lisez le fichier Readme.doc pour l’aide, la documentation et plus encore.</translation>
+        <translation>Cliquez sur Aide--&gt;Sommaire ou lisez le fichier Readme.doc pour l’aide et la documentation.</translation>
     </message>
     <message>
         <source>Created by</source>
