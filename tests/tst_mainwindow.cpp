@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -434,6 +435,50 @@ private Q_SLOTS:
         QCOMPARE(display.count(), 1); // the next call, at once: its limb in black
         QCOMPARE(display.first().at(1).value<Rgb>(), Black);
         QCOMPARE(program->window.sequencer()->phase(), GameSequencer::Phase::Limb);
+    }
+
+    // The game's trace carries the words exactly as the window shows them.
+    void traceShowsTheWordsAsShown()
+    {
+        open();
+        QLoggingCategory::setFilterRules(u"limbora.game.debug=true"_s);
+        static QStringList lines;
+        lines.clear();
+        const auto previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &context, const QString &message) {
+                if (qstrcmp(context.category, "limbora.game") == 0) {
+                    lines << message;
+                }
+            });
+        program->random.values = {0.35f, 0.6f}; // yellow, left foot
+        program->start()->click();
+        program->clock.advanceBy(10000);
+        QTRY_VERIFY(lines.contains(u"pause 7"_s));
+        program->stop()->click();
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+
+        QCOMPARE(lines.mid(0, 3),
+                 (QStringList{u"buttons start=0 stop=1"_s, u"status \"The game will start\""_s,
+                              u"display \"in 10 seconds...\" #3a6ea5"_s}));
+        const int call = int(lines.indexOf(u"status \"(Game in progress)\""_s));
+        QVERIFY(call > 2);
+        QCOMPARE(lines.mid(call - 2),
+                 (QStringList{
+                     u"status \"\""_s,
+                     u"display \"\" #3a6ea5"_s,
+                     u"status \"(Game in progress)\""_s,
+                     u"display \"LEFT FOOT \" #000000"_s,
+                     u"sound-start leftfoot.wav wait"_s,
+                     u"sound-end leftfoot.wav"_s,
+                     u"display \"LEFT FOOT YELLOW\" #ffcd00"_s,
+                     u"sound-start yellow.wav wait"_s,
+                     u"sound-end yellow.wav"_s,
+                     u"pause 7"_s,
+                     u"status \"(Game stopped)\""_s,
+                     u"display \"\" #000000"_s,
+                     u"buttons start=1 stop=0"_s,
+                 }));
     }
 
     void closingTheMainWindowClosesAboutAndHiddenFirst()
