@@ -433,7 +433,7 @@ private Q_SLOTS:
         about->findChild<QPushButton *>(u"cmdOk"_s)->click();
         QVERIFY(!program->window.sequencer()->isSuspended());
         QCOMPARE(display.count(), 1); // the next call, at once: its limb in black
-        QCOMPARE(display.first().at(1).value<Rgb>(), Black);
+        QCOMPARE(display.first().at(0).value<GameDisplay>().colour, Black);
         QCOMPARE(program->window.sequencer()->phase(), GameSequencer::Phase::Limb);
     }
 
