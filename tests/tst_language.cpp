@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -234,6 +235,15 @@ private Q_SLOTS:
         HiddenWindow hidden;
         clipped << overflowing(&about) << overflowing(&hidden);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+
+        // No menu's access key is also a button's, or Alt+key would only move the focus.
+        QStringList keys;
+        for (const QMenu *menu : main.window.findChildren<QMenu *>()) {
+            keys << QKeySequence::mnemonic(menu->title()).toString();
+        }
+        for (const QAbstractButton *button : main.window.findChildren<QAbstractButton *>()) {
+            QVERIFY2(!keys.contains(button->shortcut().toString()), qPrintable(button->text()));
+        }
     }
 
     void boardNamesItsCornersInTheLanguage_data()

@@ -154,7 +154,7 @@
     <message>
         <source>&amp;STOP!</source>
         <extracomment>Stops the game. See the comment on &quot;&amp;START&quot; for the access key.</extracomment>
-        <translation>&amp;FERMA!</translation>
+        <translation>FE&amp;RMA!</translation>
     </message>
     <message>
         <source>The current call: a limb, then its colour</source>
