@@ -4,6 +4,7 @@
 #include "aboutbox.h"
 #include "accesskeybutton.h"
 #include "calltables.h"
+#include "configuredialog.h"
 #include "designfonts.h"
 #include "gamelog.h"
 #include "gamesequencer.h"
@@ -12,13 +13,18 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
+#include <QSvgRenderer>
 #include <QWindow>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -36,6 +42,55 @@ void setTextColour(QWidget *widget, Rgb rgb)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, toColor(rgb));
     widget->setPalette(palette);
+}
+
+// The designed window's layout, in pixels.
+constexpr int BoardSide = 413;
+constexpr QRect StartRect = twipsRect(2520, 1560, 1335, 615);
+constexpr QRect StopRect = twipsRect(2520, 3960, 1335, 615);
+constexpr QRect DisplayRect = twipsRect(960, 3000, 4695, 615);
+constexpr QRect StatusRect = twipsRect(960, 2280, 4695, 615);
+constexpr qreal LabelPoints = 15.75;
+
+// In full screen a call's capitals stand at least this share of the screen's height, with a
+// little to spare for rounding, and the status at half of it.
+constexpr qreal CallCapShare = 1.0 / 12.0 * 1.04;
+constexpr qreal StatusCapShare = CallCapShare / 2.0;
+// What a call may take of the screen's width, leaving a margin at each side.
+constexpr qreal CallWidthShare = 0.94;
+
+// A font of the label face whose capital letters are `cap` pixels tall.
+QFont fontWithCapHeight(qreal cap)
+{
+    QFont font = designFont(u"Comic Sans MS"_s, LabelPoints);
+    font.setPixelSize(1000);
+    const qreal ratio = QFontMetricsF(font).capHeight() / 1000.0;
+    font.setPixelSize(int(std::ceil(cap / (ratio > 0 ? ratio : 0.7))));
+    return font;
+}
+
+// The board from its vector source at the screen's own pixels, so a large screen gets a sharp
+// picture rather than the small one blown up.
+QPixmap renderBoard(int side, qreal pixelRatio)
+{
+    const int pixels = int(std::lround(side * pixelRatio));
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QSvgRenderer renderer(u":/pictures/board.svg"_s);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(0, 0, pixels, pixels));
+    painter.end();
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(pixelRatio);
+    return pixmap;
+}
+
+QRect scaled(const QRect &rect, qreal factor, QPoint origin)
+{
+    return QRect(origin.x() + int(std::lround(rect.x() * factor)),
+                 origin.y() + int(std::lround(rect.y() * factor)),
+                 int(std::lround(rect.width() * factor)), int(std::lround(rect.height() * factor)));
 }
 
 } // namespace
@@ -72,7 +127,10 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
     connect(m_sequencer, &GameSequencer::buttonsChanged, this, [this](bool start, bool stop) {
         cmdStart->setEnabled(start);
         cmdStop->setEnabled(stop);
+        mnuGameStart->setEnabled(start);
+        mnuGameStop->setEnabled(stop);
     });
+    applySettings(readGameSettings());
     // Logging out: keep the placement even if the session ends us without a close.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { writeSettings(); });
 }
@@ -86,8 +144,10 @@ void MainWindow::createControls()
 
     // First child, so lowest: the board shows at its natural size behind everything.
     auto *board = new QLabel(client);
+    imgBoard = board;
     board->setPixmap(QPixmap(u":/pictures/board.png"_s));
     board->setGeometry(QRect(QPoint(0, 0), board->pixmap().size()));
+    board->setAlignment(Qt::AlignCenter);
 
     const auto makeButton = [client](const QString &name, const QString &caption, int top) {
         auto *button = new AccessKeyButton(caption, client);
@@ -99,6 +159,7 @@ void MainWindow::createControls()
     cmdStart = makeButton(u"cmdStart"_s, u"&START"_s, 1560);
     cmdStop = makeButton(u"cmdStop"_s, u"&STOP!"_s, 3960);
     cmdStart->setDefault(true);
+    m_buttonFont = cmdStart->font();
 
     const QFont labelFont = designFont(u"Comic Sans MS"_s, 15.75);
     const auto makeLabel = [&](const QString &name, const QString &caption, int top) {
@@ -119,6 +180,7 @@ void MainWindow::createControls()
     cmdStop->setAccessibleDescription(u"Stop the game"_s);
     board->setAccessibleName(u"Game board"_s);
 
+    client->installEventFilter(this); // full screen lays out again whenever the client resizes
     setTabOrder(cmdStart, cmdStop);
     cmdStart->setFocus();
     connect(cmdStart, &QPushButton::clicked, this, &MainWindow::cmdStart_Click);
@@ -132,6 +194,43 @@ void MainWindow::createMenus()
     QAction *mnuFileExit = mnuFile->addAction(u"E&xit"_s);
     mnuFileExit->setObjectName(u"mnuFileExit"_s);
     connect(mnuFileExit, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
+
+    // Game and Settings use access keys that neither the other menus nor the window's Alt+S take.
+    QMenu *mnuGame = menuBar()->addMenu(tr("&Game"));
+    mnuGame->setObjectName(u"mnuGame"_s);
+    // A presentation remote sends Page Down and F5 (or Shift+F5) to go on, Page Up and B (or
+    // period) to blank the screen.
+    mnuGameStart = mnuGame->addAction(tr("&Start Game"));
+    mnuGameStart->setObjectName(u"mnuGameStart"_s);
+    mnuGameStart->setShortcuts({QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_PageDown),
+                                QKeySequence(Qt::SHIFT | Qt::Key_F5)});
+    mnuGameStop = mnuGame->addAction(tr("S&top Game"));
+    mnuGameStop->setObjectName(u"mnuGameStop"_s);
+    mnuGameStop->setShortcuts(
+        {QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::Key_B), QKeySequence(Qt::Key_Period)});
+    mnuGameStop->setEnabled(false);
+    QAction *mnuGameRepeat = mnuGame->addAction(tr("&Repeat Call"));
+    mnuGameRepeat->setObjectName(u"mnuGameRepeat"_s);
+    mnuGameRepeat->setShortcut(QKeySequence(Qt::Key_R));
+    connect(mnuGameStart, &QAction::triggered, this, &MainWindow::cmdStart_Click);
+    connect(mnuGameStop, &QAction::triggered, this, &MainWindow::cmdStop_Click);
+    connect(mnuGameRepeat, &QAction::triggered, this, [this] { m_sequencer->repeatCall(); });
+
+    QMenu *mnuSettings = menuBar()->addMenu(tr("Se&ttings"));
+    mnuSettings->setObjectName(u"mnuSettings"_s);
+    mnuSettingsFullScreen = mnuSettings->addAction(tr("&Full Screen Mode"));
+    mnuSettingsFullScreen->setObjectName(u"mnuSettingsFullScreen"_s);
+    mnuSettingsFullScreen->setCheckable(true);
+    mnuSettingsFullScreen->setShortcuts(
+        {QKeySequence(Qt::Key_F11), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)});
+    QAction *mnuSettingsConfigure = mnuSettings->addAction(tr("&Configure Limbora…"));
+    mnuSettingsConfigure->setObjectName(u"mnuSettingsConfigure"_s);
+    mnuSettingsConfigure->setMenuRole(QAction::PreferencesRole);
+    connect(mnuSettingsFullScreen, &QAction::toggled, this, &MainWindow::setFullScreen);
+    connect(mnuSettingsConfigure, &QAction::triggered, this,
+            &MainWindow::mnuSettingsConfigure_Click);
+    // The menu bar hides in full screen; the window itself keeps the shortcuts alive.
+    addActions({mnuGameStart, mnuGameStop, mnuGameRepeat, mnuSettingsFullScreen});
 
     QMenu *mnuHelp = menuBar()->addMenu(u"&Help"_s);
     mnuHelp->setObjectName(u"mnuHelp"_s);
@@ -157,6 +256,7 @@ void MainWindow::readSettings()
     }
     const QRect frame = keepOnScreen(m_placement.restore(), screens);
     m_frameSize = frame.size();
+    m_windowedFrame = frame;
     move(frame.topLeft()); // before the first show this places the frame's corner
     fitClientToFrame();
 }
@@ -183,7 +283,156 @@ void MainWindow::writeSettings()
     if (isMinimized()) {
         return; // the placement of the last normal closing stays
     }
+    if (m_fullScreen) {
+        m_placement.save(m_windowedFrame);
+        return;
+    }
     m_placement.save(windowHandle() ? windowHandle()->frameGeometry() : frameGeometry());
+}
+
+void MainWindow::setFullScreen(bool on)
+{
+    if (on != m_fullScreen) {
+        if (on) {
+            if (isVisible() && windowHandle()) {
+                m_windowedFrame = windowHandle()->frameGeometry();
+            }
+            m_fullScreen = true;
+            menuBar()->hide();
+            setMinimumSize(0, 0);
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            showFullScreen();
+            layoutFullScreen();
+        } else {
+            m_fullScreen = false;
+            showNormal();
+            menuBar()->show();
+            fitClientToFrame();
+            move(m_windowedFrame.topLeft());
+            layoutDesigned();
+        }
+    }
+    const QSignalBlocker blocker(mnuSettingsFullScreen);
+    mnuSettingsFullScreen->setChecked(on);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_fullScreen && watched == centralWidget() && event->type() == QEvent::Resize) {
+        layoutFullScreen();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::layoutDesigned()
+{
+    centralWidget()->setAutoFillBackground(false);
+    imgBoard->setPixmap(QPixmap(u":/pictures/board.png"_s));
+    imgBoard->setGeometry(0, 0, BoardSide, BoardSide);
+    cmdStart->setGeometry(StartRect);
+    cmdStop->setGeometry(StopRect);
+    cmdStart->setFont(QFont()); // back to the inherited font
+    cmdStop->setFont(QFont());
+    const QFont labelFont = designFont(u"Comic Sans MS"_s, LabelPoints);
+    lblDisplay->setGeometry(DisplayRect);
+    lblStatus->setGeometry(StatusRect);
+    for (QLabel *label : {lblDisplay, lblStatus}) {
+        label->setFont(labelFont);
+        label->setAlignment(Qt::AlignCenter);
+    }
+    lblDisplay->setText(m_displayText);
+}
+
+// Everything is placed by the screen's height: the board fills it, centred, and the call is sized
+// so its capitals are a twelfth of it, on one line if every call fits, else limb above colour.
+void MainWindow::layoutFullScreen()
+{
+    QWidget *client = centralWidget();
+    const QSize area = client->size();
+    const int side = std::min(area.width(), area.height());
+    if (side <= 0) {
+        return;
+    }
+    QPalette background = client->palette();
+    background.setColor(QPalette::Window, Qt::white); // the board's own ground, edge to edge
+    client->setPalette(background);
+    client->setAutoFillBackground(true);
+
+    const QPoint origin((area.width() - side) / 2, (area.height() - side) / 2);
+    const QRect boardRect(origin, QSize(side, side));
+    if (imgBoard->geometry() != boardRect
+        || imgBoard->pixmap().devicePixelRatio() != devicePixelRatioF()
+        || imgBoard->pixmap().deviceIndependentSize().toSize() != boardRect.size()) {
+        imgBoard->setPixmap(renderBoard(side, devicePixelRatioF()));
+        imgBoard->setGeometry(boardRect);
+    }
+
+    const auto band = [&](qreal top, qreal height) {
+        return QRect(0, origin.y() + int(side * top), area.width(), int(side * height));
+    };
+    const qreal factor = qreal(side) / BoardSide;
+    const QSize buttonSize = scaled(StartRect, factor, QPoint()).size();
+    const auto placeButton = [&](QPushButton *button, qreal top) {
+        button->setGeometry(
+            QRect(QPoint((area.width() - buttonSize.width()) / 2, origin.y() + int(side * top)),
+                  buttonSize));
+        QFont font = m_buttonFont;
+        if (font.pointSizeF() > 0) {
+            font.setPointSizeF(font.pointSizeF() * factor);
+        } else {
+            font.setPixelSize(int(std::lround(font.pixelSize() * factor)));
+        }
+        button->setFont(font);
+    };
+    placeButton(cmdStart, 0.06);
+    placeButton(cmdStop, 0.82);
+
+    lblStatus->setFont(fontWithCapHeight(side * StatusCapShare));
+    lblStatus->setGeometry(band(0.19, 0.11));
+
+    m_callWidth = int(area.width() * CallWidthShare);
+    QFont callFont = fontWithCapHeight(side * CallCapShare);
+    int widestLine = 0;
+    int widestPart = 0;
+    const QFontMetrics metrics(callFont);
+    for (qint16 l = DrawLower; l <= DrawUpper; ++l) {
+        for (qint16 c = DrawLower; c <= DrawUpper; ++c) {
+            const QString limbText = limb(l).text.trimmed();
+            const QString colourWord = colour(c).word;
+            widestLine
+                = std::max(widestLine, metrics.horizontalAdvance(limbText + u' ' + colourWord));
+            widestPart = std::max({widestPart, metrics.horizontalAdvance(limbText),
+                                   metrics.horizontalAdvance(colourWord)});
+        }
+    }
+    const bool twoLines = widestLine > m_callWidth;
+    if (twoLines && widestPart > m_callWidth) {
+        // Even a line of its own is too wide: fitting matters more than size.
+        callFont.setPixelSize(callFont.pixelSize() * m_callWidth / widestPart);
+    }
+    lblDisplay->setFont(callFont);
+    const qreal lineShare = qreal(QFontMetrics(callFont).lineSpacing()) / side;
+    const QRect callBand = twoLines ? band(0.50 - lineShare, 2 * lineShare + 0.02)
+                                    : band(0.50 - lineShare / 2, lineShare + 0.02);
+    lblDisplay->setGeometry(callBand.adjusted((area.width() - m_callWidth) / 2, 0,
+                                              -(area.width() - m_callWidth) / 2, 0));
+    // Top-aligned in two lines, so the limb stays put when its colour joins it below.
+    lblDisplay->setAlignment(twoLines ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignCenter);
+    lblDisplay->setText(fittedCall(m_displayText));
+}
+
+// A call too wide for one line in full screen goes over two, limb above colour.
+QString MainWindow::fittedCall(const QString &text) const
+{
+    if (!m_fullScreen || QFontMetrics(lblDisplay->font()).horizontalAdvance(text) <= m_callWidth) {
+        return text;
+    }
+    QString lines = text.trimmed();
+    const qsizetype lastSpace = lines.lastIndexOf(u' ');
+    if (lastSpace > 0) {
+        lines[lastSpace] = u'\n';
+    }
+    return lines;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -218,6 +467,10 @@ void MainWindow::Form_Unload()
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_Escape && m_fullScreen) {
+        setFullScreen(false);
+        return;
+    }
     // The default button: an Enter that no focused button took starts a game.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && event->modifiers() == Qt::NoModifier && cmdStart->isEnabled()) {
@@ -259,6 +512,31 @@ void MainWindow::mnuHelpAbout_Click()
     frmAbout->show();
 }
 
+// Not modal: a running game goes on while the options are changed, and takes them from its
+// next wait or call.
+void MainWindow::mnuSettingsConfigure_Click()
+{
+    if (m_configure) {
+        m_configure->raise();
+        m_configure->activateWindow();
+        return;
+    }
+    auto *dialog = new ConfigureDialog(m_gameSettings, this);
+    m_configure = dialog;
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        const GameSettings chosen = dialog->values();
+        writeGameSettings(chosen);
+        applySettings(chosen);
+    });
+    dialog->show();
+}
+
+void MainWindow::applySettings(const GameSettings &settings)
+{
+    m_gameSettings = settings;
+    m_sequencer->setOptions(settings.game);
+}
+
 void MainWindow::playAndReturn(const QString &name)
 {
     qCDebug(lcGame, "sound-start %s return", qUtf8Printable(name));
@@ -267,8 +545,12 @@ void MainWindow::playAndReturn(const QString &name)
 
 void MainWindow::showDisplay(const QString &text, Rgb colour)
 {
+    m_displayText = text;
     setTextColour(lblDisplay, colour);
     showText(lblDisplay, text, u"Call"_s);
+    if (m_fullScreen) {
+        lblDisplay->setText(fittedCall(text));
+    }
 }
 
 // A label's accessible name is what it shows, so that screen readers hear every change (the
