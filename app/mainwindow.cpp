@@ -302,6 +302,8 @@ void MainWindow::setFullScreen(bool on)
             setMinimumSize(0, 0);
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
             showFullScreen();
+            // Without a window manager nobody else makes the window cover the screen.
+            setGeometry(screen()->geometry());
             layoutFullScreen();
         } else {
             m_fullScreen = false;
@@ -336,6 +338,7 @@ void MainWindow::layoutDesigned()
     const QFont labelFont = designFont(u"Comic Sans MS"_s, LabelPoints);
     lblDisplay->setGeometry(DisplayRect);
     lblStatus->setGeometry(StatusRect);
+    lblDisplay->setAutoFillBackground(false);
     for (QLabel *label : {lblDisplay, lblStatus}) {
         label->setFont(labelFont);
         label->setAlignment(Qt::AlignCenter);
@@ -418,6 +421,10 @@ void MainWindow::layoutFullScreen()
                                               -(area.width() - m_callWidth) / 2, 0));
     // Top-aligned in two lines, so the limb stays put when its colour joins it below.
     lblDisplay->setAlignment(twoLines ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignCenter);
+    QPalette veil = lblDisplay->palette();
+    veil.setColor(QPalette::Window, QColor(255, 255, 255, 210));
+    lblDisplay->setPalette(veil);
+    lblDisplay->setAutoFillBackground(!m_displayText.isEmpty());
     lblDisplay->setText(fittedCall(m_displayText));
 }
 
@@ -550,6 +557,8 @@ void MainWindow::showDisplay(const QString &text, Rgb colour)
     showText(lblDisplay, text, u"Call"_s);
     if (m_fullScreen) {
         lblDisplay->setText(fittedCall(text));
+        // A veil behind the call keeps it legible where it crosses the board's pictures.
+        lblDisplay->setAutoFillBackground(!text.isEmpty());
     }
 }
 
