@@ -229,8 +229,10 @@ void MainWindow::createMenus()
     connect(mnuSettingsFullScreen, &QAction::toggled, this, &MainWindow::setFullScreen);
     connect(mnuSettingsConfigure, &QAction::triggered, this,
             &MainWindow::mnuSettingsConfigure_Click);
-    // The menu bar hides in full screen; the window itself keeps the shortcuts alive.
+    // The menu bar hides in full screen; the window itself keeps the shortcuts alive, and a
+    // right click there offers what a host needs without it.
     addActions({mnuGameStart, mnuGameStop, mnuGameRepeat, mnuSettingsFullScreen});
+    centralWidget()->addActions({mnuGameRepeat, mnuSettingsFullScreen, mnuSettingsConfigure});
 
     QMenu *mnuHelp = menuBar()->addMenu(u"&Help"_s);
     mnuHelp->setObjectName(u"mnuHelp"_s);
@@ -296,6 +298,7 @@ void MainWindow::setFullScreen(bool on)
         if (on) {
             if (isVisible() && windowHandle()) {
                 m_windowedFrame = windowHandle()->frameGeometry();
+                m_windowedClientSize = size();
             }
             m_fullScreen = true;
             menuBar()->hide();
@@ -309,7 +312,13 @@ void MainWindow::setFullScreen(bool on)
             m_fullScreen = false;
             showNormal();
             menuBar()->show();
-            fitClientToFrame();
+            // The frame's margins are the full screen's until the window manager frames the
+            // window again, so the client takes the size it had, when it had one.
+            if (m_windowedClientSize.isValid()) {
+                setFixedSize(m_windowedClientSize);
+            } else {
+                fitClientToFrame();
+            }
             move(m_windowedFrame.topLeft());
             layoutDesigned();
         }
@@ -329,6 +338,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 void MainWindow::layoutDesigned()
 {
     centralWidget()->setAutoFillBackground(false);
+    centralWidget()->setContextMenuPolicy(Qt::DefaultContextMenu);
     imgBoard->setPixmap(QPixmap(u":/pictures/board.png"_s));
     imgBoard->setGeometry(0, 0, BoardSide, BoardSide);
     cmdStart->setGeometry(StartRect);
@@ -360,6 +370,7 @@ void MainWindow::layoutFullScreen()
     background.setColor(QPalette::Window, Qt::white); // the board's own ground, edge to edge
     client->setPalette(background);
     client->setAutoFillBackground(true);
+    client->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     const QPoint origin((area.width() - side) / 2, (area.height() - side) / 2);
     const QRect boardRect(origin, QSize(side, side));

@@ -86,6 +86,7 @@ private:
     GameSettings m_gameSettings;
     bool m_fullScreen = false;
     QRect m_windowedFrame; // where the window stood before full screen
+    QSize m_windowedClientSize;
     QString m_displayText; // as reported; full screen may break it over two lines
     int m_callWidth = 0; // what a call may take in full screen before it breaks
     QPointer<ConfigureDialog> m_configure;

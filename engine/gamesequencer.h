@@ -13,10 +13,10 @@
 class GameClock;
 class RandomSource;
 
-// Runs a game: the ten-second countdown, then call after call (limb spoken, colour spoken, a
-// seven-second pause) until Stop. It is a state machine driven by the clock's alarm and by the
-// end of each sound; it never waits in a loop. It reports what the window should show through
-// its signals and knows nothing of widgets.
+// Runs a game: the countdown (ten seconds unless the options say otherwise), then call after
+// call (limb spoken, colour spoken, a pause of seven seconds or as chosen) until Stop. It is a
+// state machine driven by the clock's alarm and by the end of each sound; it never waits in a loop.
+// It reports what the window should show through its signals and knows nothing of widgets.
 class GameSequencer : public QObject
 {
     Q_OBJECT
