@@ -315,6 +315,7 @@ void MainWindow::setFullScreen(bool on)
             // The frame's margins are the full screen's until the window manager frames the
             // window again, so the client takes the size it had, when it had one.
             if (m_windowedClientSize.isValid()) {
+                m_frameFitted = true; // no later frame may change it
                 setFixedSize(m_windowedClientSize);
             } else {
                 fitClientToFrame();
