@@ -310,12 +310,13 @@ void MainWindow::setFullScreen(bool on)
             layoutFullScreen();
         } else {
             m_fullScreen = false;
+            // A window shown before keeps its client; only one never framed is fitted later.
+            m_frameFitted = m_frameFitted || m_windowedClientSize.isValid();
             showNormal();
             menuBar()->show();
             // The frame's margins are the full screen's until the window manager frames the
             // window again, so the client takes the size it had, when it had one.
             if (m_windowedClientSize.isValid()) {
-                m_frameFitted = true; // no later frame may change it
                 setFixedSize(m_windowedClientSize);
             } else {
                 fitClientToFrame();
