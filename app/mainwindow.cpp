@@ -86,13 +86,6 @@ QPixmap renderBoard(int side, qreal pixelRatio)
     return pixmap;
 }
 
-QRect scaled(const QRect &rect, qreal factor, QPoint origin)
-{
-    return QRect(origin.x() + int(std::lround(rect.x() * factor)),
-                 origin.y() + int(std::lround(rect.y() * factor)),
-                 int(std::lround(rect.width() * factor)), int(std::lround(rect.height() * factor)));
-}
-
 } // namespace
 
 MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &sounds,
@@ -358,8 +351,9 @@ void MainWindow::layoutDesigned()
     lblDisplay->setText(m_displayText);
 }
 
-// Everything is placed by the screen's height: the board fills it, centred, and the call is sized
-// so its capitals are a twelfth of it, on one line if every call fits, else limb above colour.
+// The board fills the screen's height (or width, if narrower), centred, and everything is placed
+// by it; the call's capitals are a twelfth of the screen's height, on one line if every call fits,
+// else limb above colour.
 void MainWindow::layoutFullScreen()
 {
     QWidget *client = centralWidget();
@@ -387,7 +381,8 @@ void MainWindow::layoutFullScreen()
         return QRect(0, origin.y() + int(side * top), area.width(), int(side * height));
     };
     const qreal factor = qreal(side) / BoardSide;
-    const QSize buttonSize = scaled(StartRect, factor, QPoint()).size();
+    const QSize buttonSize(int(std::lround(StartRect.width() * factor)),
+                           int(std::lround(StartRect.height() * factor)));
     const auto placeButton = [&](QPushButton *button, qreal top) {
         button->setGeometry(
             QRect(QPoint((area.width() - buttonSize.width()) / 2, origin.y() + int(side * top)),
@@ -407,7 +402,7 @@ void MainWindow::layoutFullScreen()
     lblStatus->setGeometry(band(0.19, 0.11));
 
     m_callWidth = int(area.width() * CallWidthShare);
-    QFont callFont = fontWithCapHeight(side * CallCapShare);
+    QFont callFont = fontWithCapHeight(area.height() * CallCapShare);
     int widestLine = 0;
     int widestPart = 0;
     const QFontMetrics metrics(callFont);
