@@ -45,8 +45,6 @@ public:
     // Options apply from the next wait or call on; a wait or call under way keeps its own.
     void setOptions(const GameOptions &options);
     const GameOptions &options() const { return m_options; }
-    // True while a call of the running game stands in its pause and can be said again.
-    bool canRepeatCall() const;
 
 public Q_SLOTS:
     void start();
@@ -70,6 +68,8 @@ private:
     enum class Sound { Limb, Colour };
 
     void enterPhase(Phase phase);
+    // A call of the running game stands in its pause and isn't being said again already.
+    bool canRepeatCall() const;
     void onAlarm();
     void updateCountdown();
     void makeCall();
