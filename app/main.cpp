@@ -140,6 +140,10 @@ int main(int argc, char *argv[])
     TerminationWatcher termination;
     QObject::connect(&termination, &TerminationWatcher::terminationRequested, &frmMain,
                      &QWidget::close);
-    frmMain.show();
+    if (frmMain.startsFullScreen()) {
+        frmMain.setFullScreen(true);
+    } else {
+        frmMain.show();
+    }
     return QApplication::exec();
 }

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "gamesettings.h"
 #include "placementstore.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
+class ConfigureDialog;
 class GameClock;
 class GameSequencer;
 class HelpLauncher;
+class QAction;
 class QLabel;
 class QPushButton;
 class RandomSource;
@@ -38,12 +42,21 @@ public:
     GameSequencer *sequencer() const { return m_sequencer; }
 
     // Saves the placement now (unless minimized); closing saves again, which does no harm.
+    // In full screen it is the window's placement from before, never the screen's.
     void writeSettings();
+
+    // The whole screen as the caller, drawn for the screen's size; leaving puts the designed
+    // window back where it was.
+    void setFullScreen(bool on);
+    bool isFullScreenMode() const { return m_fullScreen; }
+    // Whether the options ask to start in full screen.
+    bool startsFullScreen() const { return m_gameSettings.startFullScreen; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
@@ -58,6 +71,11 @@ private:
     void mnuFileExit_Click();
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
+    void mnuSettingsConfigure_Click();
+    void applySettings(const GameSettings &settings);
+    void layoutDesigned();
+    void layoutFullScreen();
+    QString fittedCall(const QString &text) const;
     void playAndReturn(const QString &name);
 
     void showStatus(GameStatus status);
@@ -73,9 +91,21 @@ private:
     QSize m_frameSize; // the outer size the placement asks for
     bool m_frameFitted = false;
     bool m_unloaded = false;
+    GameSettings m_gameSettings;
+    bool m_fullScreen = false;
+    QRect m_windowedFrame; // where the window stood before full screen
+    QSize m_windowedClientSize;
+    QString m_displayText; // as reported; full screen may break it over two lines
+    int m_callWidth = 0; // what a call may take in full screen before it breaks
+    QPointer<ConfigureDialog> m_configure;
+    QAction *mnuGameStart = nullptr;
+    QAction *mnuGameStop = nullptr;
+    QAction *mnuSettingsFullScreen = nullptr;
 
     QPushButton *cmdStart = nullptr;
     QPushButton *cmdStop = nullptr;
     QLabel *lblDisplay = nullptr;
     QLabel *lblStatus = nullptr;
+    QLabel *imgBoard = nullptr;
+    QFont m_buttonFont;
 };

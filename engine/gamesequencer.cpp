@@ -7,6 +7,8 @@
 
 #include <QPointer>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -37,6 +39,23 @@ const char *onOff(bool enabled)
     return enabled ? "1" : "0";
 }
 
+bool sameCall(Call a, Call b)
+{
+    return a.colour == b.colour && a.limb == b.limb;
+}
+
+// Numbers from the call tables, ascending and without duplicates; all of them for none.
+QList<qint16> validNumbers(QList<qint16> numbers)
+{
+    numbers.removeIf([](qint16 number) { return number < DrawLower || number > DrawUpper; });
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers.isEmpty() ? GameOptions().limbs : numbers;
+}
+
+// A fair source never needs this many redraws to avoid a repeat; a broken one must not hang us.
+constexpr int MaxRedraws = 64;
+
 } // namespace
 
 GameSequencer::GameSequencer(GameClock &clock, RandomSource &random, PlayAndWait playAndWait,
@@ -58,8 +77,10 @@ void GameSequencer::start()
     setButtons(false, true);
     StopGame = false;
     setStatus(GameStatus::Starting);
+    m_hasCalled = false;
+    m_repeating = false;
     m_waitStart = m_clock.now();
-    m_waitLength = CountdownMs;
+    m_waitLength = qint64(m_options.countdownSeconds) * 1000;
     enterPhase(Phase::Countdown);
 }
 
@@ -74,6 +95,39 @@ void GameSequencer::stop()
     setStatus(GameStatus::Stopped);
     setDisplay(GameDisplay::Kind::Blank, Black);
     setButtons(true, false);
+}
+
+void GameSequencer::setOptions(const GameOptions &options)
+{
+    m_options = options;
+    m_options.pauseSeconds = std::clamp(options.pauseSeconds, GameOptions::MinPauseSeconds,
+                                        GameOptions::MaxPauseSeconds);
+    m_options.countdownSeconds
+        = std::clamp(options.countdownSeconds, GameOptions::MinCountdownSeconds,
+                     GameOptions::MaxCountdownSeconds);
+    m_options.limbs = validNumbers(options.limbs);
+    m_options.colours = validNumbers(options.colours);
+}
+
+bool GameSequencer::canRepeatCall() const
+{
+    return m_phase == Phase::Pause && !m_repeating && !isSuspended();
+}
+
+void GameSequencer::repeatCall()
+{
+    if (!canRepeatCall()) {
+        return;
+    }
+    qCDebug(lcGame, "repeat");
+    // Shown as a call is made, limb first, while the pause's alarm runs on untouched.
+    setDisplay(GameDisplay::Kind::Limb, Black);
+    if (m_callSpoken) {
+        m_repeating = true;
+        playSound(m_generation, Sound::Limb, m_call, m_callNumber);
+    } else {
+        setDisplay(GameDisplay::Kind::Call, colour(m_call.colour).rgb);
+    }
 }
 
 void GameSequencer::abandon()
@@ -163,11 +217,48 @@ void GameSequencer::updateCountdown()
 void GameSequencer::makeCall()
 {
     setStatus(GameStatus::InProgress);
-    m_call.colour = drawNumber(DrawUpper, DrawLower, m_random.next());
-    m_call.limb = drawNumber(DrawUpper, DrawLower, m_random.next());
+    m_call = drawCall();
+    m_hasCalled = true;
+    ++m_callNumber;
+    m_repeating = false;
+    m_callSpoken = m_options.spoken;
     setDisplay(GameDisplay::Kind::Limb, Black);
     enterPhase(Phase::Limb);
     playSound(m_generation, Sound::Limb, m_call);
+}
+
+// Colour first, then limb, each uniform over the allowed numbers: with all four allowed this is
+// exactly floor(4r + 1).
+Call GameSequencer::drawCall()
+{
+    const auto pick = [this](const QList<qint16> &allowed) {
+        const qint16 index = drawNumber(qint16(allowed.size()), DrawLower, m_random.next());
+        return allowed.at(index - DrawLower);
+    };
+    Call call;
+    call.colour = pick(m_options.colours);
+    call.limb = pick(m_options.limbs);
+    const bool repeatForbidden = !m_options.repeatsAllowed && m_hasCalled
+        && m_options.colours.size() * m_options.limbs.size() > 1;
+    if (!repeatForbidden) {
+        return call;
+    }
+    for (int tries = 0; tries < MaxRedraws && sameCall(call, m_call); ++tries) {
+        call.colour = pick(m_options.colours);
+        call.limb = pick(m_options.limbs);
+    }
+    if (sameCall(call, m_call)) {
+        // Only a broken random source gets here: step to the next call instead of repeating.
+        const auto next = [](const QList<qint16> &allowed, qint16 number) {
+            return allowed.at((allowed.indexOf(number) + 1) % allowed.size());
+        };
+        if (m_options.colours.size() > 1) {
+            call.colour = next(m_options.colours, call.colour);
+        } else {
+            call.limb = next(m_options.limbs, call.limb);
+        }
+    }
+    return call;
 }
 
 QString GameSequencer::soundName(Sound sound, Call call)
@@ -175,31 +266,51 @@ QString GameSequencer::soundName(Sound sound, Call call)
     return sound == Sound::Limb ? limb(call.limb).sound : colour(call.colour).sound;
 }
 
-void GameSequencer::playSound(quint64 generation, Sound sound, Call call)
+void GameSequencer::playSound(quint64 generation, Sound sound, Call call, quint64 repeatOf)
 {
+    if (!m_callSpoken) {
+        // A silent call goes on as if its sound had ended at once.
+        soundFinished(generation, sound, call, repeatOf);
+        return;
+    }
     const QString name = soundName(sound, call);
     qCDebug(lcGame, "sound-start %s wait", qUtf8Printable(name));
     QPointer<GameSequencer> self(this);
-    m_playAndWait(name, [self, generation, sound, call] {
+    m_playAndWait(name, [self, generation, sound, call, repeatOf, name] {
         if (self) {
-            self->soundFinished(generation, sound, call);
+            qCDebug(lcGame, "sound-end %s", qUtf8Printable(name));
+            self->soundFinished(generation, sound, call, repeatOf);
         }
     });
 }
 
-void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call)
+void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call, quint64 repeatOf)
 {
-    qCDebug(lcGame, "sound-end %s", qUtf8Printable(soundName(sound, call)));
     if (isSuspended()) {
-        m_heldWhileSuspended.push_back(
-            [this, generation, sound, call] { soundFinished(generation, sound, call); });
+        m_heldWhileSuspended.push_back([this, generation, sound, call, repeatOf] {
+            soundFinished(generation, sound, call, repeatOf);
+        });
         return;
     }
 
     if (generation != m_generation) {
         // A stopped game still finishes the call it was speaking, but shows nothing of it.
         if (sound == Sound::Limb && !m_abandoned) {
-            playSound(generation, Sound::Colour, call);
+            playSound(generation, Sound::Colour, call, repeatOf);
+        }
+        return;
+    }
+
+    if (repeatOf != 0) {
+        // A repeat never touches the pause; the next call, once made, cuts its rest short.
+        if (repeatOf != m_callNumber) {
+            return;
+        }
+        if (sound == Sound::Limb) {
+            setDisplay(GameDisplay::Kind::Call, colour(call.colour).rgb);
+            playSound(generation, Sound::Colour, call, repeatOf);
+        } else {
+            m_repeating = false;
         }
         return;
     }
@@ -209,9 +320,9 @@ void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call)
         enterPhase(Phase::Colour);
         playSound(generation, Sound::Colour, call);
     } else {
-        qCDebug(lcGame, "pause %lld", PauseMs / 1000);
+        qCDebug(lcGame, "pause %d", m_options.pauseSeconds);
         m_waitStart = m_clock.now();
-        m_waitLength = PauseMs;
+        m_waitLength = qint64(m_options.pauseSeconds) * 1000;
         enterPhase(Phase::Pause);
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "gameoptions.h"
 #include "gamereport.h"
 
 #include <QObject>
@@ -12,10 +13,11 @@
 class GameClock;
 class RandomSource;
 
-// Runs a game: the ten-second countdown, then call after call (limb spoken, colour spoken, a
-// seven-second pause) until Stop. It is a state machine driven by the clock's alarm and by the
-// end of each sound; it never waits in a loop. It reports what the window should show through
-// its signals, in numbers rather than words, and knows nothing of widgets.
+// Runs a game: the countdown (ten seconds unless the options say otherwise), then call after
+// call (limb spoken, colour spoken, a pause of seven seconds or as chosen) until Stop. It is a
+// state machine driven by the clock's alarm and by the end of each sound; it never waits in a loop.
+// It reports what the window should show through its signals, in numbers rather than words, and
+// knows nothing of widgets.
 class GameSequencer : public QObject
 {
     Q_OBJECT
@@ -26,9 +28,6 @@ public:
 
     enum class Phase { Idle, Countdown, Limb, Colour, Pause };
     Q_ENUM(Phase)
-
-    static constexpr qint64 CountdownMs = 10'000;
-    static constexpr qint64 PauseMs = 7'000;
 
     GameSequencer(GameClock &clock, RandomSource &random, PlayAndWait playAndWait,
                   Rgb designedDisplayColour, QObject *parent = nullptr);
@@ -44,6 +43,10 @@ public:
     bool startEnabled() const { return m_startEnabled; }
     bool stopEnabled() const { return m_stopEnabled; }
 
+    // Options apply from the next wait or call on; a wait or call under way keeps its own.
+    void setOptions(const GameOptions &options);
+    const GameOptions &options() const { return m_options; }
+
 public Q_SLOTS:
     void start();
     void stop();
@@ -53,6 +56,9 @@ public Q_SLOTS:
     // The program is closing: the game ends without a word to the window, and nothing still
     // pending (an alarm, the rest of a call) starts anything more.
     void abandon();
+    // Shows and says the current call again during its pause; the pause keeps its end. Does
+    // nothing during the countdown, while a call is being made, or when no game runs.
+    void repeatCall();
 
 Q_SIGNALS:
     void statusChanged(GameStatus status);
@@ -63,12 +69,16 @@ private:
     enum class Sound { Limb, Colour };
 
     void enterPhase(Phase phase);
+    // A call of the running game stands in its pause and isn't being said again already.
+    bool canRepeatCall() const;
     void onAlarm();
     void updateCountdown();
     void makeCall();
+    Call drawCall();
     static QString soundName(Sound sound, Call call);
-    void playSound(quint64 generation, Sound sound, Call call);
-    void soundFinished(quint64 generation, Sound sound, Call call);
+    // A repeat carries the number of the call it repeats, zero for the call itself.
+    void playSound(quint64 generation, Sound sound, Call call, quint64 repeatOf = 0);
+    void soundFinished(quint64 generation, Sound sound, Call call, quint64 repeatOf);
 
     void setStatus(GameStatus status);
     void setDisplay(GameDisplay::Kind kind, Rgb colour);
@@ -84,6 +94,11 @@ private:
     qint64 m_waitStart = 0;
     qint64 m_waitLength = 0;
     Call m_call;
+    GameOptions m_options;
+    bool m_callSpoken = true; // the options of the call under way
+    bool m_hasCalled = false; // in this game, so a repeat can be told from the first call
+    quint64 m_callNumber = 0; // counts calls, so a repeat overtaken by the next call ends
+    bool m_repeating = false;
     // Each Start and Stop begins a new generation; a sound that ends for an older one belongs
     // to a stopped game, which may only finish its own audio.
     quint64 m_generation = 0;

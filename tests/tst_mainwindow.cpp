@@ -188,11 +188,13 @@ private Q_SLOTS:
     {
         open();
         const QList<QAction *> titles = program->window.menuBar()->actions();
-        QCOMPARE(titles.size(), 2);
+        QCOMPARE(titles.size(), 4);
         QCOMPARE(titles[0]->text(), u"&File"_s);
-        QCOMPARE(titles[1]->text(), u"&Help"_s);
+        QCOMPARE(titles[1]->text(), u"&Game"_s);
+        QCOMPARE(titles[2]->text(), u"Se&ttings"_s);
+        QCOMPARE(titles[3]->text(), u"&Help"_s);
         QCOMPARE(captions(titles[0]->menu()), QStringList{u"E&xit"_s});
-        QCOMPARE(captions(titles[1]->menu()), (QStringList{u"&Contents"_s, u"&About Limbora"_s}));
+        QCOMPARE(captions(titles[3]->menu()), (QStringList{u"&Contents"_s, u"&About Limbora"_s}));
         for (const QString &name : {u"mnuFile"_s, u"mnuHelp"_s}) {
             QVERIFY(program->find<QMenu>(name));
         }

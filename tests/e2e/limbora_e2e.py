@@ -195,7 +195,8 @@ class Session:
     """A private desktop: Xvfb, optionally a window manager and a PulseAudio server with a null
     sink as default, and a settings directory of its own."""
 
-    def __init__(self, audio=True, window_manager=False):
+    def __init__(self, audio=True, window_manager=False, screen="1280x1024"):
+        self.screen = screen
         self.tmp = pathlib.Path(tempfile.mkdtemp(prefix="limbora-e2e-"))
         self.processes = []
         self.env = dict(os.environ)
@@ -231,7 +232,7 @@ class Session:
         for number in random.sample(range(20, 1000), 40):
             if pathlib.Path(f"/tmp/.X{number}-lock").exists():
                 continue
-            server = self.spawn(["Xvfb", f":{number}", "-noreset", "-screen", "0", "1280x1024x24",
+            server = self.spawn(["Xvfb", f":{number}", "-noreset", "-screen", "0", f"{self.screen}x24",
                                  "-nolisten", "tcp"],
                                 stdout=subprocess.DEVNULL, stderr=open(self.xvfb_log, "w"))
             deadline = time.monotonic() + 5

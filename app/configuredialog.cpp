@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "configuredialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QSpinBox *secondsBox(int lowest, int highest, const QString &name)
+{
+    auto *box = new QSpinBox;
+    box->setObjectName(name);
+    box->setRange(lowest, highest);
+    box->setSuffix(ConfigureDialog::tr(" s"));
+    return box;
+}
+
+// Two columns of four checkboxes, numbered as in the call tables.
+QGroupBox *choiceGroup(const QString &title, const QStringList &captions, const QStringList &names,
+                       std::array<QCheckBox *, 4> &boxes)
+{
+    auto *group = new QGroupBox(title);
+    auto *grid = new QGridLayout(group);
+    for (int i = 0; i < 4; ++i) {
+        boxes[i] = new QCheckBox(captions.at(i));
+        boxes[i]->setObjectName(names.at(i));
+        grid->addWidget(boxes[i], i / 2, i % 2);
+    }
+    return group;
+}
+
+QList<qint16> checkedNumbers(const std::array<QCheckBox *, 4> &boxes)
+{
+    QList<qint16> numbers;
+    for (int i = 0; i < 4; ++i) {
+        if (boxes[i]->isChecked()) {
+            numbers << qint16(i + 1);
+        }
+    }
+    return numbers;
+}
+
+void check(const std::array<QCheckBox *, 4> &boxes, const QList<qint16> &numbers)
+{
+    for (int i = 0; i < 4; ++i) {
+        boxes[i]->setChecked(numbers.contains(qint16(i + 1)));
+    }
+}
+
+} // namespace
+
+ConfigureDialog::ConfigureDialog(const GameSettings &values, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(u"frmConfigure"_s);
+    setWindowTitle(tr("Configure Limbora"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_pause = secondsBox(GameOptions::MinPauseSeconds, GameOptions::MaxPauseSeconds, u"spnPause"_s);
+    m_countdown = secondsBox(GameOptions::MinCountdownSeconds, GameOptions::MaxCountdownSeconds,
+                             u"spnCountdown"_s);
+    auto *times = new QFormLayout;
+    times->addRow(tr("&Pause after each call:"), m_pause);
+    times->addRow(tr("Cou&ntdown before the first call:"), m_countdown);
+
+    QGroupBox *limbs = choiceGroup(
+        tr("Limbs called"),
+        {tr("&Left hand"), tr("&Right hand"), tr("Left &foot"), tr("Ri&ght foot")},
+        {u"chkLeftHand"_s, u"chkRightHand"_s, u"chkLeftFoot"_s, u"chkRightFoot"_s}, m_limbs);
+    QGroupBox *colours
+        = choiceGroup(tr("Colours called"), {tr("Gr&een"), tr("&Yellow"), tr("&Blue"), tr("Re&d")},
+                      {u"chkGreen"_s, u"chkYellow"_s, u"chkBlue"_s, u"chkRed"_s}, m_colours);
+    m_rule = new QLabel(tr("At least one limb and one colour must stay chosen."));
+    m_rule->setObjectName(u"lblRule"_s);
+    m_rule->setWordWrap(true);
+
+    m_spoken = new QCheckBox(tr("&Speak the calls"));
+    m_spoken->setObjectName(u"chkSpoken"_s);
+    m_repeats = new QCheckBox(tr("&Allow the same call twice in a row"));
+    m_repeats->setObjectName(u"chkRepeats"_s);
+    m_fullScreen = new QCheckBox(tr("Start in f&ull screen"));
+    m_fullScreen->setObjectName(u"chkStartFullScreen"_s);
+
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel
+                                     | QDialogButtonBox::RestoreDefaults);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_buttons->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this,
+            [this] { setValues(GameSettings()); });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(times);
+    layout->addWidget(limbs);
+    layout->addWidget(colours);
+    layout->addWidget(m_rule);
+    layout->addWidget(m_spoken);
+    layout->addWidget(m_repeats);
+    layout->addWidget(m_fullScreen);
+    layout->addStretch();
+    layout->addWidget(m_buttons);
+
+    for (const auto &boxes : {m_limbs, m_colours}) {
+        for (QCheckBox *box : boxes) {
+            connect(box, &QCheckBox::toggled, this, &ConfigureDialog::updateAcceptable);
+        }
+    }
+    setValues(values);
+}
+
+GameSettings ConfigureDialog::values() const
+{
+    GameSettings values;
+    values.game.pauseSeconds = m_pause->value();
+    values.game.countdownSeconds = m_countdown->value();
+    values.game.limbs = checkedNumbers(m_limbs);
+    values.game.colours = checkedNumbers(m_colours);
+    values.game.spoken = m_spoken->isChecked();
+    values.game.repeatsAllowed = m_repeats->isChecked();
+    values.startFullScreen = m_fullScreen->isChecked();
+    return values;
+}
+
+void ConfigureDialog::setValues(const GameSettings &values)
+{
+    m_pause->setValue(values.game.pauseSeconds);
+    m_countdown->setValue(values.game.countdownSeconds);
+    check(m_limbs, values.game.limbs);
+    check(m_colours, values.game.colours);
+    m_spoken->setChecked(values.game.spoken);
+    m_repeats->setChecked(values.game.repeatsAllowed);
+    m_fullScreen->setChecked(values.startFullScreen);
+    updateAcceptable();
+}
+
+// OK stays off while a group has nothing chosen, and the rule turns red to say why.
+void ConfigureDialog::updateAcceptable()
+{
+    const bool acceptable
+        = !checkedNumbers(m_limbs).isEmpty() && !checkedNumbers(m_colours).isEmpty();
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(acceptable);
+    QPalette palette = m_rule->palette();
+    palette.setColor(QPalette::WindowText,
+                     acceptable ? this->palette().color(QPalette::WindowText) : QColor(0xb0, 0, 0));
+    m_rule->setPalette(palette);
+}

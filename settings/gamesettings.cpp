@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gamesettings.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Group = u"Game"_s;
+
+QSettings openSettings()
+{
+    return QSettings(u"Limbora"_s, u"Limbora"_s);
+}
+
+// Only a regular file (or none yet) is ours to read or replace.
+bool usable(const QSettings &settings)
+{
+    const QFileInfo file(settings.fileName());
+    return !file.exists() || file.isFile();
+}
+
+int readSeconds(const QSettings &settings, const QString &key, int fallback, int lowest,
+                int highest)
+{
+    bool ok = false;
+    const int value = settings.value(key).toString().trimmed().toInt(&ok);
+    return ok && value >= lowest && value <= highest ? value : fallback;
+}
+
+bool readBool(const QSettings &settings, const QString &key, bool fallback)
+{
+    const QString text = settings.value(key).toString().trimmed().toLower();
+    if (text == u"true") {
+        return true;
+    }
+    if (text == u"false") {
+        return false;
+    }
+    return fallback;
+}
+
+// Written as one text, but a hand-written list without quotes reads back as a list.
+QList<qint16> readNumbers(const QSettings &settings, const QString &key, const QStringList &names,
+                          const QList<qint16> &fallback)
+{
+    const QVariant value = settings.value(key);
+    const QStringList items = value.typeId() == QMetaType::QStringList
+        ? value.toStringList()
+        : value.toString().split(u',');
+    QList<qint16> numbers;
+    for (const QString &item : items) {
+        const qsizetype index = names.indexOf(item.trimmed().toLower());
+        if (index < 0) {
+            return fallback; // one unknown name spoils the list
+        }
+        if (!numbers.contains(qint16(index + 1))) {
+            numbers << qint16(index + 1);
+        }
+    }
+    if (numbers.isEmpty()) {
+        return fallback;
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+QString writeNumbers(const QList<qint16> &numbers, const QStringList &names)
+{
+    QStringList items;
+    for (qint16 number : numbers) {
+        items << names.at(number - 1);
+    }
+    return items.join(u',');
+}
+
+QString writeBool(bool value)
+{
+    return value ? u"true"_s : u"false"_s;
+}
+
+} // namespace
+
+QStringList limbNames()
+{
+    return {u"lefthand"_s, u"righthand"_s, u"leftfoot"_s, u"rightfoot"_s};
+}
+
+QStringList colourNames()
+{
+    return {u"green"_s, u"yellow"_s, u"blue"_s, u"red"_s};
+}
+
+GameSettings readGameSettings()
+{
+    GameSettings result;
+    QSettings settings = openSettings();
+    if (!usable(settings)) {
+        return result;
+    }
+    settings.beginGroup(Group);
+    GameOptions &game = result.game;
+    const GameOptions defaults;
+    game.pauseSeconds = readSeconds(settings, u"PauseSeconds"_s, defaults.pauseSeconds,
+                                    GameOptions::MinPauseSeconds, GameOptions::MaxPauseSeconds);
+    game.countdownSeconds
+        = readSeconds(settings, u"CountdownSeconds"_s, defaults.countdownSeconds,
+                      GameOptions::MinCountdownSeconds, GameOptions::MaxCountdownSeconds);
+    game.limbs = readNumbers(settings, u"Limbs"_s, limbNames(), defaults.limbs);
+    game.colours = readNumbers(settings, u"Colours"_s, colourNames(), defaults.colours);
+    game.spoken = readBool(settings, u"Spoken"_s, defaults.spoken);
+    game.repeatsAllowed = readBool(settings, u"RepeatsAllowed"_s, defaults.repeatsAllowed);
+    result.startFullScreen = readBool(settings, u"StartFullScreen"_s, false);
+    return result;
+}
+
+bool writeGameSettings(const GameSettings &values)
+{
+    QSettings settings = openSettings();
+    if (!usable(settings)) {
+        return false;
+    }
+    if (settings.status() == QSettings::FormatError) {
+        settings.clear(); // a damaged file is replaced, not kept
+    }
+    settings.beginGroup(Group);
+    const GameOptions &game = values.game;
+    settings.setValue(u"PauseSeconds"_s, QString::number(game.pauseSeconds));
+    settings.setValue(u"CountdownSeconds"_s, QString::number(game.countdownSeconds));
+    settings.setValue(u"Limbs"_s, writeNumbers(game.limbs, limbNames()));
+    settings.setValue(u"Colours"_s, writeNumbers(game.colours, colourNames()));
+    settings.setValue(u"Spoken"_s, writeBool(game.spoken));
+    settings.setValue(u"RepeatsAllowed"_s, writeBool(game.repeatsAllowed));
+    settings.setValue(u"StartFullScreen"_s, writeBool(values.startFullScreen));
+    settings.endGroup();
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}

@@ -1,0 +1,265 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "configuredialog.h"
+#include "designfonts.h"
+#include "gamedoubles.h"
+#include "helplauncher.h"
+#include "mainwindow.h"
+#include "soundplayer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Program
+{
+    QTemporaryDir sounds; // empty: every sound ends at once
+    FakeClock clock;
+    ScriptedRandom random;
+    SoundPlayer player{sounds.path() + u'/'};
+    HelpLauncher help{u"/nonexistent/xdg-open"_s, {}};
+    MainWindow window{clock, random, player, help};
+
+    template<typename T>
+    T *find(const QString &name)
+    {
+        return window.findChild<T *>(name);
+    }
+    QLabel *display() { return find<QLabel>(u"lblDisplay"_s); }
+    GameSequencer::Phase phase() { return window.sequencer()->phase(); }
+};
+
+// A screen is read from a distance by the capital letters' height.
+qreal capHeight(const QLabel *label)
+{
+    return QFontMetricsF(label->font()).capHeight();
+}
+
+} // namespace
+
+class TestFullScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { loadBundledFonts(); }
+
+    void init()
+    {
+        config = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
+        program = std::make_unique<Program>();
+        program->window.show();
+        program->window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&program->window));
+        program->window.move(300, 200);
+    }
+
+    void cleanup() { program.reset(); }
+
+    void leavingRestoresTheDesignedWindow_data()
+    {
+        QTest::addColumn<QKeySequence>("leave");
+        QTest::newRow("F11") << QKeySequence(Qt::Key_F11);
+        QTest::newRow("Ctrl+Shift+F") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
+        QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape);
+        QTest::newRow("menu") << QKeySequence();
+    }
+
+    void leavingRestoresTheDesignedWindow()
+    {
+        QFETCH(QKeySequence, leave);
+        MainWindow &window = program->window;
+        const QRect before = window.frameGeometry();
+        const QSize client = window.size();
+        const QRect start = program->find<QPushButton>(u"cmdStart"_s)->geometry();
+
+        QTest::keyClick(&window, Qt::Key_F11);
+        QVERIFY(window.isFullScreenMode());
+        QCOMPARE(window.geometry(), window.screen()->geometry());
+        QVERIFY(!window.menuBar()->isVisible());
+        QVERIFY(program->find<QAction>(u"mnuSettingsFullScreen"_s)->isChecked());
+        QVERIFY(capHeight(program->display()) >= window.screen()->geometry().height() / 12.0);
+
+        if (leave.isEmpty()) {
+            program->find<QAction>(u"mnuSettingsFullScreen"_s)->trigger();
+        } else {
+            QTest::keySequence(&window, leave);
+        }
+        QVERIFY(!window.isFullScreenMode());
+        QVERIFY(!program->find<QAction>(u"mnuSettingsFullScreen"_s)->isChecked());
+        QVERIFY(window.menuBar()->isVisible());
+        QCOMPARE(window.frameGeometry(), before);
+        QCOMPARE(window.size(), client);
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QCOMPARE(program->find<QPushButton>(u"cmdStart"_s)->geometry(), start);
+        QCOMPARE(program->display()->font().pointSizeF(), 15.75);
+        QVERIFY(!program->display()->autoFillBackground());
+    }
+
+    void escapeOutsideFullScreenDoesNothing()
+    {
+        const QRect before = program->window.frameGeometry();
+        QTest::keyClick(&program->window, Qt::Key_Escape);
+        QCOMPARE(program->window.frameGeometry(), before);
+        QVERIFY(!program->window.isFullScreenMode());
+    }
+
+    void closingInFullScreenKeepsTheWindowsPlacement_data()
+    {
+        QTest::addColumn<bool>("byExit");
+        QTest::newRow("Exit") << true;
+        QTest::newRow("close") << false; // also how SIGTERM ends the program
+    }
+
+    void closingInFullScreenKeepsTheWindowsPlacement()
+    {
+        QFETCH(bool, byExit);
+        program->window.setFullScreen(true);
+        if (byExit) {
+            program->find<QAction>(u"mnuFileExit"_s)->trigger();
+        } else {
+            program->window.close();
+        }
+        QSettings settings(config->filePath(u"Limbora/Limbora.conf"_s), QSettings::IniFormat);
+        settings.beginGroup(u"Settings"_s);
+        QStringList stored;
+        for (const QString &key : {u"MainLeft"_s, u"MainTop"_s, u"MainWidth"_s, u"MainHeight"_s}) {
+            stored << settings.value(key).toString();
+        }
+        QCOMPARE(stored, (QStringList{u"4500"_s, u"3000"_s, u"6500"_s, u"6500"_s}));
+    }
+
+    // The widest English call, spoken and shown in full screen: large, and inside the label.
+    void fullScreenCallIsLargeAndFits()
+    {
+        program->window.setFullScreen(true);
+        program->random.values = {0.3f, 0.9f}; // yellow, right foot
+        QTest::keyClick(&program->window, Qt::Key_F5);
+        program->clock.advanceBy(10'000);
+        QTRY_COMPARE(program->display()->accessibleName(), u"RIGHT FOOT YELLOW"_s);
+        QLabel *display = program->display();
+        QVERIFY(capHeight(display) >= program->window.height() / 12.0);
+        const QFontMetrics metrics(display->font());
+        const QStringList lines = display->text().split(u'\n');
+        for (const QString &line : lines) {
+            QVERIFY2(metrics.horizontalAdvance(line) <= display->contentsRect().width(),
+                     qPrintable(line));
+        }
+        QVERIFY(metrics.lineSpacing() * lines.size() <= display->height());
+        QVERIFY(program->window.rect().contains(display->geometry()));
+    }
+
+    void presentationRemoteRunsTheGame()
+    {
+        program->window.setFullScreen(true); // the menu bar is hidden: keys must still work
+        using Phase = GameSequencer::Phase;
+        const QList<std::pair<QKeySequence, Phase>> presses{
+            {QKeySequence(Qt::Key_PageDown), Phase::Countdown},
+            {QKeySequence(Qt::Key_PageUp), Phase::Idle},
+            {QKeySequence(Qt::Key_F5), Phase::Countdown},
+            {QKeySequence(Qt::Key_B), Phase::Idle},
+            {QKeySequence(Qt::SHIFT | Qt::Key_F5), Phase::Countdown},
+            {QKeySequence(Qt::Key_Period), Phase::Idle},
+        };
+        for (const auto &[keys, phase] : presses) {
+            QTest::keySequence(&program->window, keys);
+            QVERIFY2(program->phase() == phase, qPrintable(keys.toString()));
+        }
+
+        QTest::keyClick(&program->window, Qt::Key_F5);
+        program->clock.advanceBy(10'000);
+        QTRY_COMPARE(program->phase(), Phase::Pause);
+        QSignalSpy shown(program->window.sequencer(), &GameSequencer::displayChanged);
+        QTest::keyClick(&program->window, Qt::Key_R);
+        QTRY_COMPARE(shown.count(), 2); // the limb, then the whole call again
+        QCOMPARE(program->phase(), Phase::Pause);
+    }
+
+    void configureAppliesAndStoresOnlyOnOk()
+    {
+        QAction *configure = program->find<QAction>(u"mnuSettingsConfigure"_s);
+        configure->trigger();
+        auto *dialog = program->window.findChild<ConfigureDialog *>();
+        QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
+        dialog->findChild<QSpinBox *>(u"spnPause"_s)->setValue(3);
+        dialog->reject();
+        QTRY_VERIFY(!program->window.findChild<ConfigureDialog *>());
+        QCOMPARE(program->window.sequencer()->options(), GameOptions());
+        QVERIFY(!QSettings(u"Limbora"_s, u"Limbora"_s).childGroups().contains(u"Game"_s));
+
+        configure->trigger();
+        dialog = program->window.findChild<ConfigureDialog *>();
+        dialog->findChild<QSpinBox *>(u"spnPause"_s)->setValue(3);
+        dialog->findChild<QCheckBox *>(u"chkLeftFoot"_s)->setChecked(false);
+        dialog->findChild<QCheckBox *>(u"chkStartFullScreen"_s)->setChecked(true);
+        const GameSettings chosen = dialog->values();
+        dialog->accept();
+        QCOMPARE(program->window.sequencer()->options().pauseSeconds, 3);
+        QCOMPARE(program->window.sequencer()->options().limbs, (QList<qint16>{1, 2, 4}));
+        QCOMPARE(readGameSettings(), chosen);
+        QVERIFY(program->window.startsFullScreen());
+    }
+
+    void configureDialogKeepsOneOfEachAndRestoresDefaults()
+    {
+        GameSettings unusual;
+        unusual.game.pauseSeconds = 20;
+        unusual.game.colours = {2};
+        ConfigureDialog dialog(unusual);
+        QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        QVERIFY(ok->isEnabled());
+        dialog.findChild<QCheckBox *>(u"chkYellow"_s)->setChecked(false);
+        QVERIFY(!ok->isEnabled());
+        QVERIFY(!dialog.findChild<QLabel *>(u"lblRule"_s)->text().isEmpty());
+        dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::RestoreDefaults)->click();
+        QCOMPARE(dialog.values(), GameSettings());
+        QVERIFY(ok->isEnabled());
+    }
+
+    // Keyboard-only use: every field is reached by its own access key.
+    void configureDialogAccessKeysAreUnique()
+    {
+        ConfigureDialog dialog{GameSettings()};
+        QStringList keys;
+        const auto addKey = [&keys](const QString &text) {
+            const qsizetype at = text.indexOf(u'&');
+            if (at >= 0 && at + 1 < text.size()) {
+                keys << text.at(at + 1).toLower();
+            }
+        };
+        for (const QLabel *label : dialog.findChildren<QLabel *>()) {
+            if (label->text().contains(u'&')) {
+                QVERIFY2(label->buddy(), qPrintable(label->text()));
+                addKey(label->text());
+            }
+        }
+        for (const QAbstractButton *button : dialog.findChildren<QAbstractButton *>()) {
+            addKey(button->text());
+        }
+        QVERIFY(keys.size() >= 12);
+        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> config;
+    std::unique_ptr<Program> program;
+};
+
+QTEST_MAIN(TestFullScreen)
+#include "tst_fullscreen.moc"

@@ -1,0 +1,264 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gamedoubles.h"
+#include "gamelog.h"
+#include "gamewords.h"
+
+#include <QTest>
+
+#include <map>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qint64 SoundMs = 400;
+
+using Calls = QList<std::pair<int, int>>; // (colour, limb)
+
+// A game whose sounds each last SoundMs, so it runs by itself on the fake clock.
+struct Game
+{
+    explicit Game(const GameOptions &options = {})
+    {
+        for (const QString &name : callSounds()) {
+            speaker.lengths.insert(name, SoundMs);
+        }
+        sequencer.setOptions(options);
+    }
+
+    // The calls made so far, as (colour, limb), read from what was spoken.
+    Calls calls() const
+    {
+        Calls made;
+        for (qsizetype i = 0; i + 1 < speaker.started.size(); i += 2) {
+            const int limbNumber = int(callSounds().indexOf(speaker.started[i])) + 1;
+            const int colourNumber = int(callSounds().indexOf(speaker.started[i + 1])) - 3;
+            made.append({colourNumber, limbNumber});
+        }
+        return made;
+    }
+
+    FakeClock clock;
+    ScriptedRandom random;
+    FakeSpeaker speaker{clock};
+    GameSequencer sequencer{clock, random, speaker.player(), Black};
+};
+
+GameOptions withPause(int seconds)
+{
+    GameOptions options;
+    options.pauseSeconds = seconds;
+    return options;
+}
+
+// r values that pick the k-th of n allowed numbers.
+float pick(int k, int n)
+{
+    return (float(k) + 0.5f) / float(n);
+}
+
+} // namespace
+
+class TestGameOptions : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Every pair of r values on a grid fine enough for any subset: each allowed call comes
+    // equally often and nothing else comes at all. All four is the classic floor(4r + 1).
+    void drawIsUniformOverTheChosenSubset_data()
+    {
+        QTest::addColumn<QList<qint16>>("limbs");
+        QTest::addColumn<QList<qint16>>("colours");
+        QTest::newRow("hands, red") << QList<qint16>{1, 2} << QList<qint16>{4};
+        QTest::newRow("three limbs, two colours") << QList<qint16>{2, 3, 4} << QList<qint16>{1, 3};
+        QTest::newRow("all") << QList<qint16>{1, 2, 3, 4} << QList<qint16>{1, 2, 3, 4};
+    }
+
+    void drawIsUniformOverTheChosenSubset()
+    {
+        QFETCH(QList<qint16>, limbs);
+        QFETCH(QList<qint16>, colours);
+        GameOptions options = withPause(1);
+        options.limbs = limbs;
+        options.colours = colours;
+        Game game(options);
+        constexpr int Grid = 12; // a multiple of 1, 2, 3 and 4
+        for (int c = 0; c < Grid; ++c) {
+            for (int l = 0; l < Grid; ++l) {
+                game.random.values.push_back(pick(c, Grid));
+                game.random.values.push_back(pick(l, Grid));
+            }
+        }
+        game.random.values.push_back(0.0f);
+        game.sequencer.start();
+        game.clock.advanceBy(10'000 + Grid * Grid * (2 * SoundMs + 1000) - 1000);
+
+        std::map<std::pair<int, int>, int> counts;
+        const auto calls = game.calls();
+        QCOMPARE(calls.size(), Grid * Grid);
+        for (int i = 0; i < calls.size(); ++i) {
+            ++counts[calls[i]];
+            if (limbs.size() == 4 && colours.size() == 4) {
+                QCOMPARE(calls[i].first, int(std::floor(4 * pick(i / Grid, Grid) + 1)));
+                QCOMPARE(calls[i].second, int(std::floor(4 * pick(i % Grid, Grid) + 1)));
+            }
+        }
+        QCOMPARE(qsizetype(counts.size()), limbs.size() * colours.size());
+        for (const auto &[call, count] : counts) {
+            QVERIFY(colours.contains(qint16(call.first)) && limbs.contains(qint16(call.second)));
+            QCOMPARE(count, Grid * Grid / int(counts.size()));
+        }
+    }
+
+    void noRepeatWhenDisallowed_data()
+    {
+        QTest::addColumn<bool>("allowed");
+        QTest::addColumn<QList<qint16>>("limbs");
+        QTest::addColumn<QList<qint16>>("colours");
+        QTest::addColumn<QList<float>>("draws");
+        QTest::addColumn<Calls>("expected");
+        const QList<qint16> all{1, 2, 3, 4};
+        // The second draw repeats the first; a third pair of values is there to redraw with.
+        const QList<float> again{0.3f, 0.6f, 0.3f, 0.6f, 0.9f, 0.1f};
+        QTest::newRow("allowed") << true << all << all << again << Calls{{2, 3}, {2, 3}};
+        QTest::newRow("redrawn") << false << all << all << again << Calls{{2, 3}, {4, 1}};
+        // A source stuck on one value still never repeats: the next colour is taken.
+        QTest::newRow("stuck source")
+            << false << all << all << QList<float>{0.3f} << Calls{{2, 2}, {3, 2}};
+        QTest::newRow("one colour: next limb")
+            << false << all << QList<qint16>{4} << QList<float>{0.3f} << Calls{{4, 2}, {4, 3}};
+        // One limb and one colour: a repeat is all there is, and the game goes on with it.
+        QTest::newRow("single call") << false << QList<qint16>{3} << QList<qint16>{1}
+                                     << QList<float>{0.3f} << Calls{{1, 3}, {1, 3}};
+    }
+
+    void noRepeatWhenDisallowed()
+    {
+        QFETCH(bool, allowed);
+        QFETCH(QList<qint16>, limbs);
+        QFETCH(QList<qint16>, colours);
+        QFETCH(QList<float>, draws);
+        QFETCH(Calls, expected);
+        GameOptions options = withPause(1);
+        options.repeatsAllowed = allowed;
+        options.limbs = limbs;
+        options.colours = colours;
+        Game game(options);
+        game.random.values.assign(draws.begin(), draws.end());
+        game.sequencer.start();
+        game.clock.advanceBy(10'000 + 2 * (2 * SoundMs) + 1000);
+        QCOMPARE(game.calls(), expected);
+    }
+
+    void changedOptionsWaitForTheNextWaitOrCall()
+    {
+        Game game;
+        game.random.values = {0.3f, 0.6f};
+        const qint64 started = game.clock.now();
+        game.sequencer.start();
+        game.clock.advanceBy(2000);
+        GameOptions changed = withPause(2);
+        changed.countdownSeconds = 3;
+        changed.limbs = {4};
+        game.sequencer.setOptions(changed);
+        // The countdown under way keeps its ten seconds.
+        game.clock.advanceTo(started + 9999);
+        QVERIFY(game.speaker.started.isEmpty());
+        game.clock.advanceTo(started + 10'000);
+        QCOMPARE(game.speaker.startTimes.first(), started + 10'000);
+        // This pause is the new one, and the next call draws only from the new limbs.
+        game.clock.advanceTo(started + 10'000 + 2 * SoundMs + 2000);
+        QCOMPARE(game.speaker.startTimes.size(), 3);
+        QCOMPARE(game.speaker.startTimes.last(), started + 10'000 + 2 * SoundMs + 2000);
+        QCOMPARE(game.speaker.started.last(), u"rightfoot.wav"_s);
+        // Set during a pause: this pause keeps its length, the next one changes.
+        game.clock.advanceBy(2 * SoundMs + 500);
+        game.sequencer.setOptions(withPause(5));
+        const qint64 pauseEnd = game.clock.now() + 1500;
+        game.clock.advanceTo(pauseEnd);
+        QCOMPARE(game.speaker.startTimes.size(), 5);
+        QCOMPARE(game.speaker.startTimes.last(), pauseEnd);
+    }
+
+    void repeatSaysTheCallAgainAndKeepsTheSchedule()
+    {
+        Game game;
+        game.random.values = {0.3f, 0.6f};
+        QStringList trace;
+        const auto previous = qInstallMessageHandler(nullptr);
+        game.sequencer.repeatCall(); // idle: nothing
+        game.sequencer.start();
+        game.clock.advanceBy(3000);
+        game.sequencer.repeatCall(); // countdown: nothing
+        QVERIFY(game.speaker.started.isEmpty());
+        game.clock.advanceBy(7000 + 2 * SoundMs + 2000);
+        const qint64 pauseEnd = game.clock.now() + 5000;
+
+        QLoggingCategory::setFilterRules(u"limbora.game.debug=true"_s);
+        static QStringList *lines = nullptr;
+        lines = &trace;
+        qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &text) { *lines << text; });
+        // The window traces what it shows; here the test stands in for it.
+        const auto shown
+            = QObject::connect(&game.sequencer, &GameSequencer::displayChanged, &game.sequencer,
+                               [&trace](const GameDisplay &display) {
+                                   trace << u"display \"%1\" %2"_s.arg(GameWords::display(display),
+                                                                       display.colour.hex());
+                               });
+        game.sequencer.repeatCall();
+        game.sequencer.repeatCall(); // already repeating: once is enough
+        game.clock.advanceBy(2 * SoundMs);
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+        QObject::disconnect(shown);
+
+        QCOMPARE(trace,
+                 (QStringList{u"repeat"_s, u"display \"LEFT FOOT \" #000000"_s,
+                              u"sound-start leftfoot.wav wait"_s, u"sound-end leftfoot.wav"_s,
+                              u"display \"LEFT FOOT YELLOW\" #ffcd00"_s,
+                              u"sound-start yellow.wav wait"_s, u"sound-end yellow.wav"_s}));
+        QCOMPARE(game.sequencer.phase(), GameSequencer::Phase::Pause);
+        game.clock.advanceTo(pauseEnd - 1);
+        QCOMPARE(game.speaker.started.size(), 4);
+        game.clock.advanceTo(pauseEnd);
+        QCOMPARE(game.speaker.started.size(), 5);
+        QCOMPARE(game.speaker.startTimes.last(), pauseEnd);
+    }
+
+    // With a short pause the next call comes on time and the repeat's colour is left unsaid.
+    void nextCallCutsARepeatShort()
+    {
+        Game game(withPause(1));
+        game.random.values = {0.3f, 0.6f, 0.9f, 0.1f};
+        game.sequencer.start();
+        game.clock.advanceBy(10'000 + 2 * SoundMs + 800);
+        game.sequencer.repeatCall();
+        game.clock.advanceBy(200);
+        QCOMPARE(game.speaker.started.size(), 4); // limb, colour, repeated limb, next limb
+        game.clock.advanceBy(SoundMs);
+        QCOMPARE(game.speaker.started.size(), 5); // the next call's colour, not the repeat's
+        QCOMPARE(game.speaker.started.last(), u"red.wav"_s);
+        QCOMPARE(GameWords::display(game.sequencer.display()), u"LEFT HAND RED"_s);
+    }
+
+    void silentCallsShowAndPauseWithoutASound()
+    {
+        GameOptions options = withPause(2);
+        options.spoken = false;
+        Game game(options);
+        game.random.values = {0.9f, 0.1f};
+        game.sequencer.start();
+        game.clock.advanceBy(10'000);
+        QCOMPARE(GameWords::display(game.sequencer.display()), u"LEFT HAND RED"_s);
+        QCOMPARE(game.sequencer.phase(), GameSequencer::Phase::Pause);
+        game.clock.advanceBy(2000);
+        QCOMPARE(game.sequencer.phase(), GameSequencer::Phase::Pause);
+        QVERIFY(game.speaker.started.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGameOptions)
+#include "tst_gameoptions.moc"

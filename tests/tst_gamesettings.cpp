@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gamesettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Every value away from its default, so a fallback shows.
+GameSettings unusual()
+{
+    GameSettings values;
+    values.game.pauseSeconds = 12;
+    values.game.countdownSeconds = 30;
+    values.game.limbs = {1, 2};
+    values.game.colours = {4};
+    values.game.spoken = false;
+    values.game.repeatsAllowed = false;
+    values.startFullScreen = true;
+    return values;
+}
+
+const char *const UnusualText = "[Game]\nPauseSeconds=12\nCountdownSeconds=30\n"
+                                "Limbs=\"lefthand,righthand\"\nColours=red\nSpoken=false\n"
+                                "RepeatsAllowed=false\nStartFullScreen=true\n";
+
+} // namespace
+
+class TestGameSettings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        config = std::make_unique<QTemporaryDir>();
+        QVERIFY(config->isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
+    }
+
+    void noSectionIsTheClassicGame()
+    {
+        QCOMPARE(readGameSettings(), GameSettings());
+        writeFile("[Settings]\nMainLeft=1000\n");
+        QCOMPARE(readGameSettings(), GameSettings());
+    }
+
+    void damagedValueFallsBackAlone_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("pause zero") << u"PauseSeconds"_s << u"0"_s;
+        QTest::newRow("pause too long") << u"PauseSeconds"_s << u"61"_s;
+        QTest::newRow("pause overflowing") << u"PauseSeconds"_s << u"4294967303"_s;
+        QTest::newRow("pause fraction") << u"PauseSeconds"_s << u"7.5"_s;
+        QTest::newRow("pause empty") << u"PauseSeconds"_s << QString();
+        QTest::newRow("countdown too short") << u"CountdownSeconds"_s << u"2"_s;
+        QTest::newRow("countdown words") << u"CountdownSeconds"_s << u"ten"_s;
+        QTest::newRow("limbs unknown") << u"Limbs"_s << u"lefthand,tail"_s;
+        QTest::newRow("limbs empty") << u"Limbs"_s << QString();
+        QTest::newRow("colours unknown") << u"Colours"_s << u"purple"_s;
+        QTest::newRow("spoken") << u"Spoken"_s << u"maybe"_s;
+        QTest::newRow("repeats") << u"RepeatsAllowed"_s << u"2"_s;
+        QTest::newRow("full screen") << u"StartFullScreen"_s << u"on"_s;
+    }
+
+    void damagedValueFallsBackAlone()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        writeFile(UnusualText);
+        QSettings(u"Limbora"_s, u"Limbora"_s).setValue(u"Game/"_s + key, value);
+
+        GameSettings expected = unusual();
+        const GameSettings defaults;
+        if (key == u"PauseSeconds") {
+            expected.game.pauseSeconds = defaults.game.pauseSeconds;
+        } else if (key == u"CountdownSeconds") {
+            expected.game.countdownSeconds = defaults.game.countdownSeconds;
+        } else if (key == u"Limbs") {
+            expected.game.limbs = defaults.game.limbs;
+        } else if (key == u"Colours") {
+            expected.game.colours = defaults.game.colours;
+        } else if (key == u"Spoken") {
+            expected.game.spoken = defaults.game.spoken;
+        } else if (key == u"RepeatsAllowed") {
+            expected.game.repeatsAllowed = defaults.game.repeatsAllowed;
+        } else {
+            expected.startFullScreen = defaults.startFullScreen;
+        }
+        QCOMPARE(readGameSettings(), expected);
+    }
+
+    void handWrittenValuesAreRead()
+    {
+        writeFile("[Game]\nPauseSeconds= 12 \nCountdownSeconds=30\nLimbs=righthand, LeftHand, "
+                  "lefthand\nColours=red\nSpoken=FALSE\nRepeatsAllowed=false\n"
+                  "StartFullScreen=True\n");
+        QCOMPARE(readGameSettings(), unusual());
+    }
+
+    void writtenValuesReadBackAndOthersStay()
+    {
+        writeFile("[Game]\nFutureOption=42\nPauseSeconds=abc\n\n[Settings]\nMainLeft=1507\n");
+        QVERIFY(writeGameSettings(unusual()));
+        QCOMPARE(readGameSettings(), unusual());
+        QSettings settings(u"Limbora"_s, u"Limbora"_s);
+        QCOMPARE(settings.value(u"Game/FutureOption"_s).toString(), u"42"_s);
+        QCOMPARE(settings.value(u"Settings/MainLeft"_s).toString(), u"1507"_s);
+        QCOMPARE(settings.value(u"Game/PauseSeconds"_s).toString(), u"12"_s);
+    }
+
+    void somethingElseInTheFilesPlaceIsLeftAlone()
+    {
+        QVERIFY(QDir(config->path()).mkpath(u"Limbora/Limbora.conf"_s));
+        QCOMPARE(readGameSettings(), GameSettings());
+        QVERIFY(!writeGameSettings(unusual()));
+        QVERIFY(QFileInfo(file()).isDir());
+    }
+
+private:
+    QString file() const { return config->filePath(u"Limbora/Limbora.conf"_s); }
+
+    void writeFile(const char *text)
+    {
+        QVERIFY(QDir(config->path()).mkpath(u"Limbora"_s));
+        QFile out(file());
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(text);
+    }
+
+    std::unique_ptr<QTemporaryDir> config;
+};
+
+QTEST_GUILESS_MAIN(TestGameSettings)
+#include "tst_gamesettings.moc"
