@@ -69,7 +69,8 @@ def loudness(x, rate):
         * biquad_response(pass_b, pass_a, size)
     y = np.fft.irfft(spectrum, size)
     block, step = int(0.4 * rate), int(0.1 * rate)
-    powers = np.array([np.mean(y[s:s + block] ** 2) for s in range(0, max(1, len(x) - block + 1), step)])
+    starts = range(0, max(1, len(x) - block + 1), step)
+    powers = np.array([np.mean(y[s:s + block] ** 2) for s in starts])
     levels = -0.691 + 10 * np.log10(np.maximum(powers, 1e-20))
     gated = powers[levels > -70]
     relative = -0.691 + 10 * np.log10(np.mean(gated)) - 10

@@ -3,7 +3,9 @@
 # Makes the program's sounds in assets/sounds: the eight spoken call words in every language, and
 # the two About chimes. The results are committed, so building needs none of these tools.
 #
-#   tools/make-sounds.sh [--chimes] [LANGUAGE...]    (default: every language; chimes only if missing)
+#   tools/make-sounds.sh [--chimes] [LANGUAGE...]
+#
+# With no language it makes every one; the chimes are made only where missing, or with --chimes.
 #
 # Needs (Debian main): festival festvox-us-slt-hts festvox-itapc16k espeak-ng sox ffmpeg.
 # Every word is 16-bit PCM mono WAV at 22050 Hz, trimmed, brought to one loudness across all
@@ -36,8 +38,10 @@ synthesise() { # language text out.wav
     en) # Festival's HTS voice, a little slower than its reading pace
         printf '%s\n' "$2" | text2wave -o "$3" -eval '(begin (voice_cmu_us_slt_arctic_hts)
             (set! hts_engine_params (append hts_engine_params (list (list "-r" 0.9)))))' ;;
-    it) # Festival's Italian diphone voice; scaled down, its raw output clips
-        printf '%s\n' "$2" | text2wave -scale 0.5 -o "$3" -eval '(voice_pc_diphone)' ;;
+    it) # Festival's Italian diphone voice, slowed to a caller's pace; scaled down, as its raw
+        # output clips
+        printf '%s\n' "$2" | text2wave -scale 0.5 -o "$3" -eval '(begin (voice_pc_diphone)
+            (Parameter.set (quote Duration_Stretch) 1.15))' ;;
     es) espeak-ng -v es -s 140 -w "$3" "$2" ;;
     *) espeak-ng -v "$1" -s 150 -w "$3" "$2" ;;
     esac
@@ -51,8 +55,8 @@ lufs() {
 
 # Gain, then a look-ahead limiter that holds the odd peak under the ceiling.
 level() { # in.wav gain-dB out.wav
-    ffmpeg -nostdin -loglevel error -y -i "$1" -af "volume=${2}dB,alimiter=limit=$limit:attack=2:release=50:level=false:latency=true" \
-        -c:a pcm_f32le "$3"
+    ffmpeg -nostdin -loglevel error -y -i "$1" -c:a pcm_f32le -af \
+        "volume=${2}dB,alimiter=limit=$limit:attack=2:release=50:level=false:latency=true" "$3"
 }
 limit=$(awk "BEGIN { print 10 ^ ($ceiling / 20) }")
 
@@ -70,7 +74,7 @@ finish() { # raw.wav out.wav
         gain=$(awk "BEGIN { print $gain + $miss }")
         pass=$((pass + 1))
     done
-    sox -V1 "$tmp/level.wav" -e signed-integer -b 16 "$2"
+    sox -V1 -D "$tmp/level.wav" -e signed-integer -b 16 "$2" # no dither: the same bytes every run
 }
 
 language() { # code
