@@ -60,11 +60,12 @@ level() { # in.wav gain-dB out.wav
 }
 limit=$(awk "BEGIN { print 10 ^ ($ceiling / 20) }")
 
-# Trims, takes out rumble, resamples, then sets the loudness; further passes make up for what
-# the limiter took.
+# Trims (harder at the start, where a diphone voice leaves the noise of a stop's closure, so that
+# a call is heard as it starts), takes out rumble, resamples, then sets the loudness; further
+# passes make up for what the limiter took.
 finish() { # raw.wav out.wav
     sox "$1" -c 1 -e floating-point -b 32 "$tmp/trim.wav" highpass 70 rate -v 22050 norm -3 \
-        silence 1 0.005 0.3% reverse silence 1 0.005 0.3% reverse fade t 0.005 pad 0 0.25
+        silence 1 0.005 1% reverse silence 1 0.005 0.3% reverse fade t 0.005 pad 0 0.25
     gain=0
     pass=0
     while [ $pass -lt 6 ]; do
