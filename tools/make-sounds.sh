@@ -1,33 +1,96 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Makes the program's sounds in assets/sounds: the eight spoken call words (espeak-ng) and the two
-# About chimes (sox). The results are committed, so building needs neither tool.
-# Every file is 16-bit PCM WAV, trimmed, with 0.25 s of trailing silence: the audio backend cuts
-# the last tenth of a second or so.
+# Makes the program's sounds in assets/sounds: the eight spoken call words in every language, and
+# the two About chimes. The results are committed, so building needs none of these tools.
+#
+#   tools/make-sounds.sh [--chimes] [LANGUAGE...]
+#
+# With no language it makes every one; the chimes are made only where missing, or with --chimes.
+#
+# Needs (Debian main): festival festvox-us-slt-hts festvox-itapc16k espeak-ng sox ffmpeg.
+# Every word is 16-bit PCM mono WAV at 22050 Hz, trimmed, brought to one loudness across all
+# languages, with 0.25 s of trailing silence: the audio backend cuts the last tenth of a second.
 set -eu
-out=$(cd "$(dirname "$0")/../assets/sounds" && pwd)
+assets=$(cd "$(dirname "$0")/../assets/sounds" && pwd)
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-voice=en-us
-speed=150 # words per minute: a caller's natural pace
-pitch=45
+target=-18 # LUFS (EBU R128 integrated loudness) of every call word
+ceiling=-1 # dBFS: peaks above are limited, never clipped
 
-speak() { # file words...
-    name=$1
-    shift
-    espeak-ng -v "$voice" -s "$speed" -p "$pitch" -w "$tmp/raw.wav" "$*"
-    sox "$tmp/raw.wav" -b 16 "$out/$name" norm -1 reverse silence 1 0.005 1% reverse pad 0 0.25
+# The words a caller says, in the order of the file names; English keeps its files at the top.
+names="lefthand righthand leftfoot rightfoot green yellow blue red"
+words() {
+    case $1 in
+    en) echo "left hand|right hand|left foot|right foot|green|yellow|blue|red" ;;
+    de) echo "linke Hand|rechte Hand|linker Fuß|rechter Fuß|grün|gelb|blau|rot" ;;
+    fr) echo "main gauche|main droite|pied gauche|pied droit|vert|jaune|bleu|rouge" ;;
+    es) echo "mano izquierda|mano derecha|pie izquierdo|pie derecho|verde|amarillo|azul|rojo" ;;
+    it) echo "mano sinistra|mano destra|piede sinistro|piede destro|verde|giallo|blu|rosso" ;;
+    nl) echo "linkerhand|rechterhand|linkervoet|rechtervoet|groen|geel|blauw|rood" ;;
+    *) return 1 ;;
+    esac
 }
 
-speak lefthand.wav left hand
-speak righthand.wav right hand
-speak leftfoot.wav left foot
-speak rightfoot.wav right foot
-speak green.wav green
-speak yellow.wav yellow
-speak blue.wav blue
-speak red.wav red
+# One voice per language, the most natural that we found (see assets/sounds/README.md).
+synthesise() { # language text out.wav
+    case $1 in
+    en) # Festival's HTS voice, a little slower than its reading pace
+        printf '%s\n' "$2" | text2wave -o "$3" -eval '(begin (voice_cmu_us_slt_arctic_hts)
+            (set! hts_engine_params (append hts_engine_params (list (list "-r" 0.9)))))' ;;
+    it) # Festival's Italian diphone voice, slowed to a caller's pace; scaled down, as its raw
+        # output clips
+        printf '%s\n' "$2" | text2wave -scale 0.5 -o "$3" -eval '(begin (voice_pc_diphone)
+            (Parameter.set (quote Duration_Stretch) 1.15))' ;;
+    es) espeak-ng -v es -s 140 -w "$3" "$2" ;;
+    *) espeak-ng -v "$1" -s 150 -w "$3" "$2" ;;
+    esac
+}
+
+# Integrated loudness (LUFS) of a file, as ffmpeg's EBU R128 meter reads it.
+lufs() {
+    ffmpeg -nostdin -hide_banner -nostats -i "$1" -af ebur128 -f null - 2>&1 |
+        awk '/I:.*LUFS/ { value = $2 } END { print value }'
+}
+
+# Gain, then a look-ahead limiter that holds the odd peak under the ceiling.
+level() { # in.wav gain-dB out.wav
+    ffmpeg -nostdin -loglevel error -y -i "$1" -c:a pcm_f32le -af \
+        "volume=${2}dB,alimiter=limit=$limit:attack=2:release=50:level=false:latency=true" "$3"
+}
+limit=$(awk "BEGIN { print 10 ^ ($ceiling / 20) }")
+
+# Trims (harder at the start, where a diphone voice leaves the noise of a stop's closure, so that
+# a call is heard as it starts), takes out rumble, resamples, then sets the loudness; further
+# passes make up for what the limiter took.
+finish() { # raw.wav out.wav
+    sox "$1" -c 1 -e floating-point -b 32 "$tmp/trim.wav" highpass 70 rate -v 22050 norm -3 \
+        silence 1 0.005 1% reverse silence 1 0.005 0.3% reverse fade t 0.005 pad 0 0.25
+    gain=0
+    pass=0
+    while [ $pass -lt 6 ]; do
+        level "$tmp/trim.wav" "$gain" "$tmp/level.wav"
+        miss=$(awk "BEGIN { print $target - ($(lufs "$tmp/level.wav")) }")
+        awk "BEGIN { exit !($miss < 0.1 && $miss > -0.1) }" && break
+        gain=$(awk "BEGIN { print $gain + $miss }")
+        pass=$((pass + 1))
+    done
+    sox -V1 -D "$tmp/level.wav" -e signed-integer -b 16 "$2" # no dither: the same bytes every run
+}
+
+language() { # code
+    dir=$assets
+    [ "$1" = en ] || dir=$assets/$1
+    mkdir -p "$dir"
+    list=$(words "$1")
+    for name in $names; do
+        text=${list%%|*}
+        list=${list#*|}
+        synthesise "$1" "$text" "$tmp/raw.wav"
+        finish "$tmp/raw.wav" "$dir/$name.wav"
+        echo "$1/$name.wav: $text, $(lufs "$dir/$name.wav") LUFS"
+    done
+}
 
 # A chime: plucked notes, each entering a little after the one before.
 chime() { # file step-seconds notes...
@@ -46,8 +109,27 @@ chime() { # file step-seconds notes...
     done
     # shellcheck disable=SC2086 # one word per note file
     sox -m $inputs -b 16 "$tmp/mix.wav"
-    sox "$tmp/mix.wav" -b 16 "$out/$name" norm -1 reverse silence 1 0.005 0.5% reverse pad 0 0.25
+    sox "$tmp/mix.wav" -b 16 "$assets/$name" norm -1 reverse silence 1 0.005 0.5% reverse pad 0 0.25
 }
 
-chime About.wav 0.12 C5 E5 G5 C6
-chime hid.wav 0.07 G5 C6 E6 G6 C7
+chimes=false
+if [ "${1:-}" = --chimes ]; then
+    chimes=true
+    shift
+fi
+[ $# -gt 0 ] || set -- en de fr es it nl
+for code in "$@"; do
+    words "$code" >/dev/null || {
+        echo "no words for language '$code'" >&2
+        exit 1
+    }
+    language "$code"
+done
+
+# The chimes are plucked noise, different at every run: made once, then kept.
+if $chimes || [ ! -f "$assets/About.wav" ]; then
+    chime About.wav 0.12 C5 E5 G5 C6
+fi
+if $chimes || [ ! -f "$assets/hid.wav" ]; then
+    chime hid.wav 0.07 G5 C6 E6 G6 C7
+fi
