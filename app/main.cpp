@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calltables.h"
 #include "datadir.h"
-#include "defaultsound.h"
 #include "designfonts.h"
 #include "helplauncher.h"
 #include "mainwindow.h"
@@ -81,11 +80,7 @@ int main(int argc, char *argv[])
     SteadyClock clock;
     SystemRandom random;
     SoundPlayer sounds(data);
-    sounds.setDefaultSound([] {
-        if (!playDefaultSound()) {
-            QApplication::beep();
-        }
-    });
+    sounds.setDefaultSound([] { QApplication::beep(); }); // where even the desktop's failed
     const HelpLauncher help = HelpLauncher::forHelpFile(data + u"limbora.html"_s);
 
     MainWindow frmMain(clock, random, sounds, help);
@@ -93,5 +88,11 @@ int main(int argc, char *argv[])
     QObject::connect(&termination, &TerminationWatcher::terminationRequested, &frmMain,
                      &QWidget::close);
     frmMain.show();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    if (!sounds.shutDown()) {
+        // The sound thread is stuck in a stalled audio server: tidying up would wait on it.
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+    return code;
 }

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qtaudiobackend.h"
+
+#include "defaultsound.h"
+
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QLoggingCategory>
+#include <QMediaDevices>
+
+#include <chrono>
+
+Q_LOGGING_CATEGORY(lcSound, "limbora.sound", QtWarningMsg)
+
+namespace {
+
+constexpr int TrailingSilenceMs = 300;
+
+} // namespace
+
+qint64 monotonicNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+QtAudioBackend::QtAudioBackend(const QString &directory, QObject *parent)
+    : SoundBackend(parent)
+    , m_directory(directory)
+{
+}
+
+void QtAudioBackend::preload(const QStringList &names)
+{
+    for (const QString &name : names) {
+        load(name);
+    }
+    // Connects to the audio server now rather than at the first call.
+    QMediaDevices::defaultAudioOutput();
+}
+
+const QtAudioBackend::Loaded *QtAudioBackend::load(const QString &name)
+{
+    auto found = m_loaded.constFind(name);
+    if (found != m_loaded.constEnd()) {
+        return &found.value();
+    }
+    const auto wav = loadWav(m_directory + name);
+    if (!wav) {
+        return nullptr; // not remembered: a file put back later is played then
+    }
+    const WavInfo &info = wav->info;
+    Loaded loaded;
+    loaded.format.setSampleRate(info.sampleRate);
+    loaded.format.setChannelCount(info.channels);
+    loaded.format.setSampleFormat(info.bitsPerSample == 8 ? QAudioFormat::UInt8
+                                                          : QAudioFormat::Int16);
+    loaded.lengthNs = info.dataBytes * 1'000'000'000 / loaded.format.bytesForDuration(1'000'000);
+    const qsizetype silence = loaded.format.bytesForDuration(TrailingSilenceMs * 1000);
+    loaded.samples = wav->samples + QByteArray(silence, info.bitsPerSample == 8 ? '\x80' : '\0');
+    return &m_loaded.insert(name, loaded).value();
+}
+
+void QtAudioBackend::cannotPlay(const SoundRequest &request)
+{
+    if (!request.wait && playDefaultSound()) {
+        return;
+    }
+    Q_EMIT failed(request.id);
+}
+
+void QtAudioBackend::play(const SoundRequest &request)
+{
+    const auto tooLate = [&request] {
+        return request.startByNs != 0 && monotonicNs() > request.startByNs;
+    };
+    if (tooLate()) {
+        return; // the caller went on without it
+    }
+    const Loaded *sound = load(request.name);
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (!sound || device.isNull()) {
+        cannotPlay(request);
+        return;
+    }
+
+    auto *sink = new QAudioSink(device, sound->format, this);
+    auto *source = new QBuffer(sink);
+    source->setData(sound->samples);
+    source->open(QIODevice::ReadOnly);
+    const auto release = [this, sink] {
+        disconnect(sink, nullptr, this, nullptr);
+        sink->stop();
+        sink->deleteLater();
+    };
+    sink->start(source);
+    const qint64 startedNs = monotonicNs();
+    if (sink->state() == QAudio::StoppedState || tooLate()) {
+        release();
+        if (!tooLate()) {
+            cannotPlay(request);
+        }
+        return;
+    }
+    const quint64 id = request.id;
+    const bool wait = request.wait;
+    connect(sink, &QAudioSink::stateChanged, this,
+            [this, source, id, wait, release](QAudio::State state) {
+        // Idle once every byte, the silence included, was handed over (or for a moment when
+        // the server fell behind); Stopped when the stream failed.
+        if (state == QAudio::StoppedState) {
+            if (wait) {
+                Q_EMIT failed(id); // the rest will not be heard: the wait ends now
+            }
+            release();
+        } else if (state == QAudio::IdleState && source->atEnd()) {
+            release();
+        }
+    });
+    qCDebug(lcSound, "started %s", qUtf8Printable(request.name));
+    Q_EMIT started(id, startedNs + OutputLatencyMs * 1'000'000 + sound->lengthNs);
+}
