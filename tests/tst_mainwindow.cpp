@@ -83,6 +83,7 @@ private Q_SLOTS:
     {
         config = std::make_unique<QTemporaryDir>();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
     }
 
     void cleanup() { program.reset(); }
