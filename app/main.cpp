@@ -46,6 +46,27 @@ bool haveDisplay()
 #endif
 }
 
+constexpr const char *NoDisplay = "limbora: no display to show the window on"
+                                  " (DISPLAY is not set, or names no display that answers)\n";
+
+QtMessageHandler previousHandler = nullptr;
+struct HeldMessage
+{
+    QtMsgType type;
+    QString text;
+};
+QList<HeldMessage> heldMessages;
+
+// Held until the application is up: only then is it known whether they explain anything.
+void whileConnecting(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fputs(NoDisplay, stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+    heldMessages.append({type, message});
+}
+
 QIcon applicationIcon()
 {
     QIcon icon;
@@ -65,11 +86,19 @@ int main(int argc, char *argv[])
     if (!haveDisplay()) {
         const QCoreApplication app(argc, argv);
         parseCommandLine(app); // --help and --version still answer
-        std::fputs("limbora: no display to show the window on (DISPLAY is not set)\n", stderr);
+        std::fputs(NoDisplay, stderr);
         return EXIT_FAILURE;
     }
 
+    // A display that can't be reached makes Qt abort with a toolkit message: say it plainly
+    // instead, as for no display at all.
+    previousHandler = qInstallMessageHandler(whileConnecting);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage &held : std::as_const(heldMessages)) {
+        previousHandler(held.type, QMessageLogContext(), held.text);
+    }
+    heldMessages.clear();
     parseCommandLine(app);
     QGuiApplication::setDesktopFileName(u"org.limbora.Limbora"_s);
     QApplication::setWindowIcon(applicationIcon());
