@@ -29,7 +29,7 @@ public:
     // A sound that hasn't started this long after it was asked for is given up as silent.
     static constexpr int StartAllowanceMs = 250;
     // How long closing waits for the sound thread to finish.
-    static constexpr int StopAllowanceMs = 50;
+    static constexpr int StopAllowanceMs = 20;
 
     explicit SoundPlayer(const QString &directory, QObject *parent = nullptr);
     SoundPlayer(const QString &directory, std::unique_ptr<SoundBackend> backend,
