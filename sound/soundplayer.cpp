@@ -37,22 +37,28 @@ bool SoundPlayer::shutDown(int allowanceMs)
     if (!m_thread) {
         return true;
     }
-    disconnect(m_backend, nullptr, this, nullptr);
-    for (const Waiting &waiting : std::as_const(m_waiting)) {
-        delete waiting.deadline;
+    if (!m_shutDown) {
+        m_shutDown = true;
+        disconnect(m_backend, nullptr, this, nullptr);
+        for (const Waiting &waiting : std::as_const(m_waiting)) {
+            delete waiting.deadline;
+        }
+        m_waiting.clear();
+        m_thread->quit();
     }
-    m_waiting.clear();
-    m_thread->quit();
-    const bool ended = m_thread->wait(QDeadlineTimer(allowanceMs));
-    if (ended) {
-        delete m_thread;
+    if (!m_thread->wait(QDeadlineTimer(allowanceMs))) {
+        return false; // left behind, unless a later call finds it ended
     }
+    delete m_thread;
     m_thread = nullptr;
-    return ended;
+    return true;
 }
 
 void SoundPlayer::preload(const QStringList &names)
 {
+    if (m_shutDown) {
+        return;
+    }
     QMetaObject::invokeMethod(m_backend, [backend = m_backend, names] { backend->preload(names); },
                               Qt::QueuedConnection);
 }
@@ -69,7 +75,7 @@ quint64 SoundPlayer::request(const QString &name, bool wait)
         // The backend starts nothing once this wait has been given up.
         request.startByNs = monotonicNs() + (StartAllowanceMs - 50) * qint64(1'000'000);
     }
-    if (m_thread) {
+    if (!m_shutDown) {
         QMetaObject::invokeMethod(
             m_backend, [backend = m_backend, request] { backend->play(request); },
             Qt::QueuedConnection);

@@ -48,8 +48,9 @@ public:
     // What plays where neither the file nor the desktop's own sound can be heard.
     void setDefaultSound(std::function<void()> defaultSound);
 
-    // Ends the sound thread, waiting for it at most the given time. False when it is stuck in
-    // the audio system: it is then left behind, and the process should end without tidying up.
+    // Ends the sound thread, waiting for it at most the given time; nothing plays afterwards.
+    // False while it is stuck in the audio system: if it stays so, the process should end
+    // without tidying up.
     bool shutDown(int allowanceMs = StopAllowanceMs);
 
 private:
@@ -70,5 +71,6 @@ private:
     QHash<quint64, Waiting> m_waiting;
     QSet<quint64> m_returning;
     quint64 m_lastId = 0;
+    bool m_shutDown = false;
     std::function<void()> m_defaultSound;
 };
