@@ -37,8 +37,7 @@ TerminationWatcher::TerminationWatcher(QObject *parent)
     auto *notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, [this] {
         char bytes[256];
-        while (::read(signalSockets[1], bytes, sizeof bytes) > 0) {
-        }
+        while (::read(signalSockets[1], bytes, sizeof bytes) > 0) { }
         Q_EMIT terminationRequested();
     });
 

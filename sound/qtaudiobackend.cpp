@@ -108,17 +108,17 @@ void QtAudioBackend::play(const SoundRequest &request)
     const bool wait = request.wait;
     connect(sink, &QAudioSink::stateChanged, this,
             [this, source, id, wait, release](QAudio::State state) {
-        // Idle once every byte, the silence included, was handed over (or for a moment when
-        // the server fell behind); Stopped when the stream failed.
-        if (state == QAudio::StoppedState) {
-            if (wait) {
-                Q_EMIT failed(id); // the rest will not be heard: the wait ends now
-            }
-            release();
-        } else if (state == QAudio::IdleState && source->atEnd()) {
-            release();
-        }
-    });
+                // Idle once every byte, the silence included, was handed over (or for a moment when
+                // the server fell behind); Stopped when the stream failed.
+                if (state == QAudio::StoppedState) {
+                    if (wait) {
+                        Q_EMIT failed(id); // the rest will not be heard: the wait ends now
+                    }
+                    release();
+                } else if (state == QAudio::IdleState && source->atEnd()) {
+                    release();
+                }
+            });
     qCDebug(lcSound, "started %s", qUtf8Printable(request.name));
     Q_EMIT started(id, startedNs + OutputLatencyMs * 1'000'000 + sound->lengthNs);
 }

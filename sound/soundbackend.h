@@ -10,7 +10,7 @@ struct SoundRequest
 {
     quint64 id = 0;
     QString name;
-    bool wait = false;    // wait mode: no default sound in its place
+    bool wait = false; // wait mode: no default sound in its place
     qint64 startByNs = 0; // the caller has given up on it after this; 0: no limit
 };
 

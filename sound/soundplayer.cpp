@@ -59,8 +59,8 @@ void SoundPlayer::preload(const QStringList &names)
     if (m_shutDown) {
         return;
     }
-    QMetaObject::invokeMethod(m_backend, [backend = m_backend, names] { backend->preload(names); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_backend, [backend = m_backend, names] { backend->preload(names); }, Qt::QueuedConnection);
 }
 
 void SoundPlayer::setDefaultSound(std::function<void()> defaultSound)

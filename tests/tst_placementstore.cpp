@@ -110,8 +110,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("stored");
         QTest::addColumn<QRect>("expected");
-        QTest::newRow("one pixel high") << QStringList{u"0"_s, u"0"_s, u"6000"_s, u"8"_s}
-                                        << QRect(0, 0, 400, 433);
+        QTest::newRow("one pixel high")
+            << QStringList{u"0"_s, u"0"_s, u"6000"_s, u"8"_s} << QRect(0, 0, 400, 433);
         QTest::newRow("wider than any screen")
             << QStringList{u"0"_s, u"0"_s, u"99999990"_s, u"6000"_s} << QRect(0, 0, 433, 400);
         QTest::newRow("smallest and largest")
@@ -148,8 +148,9 @@ private Q_SLOTS:
         PlacementStore store;
         QCOMPARE(store.restore(), QRect(67, 67, 433, 433));
         store.save(QRect(100, 100, 433, 433));
-        QCOMPARE(readBytes(file()), QByteArray("[Settings]\nMainHeight=6500\nMainLeft=1500\n"
-                                               "MainTop=1500\nMainWidth=6500\n"));
+        QCOMPARE(readBytes(file()),
+                 QByteArray("[Settings]\nMainHeight=6500\nMainLeft=1500\n"
+                            "MainTop=1500\nMainWidth=6500\n"));
     }
 
     void readableFileKeepsWhatItDoesNotKnow()

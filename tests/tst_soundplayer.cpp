@@ -58,10 +58,12 @@ QByteArray makeWav(const WavShape &shape)
     append16(body, shape.format);
     append16(body, shape.channels);
     append32(body, shape.rate);
-    append32(body, shape.byteRate >= 0 ? quint32(shape.byteRate)
-                                        : shape.rate * shape.channels * shape.bits / 8);
-    append16(body, shape.blockAlign >= 0 ? quint16(shape.blockAlign)
-                                         : quint16(shape.channels * shape.bits / 8));
+    append32(body,
+             shape.byteRate >= 0 ? quint32(shape.byteRate)
+                                 : shape.rate * shape.channels * shape.bits / 8);
+    append16(body,
+             shape.blockAlign >= 0 ? quint16(shape.blockAlign)
+                                   : quint16(shape.channels * shape.bits / 8));
     append16(body, shape.bits);
     body += "data";
     append32(body, shape.declaredData);
@@ -89,7 +91,7 @@ public:
     {
     }
 
-    void preload(const QStringList &) override {}
+    void preload(const QStringList &) override { }
 
     void play(const SoundRequest &request) override
     {
