@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QLoggingCategory>
 #include <QMediaDevices>
+#include <QTimer>
 
 #include <chrono>
 
@@ -119,6 +120,10 @@ void QtAudioBackend::play(const SoundRequest &request)
                     release();
                 }
             });
+    // A stream that never reports running dry would keep its feeding timer running for good, a
+    // little more work at every call: it is closed once its silence has surely been played.
+    const qint64 closeAfterMs = sound->lengthNs / 1'000'000 + TrailingSilenceMs + 1000;
+    QTimer::singleShot(closeAfterMs, sink, release);
     qCDebug(lcSound, "started %s", qUtf8Printable(request.name));
     Q_EMIT started(id, startedNs + OutputLatencyMs * 1'000'000 + sound->lengthNs);
 }
