@@ -5,7 +5,6 @@
 
 #include <QAudioDevice>
 #include <QAudioSink>
-#include <QBuffer>
 #include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QTimer>
@@ -88,17 +87,19 @@ void QtAudioBackend::play(const SoundRequest &request)
     }
 
     auto *sink = new QAudioSink(device, sound->format, this);
-    auto *source = new QBuffer(sink);
-    source->setData(sound->samples);
-    source->open(QIODevice::ReadOnly);
     const auto release = [this, sink] {
         disconnect(sink, nullptr, this, nullptr);
         sink->stop();
         sink->deleteLater();
     };
-    sink->start(source);
+    // The whole sound is handed over at once, into a buffer made to hold it: the stream then
+    // plays from the server's side, and nothing here wakes up to feed it.
+    sink->setBufferSize(sound->samples.size());
+    const qint64 openingNs = monotonicNs();
+    QIODevice *input = sink->start();
     const qint64 startedNs = monotonicNs();
-    if (sink->state() == QAudio::StoppedState || tooLate()) {
+    const bool written = input && input->write(sound->samples) == sound->samples.size();
+    if (!written || sink->state() == QAudio::StoppedState || tooLate()) {
         release();
         if (!tooLate()) {
             cannotPlay(request);
@@ -107,23 +108,23 @@ void QtAudioBackend::play(const SoundRequest &request)
     }
     const quint64 id = request.id;
     const bool wait = request.wait;
-    connect(sink, &QAudioSink::stateChanged, this,
-            [this, source, id, wait, release](QAudio::State state) {
-                // Idle once every byte, the silence included, was handed over (or for a moment when
-                // the server fell behind); Stopped when the stream failed.
-                if (state == QAudio::StoppedState) {
-                    if (wait) {
-                        Q_EMIT failed(id); // the rest will not be heard: the wait ends now
-                    }
-                    release();
-                } else if (state == QAudio::IdleState && source->atEnd()) {
-                    release();
-                }
-            });
+    connect(sink, &QAudioSink::stateChanged, this, [this, id, wait, release](QAudio::State state) {
+        // Idle once the server has played it all, the silence included; Stopped when the
+        // stream failed.
+        if (state == QAudio::StoppedState) {
+            if (wait) {
+                Q_EMIT failed(id); // the rest will not be heard: the wait ends now
+            }
+            release();
+        } else if (state == QAudio::IdleState) {
+            release();
+        }
+    });
     // A stream that never reports running dry would keep its feeding timer running for good, a
     // little more work at every call: it is closed once its silence has surely been played.
     const qint64 closeAfterMs = sound->lengthNs / 1'000'000 + TrailingSilenceMs + 1000;
     QTimer::singleShot(closeAfterMs, sink, release);
-    qCDebug(lcSound, "started %s", qUtf8Printable(request.name));
-    Q_EMIT started(id, startedNs + OutputLatencyMs * 1'000'000 + sound->lengthNs);
+    qCDebug(lcSound, "started %s, opening took %lld us", qUtf8Printable(request.name),
+            (startedNs - openingNs) / 1000);
+    Q_EMIT started(id, startedNs + FirstSampleHeardMs * 1'000'000 + sound->lengthNs);
 }

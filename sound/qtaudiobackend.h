@@ -15,8 +15,10 @@ class QtAudioBackend : public SoundBackend
     Q_OBJECT
 
 public:
-    // From the stream's start to the first sample heard, as measured on PulseAudio.
-    static constexpr qint64 OutputLatencyMs = 15;
+    // When the first sample is heard, from the stream's start returning, as recorded from a
+    // PulseAudio null sink (which renders a little ahead). A sound card's own delay is left out:
+    // it delays every sound alike, so sounds still follow each other without a gap or overlap.
+    static constexpr qint64 FirstSampleHeardMs = -6;
 
     explicit QtAudioBackend(const QString &directory, QObject *parent = nullptr);
 
