@@ -98,13 +98,25 @@ void QtAudioBackend::play(const SoundRequest &request)
     const qint64 openingNs = monotonicNs();
     QIODevice *input = sink->start();
     const qint64 startedNs = monotonicNs();
-    const bool written = input && input->write(sound->samples) == sound->samples.size();
-    if (!written || sink->state() == QAudio::StoppedState || tooLate()) {
+    const qint64 written = input ? input->write(sound->samples) : -1;
+    if (written <= 0 || sink->state() == QAudio::StoppedState || tooLate()) {
         release();
         if (!tooLate()) {
             cannotPlay(request);
         }
         return;
+    }
+    if (written < sound->samples.size()) {
+        // A server that keeps less than asked for gets the rest as it makes room.
+        auto *feeder = new QTimer(sink);
+        connect(feeder, &QTimer::timeout, sink,
+                [feeder, input, rest = sound->samples.mid(written)]() mutable {
+                    rest.remove(0, std::max<qint64>(0, input->write(rest)));
+                    if (rest.isEmpty()) {
+                        feeder->deleteLater();
+                    }
+                });
+        feeder->start(20);
     }
     const quint64 id = request.id;
     const bool wait = request.wait;
