@@ -64,11 +64,16 @@ def scenario(executable):
         session._start_pulse()
         recorder = session.record()
         second, name = next_call(program, first)
-        program.trace.wait_for(r"^sound-end ", 3, since=second)
-        time.sleep(0.5)
+        end = program.trace.wait_for(r"^sound-end ", 3, since=second)[0]
+        deadline = time.monotonic() + 5
+        while not recorder.arrivals or recorder.arrivals[-1][0] < end + 0.5:
+            check(time.monotonic() < deadline, "the recorder fell silent")
+            time.sleep(0.05)
         heard, score = locate(recorder.samples(), recorder.start_time(), name, second)
+        started = program.trace.find(rf"^started {name}", since=second, category="limbora.sound")
         check(heard is not None and score > 0.8,
-              f"{name} not heard after the server came back (score {score:.2f})")
+              f"{name} not heard after the server came back (score {score:.2f}, "
+              f"{'started' if started else 'never started'})")
         stop_and_exit(session, program, window, "server restarted")
     print("suspended and restarted audio servers held up nothing; the next call was heard")
 
