@@ -7,6 +7,7 @@
 #include <QAudioSink>
 #include <QLoggingCategory>
 #include <QMediaDevices>
+#include <QPointer>
 #include <QTimer>
 
 #include <chrono>
@@ -106,9 +107,10 @@ void QtAudioBackend::play(const SoundRequest &request)
         }
         return;
     }
+    QPointer<QTimer> feeder;
     if (written < sound->samples.size()) {
         // A server that keeps less than asked for gets the rest as it makes room.
-        auto *feeder = new QTimer(sink);
+        feeder = new QTimer(sink);
         connect(feeder, &QTimer::timeout, sink,
                 [feeder, input, rest = sound->samples.mid(written)]() mutable {
                     rest.remove(0, std::max<qint64>(0, input->write(rest)));
@@ -120,18 +122,19 @@ void QtAudioBackend::play(const SoundRequest &request)
     }
     const quint64 id = request.id;
     const bool wait = request.wait;
-    connect(sink, &QAudioSink::stateChanged, this, [this, id, wait, release](QAudio::State state) {
-        // Idle once the server has played it all, the silence included; Stopped when the
-        // stream failed.
-        if (state == QAudio::StoppedState) {
-            if (wait) {
-                Q_EMIT failed(id); // the rest will not be heard: the wait ends now
-            }
-            release();
-        } else if (state == QAudio::IdleState) {
-            release();
-        }
-    });
+    connect(sink, &QAudioSink::stateChanged, this,
+            [this, id, wait, release, feeder](QAudio::State state) {
+                // Idle once the server has played it all, the silence included (or for a moment,
+                // while the rest is still being fed); Stopped when the stream failed.
+                if (state == QAudio::StoppedState) {
+                    if (wait) {
+                        Q_EMIT failed(id); // the rest will not be heard: the wait ends now
+                    }
+                    release();
+                } else if (state == QAudio::IdleState && !feeder) {
+                    release();
+                }
+            });
     // A stream that never reports running dry would keep its feeding timer running for good, a
     // little more work at every call: it is closed once its silence has surely been played.
     const qint64 closeAfterMs = sound->lengthNs / 1'000'000 + TrailingSilenceMs + 1000;
