@@ -10,7 +10,9 @@
 class HelpLauncher
 {
 public:
-    HelpLauncher(QString program, QStringList arguments);
+    // With a page, the viewer is started only while the page is a regular file (or a link to
+    // one): a FIFO or a device would hold the viewer up.
+    HelpLauncher(QString program, QStringList arguments, QString page = QString());
 
     // The desktop's default opener for this platform, on the given help file.
     static HelpLauncher forHelpFile(const QString &helpFile);
@@ -18,9 +20,11 @@ public:
     QString program() const { return m_program; }
     QStringList arguments() const { return m_arguments; }
 
-    void launch() const;
+    // Whether the viewer was started; the players are never told.
+    bool launch() const;
 
 private:
     QString m_program;
     QStringList m_arguments;
+    QString m_page;
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calltables.h"
 #include "datadir.h"
-#include "defaultsound.h"
 #include "designfonts.h"
 #include "helplauncher.h"
 #include "language.h"
@@ -16,6 +15,7 @@
 #include <QIcon>
 #include <QLocale>
 #include <QLoggingCategory>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,28 +38,49 @@ QCommandLineOption languageOption()
 }
 
 // The language comes first, so that --help already speaks it: from --language, or else the
-// desktop's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Errors on the line wait for the full parse.
-QString setUpLanguage(QCoreApplication &app)
+// desktop's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). It is known before any application object, so
+// that even Qt's failing to reach the display can be told in it. Errors on the line wait for the
+// full parse.
+QString chooseLanguage(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
     QCommandLineParser parser;
     const QCommandLineOption language = languageOption();
     parser.addOption(language);
-    parser.parse(QCoreApplication::arguments());
-    QString code;
-    if (parser.isSet(language)) {
-        const QString asked = parser.value(language);
-        code = Language::find(asked);
-        if (code.isEmpty()) {
-            code = Language::available().first();
-            const QString message
-                = QCoreApplication::translate("main", "no language \"%1\"; speaking English");
-            std::fputs(qPrintable(u"limbora: "_s + message.arg(asked) + u'\n'), stderr);
-        }
-    } else {
-        code = Language::forLocale(QLocale::system());
+    parser.parse(arguments);
+    if (!parser.isSet(language)) {
+        return Language::forLocale(QLocale::system());
     }
-    Language::install(app, code);
-    return code;
+    const QString asked = parser.value(language);
+    const QString code = Language::find(asked);
+    if (!code.isEmpty()) {
+        return code;
+    }
+    const QString message
+        = QCoreApplication::translate("main", "no language \"%1\"; speaking English");
+    std::fputs(qPrintable(u"limbora: "_s + message.arg(asked) + u'\n'), stderr);
+    return Language::available().first();
+}
+
+// Translated ahead: Qt may fail to reach the display before any translation can be installed.
+QByteArray noDisplayMessage(const QString &language)
+{
+    //: Printed when there is no display, or the one named doesn't answer; DISPLAY is the name of
+    //: an environment variable, not to be translated.
+    const char *source = QT_TRANSLATE_NOOP(
+        "main",
+        "no display to show the window on (DISPLAY is not set, or names no display that "
+        "answers)");
+    QTranslator translator;
+    QString text;
+    if (translator.load(u"limbora_"_s + language, u":/i18n"_s)) {
+        text = translator.translate("main", source);
+    }
+    return (u"limbora: "_s + (text.isEmpty() ? QString::fromUtf8(source) : text) + u'\n')
+        .toLocal8Bit();
 }
 
 // --help, --version and --language: the program keeps no other settings beyond its window's
@@ -87,6 +108,26 @@ bool haveDisplay()
 #endif
 }
 
+QByteArray NoDisplay;
+
+QtMessageHandler previousHandler = nullptr;
+struct HeldMessage
+{
+    QtMsgType type;
+    QString text;
+};
+QList<HeldMessage> heldMessages;
+
+// Held until the application is up: only then is it known whether they explain anything.
+void whileConnecting(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fputs(NoDisplay.constData(), stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+    heldMessages.append({type, message});
+}
+
 QIcon applicationIcon()
 {
     QIcon icon;
@@ -103,18 +144,26 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(u"Limbora"_s);
     QCoreApplication::setApplicationName(u"Limbora"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(LIMBORA_VERSION));
+    const QString language = chooseLanguage(argc, argv);
+    NoDisplay = noDisplayMessage(language);
     if (!haveDisplay()) {
         QCoreApplication app(argc, argv);
-        setUpLanguage(app);
+        Language::install(app, language);
         parseCommandLine(app); // --help and --version still answer
-        const QString message = QCoreApplication::translate(
-            "main", "no display to show the window on (DISPLAY is not set)");
-        std::fputs(qPrintable(u"limbora: "_s + message + u'\n'), stderr);
+        std::fputs(NoDisplay.constData(), stderr);
         return EXIT_FAILURE;
     }
 
+    // A display that can't be reached makes Qt abort with a toolkit message: say it plainly
+    // instead, as for no display at all.
+    previousHandler = qInstallMessageHandler(whileConnecting);
     QApplication app(argc, argv);
-    const QString language = setUpLanguage(app);
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage &held : std::as_const(heldMessages)) {
+        previousHandler(held.type, QMessageLogContext(), held.text);
+    }
+    heldMessages.clear();
+    Language::install(app, language);
     parseCommandLine(app);
     QGuiApplication::setDesktopFileName(u"org.limbora.Limbora"_s);
     QApplication::setWindowIcon(applicationIcon());
@@ -129,11 +178,7 @@ int main(int argc, char *argv[])
     SteadyClock clock;
     SystemRandom random;
     SoundPlayer sounds(data);
-    sounds.setDefaultSound([] {
-        if (!playDefaultSound()) {
-            QApplication::beep();
-        }
-    });
+    sounds.setDefaultSound([] { QApplication::beep(); }); // where even the desktop's failed
     const HelpLauncher help = HelpLauncher::forHelpFile(helpPage);
 
     MainWindow frmMain(clock, random, sounds, help, callSoundFolder);
@@ -145,5 +190,11 @@ int main(int argc, char *argv[])
     } else {
         frmMain.show();
     }
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    if (!sounds.shutDown()) {
+        // The sound thread is stuck in a stalled audio server: tidying up would wait on it.
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+    return code;
 }

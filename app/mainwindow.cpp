@@ -273,10 +273,16 @@ void MainWindow::Form_Load()
 void MainWindow::readSettings()
 {
     QList<QRect> screens;
+    QSize largest(0, 0);
     for (const QScreen *screen : QGuiApplication::screens()) {
         screens << screen->availableGeometry();
+        largest = largest.expandedTo(screen->availableGeometry().size());
     }
-    const QRect frame = keepOnScreen(m_placement.restore(), screens);
+    // Never so small that the buttons are cut off, nor larger than the largest screen.
+    const QSize smallest(cmdStart->geometry().right() + 1,
+                         cmdStop->geometry().bottom() + 1 + menuBar()->sizeHint().height());
+    const QRect frame = keepOnScreen(
+        m_placement.restore(smallest, screens.isEmpty() ? QSize() : largest), screens);
     m_frameSize = frame.size();
     m_windowedFrame = frame;
     move(frame.topLeft()); // before the first show this places the frame's corner

@@ -6,6 +6,7 @@
 #include <QSocketNotifier>
 
 #include <array>
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -15,10 +16,14 @@ namespace {
 int signalSockets[2] = {-1, -1};
 constexpr std::array WatchedSignals{SIGTERM, SIGINT, SIGHUP};
 
+// Never blocks: the write end is non-blocking, and once a byte waits unread the request is known,
+// so the signals of a burst that find the buffer full are simply dropped.
 void onSignal(int)
 {
+    const int savedErrno = errno;
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(signalSockets[0], &byte, 1);
+    errno = savedErrno;
 }
 
 } // namespace
@@ -26,13 +31,13 @@ void onSignal(int)
 TerminationWatcher::TerminationWatcher(QObject *parent)
     : QObject(parent)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSockets) != 0) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, signalSockets) != 0) {
         return; // the default actions stay: the program still ends, only less gracefully
     }
     auto *notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, [this] {
-        char byte;
-        [[maybe_unused]] const auto read = ::read(signalSockets[1], &byte, 1);
+        char bytes[256];
+        while (::read(signalSockets[1], bytes, sizeof bytes) > 0) { }
         Q_EMIT terminationRequested();
     });
 
@@ -47,8 +52,9 @@ TerminationWatcher::TerminationWatcher(QObject *parent)
 
 TerminationWatcher::~TerminationWatcher()
 {
+    // The program is ending: a request that comes now has nothing left to do.
     for (int watched : WatchedSignals) {
-        std::signal(watched, SIG_DFL);
+        std::signal(watched, SIG_IGN);
     }
     for (int &socket : signalSockets) {
         if (socket >= 0) {

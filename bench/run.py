@@ -19,11 +19,12 @@ sys.path.insert(0, str(HERE.parent / "tests" / "e2e"))
 from Xlib import X, XK, display  # noqa: E402
 from Xlib.ext import xtest  # noqa: E402
 
-from limbora_e2e import RATE, Session, locate  # noqa: E402
+from limbora_e2e import RATE, Session, locate, sound_lengths  # noqa: E402
 
 GAME_SECONDS = 60
 IDLE_SECONDS = 10
 STOPS = 5
+LONG_GAME_MINUTES = 10  # enough calls (about 70) for anything that grows with each to show
 
 
 class Keyboard:
@@ -116,6 +117,21 @@ def measure(executable, out):
             stop_latencies.append(
                 trace.wait_for(r'^status "\(Game stopped\)"$', 2, since=sent - 0.002)[0] - sent)
             time.sleep(0.3)
+
+        # A long game: the CPU of its first minute beside its last.
+        keyboard.press("Alt_L", "s")
+        minutes = []
+        before = program.cpu_seconds()
+        for minute in range(LONG_GAME_MINUTES):
+            time.sleep(60)
+            now = program.cpu_seconds()
+            minutes.append(round((now - before) / 60 * 100, 3))
+            before = now
+            print(f"long game, minute {minute + 1}: {minutes[-1]} % of a core", flush=True)
+        keyboard.press("Alt_L", "s")
+        results["cpu_long_game_minutes_percent"] = minutes
+        results["cpu_long_game_first_percent"] = minutes[0]
+        results["cpu_long_game_last_percent"] = minutes[-1]
         results["peak_memory_mib"] = round(program.peak_memory_kib() / 1024, 1)
         program.process.terminate()
 
@@ -133,11 +149,18 @@ def measure(executable, out):
     results["pause_error_ms"] = errors_ms(pause_errors)
     results["drift_ms"] = round(sum(pause_errors) * 1000, 1)
     onsets = []
+    audible_ends = []
+    lengths = sound_lengths()
+    ends = [(t, m.split()[1]) for t, m in game_lines if m.startswith("sound-end")]
     for at, sound in starts:
         heard, score = locate(recording, recording_start, sound, at)
         if heard is not None and score > 0.8:
             onsets.append(heard - at)
+            end = [t for t, name in ends if t >= at and name == sound]
+            if end:
+                audible_ends.append(end[0] - (heard + lengths[sound]))
     results["audio_onset_ms"] = errors_ms(onsets)
+    results["sound_end_error_ms"] = errors_ms(audible_ends)
     results["stop_latency_ms"] = errors_ms(stop_latencies)
 
     (out / "results.json").write_text(json.dumps(results, indent=2) + "\n")
@@ -186,12 +209,18 @@ def plot(path, lines, origin, recording, recording_start):
 GOALS = [
     ("CPU idle, % of a core", lambda r: r["cpu_idle_percent"], "≤ 0.5", lambda v: v <= 0.5),
     ("CPU during a 60 s game, % of a core", lambda r: r["cpu_game_percent"], "≤ 0.5", lambda v: v <= 0.5),
+    (f"CPU in a {LONG_GAME_MINUTES}-minute game, first minute", lambda r: r["cpu_long_game_first_percent"],
+     "≤ 0.2", lambda v: v <= 0.2),
+    (f"CPU in a {LONG_GAME_MINUTES}-minute game, last minute", lambda r: r["cpu_long_game_last_percent"],
+     "≤ 0.2, = first", lambda v: v <= 0.2),
     ("first call after Start, error ms", lambda r: r["first_call_error_ms"], "≤ 20", lambda v: abs(v) <= 20),
     ("pause length error ms, mean", lambda r: r["pause_error_ms"]["mean"], "≤ 20", lambda v: abs(v) <= 20),
     ("pause length error ms, worst", lambda r: r["pause_error_ms"]["worst"], "≤ 20", lambda v: abs(v) <= 20),
     ("drift first to last call, ms", lambda r: r["drift_ms"], "≈ 0 (≤ 20)", lambda v: abs(v) <= 20),
     ("sound-start to audio onset ms, mean", lambda r: r["audio_onset_ms"]["mean"], "≤ 40", lambda v: v <= 40),
     ("sound-start to audio onset ms, worst", lambda r: r["audio_onset_ms"]["worst"], "≤ 40", lambda v: v <= 40),
+    ("sound-end to audible end ms, mean", lambda r: r["sound_end_error_ms"]["mean"], "±20", lambda v: abs(v) <= 20),
+    ("sound-end to audible end ms, worst", lambda r: r["sound_end_error_ms"]["worst"], "±20", lambda v: abs(v) <= 20),
     ("Stop latency ms, mean", lambda r: r["stop_latency_ms"]["mean"], "≤ 16", lambda v: v <= 16),
     ("Stop latency ms, worst", lambda r: r["stop_latency_ms"]["worst"], "≤ 16", lambda v: v <= 16),
     ("start-up, exec to window shown, ms", lambda r: r["startup_ms"], "≤ 300", lambda v: v <= 300),
@@ -205,10 +234,10 @@ def main():
     out.mkdir(parents=True, exist_ok=True)
     results = measure(executable, out)
     width = max(len(label) for label, *_ in GOALS)
-    print(f"{'figure'.ljust(width)}  {'measured':>9}  {'goal':<11} met")
+    print(f"{'figure'.ljust(width)}  {'measured':>9}  {'goal':<14} met")
     for label, value, goal, met in GOALS:
         measured = value(results)
-        print(f"{label.ljust(width)}  {measured:>9}  {goal:<11} {'yes' if met(measured) else 'NO'}")
+        print(f"{label.ljust(width)}  {measured:>9}  {goal:<14} {'yes' if met(measured) else 'NO'}")
     print(f"({results['calls']} calls; results.json and timeline.png in {out})")
 
 

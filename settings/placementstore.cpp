@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "placementstore.h"
 
+#include "settingsfile.h"
+
 #include <QSettings>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -35,7 +38,7 @@ constexpr double LargestTwips = 1e8;
 constexpr int TitleBarHeight = 24;
 constexpr int GrabbableWidth = 32;
 
-std::optional<int> toPixels(const QString &text, bool isSize)
+std::optional<int> toPixels(const QString &text, bool isSize, int smallest, int largest)
 {
     bool ok = false;
     const double twips = text.trimmed().toDouble(&ok);
@@ -43,16 +46,10 @@ std::optional<int> toPixels(const QString &text, bool isSize)
         return std::nullopt;
     }
     const int pixels = int(std::lround(twips / TwipsPerPixel));
-    if (isSize && pixels <= 0) {
+    if (isSize && (pixels < smallest || pixels > largest)) {
         return std::nullopt;
     }
     return pixels;
-}
-
-QSettings openSettings()
-{
-    // Not through the application's names: the store must be the same whoever calls it.
-    return QSettings(u"Limbora"_s, u"Limbora"_s);
 }
 
 std::array<int, 4> edges(const QRect &frame)
@@ -68,19 +65,30 @@ qint64 distanceSquared(const QRect &frame, const QRect &screen)
 
 } // namespace
 
-QRect PlacementStore::restore()
+QRect PlacementStore::restore(const QSize &smallest, const QSize &largest)
 {
-    QSettings settings = openSettings();
-    settings.beginGroup(u"Settings"_s);
+    SettingsFile file;
+    const std::unique_ptr<QSettings> settings = file.forReading();
+    if (settings) {
+        settings->beginGroup(u"Settings"_s);
+    }
+    const int maximum = std::numeric_limits<int>::max();
+    const std::array<std::pair<int, int>, 4> ranges{{
+        {0, 0},
+        {0, 0},
+        {std::max(1, smallest.width()), largest.isValid() ? largest.width() : maximum},
+        {std::max(1, smallest.height()), largest.isValid() ? largest.height() : maximum},
+    }};
     std::array<int, 4> pixels{};
     for (std::size_t i = 0; i < keys().size(); ++i) {
         const Key &key = keys()[i];
+        const auto [least, most] = ranges[i];
         const QString fallback = QString::number(key.fallback);
-        QString text = settings.value(key.name, fallback).toString();
-        auto value = toPixels(text, key.isSize);
+        QString text = settings ? settings->value(key.name, fallback).toString() : fallback;
+        auto value = toPixels(text, key.isSize, least, most);
         if (!value) {
             text = fallback;
-            value = toPixels(text, key.isSize);
+            value = toPixels(text, key.isSize, 1, maximum);
         }
         m_read[i] = {text, *value};
         pixels[i] = *value;
@@ -91,19 +99,20 @@ QRect PlacementStore::restore()
 
 void PlacementStore::save(const QRect &frame)
 {
-    QSettings settings = openSettings();
-    if (settings.status() == QSettings::FormatError) {
-        settings.clear(); // a damaged file is replaced, not kept
+    SettingsFile file;
+    const std::unique_ptr<QSettings> settings = file.forWriting();
+    if (!settings) {
+        return; // not kept: the file stays as it was
     }
-    settings.beginGroup(u"Settings"_s);
+    settings->beginGroup(u"Settings"_s);
     const auto now = edges(frame);
     for (std::size_t i = 0; i < keys().size(); ++i) {
         const bool unchanged = m_restored && m_read[i].pixels == now[i];
-        settings.setValue(keys()[i].name,
-                          unchanged ? m_read[i].text : QString::number(now[i] * TwipsPerPixel));
+        settings->setValue(keys()[i].name,
+                           unchanged ? m_read[i].text : QString::number(now[i] * TwipsPerPixel));
     }
-    settings.endGroup();
-    settings.sync();
+    settings->endGroup();
+    settings->sync();
 }
 
 QRect keepOnScreen(const QRect &frame, const QList<QRect> &screens)

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -17,8 +18,8 @@ class PlacementStore
 {
 public:
     // The stored frame in pixels; defaults 1000, 1000, 6500, 6500 twips for what is missing or
-    // unusable (not a finite number, or a size that isn't positive).
-    QRect restore();
+    // unusable (not a finite number, or a size outside smallest to largest, or not positive).
+    QRect restore(const QSize &smallest = QSize(1, 1), const QSize &largest = QSize());
 
     // Writes all four values in order. A value that the window still has is written back exactly
     // as it was read, so twips-to-pixel rounding never makes the stored numbers creep.

@@ -1,29 +1,66 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "soundplayer.h"
 
-#include "defaultsound.h"
-#include "wavinfo.h"
+#include "qtaudiobackend.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
+#include <QThread>
 #include <QTimer>
-#include <QUrl>
 
 SoundPlayer::SoundPlayer(const QString &directory, QObject *parent)
-    : QObject(parent)
-    , m_directory(directory)
-    , m_defaultSound([] { playDefaultSound(); })
+    : SoundPlayer(directory, std::make_unique<QtAudioBackend>(directory), parent)
 {
 }
 
-SoundPlayer::~SoundPlayer() = default;
+SoundPlayer::SoundPlayer(const QString &directory, std::unique_ptr<SoundBackend> backend,
+                         QObject *parent)
+    : QObject(parent)
+    , m_directory(directory)
+    , m_thread(new QThread) // no parent: a thread stuck in the audio system is left behind
+    , m_backend(backend.release())
+{
+    m_thread->setObjectName(QStringLiteral("sound"));
+    m_backend->setParent(nullptr);
+    m_backend->moveToThread(m_thread);
+    connect(m_thread, &QThread::finished, m_backend, &QObject::deleteLater);
+    connect(m_backend, &SoundBackend::started, this, &SoundPlayer::started);
+    connect(m_backend, &SoundBackend::failed, this, &SoundPlayer::failed);
+    m_thread->start();
+}
+
+SoundPlayer::~SoundPlayer()
+{
+    shutDown();
+}
+
+bool SoundPlayer::shutDown(int allowanceMs)
+{
+    if (!m_thread) {
+        return true;
+    }
+    if (!m_shutDown) {
+        m_shutDown = true;
+        disconnect(m_backend, nullptr, this, nullptr);
+        for (const Waiting &waiting : std::as_const(m_waiting)) {
+            delete waiting.deadline;
+        }
+        m_waiting.clear();
+        m_thread->quit();
+    }
+    if (!m_thread->wait(QDeadlineTimer(allowanceMs))) {
+        return false; // left behind, unless a later call finds it ended
+    }
+    delete m_thread;
+    m_thread = nullptr;
+    return true;
+}
 
 void SoundPlayer::preload(const QStringList &names)
 {
-    for (const QString &name : names) {
-        playable(name);
+    if (m_shutDown) {
+        return;
     }
+    QMetaObject::invokeMethod(
+        m_backend, [backend = m_backend, names] { backend->preload(names); }, Qt::QueuedConnection);
 }
 
 void SoundPlayer::setDefaultSound(std::function<void()> defaultSound)
@@ -31,78 +68,67 @@ void SoundPlayer::setDefaultSound(std::function<void()> defaultSound)
     m_defaultSound = std::move(defaultSound);
 }
 
-// The loaded sound, or nullptr where nothing could be heard of it.
-const SoundPlayer::Loaded *SoundPlayer::playable(const QString &name)
+quint64 SoundPlayer::request(const QString &name, bool wait)
 {
-    // Without an audio server the backend claims to play and never reports the end.
-    if (QMediaDevices::audioOutputs().isEmpty()) {
-        return nullptr;
+    SoundRequest request{++m_lastId, name, wait, 0};
+    if (wait) {
+        // The backend starts nothing once this wait has been given up.
+        request.startByNs = monotonicNs() + (StartAllowanceMs - 50) * qint64(1'000'000);
     }
-    auto found = m_loaded.constFind(name);
-    if (found == m_loaded.constEnd()) {
-        const QString file = path(name);
-        const auto info = readWavInfo(file);
-        if (!info) {
-            return nullptr; // not remembered: a file put back later is played then
-        }
-        auto *effect = new QSoundEffect(this);
-        effect->setSource(QUrl::fromLocalFile(file));
-        found = m_loaded.insert(name, Loaded{effect, info->durationMs()});
+    if (!m_shutDown) {
+        QMetaObject::invokeMethod(
+            m_backend, [backend = m_backend, request] { backend->play(request); },
+            Qt::QueuedConnection);
     }
-    return &found.value();
-}
-
-void SoundPlayer::restart(QSoundEffect *effect)
-{
-    if (effect->isPlaying()) {
-        effect->stop();
-    }
-    effect->play();
+    return request.id;
 }
 
 void SoundPlayer::playAndWait(const QString &name, std::function<void()> finished)
 {
-    const Loaded *sound = playable(name);
-    if (!sound) {
-        QMetaObject::invokeMethod(this, std::move(finished), Qt::QueuedConnection);
-        return;
-    }
-    QSoundEffect *effect = sound->effect;
-    restart(effect);
-
-    // The wait ends at the backend's end report, an error, or the sound's length.
-    auto *watch = new QObject(this);
-    auto *watchdog = new QTimer(watch);
-    auto callback = std::make_shared<std::function<void()>>(std::move(finished));
-    auto finish = [effect, watch, watchdog, callback] {
-        disconnect(effect, nullptr, watch, nullptr);
-        watchdog->stop();
-        watch->deleteLater();
-        if (auto once = std::exchange(*callback, nullptr)) {
-            once();
-        }
-    };
-    connect(effect, &QSoundEffect::playingChanged, watch, [effect, finish] {
-        if (!effect->isPlaying()) {
-            finish();
-        }
-    });
-    connect(effect, &QSoundEffect::statusChanged, watch, [effect, finish] {
-        if (effect->status() == QSoundEffect::Error) {
-            finish();
-        }
-    });
-    const bool loaded = effect->status() == QSoundEffect::Ready;
-    watchdog->setSingleShot(true);
-    connect(watchdog, &QTimer::timeout, watch, finish);
-    watchdog->start(int(sound->lengthMs) + StartAllowanceMs + (loaded ? 0 : LoadAllowanceMs));
+    const quint64 id = request(name, true);
+    auto *deadline = new QTimer(this);
+    deadline->setSingleShot(true);
+    deadline->setTimerType(Qt::PreciseTimer);
+    connect(deadline, &QTimer::timeout, this, [this, id] { finish(id); });
+    deadline->start(StartAllowanceMs);
+    m_waiting.insert(id, Waiting{std::move(finished), deadline});
 }
 
 void SoundPlayer::playAndReturn(const QString &name)
 {
-    if (const Loaded *sound = playable(name)) {
-        restart(sound->effect);
-    } else if (m_defaultSound) {
-        m_defaultSound();
+    m_returning.insert(request(name, false));
+}
+
+// The wait ends when the last sample is heard, on our own clock: the backend's own end report
+// comes when the data was handed over, a tenth of a second early, or never.
+void SoundPlayer::started(quint64 id, qint64 audibleEndNs)
+{
+    m_returning.remove(id);
+    const auto found = m_waiting.constFind(id);
+    if (found != m_waiting.constEnd()) {
+        const qint64 remainingNs = audibleEndNs - monotonicNs();
+        found->deadline->start(int(std::max<qint64>(0, (remainingNs + 500'000) / 1'000'000)));
+    }
+}
+
+void SoundPlayer::failed(quint64 id)
+{
+    if (m_returning.remove(id) && m_defaultSound) {
+        m_defaultSound(); // neither the file nor the desktop's own sound could be heard
+    }
+    finish(id);
+}
+
+void SoundPlayer::finish(quint64 id)
+{
+    const auto found = m_waiting.constFind(id);
+    if (found == m_waiting.constEnd()) {
+        return;
+    }
+    const Waiting waiting = *found;
+    m_waiting.erase(found);
+    waiting.deadline->deleteLater();
+    if (waiting.finished) {
+        waiting.finished();
     }
 }

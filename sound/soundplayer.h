@@ -3,29 +3,37 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <functional>
+#include <memory>
 
-class QSoundEffect;
+class QThread;
+class QTimer;
+class SoundBackend;
 
 // Plays the program's sounds, each a WAV file named by a bare name in one sound directory.
 // Wait mode reports the end through a callback, so nothing blocks the event loop; a sound that
 // can't be played (missing or broken file, no audio device) ends at once and silently. Return
 // mode just starts the sound, and plays the desktop's default sound for one it can't play.
 // Neither mode tells the caller whether anything was heard.
+//
+// The audio system is only ever touched from a thread of its own: this object never waits for
+// it, and ends a wait on its own clock.
 class SoundPlayer : public QObject
 {
     Q_OBJECT
 
 public:
-    // A wait ends at the backend's end report or once the sound's length has passed, whichever
-    // comes first: Qt Multimedia reports the end anywhere from a tenth of a second early to a
-    // second late, or never without a server. The allowances cover loading and start latency.
-    static constexpr int LoadAllowanceMs = 1000;
-    static constexpr int StartAllowanceMs = 50;
+    // A sound that hasn't started this long after it was asked for is given up as silent.
+    static constexpr int StartAllowanceMs = 250;
+    // How long closing waits for the sound thread to finish.
+    static constexpr int StopAllowanceMs = 20;
 
     explicit SoundPlayer(const QString &directory, QObject *parent = nullptr);
+    SoundPlayer(const QString &directory, std::unique_ptr<SoundBackend> backend,
+                QObject *parent = nullptr);
     ~SoundPlayer() override;
 
     QString directory() const { return m_directory; }
@@ -37,19 +45,32 @@ public:
     void playAndWait(const QString &name, std::function<void()> finished);
     void playAndReturn(const QString &name);
 
+    // What plays where neither the file nor the desktop's own sound can be heard.
     void setDefaultSound(std::function<void()> defaultSound);
 
+    // Ends the sound thread, waiting for it at most the given time; nothing plays afterwards.
+    // False while it is stuck in the audio system: if it stays so, the process should end
+    // without tidying up.
+    bool shutDown(int allowanceMs = StopAllowanceMs);
+
 private:
-    struct Loaded
+    struct Waiting
     {
-        QSoundEffect *effect = nullptr;
-        qint64 lengthMs = 0;
+        std::function<void()> finished;
+        QTimer *deadline = nullptr;
     };
 
-    const Loaded *playable(const QString &name);
-    void restart(QSoundEffect *effect);
+    quint64 request(const QString &name, bool wait);
+    void started(quint64 id, qint64 audibleEndNs);
+    void failed(quint64 id);
+    void finish(quint64 id);
 
     QString m_directory;
-    QHash<QString, Loaded> m_loaded;
+    QThread *m_thread = nullptr;
+    SoundBackend *m_backend = nullptr;
+    QHash<quint64, Waiting> m_waiting;
+    QSet<quint64> m_returning;
+    quint64 m_lastId = 0;
+    bool m_shutDown = false;
     std::function<void()> m_defaultSound;
 };

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -259,6 +261,15 @@ private Q_SLOTS:
         const HelpLauncher help = HelpLauncher::forHelpFile(u"/usr/share/limbora/limbora.html"_s);
         QCOMPARE(help.program(), u"xdg-open"_s);
         QCOMPARE(help.arguments(), QStringList{u"/usr/share/limbora/limbora.html"_s});
+    }
+
+    void helpPageThatIsNoRegularFileIsNotOpened()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(u"limbora.html"_s);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(!HelpLauncher::forHelpFile(fifo).launch());
+        QVERIFY(!HelpLauncher::forHelpFile(dir.path()).launch());
     }
 
 private:

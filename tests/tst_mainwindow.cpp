@@ -87,6 +87,7 @@ private Q_SLOTS:
     {
         config = std::make_unique<QTemporaryDir>();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
     }
 
     void cleanup() { program.reset(); }
@@ -419,7 +420,8 @@ private Q_SLOTS:
                                   200);
 
         program->find<QAction>(u"mnuHelpAbout"_s)->trigger();
-        QCOMPARE(defaults, 1); // About.wav is missing: the desktop's sound plays instead
+        // About.wav is missing: the desktop's sound plays instead.
+        QTRY_COMPARE_WITH_TIMEOUT(defaults, 1, 200);
         auto *about = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         QVERIFY(about);
         QCOMPARE(about->objectName(), u"frmAbout"_s);

@@ -2,10 +2,15 @@
 #include "placementstore.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -25,6 +30,7 @@ private Q_SLOTS:
         config = std::make_unique<QTemporaryDir>();
         QVERIFY(config->isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
     }
 
     void firstRunGivesTheDefaults()
@@ -100,18 +106,120 @@ private Q_SLOTS:
         QCOMPARE(read(), (QStringList{u"1000"_s, u"1500"_s, u"6500"_s, u"6000"_s}));
     }
 
-    void garbageFileReadsAsDefaultsAndIsReplaced()
+    void sizesBeyondWhatTheWindowCanBeFallBack_data()
     {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("one pixel high")
+            << QStringList{u"0"_s, u"0"_s, u"6000"_s, u"8"_s} << QRect(0, 0, 400, 433);
+        QTest::newRow("wider than any screen")
+            << QStringList{u"0"_s, u"0"_s, u"99999990"_s, u"6000"_s} << QRect(0, 0, 433, 400);
+        QTest::newRow("smallest and largest")
+            << QStringList{u"0"_s, u"0"_s, u"3750"_s, u"15360"_s} << QRect(0, 0, 250, 1024);
+    }
+
+    void sizesBeyondWhatTheWindowCanBeFallBack()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QRect, expected);
+        write(stored);
+        PlacementStore store;
+        QCOMPARE(store.restore(QSize(250, 320), QSize(1280, 1024)), expected);
+    }
+
+    void damagedFileIsReplacedByOnlyWhatIsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("damage");
+        QRandomGenerator random(10);
+        QByteArray noise(4096, '\0');
+        random.fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
+        QTest::newRow("random bytes") << noise;
+        QTest::newRow("unreadable as settings")
+            << QByteArray("\xff\xfe[[[Settings\x00\x01MainLeft==\n\x80\x81", 27);
+        QTest::newRow("far larger than settings") << QByteArray(2 << 20, 'a');
+    }
+
+    void damagedFileIsReplacedByOnlyWhatIsWritten()
+    {
+        QFETCH(QByteArray, damage);
         QDir().mkpath(config->filePath(u"Limbora"_s));
-        QFile garbage(file());
-        QVERIFY(garbage.open(QIODevice::WriteOnly));
-        garbage.write(QByteArray("\xff\xfe[[[Settings\x00\x01MainLeft==\n\x80\x81", 27));
-        garbage.close();
+        writeBytes(file(), damage);
 
         PlacementStore store;
         QCOMPARE(store.restore(), QRect(67, 67, 433, 433));
         store.save(QRect(100, 100, 433, 433));
-        QCOMPARE(read(), (QStringList{u"1500"_s, u"1500"_s, u"6500"_s, u"6500"_s}));
+        QCOMPARE(readBytes(file()),
+                 QByteArray("[Settings]\nMainHeight=6500\nMainLeft=1500\n"
+                            "MainTop=1500\nMainWidth=6500\n"));
+    }
+
+    void readableFileKeepsWhatItDoesNotKnow()
+    {
+        QDir().mkpath(config->filePath(u"Limbora"_s));
+        writeBytes(file(), "[Game]\nPause=5\n\n[Settings]\nColour=blue\nMainLeft=3000\n");
+        PlacementStore store;
+        QCOMPARE(store.restore().left(), 200);
+        store.save(QRect(100, 100, 433, 433));
+        QSettings settings(file(), QSettings::IniFormat);
+        QCOMPARE(settings.value(u"Game/Pause"_s).toString(), u"5"_s);
+        QCOMPARE(settings.value(u"Settings/Colour"_s).toString(), u"blue"_s);
+        QCOMPARE(settings.value(u"Settings/MainLeft"_s).toString(), u"1500"_s);
+    }
+
+    void onlyARegularFileIsReadOrWritten()
+    {
+        QDir().mkpath(config->filePath(u"Limbora"_s));
+        const QString fifo = config->filePath(u"fifo"_s);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString target = config->filePath(u"elsewhere.conf"_s);
+        for (const QString &linked : {fifo, config->filePath(u"nowhere"_s)}) {
+            QFile::remove(file());
+            QVERIFY(QFile::link(linked, file()));
+            PlacementStore store;
+            QCOMPARE(store.restore(), QRect(67, 67, 433, 433));
+            store.save(QRect(100, 100, 433, 433));
+            QCOMPARE(QFileInfo(file()).symLinkTarget(), linked);
+        }
+        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+        QVERIFY(!QFileInfo::exists(config->filePath(u"nowhere"_s)));
+
+        // A link to a regular file is followed, and stays a link.
+        QFile::remove(file());
+        writeBytes(target, "[Settings]\nMainLeft=3000\n");
+        QVERIFY(QFile::link(target, file()));
+        PlacementStore store;
+        QCOMPARE(store.restore().left(), 200);
+        store.save(QRect(100, 100, 433, 433));
+        QCOMPARE(QFileInfo(file()).symLinkTarget(), target);
+        QVERIFY(readBytes(target).contains("MainLeft=1500"));
+    }
+
+    void lockThatCannotBeHadGivesUpSaving_data()
+    {
+        QTest::addColumn<QByteArray>("lock"); // empty: a folder
+        QTest::newRow("a folder") << QByteArray();
+        QTest::newRow("another host's") << QByteArray("1\nlimbora\nsomewhere-else\n");
+        QTest::newRow("random bytes") << QByteArray("\x93\x01\xfe\x7f garbage");
+    }
+
+    void lockThatCannotBeHadGivesUpSaving()
+    {
+        QFETCH(QByteArray, lock);
+        write({u"3000"_s, u"1500"_s, u"7200"_s, u"6000"_s});
+        const QByteArray before = readBytes(file());
+        const QString lockPath = file() + u".lock"_s;
+        if (lock.isEmpty()) {
+            QVERIFY(QDir().mkpath(lockPath));
+        } else {
+            writeBytes(lockPath, lock);
+        }
+        PlacementStore store;
+        store.save(store.restore().translated(10, 10));
+        QElapsedTimer elapsed;
+        elapsed.start();
+        store.save(QRect(0, 0, 433, 433));
+        QCOMPARE_LE(elapsed.elapsed(), 500);
+        QCOMPARE(readBytes(file()), before);
     }
 
     void unwritablePlaceIsSurvived()
@@ -162,6 +270,19 @@ private Q_SLOTS:
 
 private:
     QString file() const { return config->filePath(u"Limbora/Limbora.conf"_s); }
+
+    static void writeBytes(const QString &path, const QByteArray &bytes)
+    {
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        QCOMPARE(out.write(bytes), bytes.size());
+    }
+
+    static QByteArray readBytes(const QString &path)
+    {
+        QFile in(path);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
 
     void write(const QStringList &values)
     {

@@ -2,12 +2,17 @@
 // Runs without an audio server (the test environment points PULSE_SERVER nowhere): every sound
 // here is one that can't be heard, and none of them may hold anything up.
 #include "gamedoubles.h"
+#include "soundbackend.h"
 #include "soundplayer.h"
 #include "wavinfo.h"
 
+#include <QElapsedTimer>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +27,8 @@ struct WavShape
     quint32 declaredData = 22050 * 2; // one second
     qint64 actualData = 22050 * 2;
     bool listChunk = false;
+    int byteRate = -1; // -1: what the other fields make it
+    int blockAlign = -1;
 };
 
 void append16(QByteArray &bytes, quint16 value)
@@ -51,8 +58,12 @@ QByteArray makeWav(const WavShape &shape)
     append16(body, shape.format);
     append16(body, shape.channels);
     append32(body, shape.rate);
-    append32(body, shape.rate * shape.channels * shape.bits / 8);
-    append16(body, quint16(shape.channels * shape.bits / 8));
+    append32(body,
+             shape.byteRate >= 0 ? quint32(shape.byteRate)
+                                 : shape.rate * shape.channels * shape.bits / 8);
+    append16(body,
+             shape.blockAlign >= 0 ? quint16(shape.blockAlign)
+                                   : quint16(shape.channels * shape.bits / 8));
     append16(body, shape.bits);
     body += "data";
     append32(body, shape.declaredData);
@@ -68,6 +79,33 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
+
+// Stands in for the audio system: starts each sound for a given length, or hangs in the call as
+// one waiting on a stalled audio server does, until released.
+class FakeBackend : public SoundBackend
+{
+public:
+    FakeBackend(int lengthMs, QSemaphore *hang = nullptr)
+        : m_lengthMs(lengthMs)
+        , m_hang(hang)
+    {
+    }
+
+    void preload(const QStringList &) override { }
+
+    void play(const SoundRequest &request) override
+    {
+        if (m_hang) {
+            m_hang->tryAcquire(1, 5000);
+            return;
+        }
+        Q_EMIT started(request.id, monotonicNs() + m_lengthMs * qint64(1'000'000));
+    }
+
+private:
+    int m_lengthMs;
+    QSemaphore *m_hang;
+};
 
 } // namespace
 
@@ -104,6 +142,18 @@ private Q_SLOTS:
         QTest::newRow("24-bit") << makeWav({.bits = 24}) << -1LL;
         QTest::newRow("float") << makeWav({.format = 3, .bits = 16}) << -1LL;
         QTest::newRow("not RIFF") << QByteArray(200, 'x') << -1LL;
+        // Fields a backend divides by or allocates from.
+        QTest::newRow("rate 40 Hz") << makeWav({.rate = 40}) << -1LL;
+        QTest::newRow("rate 0") << makeWav({.rate = 0}) << -1LL;
+        QTest::newRow("rate 1 MHz") << makeWav({.rate = 1000000}) << -1LL;
+        QTest::newRow("no channels") << makeWav({.channels = 0}) << -1LL;
+        QTest::newRow("six channels") << makeWav({.channels = 6}) << -1LL;
+        QTest::newRow("block align 0") << makeWav({.blockAlign = 0}) << -1LL;
+        QTest::newRow("byte rate 1") << makeWav({.byteRate = 1}) << -1LL;
+        QTest::newRow("less than a frame")
+            << makeWav({.channels = 2, .declaredData = 3, .actualData = 3}) << -1LL;
+        QTest::newRow("torn last frame")
+            << makeWav({.declaredData = 44101, .actualData = 44101}) << 1000LL;
     }
 
     void readsOnlyWhatPlaysReliably()
@@ -119,7 +169,19 @@ private Q_SLOTS:
         }
     }
 
-    void missingFileIsNotAWav() { QVERIFY(!readWavInfo(dir.filePath(u"nothing-here.wav"_s))); }
+    void onlyRegularFilesAreRead()
+    {
+        QVERIFY(!readWavInfo(dir.filePath(u"nothing-here.wav"_s)));
+        // A FIFO would block the reader for good; a folder reads as nothing.
+        const QString fifo = dir.filePath(u"fifo.wav"_s);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(!readWavInfo(fifo));
+        QVERIFY(!loadWav(fifo));
+        QVERIFY(!readWavInfo(dir.path()));
+        // A link to a good file is fine.
+        QVERIFY(QFile::link(sounds + u"good.wav"_s, dir.filePath(u"link.wav"_s)));
+        QCOMPARE(loadWav(dir.filePath(u"link.wav"_s))->samples.size(), 22050 * 2);
+    }
 
     void pathIsPlainlyJoined()
     {
@@ -151,17 +213,53 @@ private Q_SLOTS:
         QCOMPARE(finished, 1);
     }
 
+    void waitEndsWhenTheLastSampleIsHeard()
+    {
+        SoundPlayer player(sounds, std::make_unique<FakeBackend>(200));
+        QElapsedTimer elapsed;
+        elapsed.start();
+        bool finished = false;
+        player.playAndWait(u"good.wav"_s, [&finished] { finished = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(finished, 1000);
+        QCOMPARE_GE(elapsed.elapsed(), 195);
+        QCOMPARE_LE(elapsed.elapsed(), 260);
+    }
+
+    void stalledAudioSystemHoldsUpNothing()
+    {
+        QSemaphore hang;
+        SoundPlayer player(sounds, std::make_unique<FakeBackend>(0, &hang));
+        QElapsedTimer elapsed;
+        elapsed.start();
+        int finished = 0;
+        player.playAndWait(u"good.wav"_s, [&finished] { ++finished; });
+        player.playAndReturn(u"About.wav"_s);
+        player.playAndWait(u"good.wav"_s, [&finished] { ++finished; });
+        QCOMPARE_LE(elapsed.elapsed(), 20);
+
+        // Both waits are given up as silent, on the player's own clock.
+        QTRY_COMPARE_WITH_TIMEOUT(finished, 2, SoundPlayer::StartAllowanceMs + 100);
+        QCOMPARE_GE(elapsed.elapsed(), SoundPlayer::StartAllowanceMs - 5);
+
+        // Closing waits only briefly for a thread stuck in the audio system.
+        elapsed.restart();
+        QVERIFY(!player.shutDown());
+        QCOMPARE_LE(elapsed.elapsed(), SoundPlayer::StopAllowanceMs + 50);
+        hang.release(3);
+        QVERIFY(player.shutDown(5000));
+    }
+
     void returnModePlaysTheDefaultSoundInstead()
     {
         SoundPlayer player(sounds);
         int defaults = 0;
         player.setDefaultSound([&defaults] { ++defaults; });
         player.playAndReturn(u"About.wav"_s);
-        QCOMPARE(defaults, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(defaults, 1, 200);
         player.playAndReturn(u"corrupt.wav"_s);
-        QCOMPARE(defaults, 2);
+        QTRY_COMPARE_WITH_TIMEOUT(defaults, 2, 200);
         player.playAndReturn(u"good.wav"_s); // nothing to play it on
-        QCOMPARE(defaults, 3);
+        QTRY_COMPARE_WITH_TIMEOUT(defaults, 3, 200);
     }
 
     void gameWithoutSoundsKeepsItsTimings()

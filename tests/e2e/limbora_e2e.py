@@ -253,14 +253,16 @@ class Session:
         return owner == pid and pathlib.Path(f"/tmp/.X11-unix/X{number}").exists()
 
     def _start_pulse(self):
+        """Starts the audio server; again after it was killed, on the same socket."""
         socket = self.tmp / "pulse" / "native"
-        socket.parent.mkdir()
+        socket.parent.mkdir(exist_ok=True)
+        socket.unlink(missing_ok=True)
         script = self.tmp / "null.pa"
         script.write_text(
             f"load-module module-native-protocol-unix auth-anonymous=1 socket={socket}\n"
             "load-module module-null-sink sink_name=nullsink\n"
             "set-default-sink nullsink\n")
-        self.spawn(["pulseaudio", "-n", "-F", str(script), "--daemonize=no", "--use-pid-file=no",
+        self.pulse = self.spawn(["pulseaudio", "-n", "-F", str(script), "--daemonize=no", "--use-pid-file=no",
                     "--exit-idle-time=-1", "--disallow-exit"],
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.env["PULSE_SERVER"] = f"unix:{socket}"

@@ -1,0 +1,82 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The audio server failing under a running game: suspended (SIGSTOP) in the middle of a call,
+and killed then started again. The window never waits for it: Stop and Exit answer within
+100 ms, the calls keep their timing (silent while nothing can be heard), and the first call
+after the server is back is heard."""
+import os
+import signal
+import time
+
+from limbora_e2e import Session, check, locate, main
+
+TIMING = 0.030
+ANSWER = 0.100
+
+
+def next_call(program, since):
+    """When the next call's limb was asked for after `since`, with its name; the pause before
+    it must have lasted seven seconds."""
+    pause = program.trace.wait_for(r"^pause 7$", 15, since=since)[0]
+    at, line = program.trace.wait_for(r"^sound-start \w+\.wav wait$", 10, since=pause + 0.001)
+    check(abs(at - pause - 7.0) <= TIMING, f"pause lasted {at - pause:.3f} s")
+    return at, line.split()[1]
+
+
+def stop_and_exit(session, program, window, label):
+    sent = program.key("alt+s")
+    stopped = program.trace.wait_for(r'^status "\(Game stopped\)"$', 2, since=sent - 0.002)[0]
+    check(stopped - sent <= ANSWER, f"{label}: Stop answered after {1000 * (stopped - sent):.0f} ms")
+    session.press(window, "alt+f")
+    time.sleep(0.2)
+    sent = session.press(window, "x")
+    while session.xdotool("search", "--onlyvisible", "--pid", str(program.process.pid),
+                          "--name", "^Limbora$", check_result=False):
+        check(time.monotonic() - sent <= ANSWER, f"{label}: the window still shows after Exit")
+    check(program.exit_code(0.5) == 0, f"{label}: Exit did not end the program cleanly")
+    check(session.placement() is not None, f"{label}: the placement was not saved")
+
+
+def scenario(executable):
+    with Session(audio=True) as session:
+        try:
+            # Suspended while the first limb is spoken, and left so.
+            program = session.launch(executable)
+            window = program.show()
+            program.key("alt+s")
+            first = program.trace.wait_for(r"^sound-start \w+\.wav wait$", 15)[0]
+            os.kill(session.pulse.pid, signal.SIGSTOP)
+            second, _ = next_call(program, first)
+            end = program.trace.wait_for(r"^sound-end ", 2, since=second)[0]
+            check(end - second <= 0.3, f"a sound that can't start held the call {end - second:.3f} s")
+            stop_and_exit(session, program, window, "server suspended")
+        finally:
+            os.kill(session.pulse.pid, signal.SIGCONT)
+
+        # Killed while the first limb is spoken, then started again.
+        program = session.launch(executable)
+        window = program.show()
+        program.key("alt+s")
+        first = program.trace.wait_for(r"^sound-start \w+\.wav wait$", 15)[0]
+        session.pulse.kill()
+        session.pulse.wait()
+        program.trace.wait_for(r"^pause 7$", 15, since=first)
+        session._start_pulse()
+        recorder = session.record()
+        second, name = next_call(program, first)
+        end = program.trace.wait_for(r"^sound-end ", 3, since=second)[0]
+        deadline = time.monotonic() + 5
+        while not recorder.arrivals or recorder.arrivals[-1][0] < end + 0.5:
+            check(time.monotonic() < deadline, "the recorder fell silent")
+            time.sleep(0.05)
+        heard, score = locate(recorder.samples(), recorder.start_time(), name, second)
+        started = program.trace.find(rf"^started {name}", since=second, category="limbora.sound")
+        check(heard is not None and score > 0.8,
+              f"{name} not heard after the server came back (score {score:.2f}, "
+              f"{'started' if started else 'never started'})")
+        stop_and_exit(session, program, window, "server restarted")
+    print("suspended and restarted audio servers held up nothing; the next call was heard")
+
+
+if __name__ == "__main__":
+    main(scenario)
