@@ -45,6 +45,81 @@
     </message>
 </context>
 <context>
+    <name>ConfigureDialog</name>
+    <message>
+        <source> s</source>
+        <translation>&#xa0;s</translation>
+    </message>
+    <message>
+        <source>Configure Limbora</source>
+        <translation>Configurer Limbora</translation>
+    </message>
+    <message>
+        <source>&amp;Pause after each call:</source>
+        <translation>&amp;Pause après chaque appel&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Cou&amp;ntdown before the first call:</source>
+        <translation>&amp;Compte à rebours avant le premier appel&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Limbs called</source>
+        <translation>Membres appelés</translation>
+    </message>
+    <message>
+        <source>&amp;Left hand</source>
+        <translation>Main &amp;gauche</translation>
+    </message>
+    <message>
+        <source>&amp;Right hand</source>
+        <translation>Main &amp;droite</translation>
+    </message>
+    <message>
+        <source>Left &amp;foot</source>
+        <translation>P&amp;ied gauche</translation>
+    </message>
+    <message>
+        <source>Ri&amp;ght foot</source>
+        <translation>Pied dr&amp;oit</translation>
+    </message>
+    <message>
+        <source>Colours called</source>
+        <translation>Couleurs appelées</translation>
+    </message>
+    <message>
+        <source>Gr&amp;een</source>
+        <translation>&amp;Vert</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <translation>&amp;Jaune</translation>
+    </message>
+    <message>
+        <source>&amp;Blue</source>
+        <translation>&amp;Bleu</translation>
+    </message>
+    <message>
+        <source>Re&amp;d</source>
+        <translation>&amp;Rouge</translation>
+    </message>
+    <message>
+        <source>At least one limb and one colour must stay chosen.</source>
+        <translation>Au moins un membre et une couleur doivent rester cochés.</translation>
+    </message>
+    <message>
+        <source>&amp;Speak the calls</source>
+        <translation>Dire les appels à &amp;haute voix</translation>
+    </message>
+    <message>
+        <source>&amp;Allow the same call twice in a row</source>
+        <translation>&amp;Autoriser le même appel deux fois de suite</translation>
+    </message>
+    <message>
+        <source>Start in f&amp;ull screen</source>
+        <translation>Démarrer en &amp;mode plein écran</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>The game will start</source>
@@ -211,6 +286,34 @@
         <source>Call</source>
         <extracomment>For screen readers: the call label while it is empty.</extracomment>
         <translation>Appel</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Lancer la partie</translation>
+    </message>
+    <message>
+        <source>S&amp;top Game</source>
+        <translation>&amp;Arrêter la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat Call</source>
+        <translation>&amp;Répéter l’appel</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen Mode</source>
+        <translation>Mode &amp;plein écran</translation>
+    </message>
+    <message>
+        <source>&amp;Configure Limbora…</source>
+        <translation>&amp;Configurer Limbora…</translation>
     </message>
 </context>
 <context>
