@@ -56,15 +56,15 @@
     </message>
     <message>
         <source>&amp;Pause after each call:</source>
-        <translation>&amp;Pause nach jedem Ruf:</translation>
+        <translation>&amp;Pause nach jeder Ansage:</translation>
     </message>
     <message>
         <source>Cou&amp;ntdown before the first call:</source>
-        <translation>&amp;Countdown vor dem ersten Ruf:</translation>
+        <translation>&amp;Countdown vor der ersten Ansage:</translation>
     </message>
     <message>
         <source>Limbs called</source>
-        <translation>Gerufene Hände und Füße</translation>
+        <translation>Angesagte Hände und Füße</translation>
     </message>
     <message>
         <source>&amp;Left hand</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Colours called</source>
-        <translation>Gerufene Farben</translation>
+        <translation>Angesagte Farben</translation>
     </message>
     <message>
         <source>Gr&amp;een</source>
@@ -108,11 +108,11 @@
     </message>
     <message>
         <source>&amp;Speak the calls</source>
-        <translation>Rufe an&amp;sagen</translation>
+        <translation>Ansagen &amp;sprechen</translation>
     </message>
     <message>
         <source>&amp;Allow the same call twice in a row</source>
-        <translation>Denselben Ruf &amp;zweimal hintereinander erlauben</translation>
+        <translation>Dieselbe Ansage &amp;zweimal hintereinander erlauben</translation>
     </message>
     <message>
         <source>Start in f&amp;ull screen</source>
@@ -301,7 +301,7 @@
     </message>
     <message>
         <source>&amp;Repeat Call</source>
-        <translation>Ruf &amp;wiederholen</translation>
+        <translation>Ansage &amp;wiederholen</translation>
     </message>
     <message>
         <source>Se&amp;ttings</source>

@@ -56,15 +56,15 @@
     </message>
     <message>
         <source>&amp;Pause after each call:</source>
-        <translation>&amp;Pause après chaque appel&#xa0;:</translation>
+        <translation>&amp;Pause après chaque annonce&#xa0;:</translation>
     </message>
     <message>
         <source>Cou&amp;ntdown before the first call:</source>
-        <translation>&amp;Compte à rebours avant le premier appel&#xa0;:</translation>
+        <translation>&amp;Compte à rebours avant la première annonce&#xa0;:</translation>
     </message>
     <message>
         <source>Limbs called</source>
-        <translation>Membres appelés</translation>
+        <translation>Membres annoncés</translation>
     </message>
     <message>
         <source>&amp;Left hand</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Colours called</source>
-        <translation>Couleurs appelées</translation>
+        <translation>Couleurs annoncées</translation>
     </message>
     <message>
         <source>Gr&amp;een</source>
@@ -108,11 +108,11 @@
     </message>
     <message>
         <source>&amp;Speak the calls</source>
-        <translation>Dire les appels à &amp;haute voix</translation>
+        <translation>Dire les annonces à &amp;haute voix</translation>
     </message>
     <message>
         <source>&amp;Allow the same call twice in a row</source>
-        <translation>&amp;Autoriser le même appel deux fois de suite</translation>
+        <translation>&amp;Autoriser la même annonce deux fois de suite</translation>
     </message>
     <message>
         <source>Start in f&amp;ull screen</source>
@@ -301,7 +301,7 @@
     </message>
     <message>
         <source>&amp;Repeat Call</source>
-        <translation>&amp;Répéter l’appel</translation>
+        <translation>&amp;Répéter l’annonce</translation>
     </message>
     <message>
         <source>Se&amp;ttings</source>
