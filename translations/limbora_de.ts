@@ -234,7 +234,7 @@
     <message>
         <source>The current call: a limb, then its colour</source>
         <extracomment>For screen readers: what the call label shows.</extracomment>
-        <translation>Der aktuelle Ruf: eine Hand oder ein Fuß, dann die Farbe</translation>
+        <translation>Die aktuelle Ansage: eine Hand oder ein Fuß, dann die Farbe</translation>
     </message>
     <message>
         <source>Where the game stands</source>
@@ -244,7 +244,7 @@
     <message>
         <source>Start a game: calls begin after ten seconds</source>
         <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Ein Spiel starten: die Rufe beginnen nach zehn Sekunden</translation>
+        <translation>Ein Spiel starten: die Ansagen beginnen nach zehn Sekunden</translation>
     </message>
     <message>
         <source>Stop the game</source>
@@ -285,7 +285,7 @@
     <message>
         <source>Call</source>
         <extracomment>For screen readers: the call label while it is empty.</extracomment>
-        <translation>Ruf</translation>
+        <translation>Ansage</translation>
     </message>
     <message>
         <source>&amp;Game</source>

@@ -234,7 +234,7 @@
     <message>
         <source>The current call: a limb, then its colour</source>
         <extracomment>For screen readers: what the call label shows.</extracomment>
-        <translation>L’appel en cours&#xa0;: une main ou un pied, puis sa couleur</translation>
+        <translation>L’annonce en cours&#xa0;: une main ou un pied, puis sa couleur</translation>
     </message>
     <message>
         <source>Where the game stands</source>
@@ -244,7 +244,7 @@
     <message>
         <source>Start a game: calls begin after ten seconds</source>
         <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Lancer une partie&#xa0;: les appels commencent après dix secondes</translation>
+        <translation>Lancer une partie&#xa0;: les annonces commencent après dix secondes</translation>
     </message>
     <message>
         <source>Stop the game</source>
@@ -285,7 +285,7 @@
     <message>
         <source>Call</source>
         <extracomment>For screen readers: the call label while it is empty.</extracomment>
-        <translation>Appel</translation>
+        <translation>Annonce</translation>
     </message>
     <message>
         <source>&amp;Game</source>
