@@ -45,6 +45,81 @@
     </message>
 </context>
 <context>
+    <name>ConfigureDialog</name>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Configure Limbora</source>
+        <translation>Limbora einrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Pause after each call:</source>
+        <translation>&amp;Pause nach jeder Ansage:</translation>
+    </message>
+    <message>
+        <source>Cou&amp;ntdown before the first call:</source>
+        <translation>&amp;Countdown vor der ersten Ansage:</translation>
+    </message>
+    <message>
+        <source>Limbs called</source>
+        <translation>Angesagte Hände und Füße</translation>
+    </message>
+    <message>
+        <source>&amp;Left hand</source>
+        <translation>&amp;Linke Hand</translation>
+    </message>
+    <message>
+        <source>&amp;Right hand</source>
+        <translation>&amp;Rechte Hand</translation>
+    </message>
+    <message>
+        <source>Left &amp;foot</source>
+        <translation>Linker &amp;Fuß</translation>
+    </message>
+    <message>
+        <source>Ri&amp;ght foot</source>
+        <translation>Rechter F&amp;uß</translation>
+    </message>
+    <message>
+        <source>Colours called</source>
+        <translation>Angesagte Farben</translation>
+    </message>
+    <message>
+        <source>Gr&amp;een</source>
+        <translation>&amp;Grün</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <translation>G&amp;elb</translation>
+    </message>
+    <message>
+        <source>&amp;Blue</source>
+        <translation>&amp;Blau</translation>
+    </message>
+    <message>
+        <source>Re&amp;d</source>
+        <translation>R&amp;ot</translation>
+    </message>
+    <message>
+        <source>At least one limb and one colour must stay chosen.</source>
+        <translation>Mindestens eine Hand oder ein Fuß und eine Farbe müssen ausgewählt bleiben.</translation>
+    </message>
+    <message>
+        <source>&amp;Speak the calls</source>
+        <translation>Ansagen &amp;sprechen</translation>
+    </message>
+    <message>
+        <source>&amp;Allow the same call twice in a row</source>
+        <translation>Dieselbe Ansage &amp;zweimal hintereinander erlauben</translation>
+    </message>
+    <message>
+        <source>Start in f&amp;ull screen</source>
+        <translation>Im &amp;Vollbildmodus starten</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>The game will start</source>
@@ -159,7 +234,7 @@
     <message>
         <source>The current call: a limb, then its colour</source>
         <extracomment>For screen readers: what the call label shows.</extracomment>
-        <translation>Der aktuelle Ruf: eine Hand oder ein Fuß, dann die Farbe</translation>
+        <translation>Die aktuelle Ansage: eine Hand oder ein Fuß, dann die Farbe</translation>
     </message>
     <message>
         <source>Where the game stands</source>
@@ -169,7 +244,7 @@
     <message>
         <source>Start a game: calls begin after ten seconds</source>
         <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Ein Spiel starten: die Rufe beginnen nach zehn Sekunden</translation>
+        <translation>Ein Spiel starten: die Ansagen beginnen nach zehn Sekunden</translation>
     </message>
     <message>
         <source>Stop the game</source>
@@ -210,7 +285,35 @@
     <message>
         <source>Call</source>
         <extracomment>For screen readers: the call label while it is empty.</extracomment>
-        <translation>Ruf</translation>
+        <translation>Ansage</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>S&amp;piel</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>Spiel &amp;starten</translation>
+    </message>
+    <message>
+        <source>S&amp;top Game</source>
+        <translation>Spiel &amp;beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat Call</source>
+        <translation>Ansage &amp;wiederholen</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen Mode</source>
+        <translation>&amp;Vollbildmodus</translation>
+    </message>
+    <message>
+        <source>&amp;Configure Limbora…</source>
+        <translation>Limbora &amp;einrichten…</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,81 @@
     </message>
 </context>
 <context>
+    <name>ConfigureDialog</name>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Configure Limbora</source>
+        <translation>Configurar Limbora</translation>
+    </message>
+    <message>
+        <source>&amp;Pause after each call:</source>
+        <translation>&amp;Pausa tras cada llamada:</translation>
+    </message>
+    <message>
+        <source>Cou&amp;ntdown before the first call:</source>
+        <translation>Cuenta &amp;atrás antes de la primera llamada:</translation>
+    </message>
+    <message>
+        <source>Limbs called</source>
+        <translation>Extremidades llamadas</translation>
+    </message>
+    <message>
+        <source>&amp;Left hand</source>
+        <translation>Mano &amp;izquierda</translation>
+    </message>
+    <message>
+        <source>&amp;Right hand</source>
+        <translation>Mano &amp;derecha</translation>
+    </message>
+    <message>
+        <source>Left &amp;foot</source>
+        <translation>Pie i&amp;zquierdo</translation>
+    </message>
+    <message>
+        <source>Ri&amp;ght foot</source>
+        <translation>Pie derec&amp;ho</translation>
+    </message>
+    <message>
+        <source>Colours called</source>
+        <translation>Colores llamados</translation>
+    </message>
+    <message>
+        <source>Gr&amp;een</source>
+        <translation>&amp;Verde</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <translation>A&amp;marillo</translation>
+    </message>
+    <message>
+        <source>&amp;Blue</source>
+        <translation>Az&amp;ul</translation>
+    </message>
+    <message>
+        <source>Re&amp;d</source>
+        <translation>&amp;Rojo</translation>
+    </message>
+    <message>
+        <source>At least one limb and one colour must stay chosen.</source>
+        <translation>Debe quedar elegida al menos una extremidad y un color.</translation>
+    </message>
+    <message>
+        <source>&amp;Speak the calls</source>
+        <translation>&amp;Leer las llamadas en voz alta</translation>
+    </message>
+    <message>
+        <source>&amp;Allow the same call twice in a row</source>
+        <translation>Permitir la misma llamada dos veces &amp;seguidas</translation>
+    </message>
+    <message>
+        <source>Start in f&amp;ull screen</source>
+        <translation>Iniciar en pantalla &amp;completa</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>The game will start</source>
@@ -211,6 +286,34 @@
         <source>Call</source>
         <extracomment>For screen readers: the call label while it is empty.</extracomment>
         <translation>Llamada</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Empezar partida</translation>
+    </message>
+    <message>
+        <source>S&amp;top Game</source>
+        <translation>&amp;Parar partida</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat Call</source>
+        <translation>&amp;Repetir llamada</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>P&amp;referencias</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen Mode</source>
+        <translation>&amp;Modo de pantalla completa</translation>
+    </message>
+    <message>
+        <source>&amp;Configure Limbora…</source>
+        <translation>&amp;Configurar Limbora…</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,81 @@
     </message>
 </context>
 <context>
+    <name>ConfigureDialog</name>
+    <message>
+        <source> s</source>
+        <translation>&#xa0;s</translation>
+    </message>
+    <message>
+        <source>Configure Limbora</source>
+        <translation>Configurer Limbora</translation>
+    </message>
+    <message>
+        <source>&amp;Pause after each call:</source>
+        <translation>&amp;Pause après chaque annonce&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Cou&amp;ntdown before the first call:</source>
+        <translation>&amp;Compte à rebours avant la première annonce&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Limbs called</source>
+        <translation>Membres annoncés</translation>
+    </message>
+    <message>
+        <source>&amp;Left hand</source>
+        <translation>Main &amp;gauche</translation>
+    </message>
+    <message>
+        <source>&amp;Right hand</source>
+        <translation>Main &amp;droite</translation>
+    </message>
+    <message>
+        <source>Left &amp;foot</source>
+        <translation>P&amp;ied gauche</translation>
+    </message>
+    <message>
+        <source>Ri&amp;ght foot</source>
+        <translation>Pied dr&amp;oit</translation>
+    </message>
+    <message>
+        <source>Colours called</source>
+        <translation>Couleurs annoncées</translation>
+    </message>
+    <message>
+        <source>Gr&amp;een</source>
+        <translation>&amp;Vert</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <translation>&amp;Jaune</translation>
+    </message>
+    <message>
+        <source>&amp;Blue</source>
+        <translation>&amp;Bleu</translation>
+    </message>
+    <message>
+        <source>Re&amp;d</source>
+        <translation>&amp;Rouge</translation>
+    </message>
+    <message>
+        <source>At least one limb and one colour must stay chosen.</source>
+        <translation>Au moins un membre et une couleur doivent rester cochés.</translation>
+    </message>
+    <message>
+        <source>&amp;Speak the calls</source>
+        <translation>Dire les annonces à &amp;haute voix</translation>
+    </message>
+    <message>
+        <source>&amp;Allow the same call twice in a row</source>
+        <translation>&amp;Autoriser la même annonce deux fois de suite</translation>
+    </message>
+    <message>
+        <source>Start in f&amp;ull screen</source>
+        <translation>Démarrer en &amp;mode plein écran</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>The game will start</source>
@@ -159,7 +234,7 @@
     <message>
         <source>The current call: a limb, then its colour</source>
         <extracomment>For screen readers: what the call label shows.</extracomment>
-        <translation>L’appel en cours&#xa0;: une main ou un pied, puis sa couleur</translation>
+        <translation>L’annonce en cours&#xa0;: une main ou un pied, puis sa couleur</translation>
     </message>
     <message>
         <source>Where the game stands</source>
@@ -169,7 +244,7 @@
     <message>
         <source>Start a game: calls begin after ten seconds</source>
         <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Lancer une partie&#xa0;: les appels commencent après dix secondes</translation>
+        <translation>Lancer une partie&#xa0;: les annonces commencent après dix secondes</translation>
     </message>
     <message>
         <source>Stop the game</source>
@@ -210,7 +285,35 @@
     <message>
         <source>Call</source>
         <extracomment>For screen readers: the call label while it is empty.</extracomment>
-        <translation>Appel</translation>
+        <translation>Annonce</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Lancer la partie</translation>
+    </message>
+    <message>
+        <source>S&amp;top Game</source>
+        <translation>&amp;Arrêter la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat Call</source>
+        <translation>&amp;Répéter l’annonce</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen Mode</source>
+        <translation>Mode &amp;plein écran</translation>
+    </message>
+    <message>
+        <source>&amp;Configure Limbora…</source>
+        <translation>&amp;Configurer Limbora…</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,81 @@
     </message>
 </context>
 <context>
+    <name>ConfigureDialog</name>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Configure Limbora</source>
+        <translation>Configura Limbora</translation>
+    </message>
+    <message>
+        <source>&amp;Pause after each call:</source>
+        <translation>&amp;Pausa dopo ogni chiamata:</translation>
+    </message>
+    <message>
+        <source>Cou&amp;ntdown before the first call:</source>
+        <translation>&amp;Conto alla rovescia prima della prima chiamata:</translation>
+    </message>
+    <message>
+        <source>Limbs called</source>
+        <translation>Arti chiamati</translation>
+    </message>
+    <message>
+        <source>&amp;Left hand</source>
+        <translation>Mano &amp;sinistra</translation>
+    </message>
+    <message>
+        <source>&amp;Right hand</source>
+        <translation>Mano &amp;destra</translation>
+    </message>
+    <message>
+        <source>Left &amp;foot</source>
+        <translation>Piede si&amp;nistro</translation>
+    </message>
+    <message>
+        <source>Ri&amp;ght foot</source>
+        <translation>Piede des&amp;tro</translation>
+    </message>
+    <message>
+        <source>Colours called</source>
+        <translation>Colori chiamati</translation>
+    </message>
+    <message>
+        <source>Gr&amp;een</source>
+        <translation>&amp;Verde</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <translation>&amp;Giallo</translation>
+    </message>
+    <message>
+        <source>&amp;Blue</source>
+        <translation>&amp;Blu</translation>
+    </message>
+    <message>
+        <source>Re&amp;d</source>
+        <translation>&amp;Rosso</translation>
+    </message>
+    <message>
+        <source>At least one limb and one colour must stay chosen.</source>
+        <translation>Devono restare scelti almeno un arto e un colore.</translation>
+    </message>
+    <message>
+        <source>&amp;Speak the calls</source>
+        <translation>Pronuncia le chiamate ad &amp;alta voce</translation>
+    </message>
+    <message>
+        <source>&amp;Allow the same call twice in a row</source>
+        <translation>Consenti la stessa chiamata due volte di seg&amp;uito</translation>
+    </message>
+    <message>
+        <source>Start in f&amp;ull screen</source>
+        <translation>Avvia a sch&amp;ermo intero</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>The game will start</source>
@@ -211,6 +286,34 @@
         <source>Call</source>
         <extracomment>For screen readers: the call label while it is empty.</extracomment>
         <translation>Chiamata</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Gioco</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Inizia partita</translation>
+    </message>
+    <message>
+        <source>S&amp;top Game</source>
+        <translation>&amp;Ferma partita</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat Call</source>
+        <translation>&amp;Ripeti chiamata</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>I&amp;mpostazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen Mode</source>
+        <translation>Modalità a &amp;schermo intero</translation>
+    </message>
+    <message>
+        <source>&amp;Configure Limbora…</source>
+        <translation>&amp;Configura Limbora…</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,81 @@
     </message>
 </context>
 <context>
+    <name>ConfigureDialog</name>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Configure Limbora</source>
+        <translation>Limbora configureren</translation>
+    </message>
+    <message>
+        <source>&amp;Pause after each call:</source>
+        <translation>&amp;Pauze na elke oproep:</translation>
+    </message>
+    <message>
+        <source>Cou&amp;ntdown before the first call:</source>
+        <translation>&amp;Aftellen voor de eerste oproep:</translation>
+    </message>
+    <message>
+        <source>Limbs called</source>
+        <translation>Opgeroepen ledematen</translation>
+    </message>
+    <message>
+        <source>&amp;Left hand</source>
+        <translation>&amp;Linkerhand</translation>
+    </message>
+    <message>
+        <source>&amp;Right hand</source>
+        <translation>&amp;Rechterhand</translation>
+    </message>
+    <message>
+        <source>Left &amp;foot</source>
+        <translation>Linker&amp;voet</translation>
+    </message>
+    <message>
+        <source>Ri&amp;ght foot</source>
+        <translation>Re&amp;chtervoet</translation>
+    </message>
+    <message>
+        <source>Colours called</source>
+        <translation>Opgeroepen kleuren</translation>
+    </message>
+    <message>
+        <source>Gr&amp;een</source>
+        <translation>&amp;Groen</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <translation>G&amp;eel</translation>
+    </message>
+    <message>
+        <source>&amp;Blue</source>
+        <translation>&amp;Blauw</translation>
+    </message>
+    <message>
+        <source>Re&amp;d</source>
+        <translation>R&amp;ood</translation>
+    </message>
+    <message>
+        <source>At least one limb and one colour must stay chosen.</source>
+        <translation>Er moeten minstens één ledemaat en één kleur gekozen blijven.</translation>
+    </message>
+    <message>
+        <source>&amp;Speak the calls</source>
+        <translation>Oproepen &amp;uitspreken</translation>
+    </message>
+    <message>
+        <source>&amp;Allow the same call twice in a row</source>
+        <translation>Dezelfde oproep twee keer achter elkaar &amp;toestaan</translation>
+    </message>
+    <message>
+        <source>Start in f&amp;ull screen</source>
+        <translation>&amp;Starten in volledig scherm</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>The game will start</source>
@@ -211,6 +286,34 @@
         <source>Call</source>
         <extracomment>For screen readers: the call label while it is empty.</extracomment>
         <translation>Oproep</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>S&amp;pel</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>Spel &amp;starten</translation>
+    </message>
+    <message>
+        <source>S&amp;top Game</source>
+        <translation>Spel s&amp;toppen</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat Call</source>
+        <translation>Oproep &amp;herhalen</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>&amp;Instellingen</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen Mode</source>
+        <translation>Modus &amp;volledig scherm</translation>
+    </message>
+    <message>
+        <source>&amp;Configure Limbora…</source>
+        <translation>Limbora &amp;configureren…</translation>
     </message>
 </context>
 <context>
