@@ -1,26 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamesettings.h"
 
-#include <QFileInfo>
+#include "settingsfile.h"
+
 #include <QSettings>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 const QString Group = u"Game"_s;
-
-QSettings openSettings()
-{
-    return QSettings(u"Limbora"_s, u"Limbora"_s);
-}
-
-// Only a regular file (or none yet) is ours to read or replace.
-bool usable(const QSettings &settings)
-{
-    const QFileInfo file(settings.fileName());
-    return !file.exists() || file.isFile();
-}
 
 int readSeconds(const QSettings &settings, const QString &key, int fallback, int lowest,
                 int highest)
@@ -96,10 +87,11 @@ QStringList colourNames()
 GameSettings readGameSettings()
 {
     GameSettings result;
-    QSettings settings = openSettings();
-    if (!usable(settings)) {
+    const std::unique_ptr<QSettings> file = SettingsFile().forReading();
+    if (!file) {
         return result;
     }
+    QSettings &settings = *file;
     settings.beginGroup(Group);
     GameOptions &game = result.game;
     const GameOptions defaults;
@@ -118,13 +110,11 @@ GameSettings readGameSettings()
 
 bool writeGameSettings(const GameSettings &values)
 {
-    QSettings settings = openSettings();
-    if (!usable(settings)) {
+    const std::unique_ptr<QSettings> file = SettingsFile().forWriting();
+    if (!file) {
         return false;
     }
-    if (settings.status() == QSettings::FormatError) {
-        settings.clear(); // a damaged file is replaced, not kept
-    }
+    QSettings &settings = *file;
     settings.beginGroup(Group);
     const GameOptions &game = values.game;
     settings.setValue(u"PauseSeconds"_s, QString::number(game.pauseSeconds));

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -63,6 +64,7 @@ private Q_SLOTS:
     {
         config = std::make_unique<QTemporaryDir>();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
         program = std::make_unique<Program>();
         program->window.show();
         program->window.activateWindow();

@@ -43,6 +43,7 @@ private Q_SLOTS:
         config = std::make_unique<QTemporaryDir>();
         QVERIFY(config->isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
     }
 
     void noSectionIsTheClassicGame()

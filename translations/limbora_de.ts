@@ -337,8 +337,9 @@
         <translation>Ruft für ein Partyspiel auf der Matte zufällig eine Hand oder einen Fuß und eine Farbe aus.</translation>
     </message>
     <message>
-        <source>no display to show the window on (DISPLAY is not set)</source>
-        <translation>kein Bildschirm, auf dem das Fenster erscheinen kann (DISPLAY ist nicht gesetzt)</translation>
+        <source>no display to show the window on (DISPLAY is not set, or names no display that answers)</source>
+        <extracomment>Printed when there is no display, or the one named doesn&apos;t answer; DISPLAY is the name of an environment variable, not to be translated.</extracomment>
+        <translation>kein Bildschirm, auf dem das Fenster erscheinen kann (DISPLAY ist nicht gesetzt oder nennt keinen Bildschirm, der antwortet)</translation>
     </message>
 </context>
 </TS>

@@ -337,8 +337,9 @@
         <translation>Canta al azar una mano o un pie y un color para un juego de fiesta sobre una alfombra.</translation>
     </message>
     <message>
-        <source>no display to show the window on (DISPLAY is not set)</source>
-        <translation>no hay pantalla donde mostrar la ventana (DISPLAY no está definida)</translation>
+        <source>no display to show the window on (DISPLAY is not set, or names no display that answers)</source>
+        <extracomment>Printed when there is no display, or the one named doesn&apos;t answer; DISPLAY is the name of an environment variable, not to be translated.</extracomment>
+        <translation>no hay pantalla donde mostrar la ventana (DISPLAY no está definida o nombra una pantalla que no responde)</translation>
     </message>
 </context>
 </TS>

@@ -337,8 +337,9 @@
         <translation>Annonce au hasard une main ou un pied et une couleur pour un jeu de société sur tapis.</translation>
     </message>
     <message>
-        <source>no display to show the window on (DISPLAY is not set)</source>
-        <translation>aucun écran où afficher la fenêtre (DISPLAY n’est pas défini)</translation>
+        <source>no display to show the window on (DISPLAY is not set, or names no display that answers)</source>
+        <extracomment>Printed when there is no display, or the one named doesn&apos;t answer; DISPLAY is the name of an environment variable, not to be translated.</extracomment>
+        <translation>aucun écran où afficher la fenêtre (DISPLAY n’est pas défini, ou désigne un écran qui ne répond pas)</translation>
     </message>
 </context>
 </TS>

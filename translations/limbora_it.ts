@@ -337,8 +337,9 @@
         <translation>Chiama a caso una mano o un piede e un colore per un gioco di società sul tappeto.</translation>
     </message>
     <message>
-        <source>no display to show the window on (DISPLAY is not set)</source>
-        <translation>nessuno schermo su cui mostrare la finestra (DISPLAY non è impostata)</translation>
+        <source>no display to show the window on (DISPLAY is not set, or names no display that answers)</source>
+        <extracomment>Printed when there is no display, or the one named doesn&apos;t answer; DISPLAY is the name of an environment variable, not to be translated.</extracomment>
+        <translation>nessuno schermo su cui mostrare la finestra (DISPLAY non è impostata o indica uno schermo che non risponde)</translation>
     </message>
 </context>
 </TS>

@@ -337,8 +337,9 @@
         <translation>Roept willekeurig een hand of voet en een kleur om voor een feestspel op de mat.</translation>
     </message>
     <message>
-        <source>no display to show the window on (DISPLAY is not set)</source>
-        <translation>geen beeldscherm om het venster op te tonen (DISPLAY is niet ingesteld)</translation>
+        <source>no display to show the window on (DISPLAY is not set, or names no display that answers)</source>
+        <extracomment>Printed when there is no display, or the one named doesn&apos;t answer; DISPLAY is the name of an environment variable, not to be translated.</extracomment>
+        <translation>geen beeldscherm om het venster op te tonen (DISPLAY is niet ingesteld of noemt een beeldscherm dat niet antwoordt)</translation>
     </message>
 </context>
 </TS>
