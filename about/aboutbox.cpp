@@ -5,6 +5,7 @@
 #include "designfonts.h"
 #include "dialogs.h"
 #include "hiddenwindow.h"
+#include "limboraversion.h"
 #include "twips.h"
 
 #include <QFontMetricsF>
@@ -74,7 +75,8 @@ AboutBox::AboutBox(PlaySound playAndReturn, QWidget *parent)
                    "connected with them."_s,
                    twipsRect(240, 1440, 4215, 495));
     notice->setWordWrap(true);
-    addLabel(this, u"Label4"_s, u"Version 1.1"_s, twipsRect(3000, 960, 975, 255));
+    addLabel(this, u"Label4"_s, u"Version "_s + QLatin1StringView(LIMBORA_VERSION),
+             twipsRect(3000, 960, 975, 255));
     QLabel *longName = addLabel(this, u"Label5"_s, u"Tanglemat Random Generator"_s,
                                 twipsRect(360, 720, 2175, 255));
     longName->setFont(designFont(u"Times New Roman"_s, 9.75));

@@ -4,6 +4,7 @@
 #include "defaultsound.h"
 #include "designfonts.h"
 #include "helplauncher.h"
+#include "limboraversion.h"
 #include "mainwindow.h"
 #include "randomsource.h"
 #include "soundplayer.h"
@@ -62,7 +63,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setOrganizationName(u"Limbora"_s);
     QCoreApplication::setApplicationName(u"Limbora"_s);
-    QCoreApplication::setApplicationVersion(QStringLiteral(LIMBORA_VERSION));
+    QCoreApplication::setApplicationVersion(QLatin1StringView(LIMBORA_VERSION));
     if (!haveDisplay()) {
         const QCoreApplication app(argc, argv);
         parseCommandLine(app); // --help and --version still answer
