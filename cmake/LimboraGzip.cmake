@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# limbora_gzip(<file> <out-var>): compresses a generated file at build time with gzip -9n (no name
-# or time stamp inside, so the result is reproducible) and sets <out-var> to the file to install.
+# limbora_gzip(<file> <out-var>): compresses a file at build time, into the current build folder,
+# with gzip -9n (no name or time stamp inside, so the result is reproducible) and sets <out-var> to
+# the file to install.
 # Without gzip (Windows) the file is installed as it is.
 find_program(LIMBORA_GZIP gzip)
 add_custom_target(limbora_compressed ALL)
@@ -10,13 +11,13 @@ function(limbora_gzip file out_var)
         set(${out_var} "${file}" PARENT_SCOPE)
         return()
     endif()
-    set(compressed "${file}.gz")
+    get_filename_component(name "${file}" NAME)
+    set(compressed "${CMAKE_CURRENT_BINARY_DIR}/${name}.gz")
     add_custom_command(OUTPUT "${compressed}"
         COMMAND "${LIMBORA_GZIP}" -9n -c "${file}" > "${compressed}"
         DEPENDS "${file}"
         COMMENT "Compressing ${file}"
         VERBATIM)
-    get_filename_component(name "${file}" NAME)
     add_custom_target(limbora_gzip_${name} DEPENDS "${compressed}")
     add_dependencies(limbora_compressed limbora_gzip_${name})
     set(${out_var} "${compressed}" PARENT_SCOPE)
