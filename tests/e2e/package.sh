@@ -27,11 +27,15 @@ for library in libqt6widgets6 libqt6multimedia6 libcanberra0 libc6; do
 done
 [[ "$(dpkg-deb -f "$deb" Section)" == games ]] || fail "section"
 
-# The packaged program, run from /usr/games's place, still finds its data beside it.
+# The packaged program, unpacked elsewhere, runs from games/ and finds its data in share/limbora.
 mkdir "$E2E_TMP/root"
 dpkg-deb -x "$deb" "$E2E_TMP/root"
 said=$("$E2E_TMP/root/usr/games/limbora" --version) || fail "the packaged program does not run"
 [[ "$said" == "Limbora $version" ]] || fail "--version says '$said'"
+start_xvfb
+export QT_LOGGING_RULES="limbora.startup.debug=true"
+start_program "$E2E_TMP/root/usr/games/limbora"
+wait_for_trace "data directory $E2E_TMP/root/usr/share/limbora/\$" 5
 
 # Every warning or error of lintian fails; its notes (I:) are shown but pass.
 lintian --no-cfg --fail-on error,warning "$deb" >"$E2E_TMP/lintian" 2>&1 \
