@@ -5,6 +5,7 @@
 #include "designfonts.h"
 #include "dialogs.h"
 #include "hiddenwindow.h"
+#include "limboraversion.h"
 #include "twips.h"
 
 #include <QFontMetricsF>
@@ -75,7 +76,9 @@ AboutBox::AboutBox(PlaySound playAndReturn, QWidget *parent)
                       "not connected with them."),
                    twipsRect(240, 1440, 4215, 495));
     notice->setWordWrap(true);
-    addLabel(this, u"Label4"_s, tr("Version %1").arg(u"1.1"_s), twipsRect(3000, 960, 975, 255));
+    //: %1 is the version number.
+    addLabel(this, u"Label4"_s, tr("Version %1").arg(QLatin1StringView(LIMBORA_VERSION)),
+             twipsRect(3000, 960, 975, 255));
     //: The program's long name, under its title.
     QLabel *longName = addLabel(this, u"Label5"_s, tr("Tanglemat Random Generator"),
                                 twipsRect(360, 720, 2175, 255));

@@ -4,6 +4,7 @@
 #include "designfonts.h"
 #include "helplauncher.h"
 #include "language.h"
+#include "limboraversion.h"
 #include "mainwindow.h"
 #include "randomsource.h"
 #include "soundplayer.h"
@@ -143,7 +144,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setOrganizationName(u"Limbora"_s);
     QCoreApplication::setApplicationName(u"Limbora"_s);
-    QCoreApplication::setApplicationVersion(QStringLiteral(LIMBORA_VERSION));
+    QCoreApplication::setApplicationVersion(QLatin1StringView(LIMBORA_VERSION));
     const QString language = chooseLanguage(argc, argv);
     NoDisplay = noDisplayMessage(language);
     if (!haveDisplay()) {

@@ -5,7 +5,13 @@
 #include <limits>
 
 SteadyClock::SteadyClock(QObject *parent)
+    : SteadyClock(nullptr, parent)
+{
+}
+
+SteadyClock::SteadyClock(std::function<qint64()> timeSource, QObject *parent)
     : QObject(parent)
+    , m_timeSource(std::move(timeSource))
 {
     m_elapsed.start();
     m_timer.setSingleShot(true);
@@ -25,7 +31,7 @@ SteadyClock::SteadyClock(QObject *parent)
 
 qint64 SteadyClock::now() const
 {
-    return m_elapsed.elapsed();
+    return m_timeSource ? m_timeSource() : m_elapsed.elapsed();
 }
 
 void SteadyClock::wakeAt(qint64 deadline, std::function<void()> callback)
@@ -43,9 +49,14 @@ void SteadyClock::cancelWake()
 
 // Linux lets a poll() overshoot by 0.1 % of its timeout (7 ms on a 7 s pause), so a long wait
 // aims a little early and then sleeps the short rest, whose overshoot is microseconds.
+int SteadyClock::timerInterval(qint64 remaining)
+{
+    remaining = std::max<qint64>(0, remaining);
+    const qint64 early = remaining > 20 ? remaining / 256 + 1 : 0;
+    return int(std::min<qint64>(remaining - early, std::numeric_limits<int>::max()));
+}
+
 void SteadyClock::arm()
 {
-    const qint64 remaining = std::max<qint64>(0, m_deadline - now());
-    const qint64 early = remaining > 20 ? remaining / 256 + 1 : 0;
-    m_timer.start(int(std::min<qint64>(remaining - early, std::numeric_limits<int>::max())));
+    m_timer.start(timerInterval(m_deadline - now()));
 }

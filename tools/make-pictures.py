@@ -7,6 +7,7 @@ rsvg-convert (Debian: librsvg2-bin). The results are committed, so building need
 import math
 import os
 import pathlib
+import struct
 import subprocess
 import tempfile
 import xml.etree.ElementTree as ET
@@ -236,6 +237,16 @@ def language_boards():
         render(f"board-{code}.svg", f"board-{code}.png", SIZE)
 
 
+def icns():
+    """The macOS bundle icon: an icns file is a list of typed chunks, here PNG data at the sizes
+    macOS reads PNG for (icp5 32, icp6 64, ic07 128, ic08 256)."""
+    chunks = b""
+    for kind, size in ((b"icp5", 32), (b"icp6", 64), (b"ic07", 128), (b"ic08", 256)):
+        data = (OUT / f"limbora-{size}.png").read_bytes()
+        chunks += kind + struct.pack(">I", len(data) + 8) + data
+    (OUT / "limbora.icns").write_bytes(b"icns" + struct.pack(">I", len(chunks) + 8) + chunks)
+
+
 def main():
     OUT.mkdir(parents=True, exist_ok=True)
     (OUT / "board.svg").write_text(board())
@@ -246,6 +257,7 @@ def main():
         render("limbora.svg", f"limbora-{size}.png", size)
     (OUT / "portrait.svg").write_text(portrait())
     render("portrait.svg", "portrait.png", 126, 190)
+    icns()
 
 
 if __name__ == "__main__":

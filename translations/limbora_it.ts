@@ -22,6 +22,7 @@
     </message>
     <message>
         <source>Version %1</source>
+        <extracomment>%1 is the version number.</extracomment>
         <translation>Versione %1</translation>
     </message>
     <message>

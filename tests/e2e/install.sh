@@ -5,12 +5,15 @@
 # sounds relative to its executable.
 source "$(dirname "$0")/lib.sh"
 build=$(cd "$1" && pwd)
+version=$2
 prefix="$E2E_TMP/prefix"
 
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 
 expected="bin/limbora
 share/applications/org.limbora.Limbora.desktop
+share/doc/limbora/changelog.gz
+share/doc/limbora/copyright
 share/icons/hicolor/128x128/apps/org.limbora.Limbora.png
 share/icons/hicolor/256x256/apps/org.limbora.Limbora.png
 share/icons/hicolor/32x32/apps/org.limbora.Limbora.png
@@ -73,7 +76,7 @@ share/limbora/red.wav
 share/limbora/rightfoot.wav
 share/limbora/righthand.wav
 share/limbora/yellow.wav
-share/man/man6/limbora.6
+share/man/man6/limbora.6.gz
 share/metainfo/org.limbora.Limbora.metainfo.xml"
 actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 [[ "$actual" == "$expected" ]] || fail "installed files differ:
@@ -83,10 +86,13 @@ desktop-file-validate "$prefix/share/applications/org.limbora.Limbora.desktop" \
     || fail "desktop entry not valid"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.limbora.Limbora.metainfo.xml" \
     >"$E2E_TMP/appstream" 2>&1 || fail "metainfo not valid: $(cat "$E2E_TMP/appstream")"
-MANWIDTH=200 man -l "$prefix/share/man/man6/limbora.6" 2>/dev/null | grep -q -E 'limbora +- +caller' || fail "manual page"
+MANWIDTH=200 man -l "$prefix/share/man/man6/limbora.6.gz" 2>/dev/null | grep -q -E 'limbora +- +caller' || fail "manual page"
 
-version=$(DISPLAY= "$prefix/bin/limbora" --version) || fail "--version failed"
-[[ "$version" == "Limbora 1.1" ]] || fail "--version says '$version'"
+said=$("$prefix/bin/limbora" --version) || fail "--version failed"
+[[ "$said" == "Limbora $version" ]] || fail "--version says '$said'"
+grep -q "<release version=\"$version\"" "$prefix/share/metainfo/org.limbora.Limbora.metainfo.xml" \
+    || fail "the metainfo's release is not $version"
+zcat "$prefix/share/man/man6/limbora.6.gz" | grep -q "\"Limbora $version\"" || fail "manual page version"
 
 # From another working directory, as a desktop starts it.
 start_xvfb

@@ -1,12 +1,23 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for the end-to-end tests: a private X server, the real program with its game trace on,
-# and cleanup of everything started, whatever happens.
+# and cleanup of everything started, whatever happens. The environment is the same clean one the
+# Python harness uses: nothing of the caller's display, audio, settings or language.
 # shellcheck shell=bash
 
 set -euo pipefail
 
+E2E_LIB=$(dirname "${BASH_SOURCE[0]}")
 E2E_TMP=$(mktemp -d)
 E2E_PIDS=()
+
+clean=$(/usr/bin/env python3 "$E2E_LIB/private_desktop.py" env "$E2E_TMP") || exit 1
+for name in $(compgen -e); do
+    [[ $name == SHELLOPTS || $name == BASHOPTS ]] || unset "$name"
+done
+while IFS= read -r line; do
+    export "${line%%=*}=${line#*=}"
+done <<<"$clean"
+unset clean name line
 
 e2e_cleanup() {
     local pid
@@ -27,14 +38,13 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on a display it picks itself and exports DISPLAY.
+# Starts Xvfb on a free display, as the Python harness does, and exports DISPLAY.
 start_xvfb() {
-    local fifo="$E2E_TMP/displayfd"
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
-    E2E_PIDS+=($!)
-    local number
-    read -r -t 10 number <"$fifo" || fail "Xvfb did not start"
+    local number pid
+    read -r number pid < <(python3 "$E2E_LIB/private_desktop.py" xvfb "$E2E_TMP/xvfb.log") \
+        || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log" 2>/dev/null)"
+    [[ -n "$pid" ]] || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log" 2>/dev/null)"
+    E2E_PIDS+=("$pid")
     export DISPLAY=":$number"
 }
 
@@ -42,7 +52,6 @@ start_xvfb() {
 # Sets PROGRAM_PID and WINDOW.
 start_program() {
     local program=$1
-    export XDG_CONFIG_HOME="$E2E_TMP/config"
     export QT_LOGGING_RULES="${QT_LOGGING_RULES:-limbora.game.debug=true}"
     export QT_MESSAGE_PATTERN='%{time process} %{category}: %{message}'
     "$program" >"$E2E_TMP/trace" 2>&1 &

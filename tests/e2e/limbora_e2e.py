@@ -6,7 +6,6 @@ Python's time.monotonic()). Everything started is stopped again, whatever happen
 
 import os
 import pathlib
-import random
 import re
 import shutil
 import signal
@@ -16,6 +15,8 @@ import threading
 import time
 
 import numpy as np
+
+import private_desktop
 
 HERE = pathlib.Path(__file__).resolve().parent
 SOURCE = HERE.parent.parent
@@ -30,8 +31,7 @@ COLOUR_WORDS = dict(zip(COLOUR_SOUNDS, ["GREEN", "YELLOW", "BLUE", "RED"]))
 TRACE_LINE = re.compile(r"^\s*(\d+\.\d+) ([\w.]+): (.*)$")
 
 
-class Failure(Exception):
-    pass
+Failure = private_desktop.Failure
 
 
 def check(condition, message):
@@ -199,24 +199,13 @@ class Session:
         self.screen = screen
         self.tmp = pathlib.Path(tempfile.mkdtemp(prefix="limbora-e2e-"))
         self.processes = []
-        self.env = dict(os.environ)
-        self.env["XDG_CONFIG_HOME"] = str(self.tmp / "config")
-        runtime = self.tmp / "runtime"
-        runtime.mkdir(mode=0o700)
-        self.env["XDG_RUNTIME_DIR"] = str(runtime)
-        self.env.pop("QT_QPA_PLATFORM", None)
-        # The designed English, whatever the machine's locale: the scenarios check its texts.
-        for variable in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
-            self.env.pop(variable, None)
-        self.env["LANG"] = "C.UTF-8"
+        self.env = private_desktop.clean_environment(self.tmp)
         self._start_xvfb()
         if window_manager:
             self.spawn(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             time.sleep(1.0)
         if audio:
             self._start_pulse()
-        else:
-            self.env["PULSE_SERVER"] = f"unix:{self.tmp}/no-server"
 
     def spawn(self, command, **options):
         options.setdefault("env", self.env)
@@ -225,32 +214,10 @@ class Session:
         return process
 
     def _start_xvfb(self):
-        # Xvfb's own -displayfd can hand two servers started at once the same number, so each
-        # number is tried here and kept only once its lock file names our server. -noreset: by
-        # default the server resets whenever its last client leaves, and refuses clients meanwhile.
         self.xvfb_log = self.tmp / "xvfb.log"
-        for number in random.sample(range(20, 1000), 40):
-            if pathlib.Path(f"/tmp/.X{number}-lock").exists():
-                continue
-            server = self.spawn(["Xvfb", f":{number}", "-noreset", "-screen", "0", f"{self.screen}x24",
-                                 "-nolisten", "tcp"],
-                                stdout=subprocess.DEVNULL, stderr=open(self.xvfb_log, "w"))
-            deadline = time.monotonic() + 5
-            while server.poll() is None and time.monotonic() < deadline:
-                if self._owns_display(number, server.pid):
-                    self.env["DISPLAY"] = f":{number}"
-                    return
-                time.sleep(0.02)
-            server.kill()
-        raise Failure(f"Xvfb did not start: {self.xvfb_log.read_text()}")
-
-    @staticmethod
-    def _owns_display(number, pid):
-        try:
-            owner = int(pathlib.Path(f"/tmp/.X{number}-lock").read_text().strip())
-        except (OSError, ValueError):
-            return False
-        return owner == pid and pathlib.Path(f"/tmp/.X11-unix/X{number}").exists()
+        server, number = private_desktop.start_xvfb(self.xvfb_log, self.env, self.screen)
+        self.processes.append(server)
+        self.env["DISPLAY"] = f":{number}"
 
     def _start_pulse(self):
         """Starts the audio server; again after it was killed, on the same socket."""
