@@ -163,6 +163,7 @@ void PulseBackend::play(const SoundRequest &request)
     }
     {
         MainloopLocker locker(m_mainloop);
+        finish(request.id, false); // ids are unique; a repeated one replaces the old sound
         if (ensureContext()) {
             auto playback = std::make_unique<Playback>();
             playback->owner = this;
@@ -277,10 +278,15 @@ void PulseBackend::onContextChanged(quint64 generation)
         }
         const pa_context_state_t state = pa_context_get_state(m_context);
         if (state == PA_CONTEXT_READY) {
+            // Opening a stream may drop it from the list: walk a copy of the waiting ones.
+            std::vector<Playback *> waiting;
             for (auto &entry : m_playing) {
                 if (!entry.second->stream) {
-                    openStream(*entry.second);
+                    waiting.push_back(entry.second.get());
                 }
+            }
+            for (Playback *playback : waiting) {
+                openStream(*playback);
             }
         } else if (!PA_CONTEXT_IS_GOOD(state)) {
             // Gone or refused: the next sound connects again, to whatever server is there then.
