@@ -44,9 +44,10 @@ bool tooLate(const SoundRequest &request)
 
 } // namespace
 
-PulseBackend::PulseBackend(const QString &directory, QObject *parent)
+PulseBackend::PulseBackend(const QString &directory, int readyWithinMs, QObject *parent)
     : SoundBackend(parent)
     , m_directory(directory)
+    , m_readyWithinMs(readyWithinMs)
 {
 }
 
@@ -119,7 +120,7 @@ bool PulseBackend::ensureContext()
         dropContext();
         return false;
     }
-    QTimer::singleShot(ReadyWithinMs, this, [this, generation] {
+    QTimer::singleShot(m_readyWithinMs, this, [this, generation] {
         {
             MainloopLocker locker(m_mainloop);
             if (m_context && generation == m_contextGeneration
@@ -180,10 +181,10 @@ void PulseBackend::play(const SoundRequest &request)
     }
     reportEnded();
 
-    qint64 readyWithinMs = ReadyWithinMs;
+    qint64 readyWithinMs = m_readyWithinMs;
     if (request.startByNs != 0) {
         readyWithinMs = std::clamp<qint64>((request.startByNs - monotonicNs()) / 1'000'000 + 1, 0,
-                                           ReadyWithinMs);
+                                           m_readyWithinMs);
     }
     const quint64 id = request.id;
     QTimer::singleShot(readyWithinMs, this, [this, id] {

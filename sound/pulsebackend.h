@@ -27,7 +27,8 @@ public:
     // How long a connection or a stream may take to become ready before it is given up.
     static constexpr int ReadyWithinMs = 1000;
 
-    explicit PulseBackend(const QString &directory, QObject *parent = nullptr);
+    explicit PulseBackend(const QString &directory, int readyWithinMs = ReadyWithinMs,
+                          QObject *parent = nullptr);
     ~PulseBackend() override;
 
     void preload(const QStringList &names) override;
@@ -78,6 +79,7 @@ private:
     static void drainCallback(pa_stream *stream, int success, void *userdata);
 
     QString m_directory;
+    int m_readyWithinMs;
     QHash<QString, WavSound> m_loaded;
     pa_threaded_mainloop *m_mainloop = nullptr;
     pa_context *m_context = nullptr;
