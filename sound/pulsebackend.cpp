@@ -169,7 +169,7 @@ void PulseBackend::play(const SoundRequest &request)
             auto playback = std::make_unique<Playback>();
             playback->owner = this;
             playback->request = request;
-            playback->sound = sound;
+            playback->sound = *sound;
             Playback &added
                 = *m_playing.insert_or_assign(request.id, std::move(playback)).first->second;
             if (pa_context_get_state(m_context) == PA_CONTEXT_READY) {
@@ -204,7 +204,7 @@ void PulseBackend::play(const SoundRequest &request)
 
 void PulseBackend::openStream(Playback &playback)
 {
-    const WavInfo &info = playback.sound->info;
+    const WavInfo &info = playback.sound.info;
     pa_sample_spec spec;
     spec.format = info.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
     spec.rate = static_cast<uint32_t>(info.sampleRate);
@@ -220,7 +220,7 @@ void PulseBackend::openStream(Playback &playback)
     // side, and nothing here wakes up to feed it. Playback starts once it is all there.
     pa_buffer_attr attributes;
     attributes.maxlength = static_cast<uint32_t>(-1);
-    attributes.tlength = static_cast<uint32_t>(playback.sound->samples.size());
+    attributes.tlength = static_cast<uint32_t>(playback.sound.samples.size());
     attributes.prebuf = static_cast<uint32_t>(-1);
     attributes.minreq = static_cast<uint32_t>(-1);
     attributes.fragsize = static_cast<uint32_t>(-1);
@@ -233,7 +233,7 @@ void PulseBackend::openStream(Playback &playback)
 
 void PulseBackend::feed(Playback &playback)
 {
-    const QByteArray &samples = playback.sound->samples;
+    const QByteArray &samples = playback.sound.samples;
     if (playback.written >= samples.size()) {
         return;
     }

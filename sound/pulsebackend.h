@@ -41,7 +41,7 @@ private:
     {
         PulseBackend *owner = nullptr;
         SoundRequest request;
-        const WavSound *sound = nullptr;
+        WavSound sound; // a shared copy: the cache may move its entries as it grows
         pa_stream *stream = nullptr;
         pa_operation *operation = nullptr; // timing query, then drain
         qint64 written = 0;
