@@ -2,12 +2,19 @@
 #include "soundplayer.h"
 
 #include "qtaudiobackend.h"
+#ifdef LIMBORA_PULSE
+#include "pulsebackend.h"
+#endif
 
 #include <QThread>
 #include <QTimer>
 
 SoundPlayer::SoundPlayer(const QString &directory, QObject *parent)
+#ifdef LIMBORA_PULSE
+    : SoundPlayer(directory, std::make_unique<PulseBackend>(directory), parent)
+#else
     : SoundPlayer(directory, std::make_unique<QtAudioBackend>(directory), parent)
+#endif
 {
 }
 

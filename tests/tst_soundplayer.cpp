@@ -2,12 +2,18 @@
 // Runs without an audio server (the test environment points PULSE_SERVER nowhere): every sound
 // here is one that can't be heard, and none of them may hold anything up.
 #include "gamedoubles.h"
+#ifdef LIMBORA_PULSE
+#include "pulsebackend.h"
+#endif
 #include "soundbackend.h"
 #include "soundplayer.h"
 #include "wavinfo.h"
 
 #include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QSemaphore>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -261,6 +267,35 @@ private Q_SLOTS:
         player.playAndReturn(u"good.wav"_s); // nothing to play it on
         QTRY_COMPARE_WITH_TIMEOUT(defaults, 3, 200);
     }
+
+#ifdef LIMBORA_PULSE
+    // A server that takes connections and never answers, as a suspended one does: each sound is
+    // given up within its bound, its connection closed, and the next sound connects afresh.
+    void stalledServerIsGivenUpAndConnectedAfresh()
+    {
+        QLocalServer server;
+        const QString socket = dir.path() + u"/native"_s;
+        QVERIFY(server.listen(socket));
+        const QByteArray previous = qgetenv("PULSE_SERVER");
+        qputenv("PULSE_SERVER", "unix:" + socket.toLocal8Bit());
+        PulseBackend backend(sounds, 50);
+        QSignalSpy started(&backend, &SoundBackend::started);
+        QSignalSpy failed(&backend, &SoundBackend::failed);
+        for (quint64 id = 1; id <= 2; ++id) {
+            QElapsedTimer elapsed;
+            elapsed.start();
+            backend.play({id, u"good.wav"_s, true, 0});
+            QTRY_COMPARE_WITH_TIMEOUT(failed.size(), int(id), 1000);
+            QCOMPARE(failed.last().at(0).toULongLong(), id);
+            QCOMPARE_LE(elapsed.elapsed(), 500);
+            QLocalSocket *client = server.nextPendingConnection();
+            QVERIFY(client);
+            QTRY_COMPARE_WITH_TIMEOUT(client->state(), QLocalSocket::UnconnectedState, 500);
+        }
+        QVERIFY(started.isEmpty());
+        qputenv("PULSE_SERVER", previous);
+    }
+#endif
 
     void gameWithoutSoundsKeepsItsTimings()
     {
