@@ -205,11 +205,11 @@ void PulseBackend::play(const SoundRequest &request)
 void PulseBackend::openStream(Playback &playback)
 {
     const WavInfo &info = playback.sound.info;
-    pa_sample_spec spec;
-    spec.format = info.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    spec.rate = static_cast<uint32_t>(info.sampleRate);
-    spec.channels = static_cast<uint8_t>(info.channels);
-    playback.stream = pa_stream_new(m_context, "Limbora", &spec, nullptr);
+    pa_sample_spec sampleFormat;
+    sampleFormat.format = info.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    sampleFormat.rate = static_cast<uint32_t>(info.sampleRate);
+    sampleFormat.channels = static_cast<uint8_t>(info.channels);
+    playback.stream = pa_stream_new(m_context, "Limbora", &sampleFormat, nullptr);
     if (!playback.stream) {
         finish(playback.request.id, false);
         return;
