@@ -583,6 +583,7 @@ void MainWindow::applySettings(const GameSettings &settings)
 {
     m_gameSettings = settings;
     m_sequencer->setOptions(settings.game);
+    m_sounds.setVolume(settings.volume);
 }
 
 void MainWindow::playAndReturn(const QString &name)

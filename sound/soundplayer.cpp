@@ -9,6 +9,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
+
 SoundPlayer::SoundPlayer(const QString &directory, QObject *parent)
 #ifdef LIMBORA_PULSE
     : SoundPlayer(directory, std::make_unique<PulseBackend>(directory), parent)
@@ -77,7 +79,7 @@ void SoundPlayer::setDefaultSound(std::function<void()> defaultSound)
 
 quint64 SoundPlayer::request(const QString &name, bool wait)
 {
-    SoundRequest request{++m_lastId, name, wait, 0};
+    SoundRequest request{++m_lastId, name, wait, 0, m_volume};
     if (wait) {
         // The backend starts nothing once this wait has been given up.
         request.startByNs = monotonicNs() + (StartAllowanceMs - 50) * qint64(1'000'000);
@@ -138,4 +140,9 @@ void SoundPlayer::finish(quint64 id)
     if (waiting.finished) {
         waiting.finished();
     }
+}
+
+void SoundPlayer::setVolume(int percent)
+{
+    m_volume = std::clamp(percent, 0, 100);
 }

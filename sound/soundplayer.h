@@ -45,6 +45,11 @@ public:
     void playAndWait(const QString &name, std::function<void()> finished);
     void playAndReturn(const QString &name);
 
+    // How loud the sounds started from now on play, in per cent (0 to 100); a sound under way
+    // keeps its own.
+    void setVolume(int percent);
+    int volume() const { return m_volume; }
+
     // What plays where neither the file nor the desktop's own sound can be heard.
     void setDefaultSound(std::function<void()> defaultSound);
 
@@ -72,5 +77,6 @@ private:
     QSet<quint64> m_returning;
     quint64 m_lastId = 0;
     bool m_shutDown = false;
+    int m_volume = 100;
     std::function<void()> m_defaultSound;
 };
