@@ -140,6 +140,8 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
         mnuGameStart->setEnabled(start);
         mnuGameStop->setEnabled(stop);
     });
+    connect(m_sequencer, &GameSequencer::repeatableChanged,
+            findChild<QAction *>(u"mnuGameRepeat"_s), &QAction::setEnabled);
     applySettings(readGameSettings());
     // Logging out: keep the placement even if the session ends us without a close.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { writeSettings(); });
@@ -234,6 +236,7 @@ void MainWindow::createMenus()
     connect(mnuGameStart, &QAction::triggered, this, &MainWindow::cmdStart_Click);
     connect(mnuGameStop, &QAction::triggered, this, &MainWindow::cmdStop_Click);
     connect(mnuGameRepeat, &QAction::triggered, this, [this] { m_sequencer->repeatCall(); });
+    mnuGameRepeat->setEnabled(false); // nothing to repeat until a call stands in its pause
 
     QMenu *mnuSettings = menuBar()->addMenu(tr("Se&ttings"));
     mnuSettings->setObjectName(u"mnuSettings"_s);

@@ -114,6 +114,15 @@ bool GameSequencer::canRepeatCall() const
     return m_phase == Phase::Pause && !m_repeating && !isSuspended();
 }
 
+void GameSequencer::noteRepeatable()
+{
+    const bool repeatable = canRepeatCall();
+    if (repeatable != m_repeatable) {
+        m_repeatable = repeatable;
+        emit repeatableChanged(repeatable);
+    }
+}
+
 void GameSequencer::repeatCall()
 {
     if (!canRepeatCall()) {
@@ -124,6 +133,7 @@ void GameSequencer::repeatCall()
     setDisplay(GameDisplay::Kind::Limb, Black);
     if (m_callSpoken) {
         m_repeating = true;
+        noteRepeatable();
         playSound(m_generation, Sound::Limb, m_call, m_callNumber);
     } else {
         setDisplay(GameDisplay::Kind::Call, colour(m_call.colour).rgb);
@@ -143,6 +153,7 @@ void GameSequencer::suspend()
     if (m_suspendDepth++ == 0) {
         qCDebug(lcGame, "suspend");
         m_clock.cancelWake();
+        noteRepeatable();
     }
 }
 
@@ -164,6 +175,7 @@ void GameSequencer::enterPhase(Phase phase)
 {
     m_phase = phase;
     m_clock.cancelWake();
+    noteRepeatable();
     if (isSuspended()) {
         return;
     }
@@ -311,6 +323,7 @@ void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call, qu
             playSound(generation, Sound::Colour, call, repeatOf);
         } else {
             m_repeating = false;
+            noteRepeatable();
         }
         return;
     }

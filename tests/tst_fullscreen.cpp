@@ -185,9 +185,12 @@ private Q_SLOTS:
             QVERIFY2(program->phase() == phase, qPrintable(keys.toString()));
         }
 
+        QAction *repeat = program->find<QAction>(u"mnuGameRepeat"_s);
+        QVERIFY(!repeat->isEnabled()); // nothing to repeat yet
         QTest::keyClick(&program->window, Qt::Key_F5);
         program->clock.advanceBy(10'000);
         QTRY_COMPARE(program->phase(), Phase::Pause);
+        QVERIFY(repeat->isEnabled());
         QSignalSpy shown(program->window.sequencer(), &GameSequencer::displayChanged);
         QTest::keyClick(&program->window, Qt::Key_R);
         QTRY_COMPARE(shown.count(), 2); // the limb, then the whole call again
