@@ -265,6 +265,17 @@ void MainWindow::createMenus()
     mnuHelpAbout->setObjectName(u"mnuHelpAbout"_s);
     connect(mnuHelpContents, &QAction::triggered, this, &MainWindow::mnuHelpContents_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
+
+    // Keys a desktop user expects, kept off the designed menus: F1 for the help, Ctrl+Q to quit.
+    auto *helpKey = new QAction(this);
+    helpKey->setObjectName(u"actHelpKey"_s);
+    helpKey->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(helpKey, &QAction::triggered, this, &MainWindow::mnuHelpContents_Click);
+    auto *quitKey = new QAction(this);
+    quitKey->setObjectName(u"actQuitKey"_s);
+    quitKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quitKey, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
+    addActions({helpKey, quitKey});
 }
 
 void MainWindow::Form_Load()
