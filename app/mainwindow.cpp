@@ -3,9 +3,11 @@
 
 #include "aboutbox.h"
 #include "accesskeybutton.h"
+#include "calllabel.h"
 #include "calltables.h"
 #include "configuredialog.h"
 #include "designfonts.h"
+#include "fullscreenhint.h"
 #include "gamelog.h"
 #include "gamesequencer.h"
 #include "gamewords.h"
@@ -19,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -30,6 +33,8 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
+
+Q_LOGGING_CATEGORY(lcWindow, "limbora.window", QtWarningMsg)
 
 const Rgb MainWindow::DesktopColour{58, 110, 165};
 
@@ -68,8 +73,6 @@ constexpr qreal LabelPoints = 15.75;
 // little to spare for rounding, and the status at half of it.
 constexpr qreal CallCapShare = 1.0 / 12.0 * 1.04;
 constexpr qreal StatusCapShare = CallCapShare / 2.0;
-// What a call may take of the screen's width, leaving a margin at each side.
-constexpr qreal CallWidthShare = 0.94;
 
 // A font of the label face whose capital letters are `cap` pixels tall.
 QFont fontWithCapHeight(qreal cap)
@@ -156,6 +159,7 @@ void MainWindow::createControls()
 
     // First child, so lowest: the board shows at its natural size behind everything.
     auto *board = new QLabel(client);
+    board->setObjectName(u"imgBoard"_s);
     imgBoard = board;
     board->setPixmap(QPixmap(boardPicture(u"png")));
     board->setGeometry(QRect(QPoint(0, 0), board->pixmap().size()));
@@ -178,7 +182,9 @@ void MainWindow::createControls()
 
     const QFont labelFont = designFont(u"Comic Sans MS"_s, 15.75);
     const auto makeLabel = [&](const QString &name, const QString &caption, int top) {
-        auto *label = new QLabel(caption, client);
+        // The call's label can outline a faint colour in full screen.
+        QLabel *label = name == u"lblDisplay" ? new CallLabel(client) : new QLabel(client);
+        label->setText(caption);
         label->setObjectName(name);
         label->setGeometry(twipsRect(960, top, 4695, 615));
         label->setAlignment(Qt::AlignCenter);
@@ -201,6 +207,7 @@ void MainWindow::createControls()
     //: For screen readers: the picture behind the buttons.
     board->setAccessibleName(tr("Game board"));
 
+    m_fullScreenHint = new FullScreenHint(this, client);
     client->installEventFilter(this); // full screen lays out again whenever the client resizes
     setTabOrder(cmdStart, cmdStop);
     cmdStart->setFocus();
@@ -348,8 +355,10 @@ void MainWindow::setFullScreen(bool on)
             // Without a window manager nobody else makes the window cover the screen.
             setGeometry(screen()->geometry());
             layoutFullScreen();
+            m_fullScreenHint->setActive(true);
         } else {
             m_fullScreen = false;
+            m_fullScreenHint->setActive(false);
             // A window shown before keeps its client; only one never framed is fitted later.
             m_frameFitted = m_frameFitted || m_windowedClientSize.isValid();
             showNormal();
@@ -391,6 +400,7 @@ void MainWindow::layoutDesigned()
     lblDisplay->setGeometry(DisplayRect);
     lblStatus->setGeometry(StatusRect);
     lblDisplay->setAutoFillBackground(false);
+    static_cast<CallLabel *>(lblDisplay)->setOutlineFaintColours(false);
     for (QLabel *label : {lblDisplay, lblStatus}) {
         label->setFont(labelFont);
         label->setAlignment(Qt::AlignCenter);
@@ -398,15 +408,15 @@ void MainWindow::layoutDesigned()
     lblDisplay->setText(m_displayText);
 }
 
-// The board fills the screen's height (or width, if narrower), centred, and everything is placed
-// by it; the call's capitals are a twelfth of the screen's height, on one line if every call fits,
-// else limb above colour.
+// The board stands at one side of the screen, and the status, the call, the buttons and the hint
+// in the room beside it (below it on a screen taller than wide), so that no text covers the
+// board's pictures. The call's capitals are a twelfth of the screen's height, limb above colour
+// where a call is too wide for one line; the board takes what the call leaves.
 void MainWindow::layoutFullScreen()
 {
     QWidget *client = centralWidget();
     const QSize area = client->size();
-    const int side = std::min(area.width(), area.height());
-    if (side <= 0) {
+    if (area.isEmpty()) {
         return;
     }
     QPalette background = client->palette();
@@ -415,44 +425,10 @@ void MainWindow::layoutFullScreen()
     client->setAutoFillBackground(true);
     client->setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    const QPoint origin((area.width() - side) / 2, (area.height() - side) / 2);
-    const QRect boardRect(origin, QSize(side, side));
-    if (imgBoard->geometry() != boardRect
-        || imgBoard->pixmap().devicePixelRatio() != devicePixelRatioF()
-        || imgBoard->pixmap().deviceIndependentSize().toSize() != boardRect.size()) {
-        imgBoard->setPixmap(renderBoard(side, devicePixelRatioF()));
-        imgBoard->setGeometry(boardRect);
-    }
-
-    const auto band = [&](qreal top, qreal height) {
-        return QRect(0, origin.y() + int(side * top), area.width(), int(side * height));
-    };
-    const qreal factor = qreal(side) / BoardSide;
-    const QSize buttonSize(int(std::lround(StartRect.width() * factor)),
-                           int(std::lround(StartRect.height() * factor)));
-    const auto placeButton = [&](QPushButton *button, qreal top) {
-        button->setGeometry(
-            QRect(QPoint((area.width() - buttonSize.width()) / 2, origin.y() + int(side * top)),
-                  buttonSize));
-        QFont font = m_buttonFont;
-        if (font.pointSizeF() > 0) {
-            font.setPointSizeF(font.pointSizeF() * factor);
-        } else {
-            font.setPixelSize(int(std::lround(font.pixelSize() * factor)));
-        }
-        button->setFont(font);
-    };
-    placeButton(cmdStart, 0.06);
-    placeButton(cmdStop, 0.82);
-
-    lblStatus->setFont(fontWithCapHeight(side * StatusCapShare));
-    lblStatus->setGeometry(band(0.19, 0.11));
-
-    m_callWidth = int(area.width() * CallWidthShare);
     QFont callFont = fontWithCapHeight(area.height() * CallCapShare);
+    const QFontMetrics metrics(callFont);
     int widestLine = 0;
     int widestPart = 0;
-    const QFontMetrics metrics(callFont);
     for (qint16 l = DrawLower; l <= DrawUpper; ++l) {
         for (qint16 c = DrawLower; c <= DrawUpper; ++c) {
             const QString limbText = GameWords::limb(l).trimmed();
@@ -463,24 +439,74 @@ void MainWindow::layoutFullScreen()
                                    metrics.horizontalAdvance(colourWord)});
         }
     }
+    const bool landscape = area.width() >= area.height();
+    const int margin = std::max(8, area.height() / 40);
+    // The room beside the board holds a call's longer word with a margin at each side; the board
+    // takes the rest, up to the screen's height, and never less than a sixth of it.
+    const int across = landscape ? area.width() : area.height();
+    const int along = landscape ? area.height() : area.width();
+    const int side = std::clamp(across - widestPart - 2 * margin, along / 6, along);
+    const QRect boardRect = landscape ? QRect(0, (area.height() - side) / 2, side, side)
+                                      : QRect((area.width() - side) / 2, 0, side, side);
+    const QRect room = landscape ? QRect(side, 0, area.width() - side, area.height())
+                                 : QRect(0, side, area.width(), area.height() - side);
+    if (imgBoard->geometry() != boardRect
+        || imgBoard->pixmap().devicePixelRatio() != devicePixelRatioF()
+        || imgBoard->pixmap().deviceIndependentSize().toSize() != boardRect.size()) {
+        imgBoard->setPixmap(renderBoard(side, devicePixelRatioF()));
+        imgBoard->setGeometry(boardRect);
+    }
+    qCDebug(lcWindow, "full-screen board %d,%d %dx%d", boardRect.x(), boardRect.y(), side, side);
+
+    // Bands of the room, by share of its height.
+    const QRect inner = room.adjusted(margin, 0, -margin, 0);
+    const auto band = [&](qreal top, qreal height) {
+        return QRect(inner.left(), room.top() + int(room.height() * top), inner.width(),
+                     int(room.height() * height));
+    };
+    const qreal factor = std::min(qreal(side), qreal(room.height())) / BoardSide;
+    const QSize buttonSize(int(std::lround(StartRect.width() * factor)),
+                           int(std::lround(StartRect.height() * factor)));
+    const auto placeButton = [&](QPushButton *button, qreal top) {
+        button->setGeometry(QRect(QPoint(room.center().x() - buttonSize.width() / 2,
+                                         room.top() + int(room.height() * top)),
+                                  buttonSize));
+        QFont font = m_buttonFont;
+        if (font.pointSizeF() > 0) {
+            font.setPointSizeF(font.pointSizeF() * factor);
+        } else {
+            font.setPixelSize(int(std::lround(font.pixelSize() * factor)));
+        }
+        button->setFont(font);
+    };
+    placeButton(cmdStart, 0.08);
+    placeButton(cmdStop, 0.76);
+
+    lblStatus->setFont(fontWithCapHeight(area.height() * StatusCapShare));
+    lblStatus->setGeometry(band(0.20, 0.10));
+
+    m_callWidth = inner.width();
     const bool twoLines = widestLine > m_callWidth;
     if (twoLines && widestPart > m_callWidth) {
         // Even a line of its own is too wide: fitting matters more than size.
         callFont.setPixelSize(callFont.pixelSize() * m_callWidth / widestPart);
     }
     lblDisplay->setFont(callFont);
-    const qreal lineShare = qreal(QFontMetrics(callFont).lineSpacing()) / side;
-    const QRect callBand = twoLines ? band(0.50 - lineShare, 2 * lineShare + 0.02)
-                                    : band(0.50 - lineShare / 2, lineShare + 0.02);
-    lblDisplay->setGeometry(callBand.adjusted((area.width() - m_callWidth) / 2, 0,
-                                              -(area.width() - m_callWidth) / 2, 0));
+    const qreal lineShare = qreal(QFontMetrics(callFont).lineSpacing()) / room.height();
+    lblDisplay->setGeometry(twoLines ? band(0.48 - lineShare, 2 * lineShare + 0.02)
+                                     : band(0.48 - lineShare / 2, lineShare + 0.02));
     // Top-aligned in two lines, so the limb stays put when its colour joins it below.
     lblDisplay->setAlignment(twoLines ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignCenter);
-    QPalette veil = lblDisplay->palette();
-    veil.setColor(QPalette::Window, QColor(255, 255, 255, 210));
-    lblDisplay->setPalette(veil);
-    lblDisplay->setAutoFillBackground(!m_displayText.isEmpty());
+    lblDisplay->setAutoFillBackground(false); // white all round: nothing to veil
     lblDisplay->setText(fittedCall(m_displayText));
+    static_cast<CallLabel *>(lblDisplay)->setOutlineFaintColours(true);
+
+    QFont hintFont = fontWithCapHeight(area.height() * StatusCapShare / 1.5);
+    m_fullScreenHint->label()->setFont(hintFont);
+    const QSize hint = m_fullScreenHint->label()->sizeHint().boundedTo(inner.size());
+    m_fullScreenHint->setGeometry(
+        QRect(QPoint(room.center().x() - hint.width() / 2, room.bottom() - margin - hint.height()),
+              hint));
 }
 
 // A call too wide for one line in full screen goes over two, limb above colour.
@@ -627,8 +653,6 @@ void MainWindow::showDisplay(const GameDisplay &display)
     showText(lblDisplay, text, displayPurpose());
     if (m_fullScreen) {
         lblDisplay->setText(fittedCall(text));
-        // A veil behind the call keeps it legible where it crosses the board's pictures.
-        lblDisplay->setAutoFillBackground(!text.isEmpty());
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 class ConfigureDialog;
+class FullScreenHint;
 class GameClock;
 class GameSequencer;
 class HelpLauncher;
@@ -98,6 +99,7 @@ private:
     QString m_displayText; // as reported; full screen may break it over two lines
     int m_callWidth = 0; // what a call may take in full screen before it breaks
     QPointer<ConfigureDialog> m_configure;
+    FullScreenHint *m_fullScreenHint = nullptr;
     QAction *mnuGameStart = nullptr;
     QAction *mnuGameStop = nullptr;
     QAction *mnuSettingsFullScreen = nullptr;
