@@ -135,6 +135,14 @@
     </message>
 </context>
 <context>
+    <name>FullScreenHint</name>
+    <message>
+        <source>Esc leaves full screen</source>
+        <extracomment>Shown for a few seconds on entering full screen and when the mouse moves there. Esc is the Escape key as its cap reads on your keyboards.</extracomment>
+        <translation>Esc sale de la pantalla completa</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>The game will start</source>
