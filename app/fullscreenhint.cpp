@@ -19,7 +19,7 @@ FullScreenHint::FullScreenHint(QWidget *window, QWidget *parent)
     m_label->setObjectName(u"lblFullScreenHint"_s);
     m_label->setAlignment(Qt::AlignCenter);
     // Light on dark, so it reads on any part of the screen.
-    m_label->setStyleSheet(u"QLabel { color: white; background-color: rgba(32, 32, 32, 215);"
+    m_label->setStyleSheet(u"QLabel { color: white; background-color: rgb(40, 40, 40);"
                            " border-radius: 8px; padding: 4px 16px; }"_s);
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_label->hide();
