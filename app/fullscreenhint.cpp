@@ -22,6 +22,7 @@ FullScreenHint::FullScreenHint(QWidget *window, QWidget *parent)
     m_label->setStyleSheet(u"QLabel { color: white; background-color: rgb(40, 40, 40);"
                            " border-radius: 8px; padding: 4px 16px; }"_s);
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_label->adjustSize(); // whole until full screen places it
     m_label->hide();
 
     m_hintTimer = new QTimer(this);
