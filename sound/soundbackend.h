@@ -12,7 +12,6 @@ struct SoundRequest
     QString name;
     bool wait = false; // wait mode: no default sound in its place
     qint64 startByNs = 0; // the caller has given up on it after this; 0: no limit
-    int volume = 100; // per cent
 };
 
 // What actually talks to the audio system. It lives in a thread of its own, so that a stalled,

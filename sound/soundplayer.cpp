@@ -79,7 +79,7 @@ void SoundPlayer::setDefaultSound(std::function<void()> defaultSound)
 
 quint64 SoundPlayer::request(const QString &name, bool wait)
 {
-    SoundRequest request{++m_lastId, name, wait, 0, m_volume};
+    SoundRequest request{++m_lastId, name, wait, 0};
     if (wait) {
         // The backend starts nothing once this wait has been given up.
         request.startByNs = monotonicNs() + (StartAllowanceMs - 50) * qint64(1'000'000);
@@ -144,5 +144,5 @@ void SoundPlayer::finish(quint64 id)
 
 void SoundPlayer::setVolume(int percent)
 {
-    m_volume = std::clamp(percent, 0, 100);
+    m_volumePercent = std::clamp(percent, 0, 100);
 }

@@ -39,16 +39,15 @@ public:
     QString directory() const { return m_directory; }
     QString path(const QString &name) const { return m_directory + name; }
 
+    // 0 to 100, applied from the next sound on.
+    void setVolume(int percent);
+    int volume() const { return m_volumePercent; }
+
     // Loads ahead so that a sound starts without delay when it is asked for.
     void preload(const QStringList &names);
 
     void playAndWait(const QString &name, std::function<void()> finished);
     void playAndReturn(const QString &name);
-
-    // How loud the sounds started from now on play, in per cent (0 to 100); a sound under way
-    // keeps its own.
-    void setVolume(int percent);
-    int volume() const { return m_volume; }
 
     // What plays where neither the file nor the desktop's own sound can be heard.
     void setDefaultSound(std::function<void()> defaultSound);
@@ -77,6 +76,6 @@ private:
     QSet<quint64> m_returning;
     quint64 m_lastId = 0;
     bool m_shutDown = false;
-    int m_volume = 100;
+    int m_volumePercent = 100;
     std::function<void()> m_defaultSound;
 };

@@ -12,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QMutex>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -106,23 +105,10 @@ public:
             m_hang->tryAcquire(1, 5000);
             return;
         }
-        {
-            const QMutexLocker locker(&m_mutex);
-            m_volumes.append(request.volume);
-        }
         Q_EMIT started(request.id, monotonicNs() + m_lengthMs * qint64(1'000'000));
     }
 
-    // As each sound was asked for, on the sound thread.
-    QList<int> volumes() const
-    {
-        const QMutexLocker locker(&m_mutex);
-        return m_volumes;
-    }
-
 private:
-    mutable QMutex m_mutex;
-    QList<int> m_volumes;
     int m_lengthMs;
     QSemaphore *m_hang;
 };
@@ -243,24 +229,6 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(finished, 1000);
         QCOMPARE_GE(elapsed.elapsed(), 195);
         QCOMPARE_LE(elapsed.elapsed(), 260);
-    }
-
-    // The volume goes with each sound as it is asked for, in range whatever it was set to.
-    void volumeAppliesFromTheNextSound()
-    {
-        auto backend = std::make_unique<FakeBackend>(0);
-        FakeBackend *seen = backend.get();
-        SoundPlayer player(sounds, std::move(backend));
-        int ended = 0;
-        player.playAndWait(u"good.wav"_s, [&ended] { ++ended; });
-        for (int asked : {40, 250, -5}) {
-            player.setVolume(asked);
-            player.playAndWait(u"good.wav"_s, [&ended] { ++ended; });
-        }
-        player.playAndReturn(u"good.wav"_s);
-        QTRY_COMPARE(seen->volumes().size(), 5);
-        QCOMPARE(seen->volumes(), (QList<int>{100, 40, 100, 0, 0}));
-        QTRY_COMPARE(ended, 4);
     }
 
     void stalledAudioSystemHoldsUpNothing()
