@@ -408,10 +408,11 @@ void MainWindow::layoutDesigned()
     lblDisplay->setText(m_displayText);
 }
 
-// The board stands at one side of the screen, and the status, the call, the buttons and the hint
-// in the room beside it (below it on a screen taller than wide), so that no text covers the
-// board's pictures. The call's capitals are a twelfth of the screen's height, limb above colour
-// where a call is too wide for one line; the board takes what the call leaves.
+// The board stands at one side of the screen (on top of a screen taller than wide), and the
+// buttons, the status, the call and the hint stand one under another in the room beside it, so
+// that no text covers the board's pictures. The call's capitals are a twelfth of the screen's
+// height where the room allows, limb above colour where a call is too wide for one line; on a
+// wide screen the board takes what the call leaves.
 void MainWindow::layoutFullScreen()
 {
     QWidget *client = centralWidget();
@@ -426,30 +427,44 @@ void MainWindow::layoutFullScreen()
     client->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     QFont callFont = fontWithCapHeight(area.height() * CallCapShare);
-    const QFontMetrics metrics(callFont);
-    int widestLine = 0;
-    int widestPart = 0;
+    const auto widest = [](const QFont &font, const QStringList &texts) {
+        const QFontMetrics metrics(font);
+        int width = 0;
+        for (const QString &text : texts) {
+            width = std::max(width, metrics.horizontalAdvance(text));
+        }
+        return width;
+    };
+    QStringList calls;
+    QStringList parts;
     for (qint16 l = DrawLower; l <= DrawUpper; ++l) {
         for (qint16 c = DrawLower; c <= DrawUpper; ++c) {
             const QString limbText = GameWords::limb(l).trimmed();
             const QString colourWord = GameWords::colour(c);
-            widestLine = std::max(widestLine,
-                                  metrics.horizontalAdvance(GameWords::call(limbText, colourWord)));
-            widestPart = std::max({widestPart, metrics.horizontalAdvance(limbText),
-                                   metrics.horizontalAdvance(colourWord)});
+            calls << GameWords::call(limbText, colourWord);
+            parts << limbText << colourWord;
         }
     }
-    const bool landscape = area.width() >= area.height();
+    // The countdown shows in the call's place and font.
+    for (qint16 seconds : {qint16(10), qint16(60)}) {
+        calls << GameWords::display({GameDisplay::Kind::Countdown, seconds, Call(), Rgb()});
+    }
+    const int widestPart = widest(callFont, parts);
+
     const int margin = std::max(8, area.height() / 40);
-    // The room beside the board holds a call's longer word with a margin at each side; the board
-    // takes the rest, up to the screen's height, and never less than a sixth of it.
-    const int across = landscape ? area.width() : area.height();
-    const int along = landscape ? area.height() : area.width();
-    const int side = std::clamp(across - widestPart - 2 * margin, along / 6, along);
-    const QRect boardRect = landscape ? QRect(0, (area.height() - side) / 2, side, side)
-                                      : QRect((area.width() - side) / 2, 0, side, side);
-    const QRect room = landscape ? QRect(side, 0, area.width() - side, area.height())
-                                 : QRect(0, side, area.width(), area.height() - side);
+    int side = 0;
+    QRect room;
+    if (area.width() >= area.height()) {
+        // The room holds a call's longer word; the board takes the rest, up to the full height.
+        side = std::clamp(area.width() - widestPart - 2 * margin, area.height() / 6, area.height());
+        room = QRect(side, 0, area.width() - side, area.height());
+    } else {
+        side = std::min(area.width(), area.height() * 45 / 100);
+        room = QRect(0, side, area.width(), area.height() - side);
+    }
+    const QRect boardRect = area.width() >= area.height()
+        ? QRect(0, (area.height() - side) / 2, side, side)
+        : QRect((area.width() - side) / 2, 0, side, side);
     if (imgBoard->geometry() != boardRect
         || imgBoard->pixmap().devicePixelRatio() != devicePixelRatioF()
         || imgBoard->pixmap().deviceIndependentSize().toSize() != boardRect.size()) {
@@ -457,20 +472,49 @@ void MainWindow::layoutFullScreen()
         imgBoard->setGeometry(boardRect);
     }
     qCDebug(lcWindow, "full-screen board %d,%d %dx%d", boardRect.x(), boardRect.y(), side, side);
+    const QRect inner = room.adjusted(margin, margin, -margin, -margin);
 
-    // Bands of the room, by share of its height.
-    const QRect inner = room.adjusted(margin, 0, -margin, 0);
-    const auto band = [&](qreal top, qreal height) {
-        return QRect(inner.left(), room.top() + int(room.height() * top), inner.width(),
-                     int(room.height() * height));
-    };
-    const qreal factor = std::min(qreal(side), qreal(room.height())) / BoardSide;
+    // Fitting the room's width comes before size.
+    m_callWidth = inner.width();
+    const bool twoLines = widest(callFont, calls) > m_callWidth;
+    if (twoLines && widestPart > m_callWidth) {
+        callFont.setPixelSize(std::max(1, callFont.pixelSize() * m_callWidth / widestPart));
+    }
+    QFont statusFont = fontWithCapHeight(area.height() * StatusCapShare);
+    const int widestStatus = widest(statusFont,
+                                    {GameWords::status(GameStatus::Starting),
+                                     GameWords::status(GameStatus::InProgress),
+                                     GameWords::status(GameStatus::Stopped)});
+    if (widestStatus > inner.width()) {
+        statusFont.setPixelSize(std::max(1, statusFont.pixelSize() * inner.width() / widestStatus));
+    }
+    const QFont hintFont = fontWithCapHeight(area.height() * StatusCapShare / 1.5);
+    m_fullScreenHint->label()->setFont(hintFont);
+    const QSize hint = m_fullScreenHint->label()->sizeHint().boundedTo(inner.size());
+
+    qreal factor = std::min({area.width(), area.height(), room.height()}) / qreal(BoardSide);
+    factor = std::min(factor, inner.width() / qreal(StartRect.width()));
     const QSize buttonSize(int(std::lround(StartRect.width() * factor)),
                            int(std::lround(StartRect.height() * factor)));
-    const auto placeButton = [&](QPushButton *button, qreal top) {
-        button->setGeometry(QRect(QPoint(room.center().x() - buttonSize.width() / 2,
-                                         room.top() + int(room.height() * top)),
-                                  buttonSize));
+    const int statusHeight = QFontMetrics(statusFont).lineSpacing() * 5 / 4;
+    const int lines = twoLines ? 2 : 1;
+    // What the call may take of the room's height, the rest standing with small gaps.
+    const int fixed = 2 * buttonSize.height() + statusHeight + hint.height() + 5 * margin;
+    int callHeight = QFontMetrics(callFont).lineSpacing() * lines;
+    if (callHeight > inner.height() - fixed) {
+        callFont.setPixelSize(
+            std::max(1, callFont.pixelSize() * std::max(1, inner.height() - fixed) / callHeight));
+        callHeight = QFontMetrics(callFont).lineSpacing() * lines;
+    }
+    const int gap = std::max(
+        0,
+        (inner.height() - 2 * buttonSize.height() - statusHeight - callHeight - hint.height()) / 5);
+
+    // Top to bottom: START, the status, the call, STOP!, and the hint at the foot.
+    int top = inner.top();
+    const auto placeButton = [&](QPushButton *button) {
+        button->setGeometry(
+            QRect(QPoint(room.center().x() - buttonSize.width() / 2, top), buttonSize));
         QFont font = m_buttonFont;
         if (font.pointSizeF() > 0) {
             font.setPointSizeF(font.pointSizeF() * factor);
@@ -478,35 +522,24 @@ void MainWindow::layoutFullScreen()
             font.setPixelSize(int(std::lround(font.pixelSize() * factor)));
         }
         button->setFont(font);
+        top += buttonSize.height() + gap;
     };
-    placeButton(cmdStart, 0.08);
-    placeButton(cmdStop, 0.76);
-
-    lblStatus->setFont(fontWithCapHeight(area.height() * StatusCapShare));
-    lblStatus->setGeometry(band(0.20, 0.10));
-
-    m_callWidth = inner.width();
-    const bool twoLines = widestLine > m_callWidth;
-    if (twoLines && widestPart > m_callWidth) {
-        // Even a line of its own is too wide: fitting matters more than size.
-        callFont.setPixelSize(callFont.pixelSize() * m_callWidth / widestPart);
-    }
+    placeButton(cmdStart);
+    lblStatus->setFont(statusFont);
+    lblStatus->setGeometry(inner.left(), top, inner.width(), statusHeight);
+    top += statusHeight + gap;
     lblDisplay->setFont(callFont);
-    const qreal lineShare = qreal(QFontMetrics(callFont).lineSpacing()) / room.height();
-    lblDisplay->setGeometry(twoLines ? band(0.48 - lineShare, 2 * lineShare + 0.02)
-                                     : band(0.48 - lineShare / 2, lineShare + 0.02));
+    lblDisplay->setGeometry(inner.left(), top, inner.width(), callHeight);
+    top += callHeight + gap;
+    placeButton(cmdStop);
+    m_fullScreenHint->setGeometry(QRect(
+        QPoint(room.center().x() - hint.width() / 2, inner.bottom() + 1 - hint.height()), hint));
+
     // Top-aligned in two lines, so the limb stays put when its colour joins it below.
     lblDisplay->setAlignment(twoLines ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignCenter);
     lblDisplay->setAutoFillBackground(false); // white all round: nothing to veil
     lblDisplay->setText(fittedCall(m_displayText));
     static_cast<CallLabel *>(lblDisplay)->setOutlineFaintColours(true);
-
-    QFont hintFont = fontWithCapHeight(area.height() * StatusCapShare / 1.5);
-    m_fullScreenHint->label()->setFont(hintFont);
-    const QSize hint = m_fullScreenHint->label()->sizeHint().boundedTo(inner.size());
-    m_fullScreenHint->setGeometry(
-        QRect(QPoint(room.center().x() - hint.width() / 2, room.bottom() - margin - hint.height()),
-              hint));
 }
 
 // A call too wide for one line in full screen goes over two, limb above colour.
