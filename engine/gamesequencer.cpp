@@ -44,13 +44,13 @@ bool sameCall(Call a, Call b)
     return a.colour == b.colour && a.limb == b.limb;
 }
 
-// Numbers from the call tables, ascending and without duplicates; all of them for none.
-QList<qint16> validNumbers(QList<qint16> numbers)
+// Numbers from the call tables, ascending and without duplicates; the default for none.
+QList<qint16> validNumbers(QList<qint16> numbers, const QList<qint16> &fallback)
 {
     numbers.removeIf([](qint16 number) { return number < DrawLower || number > DrawUpper; });
     std::sort(numbers.begin(), numbers.end());
     numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
-    return numbers.isEmpty() ? GameOptions().limbs : numbers;
+    return numbers.isEmpty() ? fallback : numbers;
 }
 
 // A fair source never needs this many redraws to avoid a repeat; a broken one must not hang us.
@@ -105,8 +105,9 @@ void GameSequencer::setOptions(const GameOptions &options)
     m_options.countdownSeconds
         = std::clamp(options.countdownSeconds, GameOptions::MinCountdownSeconds,
                      GameOptions::MaxCountdownSeconds);
-    m_options.limbs = validNumbers(options.limbs);
-    m_options.colours = validNumbers(options.colours);
+    const GameOptions defaults;
+    m_options.limbs = validNumbers(options.limbs, defaults.limbs);
+    m_options.colours = validNumbers(options.colours, defaults.colours);
 }
 
 bool GameSequencer::canRepeatCall() const
