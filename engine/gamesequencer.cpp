@@ -89,6 +89,16 @@ void GameSequencer::stop()
     if (m_phase == Phase::Idle) {
         return;
     }
+    if (m_paused) {
+        // What the paused game held back is never said: the host asked for quiet.
+        m_silencedGeneration = m_generation;
+        if (!isSuspended()) {
+            m_held.clear();
+        }
+        m_paused = false;
+        qCDebug(lcGame, "pause-release");
+        Q_EMIT pausedChanged(false);
+    }
     ++m_generation;
     StopGame = true;
     enterPhase(Phase::Idle);
@@ -112,7 +122,7 @@ void GameSequencer::setOptions(const GameOptions &options)
 
 bool GameSequencer::canRepeatCall() const
 {
-    return m_phase == Phase::Pause && !m_repeating && !isSuspended();
+    return m_phase == Phase::Pause && !m_repeating && !isHeld();
 }
 
 void GameSequencer::repeatCall()
@@ -135,7 +145,8 @@ void GameSequencer::abandon()
 {
     ++m_generation;
     m_abandoned = true;
-    m_heldWhileSuspended.clear();
+    m_paused = false;
+    m_held.clear();
     enterPhase(Phase::Idle);
 }
 
@@ -153,8 +164,49 @@ void GameSequencer::resume()
         return;
     }
     qCDebug(lcGame, "resume");
+    if (!m_paused) {
+        release();
+    }
+}
+
+void GameSequencer::pause()
+{
+    setPaused(true);
+}
+
+void GameSequencer::unpause()
+{
+    setPaused(false);
+}
+
+void GameSequencer::setPaused(bool paused)
+{
+    if (paused == m_paused || (paused && (m_phase == Phase::Idle || m_abandoned))) {
+        return;
+    }
+    m_paused = paused;
+    if (paused) {
+        qCDebug(lcGame, "pause-hold");
+        m_pausedAt = m_clock.now();
+        m_clock.cancelWake();
+        m_statusBeforePause = m_status;
+        setStatus(GameStatus::Paused);
+    } else {
+        qCDebug(lcGame, "pause-release");
+        // The wait under way keeps what it had left; one not begun yet starts whole.
+        m_waitStart += m_clock.now() - m_pausedAt;
+        setStatus(m_statusBeforePause);
+    }
+    Q_EMIT pausedChanged(paused);
+    if (!paused && !isSuspended()) {
+        release();
+    }
+}
+
+void GameSequencer::release()
+{
     // Sounds that ended meanwhile go on first; a wait whose time ran out then ends at once.
-    for (auto &held : std::exchange(m_heldWhileSuspended, {})) {
+    for (auto &held : std::exchange(m_held, {})) {
         held();
     }
     enterPhase(m_phase);
@@ -165,7 +217,7 @@ void GameSequencer::enterPhase(Phase phase)
 {
     m_phase = phase;
     m_clock.cancelWake();
-    if (isSuspended()) {
+    if (isHeld()) {
         return;
     }
     switch (phase) {
@@ -287,8 +339,8 @@ void GameSequencer::playSound(quint64 generation, Sound sound, Call call, quint6
 
 void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call, quint64 repeatOf)
 {
-    if (isSuspended()) {
-        m_heldWhileSuspended.push_back([this, generation, sound, call, repeatOf] {
+    if (isHeld()) {
+        m_held.push_back([this, generation, sound, call, repeatOf] {
             soundFinished(generation, sound, call, repeatOf);
         });
         return;
@@ -296,7 +348,7 @@ void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call, qu
 
     if (generation != m_generation) {
         // A stopped game still finishes the call it was speaking, but shows nothing of it.
-        if (sound == Sound::Limb && !m_abandoned) {
+        if (sound == Sound::Limb && !m_abandoned && generation != m_silencedGeneration) {
             playSound(generation, Sound::Colour, call, repeatOf);
         }
         return;
