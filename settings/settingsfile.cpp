@@ -257,6 +257,9 @@ std::unique_ptr<SettingsWriter> SettingsFile::forWriting() const
         // A link is followed and kept: its target is what gets replaced.
         writer->m_target = QFileInfo(m_path).canonicalFilePath();
         writer->m_mode = now.mode;
+        if (writer->m_target.isEmpty()) {
+            return nullptr; // gone since the look
+        }
     }
     // Made beside the file it replaces, so that renaming it over that file is a single step.
     writer->m_work = std::make_unique<QTemporaryFile>(writer->m_target + u".XXXXXX"_s);
