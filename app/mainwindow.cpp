@@ -142,7 +142,9 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
         cmdStop->setEnabled(stop);
         mnuGameStart->setEnabled(start);
         mnuGameStop->setEnabled(stop);
+        mnuGamePause->setEnabled(stop);
     });
+    connect(m_sequencer, &GameSequencer::pausedChanged, mnuGamePause, &QAction::setChecked);
     connect(m_sequencer, &GameSequencer::repeatableChanged,
             findChild<QAction *>(u"mnuGameRepeat"_s), &QAction::setEnabled);
     applySettings(readGameSettings());
@@ -237,6 +239,13 @@ void MainWindow::createMenus()
     mnuGameStop->setShortcuts(
         {QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::Key_B), QKeySequence(Qt::Key_Period)});
     mnuGameStop->setEnabled(false);
+    // Space pauses only while a game runs; otherwise it stays the focused button's, as designed.
+    //: Holds the game where it stands until chosen again (also Space).
+    mnuGamePause = mnuGame->addAction(tr("&Pause"));
+    mnuGamePause->setObjectName(u"mnuGamePause"_s);
+    mnuGamePause->setCheckable(true);
+    mnuGamePause->setShortcut(QKeySequence(Qt::Key_Space));
+    mnuGamePause->setEnabled(false);
     QAction *mnuGameRepeat = mnuGame->addAction(tr("&Repeat Call"));
     mnuGameRepeat->setObjectName(u"mnuGameRepeat"_s);
     mnuGameRepeat->setShortcut(QKeySequence(Qt::Key_R));
@@ -244,6 +253,10 @@ void MainWindow::createMenus()
     connect(mnuGameStop, &QAction::triggered, this, &MainWindow::cmdStop_Click);
     connect(mnuGameRepeat, &QAction::triggered, this, [this] { m_sequencer->repeatCall(); });
     mnuGameRepeat->setEnabled(false); // nothing to repeat until a call stands in its pause
+    connect(mnuGamePause, &QAction::triggered, this, [this](bool paused) {
+        m_sequencer->setPaused(paused);
+        mnuGamePause->setChecked(m_sequencer->isPaused());
+    });
 
     QMenu *mnuSettings = menuBar()->addMenu(tr("Se&ttings"));
     mnuSettings->setObjectName(u"mnuSettings"_s);
@@ -260,8 +273,9 @@ void MainWindow::createMenus()
             &MainWindow::mnuSettingsConfigure_Click);
     // The menu bar hides in full screen; the window itself keeps the shortcuts alive, and a
     // right click there offers what a host needs without it.
-    addActions({mnuGameStart, mnuGameStop, mnuGameRepeat, mnuSettingsFullScreen});
-    centralWidget()->addActions({mnuGameRepeat, mnuSettingsFullScreen, mnuSettingsConfigure});
+    addActions({mnuGameStart, mnuGameStop, mnuGamePause, mnuGameRepeat, mnuSettingsFullScreen});
+    centralWidget()->addActions(
+        {mnuGamePause, mnuGameRepeat, mnuSettingsFullScreen, mnuSettingsConfigure});
 
     QMenu *mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(u"mnuHelp"_s);

@@ -102,6 +102,7 @@ private:
     FullScreenHint *m_fullScreenHint = nullptr;
     QAction *mnuGameStart = nullptr;
     QAction *mnuGameStop = nullptr;
+    QAction *mnuGamePause = nullptr;
     QAction *mnuSettingsFullScreen = nullptr;
 
     QPushButton *cmdStart = nullptr;
