@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The screen stays awake during a game: on a private session bus with stand-ins for the desktop
 portal, org.freedesktop.ScreenSaver and GNOME's session manager, a game holds an inhibitor from
-Start, through the desktop's first offer, and lets go at Stop; the next offer serves where the
+Start, through the desktop's first offer, also while paused, and lets go at Stop; the next offer serves where the
 first is missing; Exit and SIGTERM in a game let go too."""
 import ctypes
 import os
@@ -101,6 +101,9 @@ def scenario(executable):
         program.key("alt+s")
         line = standin.expect("inhibit portal", 3)
         check("flags=8" in line and "reason=A game is running" in line, line)
+        paused = program.key("space")  # a paused game keeps the screen awake
+        program.trace.wait_for(r"^pause-hold$", 2, since=paused)
+        standin.quiet(1.0)
         program.key("alt+s")
         standin.expect("release portal", 3)
         program.key("alt+s")
