@@ -10,6 +10,7 @@
 #include <QDBusVirtualObject>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
@@ -203,15 +204,23 @@ private Q_SLOTS:
     // without one nothing is held, and nothing breaks.
     void fallbackWhereNoServiceAnswers_data()
     {
-        QTest::addColumn<bool>("busThere");
-        QTest::newRow("bus without services") << true;
-        QTest::newRow("no bus") << false;
+        QTest::addColumn<QString>("bus");
+        QTest::newRow("bus without services") << u"private"_s;
+        QTest::newRow("no bus") << u"none"_s;
+        QTest::newRow("bus that never answers") << u"silent"_s;
     }
 
     void fallbackWhereNoServiceAnswers()
     {
-        QFETCH(bool, busThere);
-        IdleInhibitor inhibitor(busThere ? address : u"unix:path=/nonexistent/limbora-bus"_s);
+        QFETCH(QString, bus);
+        // A socket that takes the connection and never says a word, as a stopped bus does.
+        QTemporaryDir folder;
+        QLocalServer silent;
+        QVERIFY(silent.listen(folder.filePath(u"bus"_s)));
+        const QString busAddress = bus == u"private" ? address
+            : bus == u"silent"                       ? u"unix:path="_s + folder.filePath(u"bus"_s)
+                                                     : u"unix:path=/nonexistent/limbora-bus"_s;
+        IdleInhibitor inhibitor(busAddress);
         QList<bool> asked;
         inhibitor.setFallback([&asked](bool suspend) {
             asked << suspend;
@@ -222,6 +231,7 @@ private Q_SLOTS:
         inhibitor.setHeld(true);
         QTRY_COMPARE(inhibitor.holder(), IdleInhibitor::Holder::Fallback);
         QCOMPARE_LE(elapsed.elapsed(), IdleInhibitor::AllowanceMs + 500);
+        QCOMPARE(inhibitor.isConnecting(), bus == u"silent"); // still waiting for its greeting
         inhibitor.setHeld(false);
         QCOMPARE(asked, (QList<bool>{true, false}));
 
