@@ -35,7 +35,7 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     m_placement = new WindowPlacement(*this);
-    connect(m_placement, &WindowPlacement::fullScreenRequested, this, &MainWindow::setFullScreen);
+    connect(m_placement, &WindowPlacement::fullScreenChanged, this, &MainWindow::showCaller);
     createControls();
     createMenus();
     m_presenter = new GamePresenter(
@@ -52,7 +52,7 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
 
 bool MainWindow::isFullScreenMode() const
 {
-    return m_placement->isFullScreen();
+    return m_placement->isFullScreenRequested();
 }
 
 bool MainWindow::startsFullScreen() const
@@ -183,24 +183,25 @@ void MainWindow::writeSettings()
 
 void MainWindow::setFullScreen(bool on)
 {
-    if (on != isFullScreenMode()) {
-        if (on) {
-            menuBar()->hide();
-            m_placement->enterFullScreen();
-            layoutFullScreen();
-        } else {
-            m_placement->leaveFullScreen();
-            menuBar()->show();
-            layoutDesigned();
-        }
+    m_placement->requestFullScreen(on); // the menu's mark follows once the window does
+}
+
+void MainWindow::showCaller(bool fullScreen)
+{
+    menuBar()->setVisible(!fullScreen);
+    if (fullScreen) {
+        layoutFullScreen();
+    } else {
+        layoutDesigned();
     }
     const QSignalBlocker blocker(mnuSettingsFullScreen);
-    mnuSettingsFullScreen->setChecked(on);
+    mnuSettingsFullScreen->setChecked(m_placement->isFullScreenRequested());
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (isFullScreenMode() && watched == centralWidget() && event->type() == QEvent::Resize) {
+    if (!menuBar()->isVisibleTo(this) && watched == centralWidget()
+        && event->type() == QEvent::Resize) {
         layoutFullScreen();
     }
     return QMainWindow::eventFilter(watched, event);

@@ -68,6 +68,7 @@ private:
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
     void mnuSettingsConfigure_Click();
+    void showCaller(bool fullScreen);
     void layoutDesigned();
     void layoutFullScreen();
 
