@@ -46,8 +46,7 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
     Form_Load();
     m_presenter->showStatus(GameStatus::Blank); // the design's caption never shows
     m_session = new GameSession(clock, random, sounds, callSoundFolder, DesktopColour, this);
-    m_sequencer = m_session->sequencer();
-    m_presenter->follow(m_session->sequencer());
+    m_presenter->follow(m_sequencer = m_session->sequencer());
 }
 
 bool MainWindow::isFullScreenMode() const
