@@ -39,7 +39,8 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
     createControls();
     createMenus();
     m_presenter = new GamePresenter(
-        {lblStatus, lblDisplay, cmdStart, cmdStop, mnuGameStart, mnuGameStop}, this);
+        {lblStatus, lblDisplay, cmdStart, cmdStop, mnuGameStart, mnuGameStop, mnuGamePause}, this);
+    m_presenter->showButtons(true, false);
     layoutDesigned();
 
     // The window loads (placement, buttons) before the rest of its state is set up.
@@ -102,7 +103,6 @@ void MainWindow::createControls()
     //: For screen readers: the picture behind the buttons.
     imgBoard->setAccessibleName(tr("Game board"));
 
-    client->installEventFilter(this); // full screen lays out again whenever the client resizes
     setTabOrder(cmdStart, cmdStop);
     cmdStart->setFocus();
     connect(cmdStart, &QPushButton::clicked, this, &MainWindow::cmdStart_Click);
@@ -111,58 +111,57 @@ void MainWindow::createControls()
 
 void MainWindow::createMenus()
 {
-    QMenu *mnuFile = menuBar()->addMenu(tr("&File"));
-    mnuFile->setObjectName(u"mnuFile"_s);
-    QAction *mnuFileExit = mnuFile->addAction(tr("E&xit"));
-    mnuFileExit->setObjectName(u"mnuFileExit"_s);
+    const auto named = [](auto *object, const QString &name) {
+        object->setObjectName(name);
+        return object;
+    };
+    QMenu *mnuFile = named(menuBar()->addMenu(tr("&File")), u"mnuFile"_s);
+    QAction *mnuFileExit = named(mnuFile->addAction(tr("E&xit")), u"mnuFileExit"_s);
     connect(mnuFileExit, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
 
     // Game and Settings use access keys that neither the other menus nor the window's Alt+S take.
-    QMenu *mnuGame = menuBar()->addMenu(tr("&Game"));
-    mnuGame->setObjectName(u"mnuGame"_s);
+    QMenu *mnuGame = named(menuBar()->addMenu(tr("&Game")), u"mnuGame"_s);
     // A presentation remote sends Page Down and F5 (or Shift+F5) to go on, Page Up and B (or
     // period) to blank the screen.
-    mnuGameStart = mnuGame->addAction(tr("&Start Game"));
-    mnuGameStart->setObjectName(u"mnuGameStart"_s);
+    mnuGameStart = named(mnuGame->addAction(tr("&Start Game")), u"mnuGameStart"_s);
     mnuGameStart->setShortcuts({QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_PageDown),
                                 QKeySequence(Qt::SHIFT | Qt::Key_F5)});
-    mnuGameStop = mnuGame->addAction(tr("S&top Game"));
-    mnuGameStop->setObjectName(u"mnuGameStop"_s);
+    mnuGameStop = named(mnuGame->addAction(tr("S&top Game")), u"mnuGameStop"_s);
     mnuGameStop->setShortcuts(
         {QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::Key_B), QKeySequence(Qt::Key_Period)});
-    mnuGameStop->setEnabled(false);
-    QAction *mnuGameRepeat = mnuGame->addAction(tr("&Repeat Call"));
-    mnuGameRepeat->setObjectName(u"mnuGameRepeat"_s);
+    // Space pauses only while a game runs; otherwise it stays the focused button's, as designed.
+    //: Holds the game where it stands until chosen again (also Space).
+    mnuGamePause = named(mnuGame->addAction(tr("&Pause")), u"mnuGamePause"_s);
+    mnuGamePause->setCheckable(true);
+    mnuGamePause->setShortcut(QKeySequence(Qt::Key_Space));
+    QAction *mnuGameRepeat = named(mnuGame->addAction(tr("&Repeat Call")), u"mnuGameRepeat"_s);
     mnuGameRepeat->setShortcut(QKeySequence(Qt::Key_R));
     connect(mnuGameStart, &QAction::triggered, this, &MainWindow::cmdStart_Click);
     connect(mnuGameStop, &QAction::triggered, this, &MainWindow::cmdStop_Click);
     connect(mnuGameRepeat, &QAction::triggered, this, [this] { sequencer()->repeatCall(); });
 
-    QMenu *mnuSettings = menuBar()->addMenu(tr("Se&ttings"));
-    mnuSettings->setObjectName(u"mnuSettings"_s);
-    mnuSettingsFullScreen = mnuSettings->addAction(tr("&Full Screen Mode"));
-    mnuSettingsFullScreen->setObjectName(u"mnuSettingsFullScreen"_s);
+    QMenu *mnuSettings = named(menuBar()->addMenu(tr("Se&ttings")), u"mnuSettings"_s);
+    mnuSettingsFullScreen
+        = named(mnuSettings->addAction(tr("&Full Screen Mode")), u"mnuSettingsFullScreen"_s);
     mnuSettingsFullScreen->setCheckable(true);
     mnuSettingsFullScreen->setShortcuts(
         {QKeySequence(Qt::Key_F11), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)});
-    QAction *mnuSettingsConfigure = mnuSettings->addAction(tr("&Configure Limbora…"));
-    mnuSettingsConfigure->setObjectName(u"mnuSettingsConfigure"_s);
+    QAction *mnuSettingsConfigure
+        = named(mnuSettings->addAction(tr("&Configure Limbora…")), u"mnuSettingsConfigure"_s);
     mnuSettingsConfigure->setMenuRole(QAction::PreferencesRole);
     connect(mnuSettingsFullScreen, &QAction::toggled, this, &MainWindow::setFullScreen);
     connect(mnuSettingsConfigure, &QAction::triggered, this,
             &MainWindow::mnuSettingsConfigure_Click);
     // The menu bar hides in full screen; the window itself keeps the shortcuts alive, and a
     // right click there offers what a host needs without it.
-    addActions({mnuGameStart, mnuGameStop, mnuGameRepeat, mnuSettingsFullScreen});
-    centralWidget()->addActions({mnuGameRepeat, mnuSettingsFullScreen, mnuSettingsConfigure});
+    addActions({mnuGameStart, mnuGameStop, mnuGamePause, mnuGameRepeat, mnuSettingsFullScreen});
+    centralWidget()->addActions(
+        {mnuGamePause, mnuGameRepeat, mnuSettingsFullScreen, mnuSettingsConfigure});
 
-    QMenu *mnuHelp = menuBar()->addMenu(tr("&Help"));
-    mnuHelp->setObjectName(u"mnuHelp"_s);
+    QMenu *mnuHelp = named(menuBar()->addMenu(tr("&Help")), u"mnuHelp"_s);
     //: Opens the help page. The About box names this item as Help-->Contents.
-    QAction *mnuHelpContents = mnuHelp->addAction(tr("&Contents"));
-    mnuHelpContents->setObjectName(u"mnuHelpContents"_s);
-    QAction *mnuHelpAbout = mnuHelp->addAction(tr("&About Limbora"));
-    mnuHelpAbout->setObjectName(u"mnuHelpAbout"_s);
+    QAction *mnuHelpContents = named(mnuHelp->addAction(tr("&Contents")), u"mnuHelpContents"_s);
+    QAction *mnuHelpAbout = named(mnuHelp->addAction(tr("&About Limbora")), u"mnuHelpAbout"_s);
     connect(mnuHelpContents, &QAction::triggered, this, &MainWindow::mnuHelpContents_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
 }
@@ -197,13 +196,12 @@ void MainWindow::showCaller(bool fullScreen)
     mnuSettingsFullScreen->setChecked(m_placement->isFullScreenRequested());
 }
 
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+void MainWindow::resizeEvent(QResizeEvent *event)
 {
-    if (!menuBar()->isVisibleTo(this) && watched == centralWidget()
-        && event->type() == QEvent::Resize) {
-        layoutFullScreen();
+    QMainWindow::resizeEvent(event);
+    if (!menuBar()->isVisibleTo(this)) {
+        layoutFullScreen(); // the caller follows the screen's size
     }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::layoutDesigned()

@@ -54,7 +54,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createControls();
@@ -82,6 +82,7 @@ private:
     QPointer<ConfigureDialog> m_configure;
     QAction *mnuGameStart = nullptr;
     QAction *mnuGameStop = nullptr;
+    QAction *mnuGamePause = nullptr;
     QAction *mnuSettingsFullScreen = nullptr;
 
     QPushButton *cmdStart = nullptr;

@@ -224,8 +224,8 @@ private Q_SLOTS:
         Window main;
         auto *status = main.window.findChild<QLabel *>(u"lblStatus"_s);
         QStringList clipped = overflowing(&main.window);
-        for (GameStatus shown :
-             {GameStatus::Starting, GameStatus::InProgress, GameStatus::Stopped}) {
+        for (GameStatus shown : {GameStatus::Starting, GameStatus::InProgress, GameStatus::Stopped,
+                                 GameStatus::Paused}) {
             status->setText(GameWords::status(shown));
             clipped << overflowing(&main.window);
         }
@@ -245,6 +245,15 @@ private Q_SLOTS:
         }
         for (const QAbstractButton *button : main.window.findChildren<QAbstractButton *>()) {
             QVERIFY2(!keys.contains(button->shortcut().toString()), qPrintable(button->text()));
+        }
+        // Within a menu, each entry's access key is its own.
+        for (const QMenu *menu : main.window.findChildren<QMenu *>()) {
+            QStringList entries;
+            for (const QAction *action : menu->actions()) {
+                const QString key = QKeySequence::mnemonic(action->text()).toString();
+                QVERIFY2(key.isEmpty() || !entries.contains(key), qPrintable(action->text()));
+                entries << key;
+            }
         }
     }
 
