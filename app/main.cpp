@@ -6,7 +6,9 @@
 #include "language.h"
 #include "limboraversion.h"
 #include "mainwindow.h"
+#include "mprisservice.h"
 #include "randomsource.h"
+#include "remotecontrol.h"
 #include "soundplayer.h"
 #include "steadyclock.h"
 #include "terminationwatcher.h"
@@ -183,6 +185,8 @@ int main(int argc, char *argv[])
     const HelpLauncher help = HelpLauncher::forHelpFile(helpPage);
 
     MainWindow frmMain(clock, random, sounds, help, callSoundFolder);
+    // A phone or the desktop's media controls over the session bus, and the media keys.
+    new RemoteControl(*frmMain.sequencer(), &frmMain);
     TerminationWatcher termination;
     QObject::connect(&termination, &TerminationWatcher::terminationRequested, &frmMain,
                      &QWidget::close);
@@ -192,8 +196,9 @@ int main(int argc, char *argv[])
         frmMain.show();
     }
     const int code = QApplication::exec();
-    if (!sounds.shutDown()) {
-        // The sound thread is stuck in a stalled audio server: tidying up would wait on it.
+    if (!sounds.shutDown() || MprisService::isStillConnecting()) {
+        // The sound thread is stuck in a stalled audio server, or the bus's in a session bus
+        // that never answered: tidying up would wait on it.
         std::fflush(nullptr);
         std::_Exit(code);
     }
