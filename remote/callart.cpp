@@ -62,8 +62,7 @@ QString CallArt::urlFor(Rgb colour)
         return QString();
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(spotPicture(colour)) < 0
-        || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(spotPicture(colour)) < 0 || !file.commit()) {
         return QString();
     }
     const QString url = QUrl::fromLocalFile(path).toString();

@@ -3,7 +3,6 @@
 
 #include "remoteplayer.h"
 
-
 using namespace Qt::StringLiterals;
 
 MprisRootAdaptor::MprisRootAdaptor(QObject *host, RemotePlayer &player)

@@ -99,9 +99,9 @@ void MprisService::connected(const Bus &bus)
         Q_EMIT joined(false);
         return;
     }
-    QDBusMessage request = QDBusMessage::createMethodCall(
-        u"org.freedesktop.DBus"_s, u"/org/freedesktop/DBus"_s, u"org.freedesktop.DBus"_s,
-        u"RequestName"_s);
+    QDBusMessage request
+        = QDBusMessage::createMethodCall(u"org.freedesktop.DBus"_s, u"/org/freedesktop/DBus"_s,
+                                         u"org.freedesktop.DBus"_s, u"RequestName"_s);
     request << ServiceName << DoNotQueue;
     auto *watcher
         = new QDBusPendingCallWatcher(m_bus->connection.asyncCall(request, NameReplyBound), this);

@@ -37,8 +37,8 @@ QVariantMap RemotePlayer::metadata() const
     metadata.insert(u"mpris:trackid"_s, u"/org/limbora/Limbora/track/%1"_s.arg(m_track));
     QString title;
     QString artist;
-    const bool calling = m_display.kind == GameDisplay::Kind::Limb
-        || m_display.kind == GameDisplay::Kind::Call;
+    const bool calling
+        = m_display.kind == GameDisplay::Kind::Limb || m_display.kind == GameDisplay::Kind::Call;
     if (calling) {
         title = GameWords::display(m_display).trimmed();
         artist = m_statusText;

@@ -97,7 +97,9 @@ void TestRemotePlayer::statusAndCapabilitiesFollowTheGame()
 {
     RecordingGame game;
     RemotePlayer player(game, artFor);
-    const auto property = [&](const char *name) { return player.properties().value(name); };
+    const auto property = [&](const char *name) {
+        return player.properties().value(name);
+    };
 
     QCOMPARE(player.playbackStatus(), u"Stopped"_s);
     QCOMPARE(property("CanPause"), false);
@@ -220,9 +222,9 @@ void TestRemotePlayer::requestsKeepToTheGame()
     player.setPaused(true);
     player.playPause();
     player.stop();
-    QCOMPARE(game.requests,
-             QStringList({u"repeat"_s, u"pause"_s, u"unpause"_s, u"pause"_s, u"unpause"_s,
-                          u"stop"_s}));
+    QCOMPARE(
+        game.requests,
+        QStringList({u"repeat"_s, u"pause"_s, u"unpause"_s, u"pause"_s, u"unpause"_s, u"stop"_s}));
 
     QSignalSpy raised(&player, &RemotePlayer::raiseRequested);
     player.raise();
@@ -370,8 +372,9 @@ void TestRemotePlayer::mediaKeysOnTheWindow()
     player.setPaused(false);
     press(&window, Qt::Key_MediaPlay); // the keyboard's Play/Pause key under X11
     press(&window, Qt::Key_MediaStop);
-    QCOMPARE(game.requests, QStringList({u"start"_s, u"repeat"_s, u"pause"_s, u"unpause"_s,
-                                         u"pause"_s, u"stop"_s}));
+    QCOMPARE(
+        game.requests,
+        QStringList({u"start"_s, u"repeat"_s, u"pause"_s, u"unpause"_s, u"pause"_s, u"stop"_s}));
 }
 
 QTEST_MAIN(TestRemotePlayer)
