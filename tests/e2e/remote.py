@@ -37,6 +37,15 @@ class Bus:
                                 capture_output=True, text=True, timeout=10)
         return result.stdout.strip() if result.returncode == 0 else None
 
+    def properties(self, interface):
+        """GetAll of an interface, as dbus-send prints it, squeezed to single spaces."""
+        result = subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.mpris.MediaPlayer2.limbora",
+             "/org/mpris/MediaPlayer2", "org.freedesktop.DBus.Properties.GetAll",
+             f"string:{interface}"], env=self.env, capture_output=True, text=True, timeout=10)
+        lines = [" ".join(line.split()) for line in result.stdout.splitlines()]
+        return "\n".join(lines)
+
     def players(self):
         result = subprocess.run(["playerctl", "--list-all"], env=self.env, capture_output=True,
                                 text=True, timeout=10)
@@ -87,6 +96,14 @@ def remote_drives_a_game(executable):
             check(time.monotonic() < deadline, "no player limbora on the bus")
             time.sleep(0.05)
         check(bus.ctl("status") == "Stopped", f"status before a game: {bus.ctl('status')}")
+        root = bus.properties("org.mpris.MediaPlayer2")
+        for expected in ('"Identity"\nvariant string "Limbora"',
+                         '"DesktopEntry"\nvariant string "org.limbora.Limbora"',
+                         '"CanRaise"\nvariant boolean true'):
+            check(expected in root, f"no {expected!r} in {root}")
+        player = bus.properties("org.mpris.MediaPlayer2.Player")
+        for offered in ("CanGoNext", "CanSeek"):
+            check(f'"{offered}"\nvariant boolean false' in player, f"{offered} in {player}")
         statuses = bus.follow("status")
         titles = bus.follow("metadata", "xesam:title")
 
