@@ -139,7 +139,9 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
         cmdStop->setEnabled(stop);
         mnuGameStart->setEnabled(start);
         mnuGameStop->setEnabled(stop);
+        mnuGamePause->setEnabled(stop);
     });
+    connect(m_sequencer, &GameSequencer::pausedChanged, mnuGamePause, &QAction::setChecked);
     applySettings(readGameSettings());
     // Logging out: keep the placement even if the session ends us without a close.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { writeSettings(); });
@@ -228,12 +230,23 @@ void MainWindow::createMenus()
     mnuGameStop->setShortcuts(
         {QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::Key_B), QKeySequence(Qt::Key_Period)});
     mnuGameStop->setEnabled(false);
+    // Space pauses only while a game runs; otherwise it stays the focused button's, as designed.
+    //: Holds the game where it stands until chosen again (also Space).
+    mnuGamePause = mnuGame->addAction(tr("&Pause"));
+    mnuGamePause->setObjectName(u"mnuGamePause"_s);
+    mnuGamePause->setCheckable(true);
+    mnuGamePause->setShortcut(QKeySequence(Qt::Key_Space));
+    mnuGamePause->setEnabled(false);
     QAction *mnuGameRepeat = mnuGame->addAction(tr("&Repeat Call"));
     mnuGameRepeat->setObjectName(u"mnuGameRepeat"_s);
     mnuGameRepeat->setShortcut(QKeySequence(Qt::Key_R));
     connect(mnuGameStart, &QAction::triggered, this, &MainWindow::cmdStart_Click);
     connect(mnuGameStop, &QAction::triggered, this, &MainWindow::cmdStop_Click);
     connect(mnuGameRepeat, &QAction::triggered, this, [this] { m_sequencer->repeatCall(); });
+    connect(mnuGamePause, &QAction::triggered, this, [this](bool paused) {
+        m_sequencer->setPaused(paused);
+        mnuGamePause->setChecked(m_sequencer->isPaused());
+    });
 
     QMenu *mnuSettings = menuBar()->addMenu(tr("Se&ttings"));
     mnuSettings->setObjectName(u"mnuSettings"_s);
@@ -250,8 +263,9 @@ void MainWindow::createMenus()
             &MainWindow::mnuSettingsConfigure_Click);
     // The menu bar hides in full screen; the window itself keeps the shortcuts alive, and a
     // right click there offers what a host needs without it.
-    addActions({mnuGameStart, mnuGameStop, mnuGameRepeat, mnuSettingsFullScreen});
-    centralWidget()->addActions({mnuGameRepeat, mnuSettingsFullScreen, mnuSettingsConfigure});
+    addActions({mnuGameStart, mnuGameStop, mnuGamePause, mnuGameRepeat, mnuSettingsFullScreen});
+    centralWidget()->addActions(
+        {mnuGamePause, mnuGameRepeat, mnuSettingsFullScreen, mnuSettingsConfigure});
 
     QMenu *mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(u"mnuHelp"_s);

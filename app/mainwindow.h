@@ -100,6 +100,7 @@ private:
     QPointer<ConfigureDialog> m_configure;
     QAction *mnuGameStart = nullptr;
     QAction *mnuGameStop = nullptr;
+    QAction *mnuGamePause = nullptr;
     QAction *mnuSettingsFullScreen = nullptr;
 
     QPushButton *cmdStart = nullptr;

@@ -190,6 +190,11 @@
         <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
         <translation>ROUGE</translation>
     </message>
+    <message>
+        <source>(Game paused)</source>
+        <extracomment>Status while the host holds the game (Game &gt; Pause, or Space).</extracomment>
+        <translation>(Partie en pause)</translation>
+    </message>
 </context>
 <context>
     <name>HiddenWindow</name>
@@ -315,6 +320,11 @@
     <message>
         <source>&amp;Configure Limbora…</source>
         <translation>&amp;Configurer Limbora…</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <extracomment>Holds the game where it stands until chosen again (also Space).</extracomment>
+        <translation>&amp;Pause</translation>
     </message>
 </context>
 <context>
