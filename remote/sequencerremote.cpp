@@ -18,7 +18,10 @@ void SequencerRemote::follow(RemotePlayer &player)
     // A game runs while its Stop is enabled.
     QObject::connect(&m_sequencer, &GameSequencer::buttonsChanged, &player,
                      [&player](bool, bool stopEnabled) { player.setRunning(stopEnabled); });
+    QObject::connect(&m_sequencer, &GameSequencer::pausedChanged, &player,
+                     &RemotePlayer::setPaused);
     player.setRunning(m_sequencer.stopEnabled());
+    player.setPaused(m_sequencer.isPaused());
     player.showStatus(m_sequencer.status());
     player.showDisplay(m_sequencer.display());
 }
@@ -35,8 +38,7 @@ void SequencerRemote::stop()
 
 void SequencerRemote::setPaused(bool paused)
 {
-    // TODO(pause): the sequencer's pause, once it has one.
-    Q_UNUSED(paused);
+    m_sequencer.setPaused(paused);
 }
 
 void SequencerRemote::repeatCall()

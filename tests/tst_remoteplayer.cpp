@@ -305,6 +305,22 @@ void TestRemotePlayer::drivesARealGame()
     QCOMPARE(speaker.started.last(), u"leftfoot.wav"_s);
     QCOMPARE(player.metadata().value("xesam:title"), u"LEFT FOOT"_s);
 
+    // Pause holds the pause, Play goes on with what it had left.
+    clock.advanceBy(3'000); // the repeat is over, 2 s of the pause are left
+    player.pause();
+    QVERIFY(sequencer.isPaused());
+    QCOMPARE(player.playbackStatus(), u"Paused"_s);
+    QCOMPARE(player.metadata().value("xesam:title"), u"LEFT FOOT GREEN"_s);
+    clock.advanceBy(60'000);
+    const int held = speaker.started.size();
+    player.playPause();
+    QCOMPARE(player.playbackStatus(), u"Playing"_s);
+    clock.advanceBy(1'999);
+    QCOMPARE(speaker.started.size(), held);
+    clock.advanceBy(1);
+    QCOMPARE(speaker.started.size(), held + 1);
+
+    player.pause();
     player.stop();
     QCOMPARE(player.playbackStatus(), u"Stopped"_s);
     QCOMPARE(sequencer.phase(), GameSequencer::Phase::Idle);

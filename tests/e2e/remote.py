@@ -106,11 +106,16 @@ def remote_drives_a_game(executable):
             check(f'"{offered}"\nvariant boolean false' in player, f"{offered} in {player}")
         statuses = bus.follow("status")
         titles = bus.follow("metadata", "xesam:title")
+        deadline = time.monotonic() + 5
+        while not statuses:  # playerctl has found the player and says where it stands
+            check(time.monotonic() < deadline, "playerctl --follow said nothing")
+            time.sleep(0.02)
+        time.sleep(0.3)
 
-        sent = time.monotonic()
+        play_sent = time.monotonic()
         bus.ctl("play")
-        started = trace.wait_for(r'^status "The game will start"$', 2, since=sent)[0]
-        check(started - sent < CARRIED, f"Play took {started - sent:.3f} s")
+        started = trace.wait_for(r'^status "The game will start"$', 2, since=play_sent)[0]
+        check(started - play_sent < CARRIED, f"Play took {started - play_sent:.3f} s")
         bus.wait_for_status("Playing")
         check(bus.ctl("metadata", "xesam:title") == "The game will start",
               f"countdown title {bus.ctl('metadata', 'xesam:title')!r}")
@@ -122,10 +127,10 @@ def remote_drives_a_game(executable):
         check(title == first_call, f"the title is {title!r}, not {first_call!r}")
         metadata = bus.ctl("metadata")
         time.sleep(1.0)
-        sent = time.monotonic()
+        previous_sent = time.monotonic()
         bus.ctl("previous")
-        repeated = trace.wait_for(r"^repeat$", 2, since=sent)[0]
-        check(repeated - sent < CARRIED, f"Previous took {repeated - sent:.3f} s")
+        repeated = trace.wait_for(r"^repeat$", 2, since=previous_sent)[0]
+        check(repeated - previous_sent < CARRIED, f"Previous took {repeated - previous_sent:.3f} s")
         limb = trace.find(r"^sound-start \w+\.wav wait$", since=first_time - 2)[0][1].split()[1]
         said = trace.wait_for(r"^sound-start \w+\.wav wait$", 1, since=repeated)
         check(said[1].split()[1] == limb and said[0] - repeated < 0.05,
@@ -175,10 +180,15 @@ def remote_drives_a_game(executable):
         heard_titles = [line for _, line in titles]
         for title in ("The game will start", first_call, second_call, third_call):
             check(title in heard_titles, f"title {title!r} never announced: {heard_titles}")
-        program.key("alt+f", "x")
+        session.press(program.window, "alt+f", "x")
         check(program.exit_code(5) == 0, "did not exit cleanly")
         print(f"window shown {shown - launched:.3f} s after launch; calls {first_call!r}, "
-              f"{second_call!r}, {third_call!r}; playerctl metadata mid-call:\n{metadata}")
+              f"{second_call!r}, {third_call!r}; Play to countdown {started - play_sent:.3f} s, "
+              f"Previous to repeat {repeated - previous_sent:.3f} s, next call "
+              f"{1000 * (second_start - first_pause - PAUSE):+.1f} ms against its deadline, "
+              f"held {held[0] - second_pause:.3f} s into the pause, resumed with "
+              f"{third_start - resumed:.3f} s of {left:.3f} s left")
+        print(f"playerctl metadata mid-call:\n{metadata}")
 
 
 def plays_without_a_remote(executable, how):
@@ -214,7 +224,7 @@ def plays_without_a_remote(executable, how):
         if how == "name taken":
             players = bus.players()
             check(players == ["limbora"], f"players on the bus: {players}")
-        closing = program.key("alt+f", "x")
+        closing = session.press(program.window, "alt+f", "x")
         code = program.exit_code(5)
         check(code == 0, f"{how}: exit code {code}")
         ended = time.monotonic() - closing
