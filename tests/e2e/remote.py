@@ -126,6 +126,9 @@ def remote_drives_a_game(executable):
         title = bus.ctl("metadata", "xesam:title")
         check(title == first_call, f"the title is {title!r}, not {first_call!r}")
         metadata = bus.ctl("metadata")
+        player = bus.properties("org.mpris.MediaPlayer2.Player")
+        check('"mpris:trackid"\nvariant object path "/org/limbora/Limbora/track/' in player,
+              f"the track id is not an object path: {player}")
         time.sleep(1.0)
         previous_sent = time.monotonic()
         bus.ctl("previous")
