@@ -195,7 +195,8 @@ def remote_drives_a_game(executable):
 
 
 def plays_without_a_remote(executable, how):
-    """A game started from the keyboard runs as it always did."""
+    """A game started from the keyboard runs as it always did; without a bus the media keys
+    still play it on the window."""
     with Session(audio=False) as session:
         short_game(session)
         extra = {}
@@ -215,14 +216,25 @@ def plays_without_a_remote(executable, how):
         program.show()
         shown = time.monotonic() - launched
         check(shown < 5.0, f"{how}: the window took {shown:.3f} s")
-        sent = program.key("Return")
+        keys = how == "no bus"
+        sent = program.key("XF86AudioPlay" if keys else "Return")
         trace = program.trace
         started = trace.wait_for(r'^status "The game will start"$', 2, since=sent)[0]
         call_time, call = call_shown(trace, started)
         first = trace.find(r"^sound-start", since=started)[0][0]
         check(abs(first - started - COUNTDOWN) <= TIMING,
               f"{how}: first call {first - started:.3f} s after Start")
-        program.key("alt+s")
+        if keys:
+            pause = trace.wait_for(rf"^pause {PAUSE}$", 5, since=call_time)[0]
+            trace.wait_for(r"^repeat$", 1, since=program.key("XF86AudioPrev"))
+            held = trace.wait_for(r'^status "', 1, since=program.key("XF86AudioPause"))
+            check(held[1] != 'status "(Game in progress)"', f"the Pause key: {held}")
+            time.sleep(PAUSE)
+            check(not trace.find(r"^sound-start \w+\.wav wait$", since=pause + PAUSE - 0.5),
+                  "the Pause key did not hold the game")
+            trace.wait_for(r'^status "\(Game in progress\)"$', 1,
+                           since=program.key("XF86AudioPlay"))
+        program.key("XF86AudioStop" if keys else "alt+s")
         trace.wait_for(r'^status "\(Game stopped\)"$', 2, since=call_time)
         if how == "name taken":
             players = bus.players()
@@ -234,7 +246,8 @@ def plays_without_a_remote(executable, how):
         check(ended < 2.0, f"{how}: closing took {ended:.3f} s")
         warnings = [line for line in trace.other if line.strip()]
         check(not warnings, f"{how}: the program said {warnings}")
-        print(f"{how}: window after {shown:.3f} s, {call!r} on time, closed in {ended:.3f} s")
+        print(f"{how}: window after {shown:.3f} s, {call!r} on time, closed in {ended:.3f} s"
+              + (" (media keys: Play, Previous, Pause, Play, Stop)" if keys else ""))
 
 
 def scenario(executable):
