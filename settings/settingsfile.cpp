@@ -208,10 +208,19 @@ std::unique_ptr<QSettings> SettingsFile::forReading() const
         return nativeStore();
     }
 #ifdef Q_OS_UNIX
-    if (inspect(m_path).state != State::Readable) {
+    const Contents now = inspect(m_path);
+    if (now.state != State::Readable) {
         return nullptr;
     }
-    auto settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+    // QSettings parses a private copy of the bytes looked at, so that nothing put in the file's
+    // place meanwhile (a FIFO, other text) is ever opened or decoded. It keeps what it parsed.
+    QString parsed = m_path;
+    QTemporaryFile copy(QDir::tempPath() + u"/limbora-settings-XXXXXX"_s);
+    if (copy.open() && copy.write(now.bytes) == now.bytes.size() && copy.flush()) {
+        copy.close();
+        parsed = copy.fileName();
+    }
+    auto settings = std::make_unique<QSettings>(parsed, QSettings::IniFormat);
     if (settings->status() == QSettings::FormatError) {
         return nullptr;
     }
@@ -248,6 +257,9 @@ std::unique_ptr<SettingsWriter> SettingsFile::forWriting() const
         // A link is followed and kept: its target is what gets replaced.
         writer->m_target = QFileInfo(m_path).canonicalFilePath();
         writer->m_mode = now.mode;
+        if (writer->m_target.isEmpty()) {
+            return nullptr; // gone since the look
+        }
     }
     // Made beside the file it replaces, so that renaming it over that file is a single step.
     writer->m_work = std::make_unique<QTemporaryFile>(writer->m_target + u".XXXXXX"_s);

@@ -27,7 +27,7 @@ public:
 
     QString path() const { return m_path; }
 
-    // nullptr where there is nothing to read.
+    // nullptr where there is nothing to read. What it holds was read once: it is for reading only.
     std::unique_ptr<QSettings> forReading() const;
     // nullptr where nothing may be written now. The lock is held until the writer is gone.
     std::unique_ptr<SettingsWriter> forWriting() const;

@@ -197,6 +197,19 @@
     </message>
 </context>
 <context>
+    <name>GamePresenter</name>
+    <message>
+        <source>Game status</source>
+        <extracomment>For screen readers: the status label while it is empty.</extracomment>
+        <translation>Estado de la partida</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <extracomment>For screen readers: the call label while it is empty.</extracomment>
+        <translation>Llamada</translation>
+    </message>
+</context>
+<context>
     <name>HiddenWindow</name>
     <message>
         <source>Hidden Window!</source>
@@ -282,16 +295,6 @@
     <message>
         <source>&amp;About Limbora</source>
         <translation>&amp;Acerca de Limbora</translation>
-    </message>
-    <message>
-        <source>Game status</source>
-        <extracomment>For screen readers: the status label while it is empty.</extracomment>
-        <translation>Estado de la partida</translation>
-    </message>
-    <message>
-        <source>Call</source>
-        <extracomment>For screen readers: the call label while it is empty.</extracomment>
-        <translation>Llamada</translation>
     </message>
     <message>
         <source>&amp;Game</source>
