@@ -17,10 +17,10 @@ RemoteControl::RemoteControl(GameSequencer &game, QWidget *window)
     m_player = new RemotePlayer(
         *m_game, [art = m_art.get()](Rgb colour) { return art->urlFor(colour); }, this);
     m_game->follow(*m_player);
+    // Unminimized in the state it had, full screen or not.
     connect(m_player, &RemotePlayer::raiseRequested, window, [window] {
-        if (window->isMinimized()) {
-            window->showNormal();
-        }
+        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window->show();
         window->raise();
         window->activateWindow();
     });
