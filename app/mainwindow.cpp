@@ -440,13 +440,15 @@ void MainWindow::layoutFullScreen()
     int widestPart = 0;
     const QFontMetrics metrics(callFont);
     for (qint16 l = DrawLower; l <= DrawUpper; ++l) {
+        const QString limbText = GameWords::limb(l);
+        widestLine = std::max(widestLine,
+                              metrics.horizontalAdvance(GameWords::limbAlone(limbText).trimmed()));
         for (qint16 c = DrawLower; c <= DrawUpper; ++c) {
-            const QString limbText = GameWords::limb(l).trimmed();
-            const QString colourWord = GameWords::colour(c);
-            widestLine = std::max(widestLine,
-                                  metrics.horizontalAdvance(GameWords::call(limbText, colourWord)));
-            widestPart = std::max({widestPart, metrics.horizontalAdvance(limbText),
-                                   metrics.horizontalAdvance(colourWord)});
+            const QString call = GameWords::call(limbText, GameWords::colour(c));
+            widestLine = std::max(widestLine, metrics.horizontalAdvance(call));
+            for (const QString &line : GameWords::callLines(call)) {
+                widestPart = std::max(widestPart, metrics.horizontalAdvance(line));
+            }
         }
     }
     const bool twoLines = widestLine > m_callWidth;
@@ -475,12 +477,7 @@ QString MainWindow::fittedCall(const QString &text) const
     if (!m_fullScreen || QFontMetrics(lblDisplay->font()).horizontalAdvance(text) <= m_callWidth) {
         return text;
     }
-    QString lines = text.trimmed();
-    const qsizetype lastSpace = lines.lastIndexOf(u' ');
-    if (lastSpace > 0) {
-        lines[lastSpace] = u'\n';
-    }
-    return lines;
+    return GameWords::callLines(text).join(u'\n');
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

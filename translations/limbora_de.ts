@@ -147,7 +147,7 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>A call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Order them as your language calls them out. The limb first shows alone, as this text with %2 empty.</extracomment>
+        <extracomment>A whole call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Join and order them as a caller in your language says it, e.g. &quot;%1 SUR LE %2&quot;. All four colours and limbs fill the same text. In full screen a long call goes over two lines, broken where the limb ends.</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -189,6 +189,11 @@
         <source>RED</source>
         <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
         <translation>ROT</translation>
+    </message>
+    <message>
+        <source>%1 </source>
+        <extracomment>The limb alone (%1), shown and spoken before its colour joins it. The English keeps a blank at the end, where the colour will follow.</extracomment>
+        <translation>%1 </translation>
     </message>
 </context>
 <context>
