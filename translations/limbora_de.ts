@@ -38,7 +38,7 @@
     <message>
         <source>Click on Help--&gt;Contents or see the Readme.doc file for help, documentation, and other info.</source>
         <extracomment>Help--&gt;Contents names the menu items as translated in the main window.</extracomment>
-        <translation>Klicken Sie auf Hilfe--&gt;Inhalt oder lesen Sie die Datei Readme.doc für Hilfe, Dokumentation und mehr.</translation>
+        <translation>Klick auf Hilfe--&gt;Inhalt oder lies die Datei Readme.doc für Hilfe, Dokumentation und mehr.</translation>
     </message>
     <message>
         <source>Created by</source>
@@ -250,17 +250,17 @@
     <message>
         <source>Start a game: calls begin after ten seconds</source>
         <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Ein Spiel starten: die Ansagen beginnen nach zehn Sekunden</translation>
+        <translation>Ein Spiel starten: Die Ansagen beginnen nach zehn Sekunden</translation>
     </message>
     <message>
         <source>Stop the game</source>
         <extracomment>For screen readers: what the Stop button does.</extracomment>
-        <translation>Das Spiel beenden</translation>
+        <translation>Das Spiel stoppen</translation>
     </message>
     <message>
         <source>Game board</source>
         <extracomment>For screen readers: the picture behind the buttons.</extracomment>
-        <translation>Spielbrett</translation>
+        <translation>Spielmatte</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -303,7 +303,7 @@
     </message>
     <message>
         <source>S&amp;top Game</source>
-        <translation>Spiel &amp;beenden</translation>
+        <translation>Spiel s&amp;toppen</translation>
     </message>
     <message>
         <source>&amp;Repeat Call</source>
