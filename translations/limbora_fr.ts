@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Thank you for playing, and for every tangle you laughed your way out of!</source>
-        <translation>Merci d’avoir joué, et pour chaque nœud dont vous êtes sortis en riant&#xa0;!</translation>
+        <translation>Merci d’avoir joué, et pour chaque nœud dont vous vous êtes sortis en riant&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -230,12 +230,12 @@
     <message>
         <source>&amp;START</source>
         <extracomment>Starts a game. Start and Stop share their access key (&amp;) in English, so that one key starts and stops; keep one letter for both where your language allows.</extracomment>
-        <translation>&amp;DÉMARRER</translation>
+        <translation>DÉMA&amp;RRER</translation>
     </message>
     <message>
         <source>&amp;STOP!</source>
         <extracomment>Stops the game. See the comment on &quot;&amp;START&quot; for the access key.</extracomment>
-        <translation>&amp;STOP&#xa0;!</translation>
+        <translation>A&amp;RRÊTER&#xa0;!</translation>
     </message>
     <message>
         <source>The current call: a limb, then its colour</source>
@@ -260,7 +260,7 @@
     <message>
         <source>Game board</source>
         <extracomment>For screen readers: the picture behind the buttons.</extracomment>
-        <translation>Plateau de jeu</translation>
+        <translation>Tapis de jeu</translation>
     </message>
     <message>
         <source>&amp;File</source>
