@@ -10,7 +10,7 @@
     <message>
         <source>The Limbora team</source>
         <extracomment>Who made the program; follows &quot;Created by&quot;.</extracomment>
-        <translation>il team Limbora</translation>
+        <translation>team Limbora</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>Created by</source>
-        <translation>Creato da</translation>
+        <translation>Creato dal</translation>
     </message>
 </context>
 <context>
@@ -260,7 +260,7 @@
     <message>
         <source>Game board</source>
         <extracomment>For screen readers: the picture behind the buttons.</extracomment>
-        <translation>Tabellone di gioco</translation>
+        <translation>Tappeto di gioco</translation>
     </message>
     <message>
         <source>&amp;File</source>
