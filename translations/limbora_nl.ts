@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Cou&amp;ntdown before the first call:</source>
-        <translation>&amp;Aftellen voor de eerste oproep:</translation>
+        <translation>&amp;Aftellen tot de eerste oproep:</translation>
     </message>
     <message>
         <source>Limbs called</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Start in f&amp;ull screen</source>
-        <translation>&amp;Starten in volledig scherm</translation>
+        <translation>In volledig scherm &amp;starten</translation>
     </message>
 </context>
 <context>
@@ -260,7 +260,7 @@
     <message>
         <source>Game board</source>
         <extracomment>For screen readers: the picture behind the buttons.</extracomment>
-        <translation>Speelbord</translation>
+        <translation>Speelmat</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>&amp;Full Screen Mode</source>
-        <translation>Modus &amp;volledig scherm</translation>
+        <translation>&amp;Volledig scherm</translation>
     </message>
     <message>
         <source>&amp;Configure Limbora…</source>
