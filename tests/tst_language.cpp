@@ -304,6 +304,13 @@ private Q_SLOTS:
         }
         status->setText(GameWords::display(showing(GameDisplay::Kind::Countdown, 10)));
         clipped << overflowing(&main.window);
+        auto *display = main.window.findChild<QLabel *>(u"lblDisplay"_s);
+        for (qint16 l = DrawLower; l <= DrawUpper; ++l) { // every call, joined as the language says
+            for (qint16 c = DrawLower; c <= DrawUpper; ++c) {
+                display->setText(GameWords::call(GameWords::limb(l), GameWords::colour(c)));
+                clipped << overflowing(&main.window);
+            }
+        }
         AboutBox about([](const QString &) {});
         HiddenWindow hidden;
         clipped << overflowing(&about) << overflowing(&hidden);
