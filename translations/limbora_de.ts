@@ -195,6 +195,24 @@
         <extracomment>The limb alone (%1), shown and spoken before its colour joins it. The English keeps a blank at the end, where the colour will follow.</extracomment>
         <translation>%1 </translation>
     </message>
+    <message>
+        <source>(Game paused)</source>
+        <extracomment>Status while the host holds the game (Game &gt; Pause, or Space).</extracomment>
+        <translation>(Spiel pausiert)</translation>
+    </message>
+</context>
+<context>
+    <name>GamePresenter</name>
+    <message>
+        <source>Game status</source>
+        <extracomment>For screen readers: the status label while it is empty.</extracomment>
+        <translation>Spielstatus</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <extracomment>For screen readers: the call label while it is empty.</extracomment>
+        <translation>Ansage</translation>
+    </message>
 </context>
 <context>
     <name>HiddenWindow</name>
@@ -284,16 +302,6 @@
         <translation>Ü&amp;ber Limbora</translation>
     </message>
     <message>
-        <source>Game status</source>
-        <extracomment>For screen readers: the status label while it is empty.</extracomment>
-        <translation>Spielstatus</translation>
-    </message>
-    <message>
-        <source>Call</source>
-        <extracomment>For screen readers: the call label while it is empty.</extracomment>
-        <translation>Ansage</translation>
-    </message>
-    <message>
         <source>&amp;Game</source>
         <translation>S&amp;piel</translation>
     </message>
@@ -320,6 +328,11 @@
     <message>
         <source>&amp;Configure Limbora…</source>
         <translation>Limbora &amp;einrichten…</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <extracomment>Holds the game where it stands until chosen again (also Space).</extracomment>
+        <translation>&amp;Pause</translation>
     </message>
 </context>
 <context>

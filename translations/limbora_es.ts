@@ -195,6 +195,24 @@
         <extracomment>The limb alone (%1), shown and spoken before its colour joins it. The English keeps a blank at the end, where the colour will follow.</extracomment>
         <translation>%1 </translation>
     </message>
+    <message>
+        <source>(Game paused)</source>
+        <extracomment>Status while the host holds the game (Game &gt; Pause, or Space).</extracomment>
+        <translation>(Partida en pausa)</translation>
+    </message>
+</context>
+<context>
+    <name>GamePresenter</name>
+    <message>
+        <source>Game status</source>
+        <extracomment>For screen readers: the status label while it is empty.</extracomment>
+        <translation>Estado de la partida</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <extracomment>For screen readers: the call label while it is empty.</extracomment>
+        <translation>Jugada</translation>
+    </message>
 </context>
 <context>
     <name>HiddenWindow</name>
@@ -284,14 +302,8 @@
         <translation>&amp;Acerca de Limbora</translation>
     </message>
     <message>
-        <source>Game status</source>
-        <extracomment>For screen readers: the status label while it is empty.</extracomment>
-        <translation>Estado de la partida</translation>
-    </message>
-    <message>
-        <source>Call</source>
-        <extracomment>For screen readers: the call label while it is empty.</extracomment>
-        <translation>Jugada</translation>
+        <source></source>
+        <translation></translation>
     </message>
     <message>
         <source>&amp;Game</source>
@@ -320,6 +332,11 @@
     <message>
         <source>&amp;Configure Limbora…</source>
         <translation>&amp;Configurar Limbora…</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <extracomment>Holds the game where it stands until chosen again (also Space).</extracomment>
+        <translation>Pa&amp;usa</translation>
     </message>
 </context>
 <context>
