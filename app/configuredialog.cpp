@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "configuredialog.h"
 
+#include "language.h"
+#include "voicerecorder.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -105,6 +109,10 @@ ConfigureDialog::ConfigureDialog(const GameSettings &values, QWidget *parent)
     layout->addWidget(m_spoken);
     layout->addWidget(m_repeats);
     layout->addWidget(m_fullScreen);
+    // The host's own voice, recorded for the language the calls are spoken in.
+    const QString language = Language::find(QLocale().name());
+    m_voice = new VoiceRecorder(language.isEmpty() ? Language::available().first() : language);
+    layout->addWidget(m_voice);
     layout->addStretch();
     layout->addWidget(m_buttons);
 
@@ -126,6 +134,7 @@ GameSettings ConfigureDialog::values() const
     values.game.spoken = m_spoken->isChecked();
     values.game.repeatsAllowed = m_repeats->isChecked();
     values.startFullScreen = m_fullScreen->isChecked();
+    values.ownVoice = m_voice->ownVoice();
     return values;
 }
 
@@ -138,6 +147,7 @@ void ConfigureDialog::setValues(const GameSettings &values)
     m_spoken->setChecked(values.game.spoken);
     m_repeats->setChecked(values.game.repeatsAllowed);
     m_fullScreen->setChecked(values.startFullScreen);
+    m_voice->setOwnVoice(values.ownVoice);
     updateAcceptable();
 }
 

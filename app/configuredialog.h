@@ -11,6 +11,7 @@ class QCheckBox;
 class QDialogButtonBox;
 class QLabel;
 class QSpinBox;
+class VoiceRecorder;
 
 // Settings > Configure Limbora…: the game's options and the full-screen start. It only edits
 // values; whoever opens it stores and applies them when it is accepted.
@@ -34,6 +35,7 @@ private:
     QCheckBox *m_spoken = nullptr;
     QCheckBox *m_repeats = nullptr;
     QCheckBox *m_fullScreen = nullptr;
+    VoiceRecorder *m_voice = nullptr;
     QLabel *m_rule = nullptr;
     QDialogButtonBox *m_buttons = nullptr;
 };

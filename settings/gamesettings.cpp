@@ -105,6 +105,7 @@ GameSettings readGameSettings()
     game.spoken = readBool(settings, u"Spoken"_s, defaults.spoken);
     game.repeatsAllowed = readBool(settings, u"RepeatsAllowed"_s, defaults.repeatsAllowed);
     result.startFullScreen = readBool(settings, u"StartFullScreen"_s, false);
+    result.ownVoice = settings.value(u"Voice"_s).toString().trimmed().toLower() == u"own";
     return result;
 }
 
@@ -124,6 +125,7 @@ bool writeGameSettings(const GameSettings &values)
     settings.setValue(u"Spoken"_s, writeBool(game.spoken));
     settings.setValue(u"RepeatsAllowed"_s, writeBool(game.repeatsAllowed));
     settings.setValue(u"StartFullScreen"_s, writeBool(values.startFullScreen));
+    settings.setValue(u"Voice"_s, values.ownVoice ? u"own"_s : u"builtin"_s);
     settings.endGroup();
     settings.sync();
     return settings.status() == QSettings::NoError;

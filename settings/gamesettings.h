@@ -9,12 +9,14 @@
 // in a form people and scripts can write by hand:
 //   PauseSeconds=7  CountdownSeconds=10  Limbs=lefthand,righthand,leftfoot,rightfoot
 //   Colours=green,yellow,blue,red  Spoken=true  RepeatsAllowed=true  StartFullScreen=false
+//   Voice=builtin (or own: the host's recordings, the built-in word where one is missing)
 // A value that is missing, empty, out of range or unreadable falls back to its own default
 // without touching the others. Nothing is ever reported.
 struct GameSettings
 {
     GameOptions game;
     bool startFullScreen = false;
+    bool ownVoice = false;
 
     friend bool operator==(const GameSettings &, const GameSettings &) = default;
 };

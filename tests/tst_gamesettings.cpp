@@ -24,12 +24,13 @@ GameSettings unusual()
     values.game.spoken = false;
     values.game.repeatsAllowed = false;
     values.startFullScreen = true;
+    values.ownVoice = true;
     return values;
 }
 
 const char *const UnusualText = "[Game]\nPauseSeconds=12\nCountdownSeconds=30\n"
                                 "Limbs=\"lefthand,righthand\"\nColours=red\nSpoken=false\n"
-                                "RepeatsAllowed=false\nStartFullScreen=true\n";
+                                "RepeatsAllowed=false\nStartFullScreen=true\nVoice=own\n";
 
 } // namespace
 
@@ -70,6 +71,8 @@ private Q_SLOTS:
         QTest::newRow("spoken") << u"Spoken"_s << u"maybe"_s;
         QTest::newRow("repeats") << u"RepeatsAllowed"_s << u"2"_s;
         QTest::newRow("full screen") << u"StartFullScreen"_s << u"on"_s;
+        QTest::newRow("voice unknown") << u"Voice"_s << u"robot"_s;
+        QTest::newRow("voice empty") << u"Voice"_s << QString();
     }
 
     void damagedValueFallsBackAlone()
@@ -93,6 +96,8 @@ private Q_SLOTS:
             expected.game.spoken = defaults.game.spoken;
         } else if (key == u"RepeatsAllowed") {
             expected.game.repeatsAllowed = defaults.game.repeatsAllowed;
+        } else if (key == u"Voice") {
+            expected.ownVoice = defaults.ownVoice;
         } else {
             expected.startFullScreen = defaults.startFullScreen;
         }
@@ -103,7 +108,7 @@ private Q_SLOTS:
     {
         writeFile("[Game]\nPauseSeconds= 12 \nCountdownSeconds=30\nLimbs=righthand, LeftHand, "
                   "lefthand\nColours=red\nSpoken=FALSE\nRepeatsAllowed=false\n"
-                  "StartFullScreen=True\n");
+                  "StartFullScreen=True\nVoice= Own\n");
         QCOMPARE(readGameSettings(), unusual());
     }
 
@@ -116,6 +121,7 @@ private Q_SLOTS:
         QCOMPARE(settings.value(u"Game/FutureOption"_s).toString(), u"42"_s);
         QCOMPARE(settings.value(u"Settings/MainLeft"_s).toString(), u"1507"_s);
         QCOMPARE(settings.value(u"Game/PauseSeconds"_s).toString(), u"12"_s);
+        QCOMPARE(settings.value(u"Game/Voice"_s).toString(), u"own"_s);
     }
 
     void somethingElseInTheFilesPlaceIsLeftAlone()
