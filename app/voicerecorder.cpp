@@ -8,11 +8,17 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+// What happens to each take, for anyone watching from a terminal (and the end-to-end test).
+Q_LOGGING_CATEGORY(lcVoice, "limbora.voice", QtWarningMsg)
+} // namespace
 
 VoiceRecorder::VoiceRecorder(const QString &language, QWidget *parent)
     : VoiceRecorder(language, &makeVoiceCapture, parent)
@@ -124,6 +130,7 @@ void VoiceRecorder::record(int word)
     m_recording = word;
     m_capture = m_makeCapture(this);
     connect(m_capture.get(), &VoiceCapture::listening, this, [this] {
+        qCDebug(lcVoice, "record-live %s", qUtf8Printable(m_list[size_t(m_recording)].file));
         //: %1 is the call word to say, e.g. LEFT HAND
         say(tr("Speak now: %1").arg(m_list[size_t(m_recording)].caption));
     });
@@ -164,9 +171,12 @@ void VoiceRecorder::taken(const std::vector<float> &samples, int rate)
     m_recording = -1;
     m_capture.release()->deleteLater(); // this is its signal
     const TakeProcessing::Result take = TakeProcessing::process(samples, rate);
+    const char *outcome = "stored";
     if (take.verdict == TakeProcessing::Verdict::Silent) {
+        outcome = "silent";
         say(tr("Nothing was heard: check the microphone, then record again."));
     } else if (!VoiceFolder::store(m_language, entry.file, take.wav)) {
+        outcome = "unsaved";
         say(tr("The recording could not be saved in %1.").arg(VoiceFolder::path(m_language)));
     } else if (take.clipped) {
         say(tr("%1 is recorded, but it was too loud and sounds distorted: record it again a "
@@ -175,6 +185,8 @@ void VoiceRecorder::taken(const std::vector<float> &samples, int rate)
     } else {
         say(tr("%1 is recorded.").arg(entry.caption));
     }
+    qCDebug(lcVoice, "record-%s %s %.1f LUFS%s", outcome, qUtf8Printable(entry.file), take.loudness,
+            take.clipped ? " clipped" : "");
     refresh();
 }
 
@@ -182,6 +194,7 @@ void VoiceRecorder::failed(VoiceCapture::Failure failure)
 {
     m_recording = -1;
     m_capture.release()->deleteLater();
+    qCDebug(lcVoice, "record-failed %d", int(failure));
     switch (failure) {
     case VoiceCapture::Failure::NoServer:
         say(tr("No sound server is running: nothing was recorded."));
