@@ -82,6 +82,11 @@ void VoiceCapture::received(const std::vector<float> &samples)
             m_quietSince = start;
         }
     }
+    if (qsizetype(m_take.size()) >= qsizetype(m_rate) * LongestMs / 1000) {
+        m_take.resize(size_t(m_rate) * LongestMs / 1000);
+        end();
+        return;
+    }
     if (m_spoken && m_quietSince >= 0
         && qsizetype(m_take.size()) - m_quietSince >= qsizetype(m_rate) * EndSilenceMs / 1000) {
         end();
