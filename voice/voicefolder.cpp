@@ -16,19 +16,6 @@ QString path(const QString &language)
         + u"/Limbora/voices/"_s + language + u'/';
 }
 
-QStringList callFolders(const QString &language, bool ownVoice)
-{
-    QStringList folders;
-    if (ownVoice) {
-        folders << path(language);
-    }
-    if (language != u"en") {
-        folders << language + u'/';
-    }
-    folders << QString();
-    return folders;
-}
-
 bool store(const QString &language, const QString &name, const QByteArray &wav)
 {
     const QString folder = path(language);

@@ -3,17 +3,12 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 // Where the host's recordings live: $XDG_DATA_HOME/Limbora/voices/<language>/, one WAV per call
 // word under the shipped file names, so a folder copied from a friend works as well.
 namespace VoiceFolder {
 
 QString path(const QString &language);
-
-// The folders a call word is looked up in, first match wins: the host's recordings (when chosen),
-// then the language's shipped words, then the English ones.
-QStringList callFolders(const QString &language, bool ownVoice);
 
 // Replaces the file whole or not at all (a take half written is never played). False when it
 // could not be stored.
