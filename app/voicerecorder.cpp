@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QMetaEnum>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -194,7 +195,8 @@ void VoiceRecorder::failed(VoiceCapture::Failure failure)
 {
     m_recording = -1;
     m_capture.release()->deleteLater();
-    qCDebug(lcVoice, "record-failed %d", int(failure));
+    qCDebug(lcVoice, "record-failed %s",
+            QMetaEnum::fromType<VoiceCapture::Failure>().valueToKey(int(failure)));
     switch (failure) {
     case VoiceCapture::Failure::NoServer:
         say(tr("No sound server is running: nothing was recorded."));

@@ -67,15 +67,28 @@ def scenario(executable):
         print(f"take: {len(take) / RATE:.2f} s, {level:.2f} LUFS, correlation {match:.3f}, "
               f"lead-in {(lag + onset) / RATE * 1000:.0f} ms")
 
-        # The next word: Play and Remove of the first, then Record of the second. The server
-        # goes away while it listens: nothing is written, and the dialog says so.
+        # The next word (past Play and Remove of the first) with no input at all: the server
+        # has no source left.
+        pactl = ["pactl"]
+        subprocess.run([*pactl, "unload-module", "module-null-sink"], env=session.env, check=True,
+                       timeout=10)
         for key in ("Tab", "Tab", "Tab", "space"):
             session.press(dialog, key)
             time.sleep(0.2)
+        program.trace.wait_for(r"^record-failed NoInput$", 5, category=category)
+        check(not (voices / "righthand.wav").exists(), "a take was stored without an input")
+
+        # An input again; the server goes away while it listens: nothing is written, and the
+        # dialog says so.
+        subprocess.run([*pactl, "load-module", "module-null-sink", "sink_name=nullsink"],
+                       env=session.env, check=True, timeout=10, stdout=subprocess.DEVNULL)
+        subprocess.run([*pactl, "set-default-source", "nullsink.monitor"], env=session.env,
+                       check=True, timeout=10)
+        session.press(dialog, "space")
         program.trace.wait_for(r"^record-live righthand\.wav$", 10, category=category)
         gone = time.monotonic()
         session.pulse.kill()
-        failed = program.trace.wait_for(r"^record-failed ", 5, category=category)[0]
+        failed = program.trace.wait_for(r"^record-failed Lost$", 5, category=category)[0]
         check(failed - gone < 2.0, f"the lost server was noticed after {failed - gone:.1f} s")
         check(not (voices / "righthand.wav").exists(), "a take was stored from a lost server")
         check(stored.is_file(), "the earlier take was lost")
