@@ -111,11 +111,11 @@ GameSettings readGameSettings()
 
 bool writeGameSettings(const GameSettings &values)
 {
-    const std::unique_ptr<QSettings> file = SettingsFile().forWriting();
+    const std::unique_ptr<SettingsWriter> file = SettingsFile().forWriting();
     if (!file) {
         return false;
     }
-    QSettings &settings = *file;
+    QSettings &settings = file->settings();
     settings.beginGroup(Group);
     const GameOptions &game = values.game;
     settings.setValue(u"PauseSeconds"_s, QString::number(game.pauseSeconds));
@@ -127,6 +127,5 @@ bool writeGameSettings(const GameSettings &values)
     settings.setValue(u"StartFullScreen"_s, writeBool(values.startFullScreen));
     settings.setValue(u"Voice"_s, values.ownVoice ? u"own"_s : u"builtin"_s);
     settings.endGroup();
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return file->commit();
 }
