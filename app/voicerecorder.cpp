@@ -232,6 +232,7 @@ void VoiceRecorder::refresh()
                                 : recorded ? tr("my voice")
                                            : tr("built-in"));
         word.record->setText(recording ? tr("Stop") : tr("Record"));
+        word.record->setAccessibleDescription(word.state->text()); // whose voice says it now
         word.record->setEnabled(m_recording < 0 || recording);
         word.play->setEnabled(m_recording < 0 && recorded);
         word.remove->setEnabled(m_recording < 0 && recorded);
