@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The host's own voice, recorded with the keyboard alone from the audio server's default input
 (here the null sink's monitor): a word played into the room while the recorder listens is stored
-whole from its first consonant, levelled and checked like every shipped sound; an audio server
+whole from its first consonant, levelled and checked like every shipped sound, and Play lets the
+room hear it; no input on the server, or an audio server
 that goes away in the middle of a take leaves nothing behind and a plain line in the dialog."""
 import pathlib
 import subprocess
@@ -27,6 +28,20 @@ def alignment(stored, template):
     values = np.concatenate([correlation[: len(stored)], correlation[size - len(template) + 1:]])
     best = int(np.argmax(values))
     return int(lags[best]), float(values[best] / np.sqrt(np.sum(stored ** 2) * np.sum(template ** 2)))
+
+
+def heard(recording, recording_start, template, near, window):
+    """How well the template matches what the room heard after the monotonic time `near`."""
+    first = max(0, int((near - recording_start) * RATE))
+    last = min(len(recording), int((near + window - recording_start) * RATE) + len(template))
+    segment = recording[first:last]
+    if len(segment) < len(template):
+        return 0.0
+    size = 1 << int(np.ceil(np.log2(len(segment) + len(template))))
+    correlation = np.fft.irfft(np.fft.rfft(segment, size) * np.conj(np.fft.rfft(template, size)), size)
+    correlation = correlation[: len(segment) - len(template) + 1]
+    energy = np.sqrt(np.convolve(segment ** 2, np.ones(len(template)), "valid"))
+    return float(np.max(correlation / (np.sqrt(np.sum(template ** 2)) * np.maximum(energy, 1e-9))))
 
 
 def scenario(executable):
@@ -67,12 +82,20 @@ def scenario(executable):
         print(f"take: {len(take) / RATE:.2f} s, {level:.2f} LUFS, correlation {match:.3f}, "
               f"lead-in {(lag + onset) / RATE * 1000:.0f} ms")
 
-        # The next word (past Play and Remove of the first) with no input at all: the server
-        # has no source left.
+        # Play: the room hears the take.
+        recorder = session.record()
+        played = session.press(dialog, "Tab", "space")
+        time.sleep(len(take) / RATE + 0.5)
+        match = heard(recorder.samples(), recorder.start_time(), take, played, window=1.0)
+        check(match > 0.9, f"Play didn't play the take (correlation {match:.2f})")
+        recorder.process.terminate()
+
+        # The next word (past Remove of the first) with no input at all: the server has no
+        # source left.
         pactl = ["pactl"]
         subprocess.run([*pactl, "unload-module", "module-null-sink"], env=session.env, check=True,
                        timeout=10)
-        for key in ("Tab", "Tab", "Tab", "space"):
+        for key in ("Tab", "Tab", "space"):
             session.press(dialog, key)
             time.sleep(0.2)
         program.trace.wait_for(r"^record-failed NoInput$", 5, category=category)
