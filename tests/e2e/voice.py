@@ -3,8 +3,8 @@
 """The host's own voice, recorded with the keyboard alone from the audio server's default input
 (here the null sink's monitor): a word played into the room while the recorder listens is stored
 whole from its first consonant, levelled and checked like every shipped sound, and Play lets the
-room hear it; no input on the server, or an audio server
-that goes away in the middle of a take leaves nothing behind and a plain line in the dialog."""
+room hear it; no input on the server, or an audio server that goes away in the middle of a take,
+leaves nothing behind and a plain line in the dialog."""
 import pathlib
 import subprocess
 import sys
