@@ -140,6 +140,15 @@ private Q_SLOTS:
         QVERIFY(recorder->findChild<QRadioButton *>(u"optBuiltinVoice"_s)->isEnabled());
     }
 
+    void closingMidTakeWritesNothing()
+    {
+        recorder->findChild<QPushButton *>(u"cmdRecord_yellow"_s)->click();
+        capture->feed(0.3, 0.0f);
+        capture->feed(0.4, 0.3f);
+        recorder.reset();
+        QVERIFY(!VoiceFolder::has(u"en"_s, u"yellow.wav"_s));
+    }
+
     void aFolderThatCantBeWrittenSaysSo()
     {
         QVERIFY(QDir().mkpath(home->path() + u"/Limbora/voices/en/blue.wav"_s));
