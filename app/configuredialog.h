@@ -10,6 +10,7 @@
 class QCheckBox;
 class QDialogButtonBox;
 class QLabel;
+class QSlider;
 class QSpinBox;
 class VoiceRecorder;
 
@@ -33,6 +34,8 @@ private:
     std::array<QCheckBox *, 4> m_limbs{};
     std::array<QCheckBox *, 4> m_colours{};
     QCheckBox *m_spoken = nullptr;
+    QSlider *m_volume = nullptr;
+    QLabel *m_volumeValue = nullptr;
     QCheckBox *m_repeats = nullptr;
     QCheckBox *m_fullScreen = nullptr;
     VoiceRecorder *m_voice = nullptr;

@@ -9,6 +9,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
+
 SoundPlayer::SoundPlayer(const QString &directory, QObject *parent)
 #ifdef LIMBORA_PULSE
     : SoundPlayer(directory, std::make_unique<PulseBackend>(directory), parent)
@@ -138,4 +140,9 @@ void SoundPlayer::finish(quint64 id)
     if (waiting.finished) {
         waiting.finished();
     }
+}
+
+void SoundPlayer::setVolume(int percent)
+{
+    m_volumePercent = std::clamp(percent, 0, 100);
 }

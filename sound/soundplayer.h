@@ -39,6 +39,10 @@ public:
     QString directory() const { return m_directory; }
     QString path(const QString &name) const { return m_directory + name; }
 
+    // 0 to 100, applied from the next sound on.
+    void setVolume(int percent);
+    int volume() const { return m_volumePercent; }
+
     // Loads ahead so that a sound starts without delay when it is asked for.
     void preload(const QStringList &names);
 
@@ -72,5 +76,6 @@ private:
     QSet<quint64> m_returning;
     quint64 m_lastId = 0;
     bool m_shutDown = false;
+    int m_volumePercent = 100;
     std::function<void()> m_defaultSound;
 };
