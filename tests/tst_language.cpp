@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aboutbox.h"
+#include "configuredialog.h"
 #include "designfonts.h"
 #include "gamedoubles.h"
 #include "gamewords.h"
@@ -254,6 +255,24 @@ private Q_SLOTS:
                 QVERIFY2(key.isEmpty() || !entries.contains(key), qPrintable(action->text()));
                 entries << key;
             }
+        }
+
+        // In the Configure dialog, each access key is its own too.
+        ConfigureDialog configure(GameSettings{});
+        QStringList dialogKeys;
+        const auto keyOnce = [&dialogKeys](const QString &text) {
+            const QString key = QKeySequence::mnemonic(text).toString();
+            const bool fresh = key.isEmpty() || !dialogKeys.contains(key);
+            dialogKeys << key;
+            return fresh;
+        };
+        for (const QLabel *label : configure.findChildren<QLabel *>()) {
+            if (label->buddy()) {
+                QVERIFY2(keyOnce(label->text()), qPrintable(label->text()));
+            }
+        }
+        for (const QAbstractButton *button : configure.findChildren<QAbstractButton *>()) {
+            QVERIFY2(keyOnce(button->text()), qPrintable(button->text()));
         }
     }
 

@@ -368,7 +368,7 @@
     </message>
     <message>
         <source>Bu&amp;ilt-in voice</source>
-        <translation>Eingebaute S&amp;timme</translation>
+        <translation>E&amp;ingebaute Stimme</translation>
     </message>
     <message>
         <source>&amp;My voice</source>

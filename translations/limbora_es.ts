@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>&amp;My voice</source>
-        <translation>Mi v&amp;oz</translation>
+        <translation>Mi voz &amp;grabada</translation>
     </message>
     <message>
         <source>Record</source>

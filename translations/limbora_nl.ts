@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>&amp;My voice</source>
-        <translation>&amp;Mijn stem</translation>
+        <translation>Mij&amp;n stem</translation>
     </message>
     <message>
         <source>Record</source>
