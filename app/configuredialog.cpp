@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "configuredialog.h"
 
+#include "language.h"
+#include "voicerecorder.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -8,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -133,6 +137,10 @@ ConfigureDialog::ConfigureDialog(const GameSettings &values, QWidget *parent)
     layout->addLayout(volume);
     layout->addWidget(m_repeats);
     layout->addWidget(m_fullScreen);
+    // The host's own voice, recorded for the language the calls are spoken in.
+    const QString language = Language::find(QLocale().name());
+    m_voice = new VoiceRecorder(language.isEmpty() ? Language::available().first() : language);
+    layout->addWidget(m_voice);
     layout->addStretch();
     layout->addWidget(m_buttons);
 
@@ -155,6 +163,7 @@ GameSettings ConfigureDialog::values() const
     values.game.repeatsAllowed = m_repeats->isChecked();
     values.startFullScreen = m_fullScreen->isChecked();
     values.volume = m_volume->value();
+    values.ownVoice = m_voice->ownVoice();
     return values;
 }
 
@@ -169,6 +178,7 @@ void ConfigureDialog::setValues(const GameSettings &values)
     m_fullScreen->setChecked(values.startFullScreen);
     m_volume->setValue(values.volume);
     m_volumeValue->setText(tr("%1 %").arg(values.volume));
+    m_voice->setOwnVoice(values.ownVoice);
     updateAcceptable();
 }
 

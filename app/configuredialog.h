@@ -12,6 +12,7 @@ class QDialogButtonBox;
 class QLabel;
 class QSlider;
 class QSpinBox;
+class VoiceRecorder;
 
 // Settings > Configure Limbora…: the game's options and the full-screen start. It only edits
 // values; whoever opens it stores and applies them when it is accepted.
@@ -37,6 +38,7 @@ private:
     QLabel *m_volumeValue = nullptr;
     QCheckBox *m_repeats = nullptr;
     QCheckBox *m_fullScreen = nullptr;
+    VoiceRecorder *m_voice = nullptr;
     QLabel *m_rule = nullptr;
     QDialogButtonBox *m_buttons = nullptr;
 };

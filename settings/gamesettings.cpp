@@ -106,6 +106,7 @@ GameSettings readGameSettings()
     result.startFullScreen = readBool(settings, u"StartFullScreen"_s, false);
     result.volume = readWhole(settings, u"Volume"_s, GameSettings::MaxVolume,
                               GameSettings::MinVolume, GameSettings::MaxVolume);
+    result.ownVoice = settings.value(u"Voice"_s).toString().trimmed().toLower() == u"own";
     return result;
 }
 
@@ -126,6 +127,7 @@ bool writeGameSettings(const GameSettings &values)
     settings.setValue(u"Volume"_s, QString::number(values.volume));
     settings.setValue(u"RepeatsAllowed"_s, writeBool(game.repeatsAllowed));
     settings.setValue(u"StartFullScreen"_s, writeBool(values.startFullScreen));
+    settings.setValue(u"Voice"_s, values.ownVoice ? u"own"_s : u"builtin"_s);
     settings.endGroup();
     return file->commit();
 }

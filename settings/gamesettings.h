@@ -9,7 +9,8 @@
 // in a form people and scripts can write by hand:
 //   PauseSeconds=7  CountdownSeconds=10  Limbs=lefthand,righthand,leftfoot,rightfoot
 //   Colours=green,yellow,blue,red  Spoken=true  Volume=100  RepeatsAllowed=true
-//   StartFullScreen=false
+//   StartFullScreen=false  Voice=builtin (or own: the host's recordings, the built-in word where
+//   one is missing)
 // A value that is missing, empty, out of range or unreadable falls back to its own default
 // without touching the others. Nothing is ever reported.
 struct GameSettings
@@ -21,6 +22,7 @@ struct GameSettings
     bool startFullScreen = false;
     // The calls' and chimes' loudness, in per cent.
     int volume = MaxVolume;
+    bool ownVoice = false;
 
     friend bool operator==(const GameSettings &, const GameSettings &) = default;
 };

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The call words as the program finds them: for every language its eight sounds and its help
 page, each sound a WAV the audio backend plays (16-bit PCM mono, 22050 Hz, sizes that agree), with
-a trailing silence and, across all languages, one loudness (EBU R128), measured here from the
+a trailing silence, no clicks, a start that leads into the word rather than cutting into it, and,
+across all languages and the two About chimes, one loudness (EBU R128), measured here from the
 samples.
 
     sounds.py DATA-DIRECTORY LANGUAGE...    (en: the files at the top of the directory)"""
@@ -17,6 +18,13 @@ NAMES = ["lefthand", "righthand", "leftfoot", "rightfoot", "green", "yellow", "b
 RATE = 22050
 TARGET = -18.0  # LUFS
 TOLERANCE = 1.0  # LU
+# Neighbouring samples this far apart (of full scale) are a click: a word's loudest hiss (espeak-ng's
+# fricatives) stays near 0.5; a sample that wrapped at 16 bits jumps by more than 1.
+CLICK = 0.6
+# A word's first 10 ms, from its first sample within 50 dB of its peak, stay this far below the
+# peak: a trim that cut into the word starts at the vowel's full level.
+LEAD_IN_DB = 8.0
+CHIMES = ["About.wav", "hid.wav"]
 
 
 def read_pcm(path):
@@ -77,6 +85,25 @@ def loudness(x, rate):
     return -0.691 + 10 * np.log10(np.mean(gated[levels[levels > -70] > relative]))
 
 
+def clicks(x):
+    """Faults a listener hears as clicks: large jumps, and samples wrapped to the other sign."""
+    found = []
+    jumps = np.abs(np.diff(x))
+    if (jumps > CLICK).any():
+        found.append(f"{int((jumps > CLICK).sum())} click(s), jumps up to {jumps.max():.2f}")
+    wrapped = (np.abs(x[:-1]) > 0.5) & (np.abs(x[1:]) > 0.5) & (x[:-1] * x[1:] < 0)
+    if wrapped.any():
+        found.append(f"{int(wrapped.sum())} wrapped sample(s)")
+    return found
+
+
+def onset_level(x, rate):
+    """The loudest of a word's first 10 ms, in dB relative to its peak."""
+    peak = np.abs(x).max()
+    first = int(np.argmax(np.abs(x) > peak * 10 ** (-50 / 20)))
+    return 20 * math.log10(np.abs(x[first:first + int(0.010 * rate)]).max() / peak)
+
+
 def main():
     data = pathlib.Path(sys.argv[1])
     languages = sys.argv[2:]
@@ -97,9 +124,26 @@ def main():
                 failures.append(f"{path}: no 0.2 s of trailing silence after a word")
             if np.abs(x).max() >= 32767 / 32768:
                 failures.append(f"{path}: clipped")
+            failures += [f"{path}: {fault}" for fault in clicks(x)]
+            if onset_level(x, RATE) > -LEAD_IN_DB:
+                failures.append(f"{path}: starts inside the word "
+                                f"({onset_level(x, RATE):.1f} dB in its first 10 ms)")
             measured[path] = loudness(x, RATE)
             if abs(measured[path] - TARGET) > TOLERANCE:
                 failures.append(f"{path}: {measured[path]:.1f} LUFS, not {TARGET} ± {TOLERANCE}")
+    if "en" in languages:
+        for name in CHIMES:
+            path = data / name
+            try:
+                x = read_pcm(path)
+            except (OSError, ValueError) as error:
+                failures.append(f"{path}: {error}")
+                continue
+            failures += [f"{path}: {fault}" for fault in clicks(x)]
+            level = loudness(x, RATE)
+            print(f"{name}: {level:.2f} LUFS")
+            if abs(level - TARGET) > TOLERANCE:
+                failures.append(f"{path}: {level:.1f} LUFS, not {TARGET} ± {TOLERANCE}")
     if measured:
         values = list(measured.values())
         print(f"{len(values)} call words, {min(values):.2f} to {max(values):.2f} LUFS")

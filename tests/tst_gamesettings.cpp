@@ -25,12 +25,13 @@ GameSettings unusual()
     values.game.repeatsAllowed = false;
     values.startFullScreen = true;
     values.volume = 35;
+    values.ownVoice = true;
     return values;
 }
 
 const char *const UnusualText = "[Game]\nPauseSeconds=12\nCountdownSeconds=30\n"
                                 "Limbs=\"lefthand,righthand\"\nColours=red\nSpoken=false\n"
-                                "RepeatsAllowed=false\nStartFullScreen=true\nVolume=35\n";
+                                "RepeatsAllowed=false\nStartFullScreen=true\nVolume=35\nVoice=own\n";
 
 } // namespace
 
@@ -74,6 +75,8 @@ private Q_SLOTS:
         QTest::newRow("volume too loud") << u"Volume"_s << u"101"_s;
         QTest::newRow("volume negative") << u"Volume"_s << u"-1"_s;
         QTest::newRow("volume per cent sign") << u"Volume"_s << u"50%"_s;
+        QTest::newRow("voice unknown") << u"Voice"_s << u"robot"_s;
+        QTest::newRow("voice empty") << u"Voice"_s << QString();
     }
 
     void damagedValueFallsBackAlone()
@@ -99,6 +102,8 @@ private Q_SLOTS:
             expected.game.repeatsAllowed = defaults.game.repeatsAllowed;
         } else if (key == u"Volume") {
             expected.volume = defaults.volume;
+        } else if (key == u"Voice") {
+            expected.ownVoice = defaults.ownVoice;
         } else {
             expected.startFullScreen = defaults.startFullScreen;
         }
@@ -109,7 +114,7 @@ private Q_SLOTS:
     {
         writeFile("[Game]\nPauseSeconds= 12 \nCountdownSeconds=30\nLimbs=righthand, LeftHand, "
                   "lefthand\nColours=red\nSpoken=FALSE\nRepeatsAllowed=false\n"
-                  "StartFullScreen=True\nVolume= 35\n");
+                  "StartFullScreen=True\nVolume= 35\nVoice= Own\n");
         QCOMPARE(readGameSettings(), unusual());
     }
 
@@ -122,6 +127,7 @@ private Q_SLOTS:
         QCOMPARE(settings.value(u"Game/FutureOption"_s).toString(), u"42"_s);
         QCOMPARE(settings.value(u"Settings/MainLeft"_s).toString(), u"1507"_s);
         QCOMPARE(settings.value(u"Game/PauseSeconds"_s).toString(), u"12"_s);
+        QCOMPARE(settings.value(u"Game/Voice"_s).toString(), u"own"_s);
     }
 
     void somethingElseInTheFilesPlaceIsLeftAlone()

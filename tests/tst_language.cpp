@@ -335,6 +335,24 @@ private Q_SLOTS:
                 entries << key;
             }
         }
+
+        // In the Configure dialog, each access key is its own too.
+        ConfigureDialog configure(GameSettings{});
+        QStringList dialogKeys;
+        const auto keyOnce = [&dialogKeys](const QString &text) {
+            const QString key = QKeySequence::mnemonic(text).toString();
+            const bool fresh = key.isEmpty() || !dialogKeys.contains(key);
+            dialogKeys << key;
+            return fresh;
+        };
+        for (const QLabel *label : configure.findChildren<QLabel *>()) {
+            if (label->buddy()) {
+                QVERIFY2(keyOnce(label->text()), qPrintable(label->text()));
+            }
+        }
+        for (const QAbstractButton *button : configure.findChildren<QAbstractButton *>()) {
+            QVERIFY2(keyOnce(button->text()), qPrintable(button->text()));
+        }
     }
 
     // Alt+key reaches one place only: no two entries of a menu, no two menus, and no two

@@ -7,11 +7,13 @@
 #
 # With no language it makes every one; the chimes are made only where missing, or with --chimes.
 #
-# Needs (Debian main): festival festvox-us-slt-hts festvox-itapc16k espeak-ng sox ffmpeg.
+# Needs (Debian main): festival festvox-us-slt-hts festvox-itapc16k espeak-ng sox ffmpeg
+# python3-numpy.
 # Every word is 16-bit PCM mono WAV at 22050 Hz, trimmed, brought to one loudness across all
 # languages, with 0.25 s of trailing silence: the audio backend cuts the last tenth of a second.
 set -eu
-assets=$(cd "$(dirname "$0")/../assets/sounds" && pwd)
+tools=$(cd "$(dirname "$0")" && pwd)
+assets=$(cd "$tools/../assets/sounds" && pwd)
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
@@ -38,10 +40,18 @@ synthesise() { # language text out.wav
     en) # Festival's HTS voice, a little slower than its reading pace
         printf '%s\n' "$2" | text2wave -o "$3" -eval '(begin (voice_cmu_us_slt_arctic_hts)
             (set! hts_engine_params (append hts_engine_params (list (list "-r" 0.9)))))' ;;
-    it) # Festival's Italian diphone voice, slowed to a caller's pace; scaled down, as its raw
-        # output clips
-        printf '%s\n' "$2" | text2wave -scale 0.5 -o "$3" -eval '(begin (voice_pc_diphone)
-            (Parameter.set (quote Duration_Stretch) 1.15))' ;;
+    it) # Festival's Italian diphone voice, slowed to a caller's pace. Its last step, the LPC
+        # filter, wraps at 16 bits where a vowel peaks, so we take the residual and the filter
+        # from Festival and run that step ourselves in floating point.
+        cat >"$tmp/it.scm" <<EOF
+(voice_pc_diphone)
+(Parameter.set 'Duration_Stretch 1.15)
+(set! coef (utt.relation.first (SynthText "$2") 'TargetCoef))
+(wave.save (item.feat coef 'residual) "$tmp/residual.wav" 'riff)
+(track.save (item.feat coef 'coefs) "$tmp/coefs.track" 'est_ascii)
+EOF
+        festival -b "$tmp/it.scm"
+        /usr/bin/python3 "$tools/lpc-resynth.py" "$tmp/residual.wav" "$tmp/coefs.track" "$3" ;;
     es) espeak-ng -v es -s 140 -w "$3" "$2" ;;
     *) espeak-ng -v "$1" -s 150 -w "$3" "$2" ;;
     esac
@@ -60,16 +70,30 @@ level() { # in.wav gain-dB out.wav
 }
 limit=$(awk "BEGIN { print 10 ^ ($ceiling / 20) }")
 
-# Trims (harder at the start, where a diphone voice leaves the noise of a stop's closure, so that
-# a call is heard as it starts), takes out rumble, resamples, then sets the loudness; further
-# passes make up for what the limiter took.
-finish() { # raw.wav out.wav
-    sox "$1" -c 1 -e floating-point -b 32 "$tmp/trim.wav" highpass 70 rate -v 22050 norm -3 \
-        silence 1 0.005 1% reverse silence 1 0.005 0.3% reverse fade t 0.005 pad 0 0.25
+# Trims, takes out rumble, resamples, then sets the loudness; further passes make up for what the
+# limiter took. The start is trimmed by level where a diphone voice leaves the noise of a stop's
+# closure (Italian, so that a call is heard as it starts) and where espeak-ng starts cleanly; the
+# HTS voice's stops begin with a quiet release burst that a level trim cuts, so English words
+# start 10 ms before their first sound within 50 dB of their peak (tools/onset.py).
+finish() { # raw.wav out.wav language
+    sox "$1" -c 1 -e floating-point -b 32 "$tmp/norm.wav" highpass 70 rate -v 22050 norm -3
+    if [ "$3" = en ]; then
+        start="trim $(/usr/bin/python3 "$tools/onset.py" "$tmp/norm.wav")"
+    else
+        start="silence 1 0.005 1%"
+    fi
+    # shellcheck disable=SC2086 # the start's effect and its arguments
+    sox "$tmp/norm.wav" "$tmp/trim.wav" $start reverse silence 1 0.005 0.3% reverse fade t 0.005 \
+        pad 0 0.25
+    loudness "$tmp/trim.wav" "$2"
+}
+
+# Brings a sound to the target loudness, as 16-bit PCM.
+loudness() { # in.wav out.wav
     gain=0
     pass=0
     while [ $pass -lt 6 ]; do
-        level "$tmp/trim.wav" "$gain" "$tmp/level.wav"
+        level "$1" "$gain" "$tmp/level.wav"
         miss=$(awk "BEGIN { print $target - ($(lufs "$tmp/level.wav")) }")
         awk "BEGIN { exit !($miss < 0.1 && $miss > -0.1) }" && break
         gain=$(awk "BEGIN { print $gain + $miss }")
@@ -87,7 +111,7 @@ language() { # code
         text=${list%%|*}
         list=${list#*|}
         synthesise "$1" "$text" "$tmp/raw.wav"
-        finish "$tmp/raw.wav" "$dir/$name.wav"
+        finish "$tmp/raw.wav" "$dir/$name.wav" "$1"
         echo "$1/$name.wav: $text, $(lufs "$dir/$name.wav") LUFS"
     done
 }
@@ -112,6 +136,13 @@ chime() { # file step-seconds notes...
     sox "$tmp/mix.wav" -b 16 "$assets/$name" norm -1 reverse silence 1 0.005 0.5% reverse pad 0 0.25
 }
 
+# A chime as loud as the words, so that the About box doesn't startle after a game.
+level_chime() { # file
+    sox "$assets/$1" -e floating-point -b 32 "$tmp/chime.wav"
+    loudness "$tmp/chime.wav" "$assets/$1"
+    echo "$1: $(lufs "$assets/$1") LUFS"
+}
+
 chimes=false
 if [ "${1:-}" = --chimes ]; then
     chimes=true
@@ -126,10 +157,13 @@ for code in "$@"; do
     language "$code"
 done
 
-# The chimes are plucked noise, different at every run: made once, then kept.
+# The chimes are plucked noise, different at every run: made once, then kept and levelled (the
+# levelling leaves a levelled chime as it is).
 if $chimes || [ ! -f "$assets/About.wav" ]; then
     chime About.wav 0.12 C5 E5 G5 C6
 fi
 if $chimes || [ ! -f "$assets/hid.wav" ]; then
     chime hid.wav 0.07 G5 C6 E6 G6 C7
 fi
+level_chime About.wav
+level_chime hid.wav

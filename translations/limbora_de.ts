@@ -366,6 +366,122 @@
     </message>
 </context>
 <context>
+    <name>VoiceRecorder</name>
+    <message>
+        <source>Voice</source>
+        <translation>Stimme</translation>
+    </message>
+    <message>
+        <source>Bu&amp;ilt-in voice</source>
+        <translation>E&amp;ingebaute Stimme</translation>
+    </message>
+    <message>
+        <source>&amp;My voice</source>
+        <translation>&amp;Meine Stimme</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <extracomment>%1 is a call word as the window shows it, e.g. LEFT HAND; for screen readers</extracomment>
+        <translation>%1 aufnehmen</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <extracomment>%1 is a call word, for screen readers</extracomment>
+        <translation>%1 abspielen</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <extracomment>%1 is a call word, for screen readers</extracomment>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Recorder</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>A word you don&apos;t record is spoken by the built-in voice.</source>
+        <translation>Ein Wort, das du nicht aufnimmst, spricht die eingebaute Stimme.</translation>
+    </message>
+    <message>
+        <source>Speak now: %1</source>
+        <extracomment>%1 is the call word to say, e.g. LEFT HAND</extracomment>
+        <translation>Sprich jetzt: %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the microphone…</source>
+        <translation>Warte auf das Mikrofon…</translation>
+    </message>
+    <message>
+        <source>Removed %1: the built-in voice says it.</source>
+        <extracomment>%1 is a call word</extracomment>
+        <translation>Aufnahme von %1 entfernt: Die eingebaute Stimme spricht das Wort.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed.</source>
+        <translation>Die Aufnahme von %1 ließ sich nicht entfernen.</translation>
+    </message>
+    <message>
+        <source>Nothing was heard: check the microphone, then record again.</source>
+        <translation>Es war nichts zu hören: Prüf das Mikrofon und nimm noch einmal auf.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved in %1.</source>
+        <translation>Die Aufnahme ließ sich nicht in %1 speichern.</translation>
+    </message>
+    <message>
+        <source>%1 is recorded, but it was too loud and sounds distorted: record it again a little farther from the microphone.</source>
+        <translation>%1 ist aufgenommen, war aber zu laut und klingt verzerrt: Nimm es etwas weiter weg vom Mikrofon noch einmal auf.</translation>
+    </message>
+    <message>
+        <source>%1 is recorded.</source>
+        <translation>%1 ist aufgenommen.</translation>
+    </message>
+    <message>
+        <source>No sound server is running: nothing was recorded.</source>
+        <translation>Es läuft kein Soundserver: Es wurde nichts aufgenommen.</translation>
+    </message>
+    <message>
+        <source>No microphone answers: nothing was recorded.</source>
+        <translation>Kein Mikrofon antwortet: Es wurde nichts aufgenommen.</translation>
+    </message>
+    <message>
+        <source>Limbora may not use the microphone: nothing was recorded.</source>
+        <translation>Limbora darf das Mikrofon nicht benutzen: Es wurde nichts aufgenommen.</translation>
+    </message>
+    <message>
+        <source>The sound server went away while recording: nothing was recorded.</source>
+        <translation>Der Soundserver ist während der Aufnahme verschwunden: Es wurde nichts aufgenommen.</translation>
+    </message>
+    <message>
+        <source>recording…</source>
+        <translation>Aufnahme läuft…</translation>
+    </message>
+    <message>
+        <source>my voice</source>
+        <translation>meine Stimme</translation>
+    </message>
+    <message>
+        <source>built-in</source>
+        <translation>eingebaut</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Speak this language for this run: %1.</source>

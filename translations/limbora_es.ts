@@ -370,6 +370,122 @@
     </message>
 </context>
 <context>
+    <name>VoiceRecorder</name>
+    <message>
+        <source>Voice</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>Bu&amp;ilt-in voice</source>
+        <translation>Voz i&amp;ntegrada</translation>
+    </message>
+    <message>
+        <source>&amp;My voice</source>
+        <translation>Mi voz &amp;grabada</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <extracomment>%1 is a call word as the window shows it, e.g. LEFT HAND; for screen readers</extracomment>
+        <translation>Grabar %1</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <extracomment>%1 is a call word, for screen readers</extracomment>
+        <translation>Reproducir %1</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <extracomment>%1 is a call word, for screen readers</extracomment>
+        <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <source>Recorder</source>
+        <translation>Grabadora</translation>
+    </message>
+    <message>
+        <source>A word you don&apos;t record is spoken by the built-in voice.</source>
+        <translation>Una palabra que no grabes la dice la voz integrada.</translation>
+    </message>
+    <message>
+        <source>Speak now: %1</source>
+        <extracomment>%1 is the call word to say, e.g. LEFT HAND</extracomment>
+        <translation>Habla ahora: %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the microphone…</source>
+        <translation>Esperando al micrófono…</translation>
+    </message>
+    <message>
+        <source>Removed %1: the built-in voice says it.</source>
+        <extracomment>%1 is a call word</extracomment>
+        <translation>Grabación de %1 quitada: la palabra la dice la voz integrada.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed.</source>
+        <translation>No se pudo quitar la grabación de %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was heard: check the microphone, then record again.</source>
+        <translation>No se oyó nada: revisa el micrófono y vuelve a grabar.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved in %1.</source>
+        <translation>No se pudo guardar la grabación en %1.</translation>
+    </message>
+    <message>
+        <source>%1 is recorded, but it was too loud and sounds distorted: record it again a little farther from the microphone.</source>
+        <translation>%1: grabado, pero demasiado fuerte y suena distorsionado. Vuelve a grabar un poco más lejos del micrófono.</translation>
+    </message>
+    <message>
+        <source>%1 is recorded.</source>
+        <translation>%1: grabado.</translation>
+    </message>
+    <message>
+        <source>No sound server is running: nothing was recorded.</source>
+        <translation>No hay ningún servidor de sonido en marcha: no se grabó nada.</translation>
+    </message>
+    <message>
+        <source>No microphone answers: nothing was recorded.</source>
+        <translation>Ningún micrófono responde: no se grabó nada.</translation>
+    </message>
+    <message>
+        <source>Limbora may not use the microphone: nothing was recorded.</source>
+        <translation>Limbora no tiene permiso para usar el micrófono: no se grabó nada.</translation>
+    </message>
+    <message>
+        <source>The sound server went away while recording: nothing was recorded.</source>
+        <translation>El servidor de sonido desapareció durante la grabación: no se grabó nada.</translation>
+    </message>
+    <message>
+        <source>recording…</source>
+        <translation>grabando…</translation>
+    </message>
+    <message>
+        <source>my voice</source>
+        <translation>mi voz</translation>
+    </message>
+    <message>
+        <source>built-in</source>
+        <translation>integrada</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Speak this language for this run: %1.</source>

@@ -366,6 +366,122 @@
     </message>
 </context>
 <context>
+    <name>VoiceRecorder</name>
+    <message>
+        <source>Voice</source>
+        <translation>Voix</translation>
+    </message>
+    <message>
+        <source>Bu&amp;ilt-in voice</source>
+        <translation>Voix i&amp;ntégrée</translation>
+    </message>
+    <message>
+        <source>&amp;My voice</source>
+        <translation>Ma voi&amp;x</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <extracomment>%1 is a call word as the window shows it, e.g. LEFT HAND; for screen readers</extracomment>
+        <translation>Enregistrer %1</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <extracomment>%1 is a call word, for screen readers</extracomment>
+        <translation>Écouter %1</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <extracomment>%1 is a call word, for screen readers</extracomment>
+        <translation>Supprimer %1</translation>
+    </message>
+    <message>
+        <source>Recorder</source>
+        <translation>Enregistreur</translation>
+    </message>
+    <message>
+        <source>A word you don&apos;t record is spoken by the built-in voice.</source>
+        <translation>Un mot que vous n’enregistrez pas est dit par la voix intégrée.</translation>
+    </message>
+    <message>
+        <source>Speak now: %1</source>
+        <extracomment>%1 is the call word to say, e.g. LEFT HAND</extracomment>
+        <translation>Parlez maintenant&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the microphone…</source>
+        <translation>En attente du micro…</translation>
+    </message>
+    <message>
+        <source>Removed %1: the built-in voice says it.</source>
+        <extracomment>%1 is a call word</extracomment>
+        <translation>Enregistrement de %1 supprimé&#xa0;: la voix intégrée dit le mot.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed.</source>
+        <translation>L’enregistrement de %1 n’a pas pu être supprimé.</translation>
+    </message>
+    <message>
+        <source>Nothing was heard: check the microphone, then record again.</source>
+        <translation>Rien n’a été entendu&#xa0;: vérifiez le micro, puis enregistrez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved in %1.</source>
+        <translation>L’enregistrement n’a pas pu être sauvegardé dans %1.</translation>
+    </message>
+    <message>
+        <source>%1 is recorded, but it was too loud and sounds distorted: record it again a little farther from the microphone.</source>
+        <translation>%1&#xa0;: enregistré, mais trop fort et saturé. Enregistrez à nouveau un peu plus loin du micro.</translation>
+    </message>
+    <message>
+        <source>%1 is recorded.</source>
+        <translation>%1&#xa0;: enregistré.</translation>
+    </message>
+    <message>
+        <source>No sound server is running: nothing was recorded.</source>
+        <translation>Aucun serveur de son ne fonctionne&#xa0;: rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>No microphone answers: nothing was recorded.</source>
+        <translation>Aucun micro ne répond&#xa0;: rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Limbora may not use the microphone: nothing was recorded.</source>
+        <translation>Limbora n’a pas le droit d’utiliser le micro&#xa0;: rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The sound server went away while recording: nothing was recorded.</source>
+        <translation>Le serveur de son a disparu pendant l’enregistrement&#xa0;: rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>recording…</source>
+        <translation>enregistrement…</translation>
+    </message>
+    <message>
+        <source>my voice</source>
+        <translation>ma voix</translation>
+    </message>
+    <message>
+        <source>built-in</source>
+        <translation>intégrée</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Speak this language for this run: %1.</source>

@@ -366,6 +366,122 @@
     </message>
 </context>
 <context>
+    <name>VoiceRecorder</name>
+    <message>
+        <source>Voice</source>
+        <translation>Voce</translation>
+    </message>
+    <message>
+        <source>Bu&amp;ilt-in voice</source>
+        <translation>Voce &amp;integrata</translation>
+    </message>
+    <message>
+        <source>&amp;My voice</source>
+        <translation>La &amp;mia voce</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Registra</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <extracomment>%1 is a call word as the window shows it, e.g. LEFT HAND; for screen readers</extracomment>
+        <translation>Registra %1</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <extracomment>%1 is a call word, for screen readers</extracomment>
+        <translation>Riproduci %1</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <extracomment>%1 is a call word, for screen readers</extracomment>
+        <translation>Rimuovi %1</translation>
+    </message>
+    <message>
+        <source>Recorder</source>
+        <translation>Registratore</translation>
+    </message>
+    <message>
+        <source>A word you don&apos;t record is spoken by the built-in voice.</source>
+        <translation>Una parola che non registri viene detta dalla voce integrata.</translation>
+    </message>
+    <message>
+        <source>Speak now: %1</source>
+        <extracomment>%1 is the call word to say, e.g. LEFT HAND</extracomment>
+        <translation>Parla ora: %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the microphone…</source>
+        <translation>In attesa del microfono…</translation>
+    </message>
+    <message>
+        <source>Removed %1: the built-in voice says it.</source>
+        <extracomment>%1 is a call word</extracomment>
+        <translation>Registrazione di %1 rimossa: la parola la dice la voce integrata.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed.</source>
+        <translation>Non è stato possibile rimuovere la registrazione di %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was heard: check the microphone, then record again.</source>
+        <translation>Non si è sentito nulla: controlla il microfono e registra di nuovo.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved in %1.</source>
+        <translation>Non è stato possibile salvare la registrazione in %1.</translation>
+    </message>
+    <message>
+        <source>%1 is recorded, but it was too loud and sounds distorted: record it again a little farther from the microphone.</source>
+        <translation>%1: registrato, ma troppo forte e distorto. Registra di nuovo un po’ più lontano dal microfono.</translation>
+    </message>
+    <message>
+        <source>%1 is recorded.</source>
+        <translation>%1: registrato.</translation>
+    </message>
+    <message>
+        <source>No sound server is running: nothing was recorded.</source>
+        <translation>Nessun server audio è attivo: non è stato registrato nulla.</translation>
+    </message>
+    <message>
+        <source>No microphone answers: nothing was recorded.</source>
+        <translation>Nessun microfono risponde: non è stato registrato nulla.</translation>
+    </message>
+    <message>
+        <source>Limbora may not use the microphone: nothing was recorded.</source>
+        <translation>Limbora non ha il permesso di usare il microfono: non è stato registrato nulla.</translation>
+    </message>
+    <message>
+        <source>The sound server went away while recording: nothing was recorded.</source>
+        <translation>Il server audio è scomparso durante la registrazione: non è stato registrato nulla.</translation>
+    </message>
+    <message>
+        <source>recording…</source>
+        <translation>registrazione…</translation>
+    </message>
+    <message>
+        <source>my voice</source>
+        <translation>la mia voce</translation>
+    </message>
+    <message>
+        <source>built-in</source>
+        <translation>integrata</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Speak this language for this run: %1.</source>

@@ -366,6 +366,122 @@
     </message>
 </context>
 <context>
+    <name>VoiceRecorder</name>
+    <message>
+        <source>Voice</source>
+        <translation>Stem</translation>
+    </message>
+    <message>
+        <source>Bu&amp;ilt-in voice</source>
+        <translation>&amp;Ingebouwde stem</translation>
+    </message>
+    <message>
+        <source>&amp;My voice</source>
+        <translation>Mij&amp;n stem</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Opnemen</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Afspelen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <extracomment>%1 is a call word as the window shows it, e.g. LEFT HAND; for screen readers</extracomment>
+        <translation>%1 opnemen</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <extracomment>%1 is a call word, for screen readers</extracomment>
+        <translation>%1 afspelen</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <extracomment>%1 is a call word, for screen readers</extracomment>
+        <translation>%1 verwijderen</translation>
+    </message>
+    <message>
+        <source>Recorder</source>
+        <translation>Recorder</translation>
+    </message>
+    <message>
+        <source>A word you don&apos;t record is spoken by the built-in voice.</source>
+        <translation>Een woord dat je niet opneemt, spreekt de ingebouwde stem uit.</translation>
+    </message>
+    <message>
+        <source>Speak now: %1</source>
+        <extracomment>%1 is the call word to say, e.g. LEFT HAND</extracomment>
+        <translation>Spreek nu: %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the microphone…</source>
+        <translation>Wachten op de microfoon…</translation>
+    </message>
+    <message>
+        <source>Removed %1: the built-in voice says it.</source>
+        <extracomment>%1 is a call word</extracomment>
+        <translation>Opname van %1 verwijderd: de ingebouwde stem zegt het woord.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed.</source>
+        <translation>De opname van %1 kon niet worden verwijderd.</translation>
+    </message>
+    <message>
+        <source>Nothing was heard: check the microphone, then record again.</source>
+        <translation>Er was niets te horen: controleer de microfoon en neem opnieuw op.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved in %1.</source>
+        <translation>De opname kon niet in %1 worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>%1 is recorded, but it was too loud and sounds distorted: record it again a little farther from the microphone.</source>
+        <translation>%1 is opgenomen, maar was te luid en klinkt vervormd: neem het opnieuw op, iets verder van de microfoon.</translation>
+    </message>
+    <message>
+        <source>%1 is recorded.</source>
+        <translation>%1 is opgenomen.</translation>
+    </message>
+    <message>
+        <source>No sound server is running: nothing was recorded.</source>
+        <translation>Er draait geen geluidsserver: er is niets opgenomen.</translation>
+    </message>
+    <message>
+        <source>No microphone answers: nothing was recorded.</source>
+        <translation>Er reageert geen microfoon: er is niets opgenomen.</translation>
+    </message>
+    <message>
+        <source>Limbora may not use the microphone: nothing was recorded.</source>
+        <translation>Limbora mag de microfoon niet gebruiken: er is niets opgenomen.</translation>
+    </message>
+    <message>
+        <source>The sound server went away while recording: nothing was recorded.</source>
+        <translation>De geluidsserver verdween tijdens het opnemen: er is niets opgenomen.</translation>
+    </message>
+    <message>
+        <source>recording…</source>
+        <translation>opnemen…</translation>
+    </message>
+    <message>
+        <source>my voice</source>
+        <translation>mijn stem</translation>
+    </message>
+    <message>
+        <source>built-in</source>
+        <translation>ingebouwd</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Speak this language for this run: %1.</source>
