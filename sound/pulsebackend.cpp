@@ -23,6 +23,7 @@ constexpr int DrainGraceMs = 2000;
 constexpr qint64 RecheckBeforeMs = 150;
 // A stream opened ahead holds this much: a call's word fits at once.
 constexpr int KeptBufferMs = 3000;
+constexpr int KeptStreams = 2;
 // After the server went away, a new connection is tried this often (doubling) before the next
 // sound tries again itself.
 constexpr int ReconnectAfterMs = 500;
@@ -167,7 +168,7 @@ void PulseBackend::handle(quint64 serial, quint64 playing, Event event, bool suc
             if (state == PA_CONTEXT_READY) {
                 m_reconnects = 0;
                 for (quint32 format : std::as_const(m_formats)) {
-                    keepStream(format);
+                    keepStreams(format);
                 }
                 for (auto &entry : m_streams) {
                     if (!entry.second->stream && !entry.second->closing) {
@@ -368,35 +369,44 @@ void PulseBackend::stop(quint64 id)
     });
 }
 
-// The idle stream kept for the format, else a new one: kept if the format has none yet.
+// An idle stream kept for the format, else a new one: kept while the format has fewer than
+// KeptStreams (a call's colour follows its limb while the limb's stream is still draining).
 PulseBackend::Stream *PulseBackend::streamFor(quint32 format)
 {
-    bool haveKept = false;
+    int kept = 0;
     for (auto &entry : m_streams) {
         Stream &stream = *entry.second;
         if (stream.kept && stream.format == format && !stream.closing) {
             if (!stream.playing) {
                 return &stream;
             }
-            haveKept = true;
+            ++kept;
         }
     }
     auto stream = std::make_unique<Stream>();
     stream->link = Link{this, ++m_lastSerial};
     stream->format = format;
-    stream->kept = !haveKept;
+    stream->kept = kept < KeptStreams;
     stream->volumePercent = m_volumePercent;
     return m_streams.emplace(stream->link.serial, std::move(stream)).first->second.get();
 }
 
-void PulseBackend::keepStream(quint32 format)
+void PulseBackend::keepStreams(quint32 format)
 {
+    int kept = 0;
     for (const auto &entry : m_streams) {
-        if (entry.second->kept && entry.second->format == format) {
-            return;
+        if (entry.second->kept && entry.second->format == format && !entry.second->closing) {
+            ++kept;
         }
     }
-    streamFor(format);
+    for (; kept < KeptStreams; ++kept) {
+        auto stream = std::make_unique<Stream>();
+        stream->link = Link{this, ++m_lastSerial};
+        stream->format = format;
+        stream->kept = true;
+        stream->volumePercent = m_volumePercent;
+        m_streams.emplace(stream->link.serial, std::move(stream));
+    }
 }
 
 PulseBackend::Stream *PulseBackend::findPlaying(quint64 id)
@@ -471,6 +481,7 @@ void PulseBackend::begin(Stream &stream)
         return;
     }
     stream.begun = true;
+    stream.begunNs = monotonicNs();
     unrefOperation(pa_stream_cork(stream.stream, 0, nullptr, nullptr));
     // A sound shorter than the server's least buffer would otherwise wait for more.
     unrefOperation(pa_stream_trigger(stream.stream, nullptr, nullptr));
@@ -529,8 +540,14 @@ void PulseBackend::onTimed(Stream &stream, bool success)
         endPlayback(stream, Outcome::Failed); // not heard, as far as anyone can tell
         return;
     }
+    // Never before the whole sound could have played since it was let go: pipewire-pulse answers
+    // a stream reused from corked with a read position that runs ahead of what it has played.
+    const WavInfo &info = stream.sound.info;
+    const qint64 lengthNs = info.dataBytes * 1'000'000'000
+        / (qint64(info.sampleRate) * info.channels * (info.bitsPerSample / 8));
     const qint64 endNs
-        = monotonicNs() + static_cast<qint64>(latencyUs) * 1000 * (negative ? -1 : 1);
+        = std::max(monotonicNs() + static_cast<qint64>(latencyUs) * 1000 * (negative ? -1 : 1),
+                   stream.begunNs + lengthNs);
     if (!stream.started || std::abs(endNs - stream.audibleEndNs) > 1'000'000) {
         qCDebug(lcSound, "%s %s, %lld us ahead of its end", stream.started ? "moved" : "started",
                 qUtf8Printable(stream.request.name), (endNs - monotonicNs()) / 1000);

@@ -15,8 +15,8 @@ struct pa_stream;
 struct pa_threaded_mainloop;
 
 // Plays WAV files on the PulseAudio (or PipeWire) server through libpulse's asynchronous API.
-// One stream per sample format is kept open between sounds, corked, since opening one costs tens
-// of milliseconds on PipeWire; a sound that overlaps another gets a stream of its own. Nothing
+// Two streams per sample format are kept open between sounds, corked, since opening one costs
+// tens of milliseconds on PipeWire; a sound that overlaps both gets a stream of its own. Nothing
 // here waits on the server: every step of a connection or a stream has a deadline on this
 // thread's own clock, and whatever misses it is dropped, the connection only by its own
 // deadline. A connection that failed or ended is dropped too, so that the next sound connects
@@ -65,6 +65,7 @@ private:
         bool playing = false;
         bool closing = false; // closed once the work at hand is done
         bool begun = false; // uncorked
+        qint64 begunNs = 0;
         SoundRequest request;
         WavSound sound; // a shared copy: the cache may move its entries as it grows
         qint64 written = 0;
@@ -91,7 +92,7 @@ private:
     void dropContext();
     void reconnectLater();
     Stream *streamFor(quint32 format);
-    void keepStream(quint32 format);
+    void keepStreams(quint32 format);
     Stream *findPlaying(quint64 id);
     void openStream(Stream &stream);
     void begin(Stream &stream);
