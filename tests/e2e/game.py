@@ -6,7 +6,7 @@ where the trace says it started, saying the words the window showed."""
 import time
 
 from limbora_e2e import (COLOUR_SOUNDS, COLOUR_WORDS, LIMB_SOUNDS, LIMB_TEXTS, Session, check,
-                         locate, loudness, main, sound_lengths)
+                         locate, main, sound_lengths)
 
 CALLS = 3
 TIMING = 0.030  # seconds a wait may be late here, on a busy two-core machine
@@ -91,7 +91,7 @@ def scenario(executable):
             else:
                 quiet_until = pause_time + 7.0
                 quiet_until = min(quiet_until, program.trace.find(r"Game stopped")[0][0])
-            level = loudness(recording, recorder.start_time(audible_end), audible_end, quiet_until)
+            level = recorder.loudness(audible_end, quiet_until)
             check(level < 0.003, f"not silent in pause {index}: level {level:.4f}")
         errors = " ".join(f"{1000 * e:+.0f}" for e in end_errors)
         check(max(map(abs, end_errors)) <= AUDIBLE_END, f"sound-end minus audible end, ms: {errors}")

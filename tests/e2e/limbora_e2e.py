@@ -131,11 +131,20 @@ class Recorder:
     def start_time(self, near=None):
         """When sample 0 was captured: chunks arrive late, never early, so the earliest estimate
         over all of them is the best. Under load the recorder drops samples, which moves every
-        later chunk: for a moment `near`, only the chunks that came in the seconds around it
-        place the recording."""
+        later chunk: for a moment `near`, only the chunks that came in the second after it place
+        the recording."""
         estimates = [t - n / RATE for t, n in self.arrivals
-                     if near is None or near - 1.0 <= t <= near + 2.0]
+                     if near is None or near <= t <= near + 1.0]
         return min(estimates or [t - n / RATE for t, n in self.arrivals])
+
+    def loudness(self, begin, end):
+        """The loudest 10 ms between two monotonic times, each quarter second placed on its own."""
+        recording = self.samples()
+        level, at = 0.0, begin
+        while at < end:
+            level = max(level, loudness(recording, self.start_time(at), at, min(at + 0.25, end)))
+            at += 0.25
+        return level
 
 
 class Program:
