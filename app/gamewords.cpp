@@ -17,6 +17,9 @@ QString status(GameStatus status)
     case GameStatus::Stopped:
         //: Status once Stop was pressed.
         return QCoreApplication::translate("Game", "(Game stopped)");
+    case GameStatus::Paused:
+        //: Status while the host holds the game (Game > Pause, or Space).
+        return QCoreApplication::translate("Game", "(Game paused)");
     case GameStatus::Blank:
         break;
     }

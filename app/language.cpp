@@ -17,6 +17,11 @@ const QStringList &available()
     return codes;
 }
 
+QString english()
+{
+    return available().first();
+}
+
 QString find(const QString &name)
 {
     // "de-DE", "de_DE.UTF-8@euro" and "de" all name German. "C" and "POSIX" name no language,
@@ -27,7 +32,7 @@ QString find(const QString &name)
                              .section(u'@', 0, 0)
                              .toLower();
     if (code == "c"_L1 || code == "posix"_L1) {
-        return available().first();
+        return english();
     }
     return available().contains(code) ? code : QString();
 }
@@ -39,13 +44,13 @@ QString choose(const QStringList &preferred)
             return code;
         }
     }
-    return available().first();
+    return english();
 }
 
 QString forLocale(const QLocale &locale)
 {
     if (locale.language() == QLocale::C) {
-        return available().first();
+        return english();
     }
     return choose(locale.uiLanguages());
 }
@@ -54,7 +59,7 @@ void install(QCoreApplication &app, const QString &code)
 {
     // The default locale says the language to what is drawn in it, such as the board.
     QLocale::setDefault(QLocale(code));
-    if (code == available().first()) {
+    if (code == english()) {
         return;
     }
     const auto load = [&app](const QString &name, const QString &directory) {
@@ -73,7 +78,7 @@ void install(QCoreApplication &app, const QString &code)
 QString callSoundFolder(const QString &dataDirectory, const QString &code)
 {
     const QString folder = code + u'/';
-    if (code != available().first() && QFileInfo(dataDirectory + folder).isDir()) {
+    if (code != english() && QFileInfo(dataDirectory + folder).isDir()) {
         return folder;
     }
     return QString();
@@ -83,7 +88,7 @@ QString helpPage(const QString &dataDirectory, const QString &code)
 {
     const QString name = u"limbora.html"_s;
     const QString translated = dataDirectory + code + u'/' + name;
-    if (code != available().first() && QFileInfo(translated).isFile()) {
+    if (code != english() && QFileInfo(translated).isFile()) {
         return translated;
     }
     return dataDirectory + name;

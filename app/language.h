@@ -15,6 +15,9 @@ namespace Language {
 // The codes of the languages Limbora has, English first.
 const QStringList &available();
 
+// The designed language's code: it needs no translation, and its files are the data directory's.
+QString english();
+
 // The code of the language a name ("de", "de-DE", "de_DE.UTF-8") names, if Limbora has it;
 // English for "C" and "POSIX"; empty for any other.
 QString find(const QString &name);

@@ -63,7 +63,7 @@ QString chooseLanguage(int argc, char *argv[])
     const QString message
         = QCoreApplication::translate("main", "no language \"%1\"; speaking English");
     std::fputs(qPrintable(u"limbora: "_s + message.arg(asked) + u'\n'), stderr);
-    return Language::available().first();
+    return Language::english();
 }
 
 // Translated ahead: Qt may fail to reach the display before any translation can be installed.

@@ -3,109 +3,29 @@
 
 #include "aboutbox.h"
 #include "accesskeybutton.h"
-#include "calltables.h"
+#include "callerlayout.h"
 #include "configuredialog.h"
-#include "designfonts.h"
-#include "gamelog.h"
+#include "gamepresenter.h"
 #include "gamesequencer.h"
-#include "gamewords.h"
+#include "gamesession.h"
 #include "helplauncher.h"
-#include "soundplayer.h"
+#include "windowplacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
-#include <QScreen>
-#include <QSessionManager>
-#include <QSvgRenderer>
-#include <QWindow>
-
-#include <cmath>
 
 using namespace Qt::StringLiterals;
 
 const Rgb MainWindow::DesktopColour{58, 110, 165};
 
-namespace {
-
-QColor toColor(Rgb rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-void setTextColour(QWidget *widget, Rgb rgb)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, toColor(rgb));
-    widget->setPalette(palette);
-}
-
-// The board names its corners: in the language's own picture where there is one. `kind` is
-// "png" for the designed window's picture, "svg" for its vector source.
-QString boardPicture(QStringView kind)
-{
-    const QString language = QLocale().name().section(u'_', 0, 0);
-    const QString translated = u":/pictures/board-%1.%2"_s.arg(language, kind);
-    return QFile::exists(translated) ? translated : u":/pictures/board.%1"_s.arg(kind);
-}
-
-// The designed window's layout, in pixels.
-constexpr int BoardSide = 413;
-constexpr QRect StartRect = twipsRect(2520, 1560, 1335, 615);
-constexpr QRect StopRect = twipsRect(2520, 3960, 1335, 615);
-constexpr QRect DisplayRect = twipsRect(960, 3000, 4695, 615);
-constexpr QRect StatusRect = twipsRect(960, 2280, 4695, 615);
-constexpr qreal LabelPoints = 15.75;
-
-// In full screen a call's capitals stand at least this share of the screen's height, with a
-// little to spare for rounding, and the status at half of it.
-constexpr qreal CallCapShare = 1.0 / 12.0 * 1.04;
-constexpr qreal StatusCapShare = CallCapShare / 2.0;
-// What a call may take of the screen's width, leaving a margin at each side.
-constexpr qreal CallWidthShare = 0.94;
-
-// A font of the label face whose capital letters are `cap` pixels tall.
-QFont fontWithCapHeight(qreal cap)
-{
-    QFont font = designFont(u"Comic Sans MS"_s, LabelPoints);
-    font.setPixelSize(1000);
-    const qreal ratio = QFontMetricsF(font).capHeight() / 1000.0;
-    font.setPixelSize(int(std::ceil(cap / (ratio > 0 ? ratio : 0.7))));
-    return font;
-}
-
-// The board from its vector source at the screen's own pixels, so a large screen gets a sharp
-// picture rather than the small one blown up.
-QPixmap renderBoard(int side, qreal pixelRatio)
-{
-    const int pixels = int(std::lround(side * pixelRatio));
-    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QSvgRenderer renderer(boardPicture(u"svg"));
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(0, 0, pixels, pixels));
-    painter.end();
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(pixelRatio);
-    return pixmap;
-}
-
-} // namespace
-
 MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &sounds,
                        const HelpLauncher &help, const QString &callSoundFolder, QWidget *parent)
     : QMainWindow(parent)
-    , m_sounds(sounds)
     , m_help(help)
-    , m_callSoundFolder(callSoundFolder)
 {
     setObjectName(u"frmMain"_s);
     //: The program's name, in the title bar.
@@ -114,37 +34,35 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
+    m_placement = new WindowPlacement(*this);
+    connect(m_placement, &WindowPlacement::fullScreenRequested, this, &MainWindow::setFullScreen);
     createControls();
     createMenus();
+    m_presenter = new GamePresenter(
+        {lblStatus, lblDisplay, cmdStart, cmdStop, mnuGameStart, mnuGameStop}, this);
+    layoutDesigned();
 
     // The window loads (placement, buttons) before the rest of its state is set up.
     Form_Load();
-    showStatus(GameStatus::Blank); // the design's caption never shows
-    // A word the language's folder can't play is said in English.
-    m_sounds.setCallFolders({m_callSoundFolder, QString()});
-    m_sounds.preload(QStringList{u"About.wav"_s, u"hid.wav"_s} + callSounds());
-    m_sequencer = new GameSequencer(
-        clock, random,
-        [this](const QString &name, std::function<void()> finished) {
-            m_sounds.playAndWait(name, std::move(finished));
-        },
-        DesktopColour, this);
-    m_sequencer->setStopSound([this](const QString &name) { m_sounds.stop(name); });
-
-    connect(m_sequencer, &GameSequencer::statusChanged, this, &MainWindow::showStatus);
-    connect(m_sequencer, &GameSequencer::displayChanged, this, &MainWindow::showDisplay);
-    connect(m_sequencer, &GameSequencer::buttonsChanged, this, [this](bool start, bool stop) {
-        cmdStart->setEnabled(start);
-        cmdStop->setEnabled(stop);
-        mnuGameStart->setEnabled(start);
-        mnuGameStop->setEnabled(stop);
-    });
-    applySettings(readGameSettings());
-    // Logging out: keep the placement even if the session ends us without a close.
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { writeSettings(); });
+    m_presenter->showStatus(GameStatus::Blank); // the design's caption never shows
+    m_session = new GameSession(clock, random, sounds, callSoundFolder, DesktopColour, this);
+    m_sequencer = m_session->sequencer();
+    m_presenter->follow(m_session->sequencer());
+    // Pause follows STOP!: offered while a game runs, checked while it holds.
+    connect(m_sequencer, &GameSequencer::buttonsChanged, mnuGamePause,
+            [this](bool, bool stop) { mnuGamePause->setEnabled(stop); });
+    connect(m_sequencer, &GameSequencer::pausedChanged, mnuGamePause, &QAction::setChecked);
 }
 
-MainWindow::~MainWindow() = default;
+bool MainWindow::isFullScreenMode() const
+{
+    return m_placement->isFullScreen();
+}
+
+bool MainWindow::startsFullScreen() const
+{
+    return m_session->settings().startFullScreen;
+}
 
 void MainWindow::createControls()
 {
@@ -152,41 +70,32 @@ void MainWindow::createControls()
     setCentralWidget(client);
 
     // First child, so lowest: the board shows at its natural size behind everything.
-    auto *board = new QLabel(client);
-    imgBoard = board;
-    board->setPixmap(QPixmap(boardPicture(u"png")));
-    board->setGeometry(QRect(QPoint(0, 0), board->pixmap().size()));
-    board->setAlignment(Qt::AlignCenter);
+    imgBoard = new QLabel(client);
+    imgBoard->setAlignment(Qt::AlignCenter);
 
-    const auto makeButton = [client](const QString &name, const QString &caption, int top) {
+    const auto makeButton = [client](const QString &name, const QString &caption) {
         auto *button = new AccessKeyButton(caption, client);
         button->setObjectName(name);
-        button->setGeometry(twipsRect(2520, top, 1335, 615));
         button->setAutoDefault(true); // Enter presses the focused button
         return button;
     };
     //: Starts a game. Start and Stop share their access key (&) in English, so that one key
     //: starts and stops; keep one letter for both where your language allows.
-    cmdStart = makeButton(u"cmdStart"_s, tr("&START"), 1560);
+    cmdStart = makeButton(u"cmdStart"_s, tr("&START"));
     //: Stops the game. See the comment on "&START" for the access key.
-    cmdStop = makeButton(u"cmdStop"_s, tr("&STOP!"), 3960);
+    cmdStop = makeButton(u"cmdStop"_s, tr("&STOP!"));
     cmdStart->setDefault(true);
     m_buttonFont = cmdStart->font();
 
-    const QFont labelFont = designFont(u"Comic Sans MS"_s, 15.75);
-    const auto makeLabel = [&](const QString &name, const QString &caption, int top) {
+    const auto makeLabel = [client](const QString &name, const QString &caption) {
         auto *label = new QLabel(caption, client);
         label->setObjectName(name);
-        label->setGeometry(twipsRect(960, top, 4695, 615));
-        label->setAlignment(Qt::AlignCenter);
-        label->setFont(labelFont);
-        setTextColour(label, DesktopColour);
+        GamePresenter::setTextColour(label, DesktopColour);
         return label;
     };
-    lblDisplay = makeLabel(u"lblDisplay"_s, QString(), 3000);
+    lblDisplay = makeLabel(u"lblDisplay"_s, QString());
     // The design's caption, cleared before the window first shows: never seen, not translated.
-    lblStatus = makeLabel(u"lblStatus"_s, u"status goes here"_s, 2280);
-    lblDisplay->setAccessibleName(displayPurpose());
+    lblStatus = makeLabel(u"lblStatus"_s, u"status goes here"_s);
     //: For screen readers: what the call label shows.
     lblDisplay->setAccessibleDescription(tr("The current call: a limb, then its colour"));
     //: For screen readers: what the status label shows.
@@ -196,7 +105,7 @@ void MainWindow::createControls()
     //: For screen readers: what the Stop button does.
     cmdStop->setAccessibleDescription(tr("Stop the game"));
     //: For screen readers: the picture behind the buttons.
-    board->setAccessibleName(tr("Game board"));
+    imgBoard->setAccessibleName(tr("Game board"));
 
     client->installEventFilter(this); // full screen lays out again whenever the client resizes
     setTabOrder(cmdStart, cmdStop);
@@ -227,12 +136,23 @@ void MainWindow::createMenus()
     mnuGameStop->setShortcuts(
         {QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::Key_B), QKeySequence(Qt::Key_Period)});
     mnuGameStop->setEnabled(false);
+    // Space pauses only while a game runs; otherwise it stays the focused button's, as designed.
+    //: Holds the game where it stands until chosen again (also Space).
+    mnuGamePause = mnuGame->addAction(tr("&Pause"));
+    mnuGamePause->setObjectName(u"mnuGamePause"_s);
+    mnuGamePause->setCheckable(true);
+    mnuGamePause->setShortcut(QKeySequence(Qt::Key_Space));
+    mnuGamePause->setEnabled(false);
     QAction *mnuGameRepeat = mnuGame->addAction(tr("&Repeat Call"));
     mnuGameRepeat->setObjectName(u"mnuGameRepeat"_s);
     mnuGameRepeat->setShortcut(QKeySequence(Qt::Key_R));
     connect(mnuGameStart, &QAction::triggered, this, &MainWindow::cmdStart_Click);
     connect(mnuGameStop, &QAction::triggered, this, &MainWindow::cmdStop_Click);
-    connect(mnuGameRepeat, &QAction::triggered, this, [this] { m_sequencer->repeatCall(); });
+    connect(mnuGameRepeat, &QAction::triggered, this, [this] { sequencer()->repeatCall(); });
+    connect(mnuGamePause, &QAction::triggered, this, [this](bool paused) {
+        m_sequencer->setPaused(paused);
+        mnuGamePause->setChecked(m_sequencer->isPaused());
+    });
 
     QMenu *mnuSettings = menuBar()->addMenu(tr("Se&ttings"));
     mnuSettings->setObjectName(u"mnuSettings"_s);
@@ -249,8 +169,9 @@ void MainWindow::createMenus()
             &MainWindow::mnuSettingsConfigure_Click);
     // The menu bar hides in full screen; the window itself keeps the shortcuts alive, and a
     // right click there offers what a host needs without it.
-    addActions({mnuGameStart, mnuGameStop, mnuGameRepeat, mnuSettingsFullScreen});
-    centralWidget()->addActions({mnuGameRepeat, mnuSettingsFullScreen, mnuSettingsConfigure});
+    addActions({mnuGameStart, mnuGameStop, mnuGamePause, mnuGameRepeat, mnuSettingsFullScreen});
+    centralWidget()->addActions(
+        {mnuGamePause, mnuGameRepeat, mnuSettingsFullScreen, mnuSettingsConfigure});
 
     QMenu *mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(u"mnuHelp"_s);
@@ -265,88 +186,27 @@ void MainWindow::createMenus()
 
 void MainWindow::Form_Load()
 {
-    readSettings();
+    // Never so small that the buttons are cut off.
+    m_placement->restore(QSize(cmdStart->geometry().right() + 1,
+                               cmdStop->geometry().bottom() + 1 + menuBar()->sizeHint().height()));
     cmdStop->setEnabled(false);
-}
-
-void MainWindow::readSettings()
-{
-    QList<QRect> screens;
-    QSize largest(0, 0);
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        screens << screen->availableGeometry();
-        largest = largest.expandedTo(screen->availableGeometry().size());
-    }
-    // Never so small that the buttons are cut off, nor larger than the largest screen.
-    const QSize smallest(cmdStart->geometry().right() + 1,
-                         cmdStop->geometry().bottom() + 1 + menuBar()->sizeHint().height());
-    const QRect frame = keepOnScreen(
-        m_placement.restore(smallest, screens.isEmpty() ? QSize() : largest), screens);
-    m_frameSize = frame.size();
-    m_windowedFrame = frame;
-    move(frame.topLeft()); // before the first show this places the frame's corner
-    fitClientToFrame();
-}
-
-// The placement gives the outer size; the client is what the frame leaves of it. The frame is
-// known only once the window manager has framed the window, so this runs again then.
-void MainWindow::fitClientToFrame()
-{
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    setFixedSize(m_frameSize.shrunkBy(frame).expandedTo(QSize(1, 1)));
-}
-
-void MainWindow::moveEvent(QMoveEvent *event)
-{
-    QMainWindow::moveEvent(event);
-    if (!m_frameFitted && windowHandle() && !windowHandle()->frameMargins().isNull()) {
-        m_frameFitted = true;
-        fitClientToFrame();
-    }
 }
 
 void MainWindow::writeSettings()
 {
-    if (isMinimized()) {
-        return; // the placement of the last normal closing stays
-    }
-    if (m_fullScreen) {
-        m_placement.save(m_windowedFrame);
-        return;
-    }
-    m_placement.save(windowHandle() ? windowHandle()->frameGeometry() : frameGeometry());
+    m_placement->save();
 }
 
 void MainWindow::setFullScreen(bool on)
 {
-    if (on != m_fullScreen) {
+    if (on != isFullScreenMode()) {
         if (on) {
-            if (isVisible() && windowHandle()) {
-                m_windowedFrame = windowHandle()->frameGeometry();
-                m_windowedClientSize = size();
-            }
-            m_fullScreen = true;
             menuBar()->hide();
-            setMinimumSize(0, 0);
-            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-            showFullScreen();
-            // Without a window manager nobody else makes the window cover the screen.
-            setGeometry(screen()->geometry());
+            m_placement->enterFullScreen();
             layoutFullScreen();
         } else {
-            m_fullScreen = false;
-            // A window shown before keeps its client; only one never framed is fitted later.
-            m_frameFitted = m_frameFitted || m_windowedClientSize.isValid();
-            showNormal();
+            m_placement->leaveFullScreen();
             menuBar()->show();
-            // The frame's margins are the full screen's until the window manager frames the
-            // window again, so the client takes the size it had, when it had one.
-            if (m_windowedClientSize.isValid()) {
-                setFixedSize(m_windowedClientSize);
-            } else {
-                fitClientToFrame();
-            }
-            move(m_windowedFrame.topLeft());
             layoutDesigned();
         }
     }
@@ -356,7 +216,7 @@ void MainWindow::setFullScreen(bool on)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_fullScreen && watched == centralWidget() && event->type() == QEvent::Resize) {
+    if (isFullScreenMode() && watched == centralWidget() && event->type() == QEvent::Resize) {
         layoutFullScreen();
     }
     return QMainWindow::eventFilter(watched, event);
@@ -364,34 +224,30 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::layoutDesigned()
 {
+    using namespace CallerLayout;
     centralWidget()->setAutoFillBackground(false);
     centralWidget()->setContextMenuPolicy(Qt::DefaultContextMenu);
-    imgBoard->setPixmap(QPixmap(boardPicture(u"png")));
+    imgBoard->setPixmap(m_board.designed(devicePixelRatioF()));
     imgBoard->setGeometry(0, 0, BoardSide, BoardSide);
     cmdStart->setGeometry(StartRect);
     cmdStop->setGeometry(StopRect);
     cmdStart->setFont(QFont()); // back to the inherited font
     cmdStop->setFont(QFont());
-    const QFont labelFont = designFont(u"Comic Sans MS"_s, LabelPoints);
     lblDisplay->setGeometry(DisplayRect);
     lblStatus->setGeometry(StatusRect);
-    lblDisplay->setAutoFillBackground(false);
     for (QLabel *label : {lblDisplay, lblStatus}) {
-        label->setFont(labelFont);
+        label->setFont(labelFont());
         label->setAlignment(Qt::AlignCenter);
     }
-    lblDisplay->setText(m_displayText);
+    m_presenter->setCallWidth(0);
 }
 
-// The board fills the screen's height (or width, if narrower), centred, and everything is placed
-// by it; the call's capitals are a twelfth of the screen's height, on one line if every call fits,
-// else limb above colour.
 void MainWindow::layoutFullScreen()
 {
+    // Laid out for the whole window, which the client fills once the menu bar's absence is.
     QWidget *client = centralWidget();
-    const QSize area = client->size();
-    const int side = std::min(area.width(), area.height());
-    if (side <= 0) {
+    const CallerLayout::FullScreen layout = CallerLayout::fullScreen(size());
+    if (!layout.isValid()) {
         return;
     }
     QPalette background = client->palette();
@@ -400,86 +256,19 @@ void MainWindow::layoutFullScreen()
     client->setAutoFillBackground(true);
     client->setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    const QPoint origin((area.width() - side) / 2, (area.height() - side) / 2);
-    const QRect boardRect(origin, QSize(side, side));
-    if (imgBoard->geometry() != boardRect
-        || imgBoard->pixmap().devicePixelRatio() != devicePixelRatioF()
-        || imgBoard->pixmap().deviceIndependentSize().toSize() != boardRect.size()) {
-        imgBoard->setPixmap(renderBoard(side, devicePixelRatioF()));
-        imgBoard->setGeometry(boardRect);
+    imgBoard->setPixmap(m_board.drawn(layout.board.width(), devicePixelRatioF()));
+    imgBoard->setGeometry(layout.board);
+    for (auto [button, rect] : {std::pair{cmdStart, layout.start}, {cmdStop, layout.stop}}) {
+        button->setGeometry(rect);
+        button->setFont(CallerLayout::scaledFont(m_buttonFont, layout.buttonScale));
     }
-
-    const auto band = [&](qreal top, qreal height) {
-        return QRect(0, origin.y() + int(side * top), area.width(), int(side * height));
-    };
-    const qreal factor = qreal(side) / BoardSide;
-    const QSize buttonSize(int(std::lround(StartRect.width() * factor)),
-                           int(std::lround(StartRect.height() * factor)));
-    const auto placeButton = [&](QPushButton *button, qreal top) {
-        button->setGeometry(
-            QRect(QPoint((area.width() - buttonSize.width()) / 2, origin.y() + int(side * top)),
-                  buttonSize));
-        QFont font = m_buttonFont;
-        if (font.pointSizeF() > 0) {
-            font.setPointSizeF(font.pointSizeF() * factor);
-        } else {
-            font.setPixelSize(int(std::lround(font.pixelSize() * factor)));
-        }
-        button->setFont(font);
-    };
-    placeButton(cmdStart, 0.06);
-    placeButton(cmdStop, 0.82);
-
-    lblStatus->setFont(fontWithCapHeight(side * StatusCapShare));
-    lblStatus->setGeometry(band(0.19, 0.11));
-
-    m_callWidth = int(area.width() * CallWidthShare);
-    QFont callFont = fontWithCapHeight(area.height() * CallCapShare);
-    int widestLine = 0;
-    int widestPart = 0;
-    const QFontMetrics metrics(callFont);
-    for (qint16 l = DrawLower; l <= DrawUpper; ++l) {
-        for (qint16 c = DrawLower; c <= DrawUpper; ++c) {
-            const QString limbText = GameWords::limb(l).trimmed();
-            const QString colourWord = GameWords::colour(c);
-            widestLine = std::max(widestLine,
-                                  metrics.horizontalAdvance(GameWords::call(limbText, colourWord)));
-            widestPart = std::max({widestPart, metrics.horizontalAdvance(limbText),
-                                   metrics.horizontalAdvance(colourWord)});
-        }
-    }
-    const bool twoLines = widestLine > m_callWidth;
-    if (twoLines && widestPart > m_callWidth) {
-        // Even a line of its own is too wide: fitting matters more than size.
-        callFont.setPixelSize(callFont.pixelSize() * m_callWidth / widestPart);
-    }
-    lblDisplay->setFont(callFont);
-    const qreal lineShare = qreal(QFontMetrics(callFont).lineSpacing()) / side;
-    const QRect callBand = twoLines ? band(0.50 - lineShare, 2 * lineShare + 0.02)
-                                    : band(0.50 - lineShare / 2, lineShare + 0.02);
-    lblDisplay->setGeometry(callBand.adjusted((area.width() - m_callWidth) / 2, 0,
-                                              -(area.width() - m_callWidth) / 2, 0));
+    lblStatus->setFont(layout.statusFont);
+    lblStatus->setGeometry(layout.status);
+    lblDisplay->setFont(layout.callFont);
+    lblDisplay->setGeometry(layout.display);
     // Top-aligned in two lines, so the limb stays put when its colour joins it below.
-    lblDisplay->setAlignment(twoLines ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignCenter);
-    QPalette veil = lblDisplay->palette();
-    veil.setColor(QPalette::Window, QColor(255, 255, 255, 210));
-    lblDisplay->setPalette(veil);
-    lblDisplay->setAutoFillBackground(!m_displayText.isEmpty());
-    lblDisplay->setText(fittedCall(m_displayText));
-}
-
-// A call too wide for one line in full screen goes over two, limb above colour.
-QString MainWindow::fittedCall(const QString &text) const
-{
-    if (!m_fullScreen || QFontMetrics(lblDisplay->font()).horizontalAdvance(text) <= m_callWidth) {
-        return text;
-    }
-    QString lines = text.trimmed();
-    const qsizetype lastSpace = lines.lastIndexOf(u' ');
-    if (lastSpace > 0) {
-        lines[lastSpace] = u'\n';
-    }
-    return lines;
+    lblDisplay->setAlignment(layout.twoLines ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignCenter);
+    m_presenter->setCallWidth(layout.callWidth);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -495,7 +284,7 @@ void MainWindow::Form_Unload()
     }
     m_unloaded = true;
     // The game ends first, so that closing the About box can't let it go on.
-    m_sequencer->abandon();
+    sequencer()->abandon();
     // Other windows first, the last opened first: modal ones stack, so the active one is last.
     while (QWidget *modal = QApplication::activeModalWidget()) {
         if (modal == this) {
@@ -514,7 +303,7 @@ void MainWindow::Form_Unload()
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape && m_fullScreen) {
+    if (event->key() == Qt::Key_Escape && isFullScreenMode()) {
         setFullScreen(false);
         return;
     }
@@ -529,12 +318,12 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 void MainWindow::cmdStart_Click()
 {
-    m_sequencer->start();
+    sequencer()->start();
 }
 
 void MainWindow::cmdStop_Click()
 {
-    m_sequencer->stop();
+    sequencer()->stop();
 }
 
 void MainWindow::mnuFileExit_Click()
@@ -551,10 +340,11 @@ void MainWindow::mnuHelpContents_Click()
 // (and the hidden window above it) is open, and goes on where it stood once it closes.
 void MainWindow::mnuHelpAbout_Click()
 {
-    playAndReturn(u"About.wav"_s);
-    auto *frmAbout = new AboutBox([this](const QString &name) { playAndReturn(name); }, this);
-    m_sequencer->suspend();
-    connect(frmAbout, &QDialog::finished, m_sequencer, &GameSequencer::resume);
+    m_session->playAndReturn(u"About.wav"_s);
+    auto *frmAbout
+        = new AboutBox([this](const QString &name) { m_session->playAndReturn(name); }, this);
+    sequencer()->suspend();
+    connect(frmAbout, &QDialog::finished, sequencer(), &GameSequencer::resume);
     frmAbout->setModal(true);
     frmAbout->show();
 }
@@ -568,64 +358,9 @@ void MainWindow::mnuSettingsConfigure_Click()
         m_configure->activateWindow();
         return;
     }
-    auto *dialog = new ConfigureDialog(m_gameSettings, this);
+    auto *dialog = new ConfigureDialog(m_session->settings(), this);
     m_configure = dialog;
-    connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        const GameSettings chosen = dialog->values();
-        writeGameSettings(chosen);
-        applySettings(chosen);
-    });
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog] { m_session->store(dialog->values()); });
     dialog->show();
-}
-
-void MainWindow::applySettings(const GameSettings &settings)
-{
-    m_gameSettings = settings;
-    m_sequencer->setOptions(settings.game);
-}
-
-void MainWindow::playAndReturn(const QString &name)
-{
-    qCDebug(lcGame, "sound-start %s return", qUtf8Printable(name));
-    m_sounds.playAndReturn(name);
-}
-
-// Both trace the words as shown, in the game's trace vocabulary.
-void MainWindow::showStatus(GameStatus status)
-{
-    const QString text = GameWords::status(status);
-    if (m_sequencer) {
-        qCDebug(lcGame, "status \"%s\"", qUtf8Printable(text));
-    }
-    //: For screen readers: the status label while it is empty.
-    showText(lblStatus, text, tr("Game status"));
-}
-
-void MainWindow::showDisplay(const GameDisplay &display)
-{
-    const QString text = GameWords::display(display);
-    qCDebug(lcGame, "display \"%s\" %s", qUtf8Printable(text),
-            qUtf8Printable(display.colour.hex()));
-    m_displayText = text;
-    setTextColour(lblDisplay, display.colour);
-    showText(lblDisplay, text, displayPurpose());
-    if (m_fullScreen) {
-        lblDisplay->setText(fittedCall(text));
-        // A veil behind the call keeps it legible where it crosses the board's pictures.
-        lblDisplay->setAutoFillBackground(!text.isEmpty());
-    }
-}
-
-QString MainWindow::displayPurpose()
-{
-    //: For screen readers: the call label while it is empty.
-    return tr("Call");
-}
-
-// A label's accessible name is what it shows, so that screen readers hear every change (the
-// name changing is what they announce); an empty label keeps a name that says what it is for.
-void MainWindow::showText(QLabel *label, const QString &text, const QString &purpose)
-{
-    label->setText(text);
-    label->setAccessibleName(text.isEmpty() ? purpose : text);
 }

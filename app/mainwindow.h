@@ -1,28 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "gamesettings.h"
-#include "placementstore.h"
+#include "boardpicture.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 class ConfigureDialog;
 class GameClock;
+class GamePresenter;
 class GameSequencer;
+class GameSession;
 class HelpLauncher;
 class QAction;
 class QLabel;
 class QPushButton;
 class RandomSource;
 class SoundPlayer;
-struct GameDisplay;
+class WindowPlacement;
 struct Rgb;
-enum class GameStatus;
 
 // frmMain: the board with START and STOP, the status and call labels, and the menus. It shows
-// what the game sequencer reports and forwards the clicks; every timing rule is the sequencer's.
-// Its placement is restored before it first shows and saved when it closes.
+// what the game reports and forwards the clicks; the game, its presentation and the window's
+// placement are units of their own.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -37,7 +37,6 @@ public:
     MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &sounds,
                const HelpLauncher &help, const QString &callSoundFolder = QString(),
                QWidget *parent = nullptr);
-    ~MainWindow() override;
 
     GameSequencer *sequencer() const { return m_sequencer; }
 
@@ -48,14 +47,13 @@ public:
     // The whole screen as the caller, drawn for the screen's size; leaving puts the designed
     // window back where it was.
     void setFullScreen(bool on);
-    bool isFullScreenMode() const { return m_fullScreen; }
+    bool isFullScreenMode() const;
     // Whether the options ask to start in full screen.
-    bool startsFullScreen() const { return m_gameSettings.startFullScreen; }
+    bool startsFullScreen() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -63,8 +61,6 @@ private:
     void createMenus();
     void Form_Load();
     void Form_Unload();
-    void readSettings();
-    void fitClientToFrame();
 
     void cmdStart_Click();
     void cmdStop_Click();
@@ -72,34 +68,20 @@ private:
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
     void mnuSettingsConfigure_Click();
-    void applySettings(const GameSettings &settings);
     void layoutDesigned();
     void layoutFullScreen();
-    QString fittedCall(const QString &text) const;
-    void playAndReturn(const QString &name);
 
-    void showStatus(GameStatus status);
-    void showDisplay(const GameDisplay &display);
-    static QString displayPurpose();
-    static void showText(QLabel *label, const QString &text, const QString &purpose);
-
-    SoundPlayer &m_sounds;
     const HelpLauncher &m_help;
-    QString m_callSoundFolder;
+    WindowPlacement *m_placement = nullptr;
+    GameSession *m_session = nullptr;
     GameSequencer *m_sequencer = nullptr;
-    PlacementStore m_placement;
-    QSize m_frameSize; // the outer size the placement asks for
-    bool m_frameFitted = false;
+    GamePresenter *m_presenter = nullptr;
+    BoardPicture m_board;
     bool m_unloaded = false;
-    GameSettings m_gameSettings;
-    bool m_fullScreen = false;
-    QRect m_windowedFrame; // where the window stood before full screen
-    QSize m_windowedClientSize;
-    QString m_displayText; // as reported; full screen may break it over two lines
-    int m_callWidth = 0; // what a call may take in full screen before it breaks
     QPointer<ConfigureDialog> m_configure;
     QAction *mnuGameStart = nullptr;
     QAction *mnuGameStop = nullptr;
+    QAction *mnuGamePause = nullptr;
     QAction *mnuSettingsFullScreen = nullptr;
 
     QPushButton *cmdStart = nullptr;

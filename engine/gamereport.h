@@ -6,7 +6,7 @@
 // What a game reports to the window: which status and which display to show. It holds numbers,
 // never words, so that the window can put them into the players' language.
 
-enum class GameStatus { Blank, Starting, InProgress, Stopped };
+enum class GameStatus { Blank, Starting, InProgress, Stopped, Paused };
 
 struct GameDisplay
 {

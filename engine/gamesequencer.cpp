@@ -44,13 +44,13 @@ bool sameCall(Call a, Call b)
     return a.colour == b.colour && a.limb == b.limb;
 }
 
-// Numbers from the call tables, ascending and without duplicates; all of them for none.
-QList<qint16> validNumbers(QList<qint16> numbers)
+// Numbers from the call tables, ascending and without duplicates; the default for none.
+QList<qint16> validNumbers(QList<qint16> numbers, const QList<qint16> &fallback)
 {
     numbers.removeIf([](qint16 number) { return number < DrawLower || number > DrawUpper; });
     std::sort(numbers.begin(), numbers.end());
     numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
-    return numbers.isEmpty() ? GameOptions().limbs : numbers;
+    return numbers.isEmpty() ? fallback : numbers;
 }
 
 // A fair source never needs this many redraws to avoid a repeat; a broken one must not hang us.
@@ -89,6 +89,16 @@ void GameSequencer::stop()
     if (m_phase == Phase::Idle) {
         return;
     }
+    if (m_paused) {
+        // What the paused game held back is never said: the host asked for quiet.
+        m_silencedGeneration = m_generation;
+        if (!isSuspended()) {
+            m_held.clear();
+        }
+        m_paused = false;
+        qCDebug(lcGame, "pause-release");
+        Q_EMIT pausedChanged(false);
+    }
     ++m_generation;
     StopGame = true;
     enterPhase(Phase::Idle);
@@ -105,13 +115,14 @@ void GameSequencer::setOptions(const GameOptions &options)
     m_options.countdownSeconds
         = std::clamp(options.countdownSeconds, GameOptions::MinCountdownSeconds,
                      GameOptions::MaxCountdownSeconds);
-    m_options.limbs = validNumbers(options.limbs);
-    m_options.colours = validNumbers(options.colours);
+    const GameOptions defaults;
+    m_options.limbs = validNumbers(options.limbs, defaults.limbs);
+    m_options.colours = validNumbers(options.colours, defaults.colours);
 }
 
 bool GameSequencer::canRepeatCall() const
 {
-    return m_phase == Phase::Pause && !m_repeating && !isSuspended();
+    return m_phase == Phase::Pause && !m_repeating && !isHeld();
 }
 
 void GameSequencer::repeatCall()
@@ -134,7 +145,8 @@ void GameSequencer::abandon()
 {
     ++m_generation;
     m_abandoned = true;
-    m_heldWhileSuspended.clear();
+    m_paused = false;
+    m_held.clear();
     enterPhase(Phase::Idle);
 }
 
@@ -152,8 +164,49 @@ void GameSequencer::resume()
         return;
     }
     qCDebug(lcGame, "resume");
+    if (!m_paused) {
+        release();
+    }
+}
+
+void GameSequencer::pause()
+{
+    setPaused(true);
+}
+
+void GameSequencer::unpause()
+{
+    setPaused(false);
+}
+
+void GameSequencer::setPaused(bool paused)
+{
+    if (paused == m_paused || (paused && (m_phase == Phase::Idle || m_abandoned))) {
+        return;
+    }
+    m_paused = paused;
+    if (paused) {
+        qCDebug(lcGame, "pause-hold");
+        m_pausedAt = m_clock.now();
+        m_clock.cancelWake();
+        m_statusBeforePause = m_status;
+        setStatus(GameStatus::Paused);
+    } else {
+        qCDebug(lcGame, "pause-release");
+        // The wait under way keeps what it had left; one not begun yet starts whole.
+        m_waitStart += m_clock.now() - m_pausedAt;
+        setStatus(m_statusBeforePause);
+    }
+    Q_EMIT pausedChanged(paused);
+    if (!paused && !isSuspended()) {
+        release();
+    }
+}
+
+void GameSequencer::release()
+{
     // Sounds that ended meanwhile go on first; a wait whose time ran out then ends at once.
-    for (auto &held : std::exchange(m_heldWhileSuspended, {})) {
+    for (auto &held : std::exchange(m_held, {})) {
         held();
     }
     enterPhase(m_phase);
@@ -164,7 +217,7 @@ void GameSequencer::enterPhase(Phase phase)
 {
     m_phase = phase;
     m_clock.cancelWake();
-    if (isSuspended()) {
+    if (isHeld()) {
         return;
     }
     switch (phase) {
@@ -296,8 +349,8 @@ void GameSequencer::playSound(quint64 generation, Sound sound, Call call, quint6
 
 void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call, quint64 repeatOf)
 {
-    if (isSuspended()) {
-        m_heldWhileSuspended.push_back([this, generation, sound, call, repeatOf] {
+    if (isHeld()) {
+        m_held.push_back([this, generation, sound, call, repeatOf] {
             soundFinished(generation, sound, call, repeatOf);
         });
         return;
@@ -305,7 +358,7 @@ void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call, qu
 
     if (generation != m_generation) {
         // A stopped game still finishes the call it was speaking, but shows nothing of it.
-        if (sound == Sound::Limb && !m_abandoned) {
+        if (sound == Sound::Limb && !m_abandoned && generation != m_silencedGeneration) {
             playSound(generation, Sound::Colour, call, repeatOf);
         }
         return;

@@ -36,6 +36,7 @@ public:
 
     Phase phase() const { return m_phase; }
     bool isSuspended() const { return m_suspendDepth > 0; }
+    bool isPaused() const { return m_paused; }
     bool stopGame() const { return StopGame; }
     qint16 countDown() const { return CountDown; }
 
@@ -58,6 +59,12 @@ public Q_SLOTS:
     // A modal window is open: nothing changes and no sound starts until every suspend is resumed.
     void suspend();
     void resume();
+    // The host holds the game where it stands: no text changes, no draw, no sound starts (a word
+    // being spoken is finished). Unpausing goes on with the time the wait had left. Only a running
+    // game pauses; Stop ends a paused game as any other.
+    void pause();
+    void unpause();
+    void setPaused(bool paused);
     // The program is closing: the game ends without a word to the window, and nothing still
     // pending (an alarm, the rest of a call) starts anything more.
     void abandon();
@@ -69,11 +76,16 @@ Q_SIGNALS:
     void statusChanged(GameStatus status);
     void displayChanged(const GameDisplay &display);
     void buttonsChanged(bool startEnabled, bool stopEnabled);
+    void pausedChanged(bool paused);
 
 private:
     enum class Sound { Limb, Colour };
 
     void enterPhase(Phase phase);
+    // Held by a modal window or by the host's pause: nothing may change or start.
+    bool isHeld() const { return isSuspended() || m_paused; }
+    // Goes on with what waited while the game was held.
+    void release();
     // A call of the running game stands in its pause and isn't being said again already.
     bool canRepeatCall() const;
     void onAlarm();
@@ -112,7 +124,12 @@ private:
 
     bool m_abandoned = false;
     int m_suspendDepth = 0;
-    std::vector<std::function<void()>> m_heldWhileSuspended;
+    bool m_paused = false;
+    qint64 m_pausedAt = 0;
+    GameStatus m_statusBeforePause = GameStatus::Blank;
+    // A game stopped while paused says nothing more, not even the rest of its call.
+    quint64 m_silencedGeneration = 0;
+    std::vector<std::function<void()>> m_held;
 
     GameStatus m_status = GameStatus::Blank;
     GameDisplay m_display;

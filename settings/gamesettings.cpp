@@ -110,11 +110,11 @@ GameSettings readGameSettings()
 
 bool writeGameSettings(const GameSettings &values)
 {
-    const std::unique_ptr<QSettings> file = SettingsFile().forWriting();
+    const std::unique_ptr<SettingsWriter> file = SettingsFile().forWriting();
     if (!file) {
         return false;
     }
-    QSettings &settings = *file;
+    QSettings &settings = file->settings();
     settings.beginGroup(Group);
     const GameOptions &game = values.game;
     settings.setValue(u"PauseSeconds"_s, QString::number(game.pauseSeconds));
@@ -125,6 +125,5 @@ bool writeGameSettings(const GameSettings &values)
     settings.setValue(u"RepeatsAllowed"_s, writeBool(game.repeatsAllowed));
     settings.setValue(u"StartFullScreen"_s, writeBool(values.startFullScreen));
     settings.endGroup();
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return file->commit();
 }

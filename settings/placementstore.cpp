@@ -99,11 +99,11 @@ QRect PlacementStore::restore(const QSize &smallest, const QSize &largest)
 
 void PlacementStore::save(const QRect &frame)
 {
-    SettingsFile file;
-    const std::unique_ptr<QSettings> settings = file.forWriting();
-    if (!settings) {
+    const std::unique_ptr<SettingsWriter> file = SettingsFile().forWriting();
+    if (!file) {
         return; // not kept: the file stays as it was
     }
+    QSettings *settings = &file->settings();
     settings->beginGroup(u"Settings"_s);
     const auto now = edges(frame);
     for (std::size_t i = 0; i < keys().size(); ++i) {
@@ -112,7 +112,7 @@ void PlacementStore::save(const QRect &frame)
                            unchanged ? m_read[i].text : QString::number(now[i] * TwipsPerPixel));
     }
     settings->endGroup();
-    settings->sync();
+    file->commit();
 }
 
 QRect keepOnScreen(const QRect &frame, const QList<QRect> &screens)

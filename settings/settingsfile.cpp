@@ -5,19 +5,45 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringDecoder>
+#include <QTemporaryFile>
+
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+std::unique_ptr<QSettings> nativeStore()
+{
+    return std::make_unique<QSettings>(u"Limbora"_s, u"Limbora"_s);
+}
+
+#ifdef Q_OS_UNIX
+
 // Ours holds a few short lines; a file far larger is not settings we wrote.
 constexpr qint64 LargestFile = 1 << 20;
+// A lock holds a process id, a program and a host name.
+constexpr qint64 LargestLock = 4096;
 
-enum class State { Missing, Readable, Damaged, NotAFile };
+enum class State { Missing, Readable, Damaged, NotAFile, Unreadable };
+
+struct Contents
+{
+    State state = State::Missing;
+    QByteArray bytes;
+    unsigned mode = 0;
+};
 
 // Text as QSettings writes it: UTF-8 without control characters.
 bool looksLikeSettings(const QByteArray &bytes)
@@ -33,29 +59,138 @@ bool looksLikeSettings(const QByteArray &bytes)
     return !utf8.hasError();
 }
 
-State inspect(const QString &path)
+int digitValue(QChar c, int base)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        // A link to nowhere is not ours to replace.
-        return info.isSymLink() ? State::NotAFile : State::Missing;
+    const char16_t code = c.unicode();
+    int value = -1;
+    if (code >= u'0' && code <= u'9') {
+        value = code - u'0';
+    } else if (code >= u'a' && code <= u'f') {
+        value = code - u'a' + 10;
+    } else if (code >= u'A' && code <= u'F') {
+        value = code - u'A' + 10;
     }
-    if (!info.isFile()) {
-        return State::NotAFile; // a device, a FIFO, a folder: never opened
-    }
-    if (info.size() > LargestFile) {
-        return State::Damaged;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return State::Readable; // QSettings finds it unreadable too, and reads nothing
-    }
-    if (!looksLikeSettings(file.readAll())) {
-        return State::Damaged;
-    }
-    const QSettings settings(path, QSettings::IniFormat);
-    return settings.status() == QSettings::FormatError ? State::Damaged : State::Readable;
+    return value < base ? value : -1;
 }
+
+std::optional<QChar> simpleEscape(char16_t code)
+{
+    switch (code) {
+    case u'a':
+        return QChar(u'\a');
+    case u'b':
+        return QChar(u'\b');
+    case u'f':
+        return QChar(u'\f');
+    case u'n':
+        return QChar(u'\n');
+    case u'r':
+        return QChar(u'\r');
+    case u't':
+        return QChar(u'\t');
+    case u'v':
+        return QChar(u'\v');
+    case u'"':
+    case u'?':
+    case u'\'':
+    case u'\\':
+        return QChar(code);
+    default:
+        return std::nullopt;
+    }
+}
+
+// QSettings hands a value spelled "@Variant(...)" or "@DateTime(...)" to QDataStream, which a
+// hand-made value can drive into unbounded recursion or allocation, in whatever section or key it
+// stands. Escapes, quotes, blanks and continued lines can spell those words too, so they are undone
+// first, more loosely than QSettings does: whatever it could read as one of them is found.
+bool asksForDecoding(const QString &text)
+{
+    QString plain;
+    plain.reserve(text.size());
+    const auto keep = [&plain](QChar c) {
+        if (c != u' ' && c != u'\t' && c != u'\n' && c != u'\r' && c != u'"') {
+            plain += c;
+        }
+    };
+    for (qsizetype i = 0; i < text.size();) {
+        const QChar c = text.at(i++);
+        if (c != u'\\' || i == text.size()) {
+            keep(c);
+            continue;
+        }
+        const char16_t escape = text.at(i++).unicode();
+        const int base = escape == u'x' ? 16 : digitValue(QChar(escape), 8) >= 0 ? 8 : 0;
+        if (base != 0) {
+            // As in QSettings: any number of digits, of which the character keeps the low 16 bits.
+            uint value = base == 8 ? uint(escape - u'0') : 0;
+            int digits = base == 8 ? 1 : 0;
+            for (int digit = 0; i < text.size() && (digit = digitValue(text.at(i), base)) >= 0;
+                 ++i, ++digits) {
+                value = (value * uint(base) + uint(digit)) & 0xffffu;
+            }
+            if (digits > 0) {
+                keep(QChar(char16_t(value)));
+            }
+        } else if (const std::optional<QChar> unescaped = simpleEscape(escape)) {
+            keep(*unescaped);
+        }
+        // Any other escaped character, a line break among them, is dropped, as QSettings does.
+    }
+    return plain.contains(u"@Variant("_s, Qt::CaseInsensitive)
+        || plain.contains(u"@DateTime("_s, Qt::CaseInsensitive);
+}
+
+// Reads the file only when it is a regular one, and never waits on what took its place.
+Contents inspect(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat target = {};
+    if (::stat(name.constData(), &target) != 0) {
+        if (errno != ENOENT) {
+            return {State::Unreadable, {}};
+        }
+        // A link to nowhere is not ours to replace.
+        struct stat link = {};
+        return {::lstat(name.constData(), &link) == 0 ? State::NotAFile : State::Missing, {}};
+    }
+    if (!S_ISREG(target.st_mode)) {
+        return {State::NotAFile, {}}; // a device, a FIFO, a folder: never opened
+    }
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0) {
+        return {State::Unreadable, {}};
+    }
+    QFile file;
+    struct stat opened = {};
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return {State::Unreadable, {}};
+    }
+    if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        return {State::NotAFile, {}};
+    }
+    const unsigned mode = opened.st_mode & 07777;
+    const QByteArray bytes = file.read(LargestFile + 1);
+    if (bytes.size() > LargestFile || !looksLikeSettings(bytes)
+        || asksForDecoding(QString::fromUtf8(bytes))) {
+        return {State::Damaged, {}, mode};
+    }
+    return {State::Readable, bytes, mode};
+}
+
+// QLockFile reads an existing lock to see whether it is stale, and a FIFO or a device there would
+// hold it up for good: only a regular file of a lock's size, or nothing, is left to it.
+bool lockIsUsable(const QString &path)
+{
+    struct stat lock = {};
+    if (::lstat(QFile::encodeName(path).constData(), &lock) != 0) {
+        return errno == ENOENT;
+    }
+    return S_ISREG(lock.st_mode) && lock.st_size <= LargestLock;
+}
+
+#endif
 
 } // namespace
 
@@ -70,36 +205,114 @@ SettingsFile::SettingsFile()
 std::unique_ptr<QSettings> SettingsFile::forReading() const
 {
     if (m_path.isEmpty()) {
-        return std::make_unique<QSettings>(u"Limbora"_s, u"Limbora"_s);
+        return nativeStore();
     }
-    if (inspect(m_path) != State::Readable) {
+#ifdef Q_OS_UNIX
+    const Contents now = inspect(m_path);
+    if (now.state != State::Readable) {
         return nullptr;
     }
-    return std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+    // QSettings parses a private copy of the bytes looked at, so that nothing put in the file's
+    // place meanwhile (a FIFO, other text) is ever opened or decoded. It keeps what it parsed.
+    QString parsed = m_path;
+    QTemporaryFile copy(QDir::tempPath() + u"/limbora-settings-XXXXXX"_s);
+    if (copy.open() && copy.write(now.bytes) == now.bytes.size() && copy.flush()) {
+        copy.close();
+        parsed = copy.fileName();
+    }
+    auto settings = std::make_unique<QSettings>(parsed, QSettings::IniFormat);
+    if (settings->status() == QSettings::FormatError) {
+        return nullptr;
+    }
+    return settings;
+#else
+    return nullptr;
+#endif
 }
 
-std::unique_ptr<QSettings> SettingsFile::forWriting() const
+std::unique_ptr<SettingsWriter> SettingsFile::forWriting() const
 {
+    std::unique_ptr<SettingsWriter> writer(new SettingsWriter);
     if (m_path.isEmpty()) {
-        return std::make_unique<QSettings>(u"Limbora"_s, u"Limbora"_s);
+        writer->m_settings = nativeStore();
+        return writer;
     }
-    const State state = inspect(m_path);
-    if (state == State::NotAFile || !QDir().mkpath(QFileInfo(m_path).path())) {
+#ifdef Q_OS_UNIX
+    const QString lockPath = m_path + u".lock"_s;
+    if (!QDir().mkpath(QFileInfo(m_path).path()) || !lockIsUsable(lockPath)) {
         return nullptr;
     }
-    // QSettings waits for its lock without end (a lock that is a folder) or for half a minute
-    // (one left by another machine). Take it ourselves, briefly, to see that it can be had.
-    QLockFile lock(m_path + u".lock"_s);
-    if (!lock.tryLock(LockWaitMs)) {
+    // Held until the new file is in place, so that no other instance writes in between; QSettings
+    // never takes it, since it only ever writes the private copy.
+    writer->m_lock = std::make_unique<QLockFile>(lockPath);
+    if (!writer->m_lock->tryLock(LockWaitMs)) {
         return nullptr;
     }
-    lock.unlock();
-    if (state == State::Damaged) {
-        // Emptied in one step, so that QSettings neither reads the damage nor writes it back.
-        QSaveFile empty(QFileInfo(m_path).canonicalFilePath());
-        if (!empty.open(QIODevice::WriteOnly) || !empty.commit()) {
-            return nullptr;
+    const Contents now = inspect(m_path);
+    if (now.state == State::NotAFile || now.state == State::Unreadable) {
+        return nullptr;
+    }
+    writer->m_target = m_path;
+    if (now.state != State::Missing) {
+        // A link is followed and kept: its target is what gets replaced.
+        writer->m_target = QFileInfo(m_path).canonicalFilePath();
+        writer->m_mode = now.mode;
+        if (writer->m_target.isEmpty()) {
+            return nullptr; // gone since the look
         }
     }
-    return std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+    // Made beside the file it replaces, so that renaming it over that file is a single step.
+    writer->m_work = std::make_unique<QTemporaryFile>(writer->m_target + u".XXXXXX"_s);
+    QTemporaryFile &work = *writer->m_work;
+    if (!work.open() || work.write(now.bytes) != now.bytes.size() || !work.flush()
+        || ::fsync(work.handle()) != 0) {
+        return nullptr;
+    }
+    work.close();
+    writer->m_settings = std::make_unique<QSettings>(work.fileName(), QSettings::IniFormat);
+    if (writer->m_settings->status() == QSettings::FormatError) {
+        // Damaged in a way only QSettings sees: replaced by just what is written.
+        writer->m_settings.reset();
+        if (!QFile::resize(work.fileName(), 0)) {
+            return nullptr;
+        }
+        writer->m_settings = std::make_unique<QSettings>(work.fileName(), QSettings::IniFormat);
+    }
+    return writer;
+#else
+    return nullptr;
+#endif
+}
+
+SettingsWriter::SettingsWriter() = default;
+
+SettingsWriter::~SettingsWriter() = default;
+
+bool SettingsWriter::commit()
+{
+    if (!m_settings) {
+        return false;
+    }
+    m_settings->sync();
+    if (m_settings->status() != QSettings::NoError) {
+        return false;
+    }
+    if (m_target.isEmpty()) {
+        return true;
+    }
+#ifdef Q_OS_UNIX
+    const QByteArray work = QFile::encodeName(m_work->fileName());
+    m_settings.reset();
+    // The new file keeps the old one's permissions.
+    if (::chmod(work.constData(), mode_t(m_mode)) != 0
+        || std::rename(work.constData(), QFile::encodeName(m_target).constData()) != 0) {
+        return false;
+    }
+    m_work->setAutoRemove(false);
+    m_work.reset();
+    m_lock.reset();
+    return true;
+#else
+    return false;
+#endif
 }

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "configuredialog.h"
 #include "designfonts.h"
 #include "gamedoubles.h"
 #include "helplauncher.h"
 #include "mainwindow.h"
 #include "soundplayer.h"
+#include "windowplacement.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
@@ -17,9 +15,9 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -138,13 +136,72 @@ private Q_SLOTS:
         } else {
             program->window.close();
         }
-        QSettings settings(config->filePath(u"Limbora/Limbora.conf"_s), QSettings::IniFormat);
-        settings.beginGroup(u"Settings"_s);
-        QStringList stored;
-        for (const QString &key : {u"MainLeft"_s, u"MainTop"_s, u"MainWidth"_s, u"MainHeight"_s}) {
-            stored << settings.value(key).toString();
+        QCOMPARE(stored(), (QStringList{u"4500"_s, u"3000"_s, u"6500"_s, u"6500"_s}));
+    }
+
+    // However fast the keys come, the window ends as the last one asked, the full-screen board
+    // is drawn once, and the placement kept is the window's.
+    void fullScreenStorm_data()
+    {
+        QTest::addColumn<int>("presses");
+        QTest::newRow("even") << 500;
+        QTest::newRow("odd") << 501;
+    }
+
+    void fullScreenStorm()
+    {
+        QFETCH(int, presses);
+        MainWindow &window = program->window;
+        const QRect before = window.frameGeometry();
+        const QSize client = window.size();
+        auto *board = qobject_cast<QLabel *>(window.centralWidget()->children().first());
+        qint64 drawn = 0;
+        for (int i = 0; i < presses; ++i) {
+            QTest::keyClick(&window, Qt::Key_F11);
+            if (i == 0) {
+                drawn = board->pixmap().cacheKey();
+            }
+            if (i % 7 == 0) {
+                QCoreApplication::processEvents(); // some answers come back in between
+            }
         }
-        QCOMPARE(stored, (QStringList{u"4500"_s, u"3000"_s, u"6500"_s, u"6500"_s}));
+        const bool on = presses % 2 == 1;
+        QTRY_VERIFY(!program->find<WindowPlacement>(QString())->isSettling());
+        QCOMPARE(window.isFullScreenMode(), on);
+        QCOMPARE(bool(window.windowState() & Qt::WindowFullScreen), on);
+        QCOMPARE(window.menuBar()->isVisible(), !on);
+        QCOMPARE(program->find<QAction>(u"mnuSettingsFullScreen"_s)->isChecked(), on);
+        if (on) {
+            QCOMPARE(window.geometry(), window.screen()->geometry());
+            QCOMPARE(board->pixmap().cacheKey(), drawn);
+        } else {
+            QCOMPARE(window.frameGeometry(), before);
+            QCOMPARE(window.size(), client);
+        }
+        window.close();
+        QCOMPARE(stored(), (QStringList{u"4500"_s, u"3000"_s, u"6500"_s, u"6500"_s}));
+    }
+
+    // The window manager's own full screen (its key, a double click) gives the same caller as
+    // F11, and its leaving puts the window back.
+    void windowManagersFullScreenIsTheCallers()
+    {
+        MainWindow &window = program->window;
+        const QRect before = window.frameGeometry();
+        auto *placement = program->find<WindowPlacement>(QString());
+        window.windowHandle()->setWindowStates(Qt::WindowFullScreen);
+        QTRY_VERIFY(window.isFullScreenMode());
+        QVERIFY(!window.menuBar()->isVisible());
+        QVERIFY(program->find<QAction>(u"mnuSettingsFullScreen"_s)->isChecked());
+        QCOMPARE(window.geometry(), window.screen()->geometry());
+        QVERIFY(capHeight(program->display()) >= window.screen()->geometry().height() / 12.0);
+
+        QTRY_VERIFY(!placement->isSettling());
+        window.windowHandle()->setWindowStates(Qt::WindowNoState);
+        QTRY_VERIFY(!window.isFullScreenMode());
+        QTRY_COMPARE(window.frameGeometry(), before);
+        QVERIFY(window.menuBar()->isVisible());
+        QCOMPARE(program->display()->font().pointSizeF(), 15.75);
     }
 
     // The widest English call, spoken and shown in full screen: large, and inside the label.
@@ -193,72 +250,18 @@ private Q_SLOTS:
         QCOMPARE(program->phase(), Phase::Pause);
     }
 
-    void configureAppliesAndStoresOnlyOnOk()
-    {
-        QAction *configure = program->find<QAction>(u"mnuSettingsConfigure"_s);
-        configure->trigger();
-        auto *dialog = program->window.findChild<ConfigureDialog *>();
-        QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
-        dialog->findChild<QSpinBox *>(u"spnPause"_s)->setValue(3);
-        dialog->reject();
-        QTRY_VERIFY(!program->window.findChild<ConfigureDialog *>());
-        QCOMPARE(program->window.sequencer()->options(), GameOptions());
-        QVERIFY(!QSettings(u"Limbora"_s, u"Limbora"_s).childGroups().contains(u"Game"_s));
-
-        configure->trigger();
-        dialog = program->window.findChild<ConfigureDialog *>();
-        dialog->findChild<QSpinBox *>(u"spnPause"_s)->setValue(3);
-        dialog->findChild<QCheckBox *>(u"chkLeftFoot"_s)->setChecked(false);
-        dialog->findChild<QCheckBox *>(u"chkStartFullScreen"_s)->setChecked(true);
-        const GameSettings chosen = dialog->values();
-        dialog->accept();
-        QCOMPARE(program->window.sequencer()->options().pauseSeconds, 3);
-        QCOMPARE(program->window.sequencer()->options().limbs, (QList<qint16>{1, 2, 4}));
-        QCOMPARE(readGameSettings(), chosen);
-        QVERIFY(program->window.startsFullScreen());
-    }
-
-    void configureDialogKeepsOneOfEachAndRestoresDefaults()
-    {
-        GameSettings unusual;
-        unusual.game.pauseSeconds = 20;
-        unusual.game.colours = {2};
-        ConfigureDialog dialog(unusual);
-        QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
-        QVERIFY(ok->isEnabled());
-        dialog.findChild<QCheckBox *>(u"chkYellow"_s)->setChecked(false);
-        QVERIFY(!ok->isEnabled());
-        QVERIFY(!dialog.findChild<QLabel *>(u"lblRule"_s)->text().isEmpty());
-        dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::RestoreDefaults)->click();
-        QCOMPARE(dialog.values(), GameSettings());
-        QVERIFY(ok->isEnabled());
-    }
-
-    // Keyboard-only use: every field is reached by its own access key.
-    void configureDialogAccessKeysAreUnique()
-    {
-        ConfigureDialog dialog{GameSettings()};
-        QStringList keys;
-        const auto addKey = [&keys](const QString &text) {
-            const qsizetype at = text.indexOf(u'&');
-            if (at >= 0 && at + 1 < text.size()) {
-                keys << text.at(at + 1).toLower();
-            }
-        };
-        for (const QLabel *label : dialog.findChildren<QLabel *>()) {
-            if (label->text().contains(u'&')) {
-                QVERIFY2(label->buddy(), qPrintable(label->text()));
-                addKey(label->text());
-            }
-        }
-        for (const QAbstractButton *button : dialog.findChildren<QAbstractButton *>()) {
-            addKey(button->text());
-        }
-        QVERIFY(keys.size() >= 12);
-        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
-    }
-
 private:
+    QStringList stored() const
+    {
+        QSettings settings(config->filePath(u"Limbora/Limbora.conf"_s), QSettings::IniFormat);
+        settings.beginGroup(u"Settings"_s);
+        QStringList values;
+        for (const QString &key : {u"MainLeft"_s, u"MainTop"_s, u"MainWidth"_s, u"MainHeight"_s}) {
+            values << settings.value(key).toString();
+        }
+        return values;
+    }
+
     std::unique_ptr<QTemporaryDir> config;
     std::unique_ptr<Program> program;
 };

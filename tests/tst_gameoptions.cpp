@@ -125,6 +125,13 @@ private Q_SLOTS:
         const QList<float> again{0.3f, 0.6f, 0.3f, 0.6f, 0.9f, 0.1f};
         QTest::newRow("allowed") << true << all << all << again << Calls{{2, 3}, {2, 3}};
         QTest::newRow("redrawn") << false << all << all << again << Calls{{2, 3}, {4, 1}};
+        // A repeat is the same limb and the same colour: sharing only one of them is no repeat.
+        QTest::newRow("same limb, other colour")
+            << false << all << all << QList<float>{0.3f, 0.6f, 0.9f, 0.6f, 0.1f, 0.1f}
+            << Calls{{2, 3}, {4, 3}};
+        QTest::newRow("same colour, other limb")
+            << false << all << all << QList<float>{0.3f, 0.6f, 0.3f, 0.1f, 0.9f, 0.9f}
+            << Calls{{2, 3}, {2, 1}};
         // A source stuck on one value still never repeats: the next colour is taken.
         QTest::newRow("stuck source")
             << false << all << all << QList<float>{0.3f} << Calls{{2, 2}, {3, 2}};
@@ -194,7 +201,14 @@ private Q_SLOTS:
         game.clock.advanceBy(3000);
         game.sequencer.repeatCall(); // countdown: nothing
         QVERIFY(game.speaker.started.isEmpty());
-        game.clock.advanceBy(7000 + 2 * SoundMs + 2000);
+        // While the call itself is being said: nothing, neither during its limb nor its colour.
+        game.clock.advanceBy(7000 + SoundMs / 2);
+        game.sequencer.repeatCall();
+        QCOMPARE(game.speaker.started, QStringList{u"leftfoot.wav"_s});
+        game.clock.advanceBy(SoundMs);
+        game.sequencer.repeatCall();
+        QCOMPARE(game.speaker.started, (QStringList{u"leftfoot.wav"_s, u"yellow.wav"_s}));
+        game.clock.advanceBy(SoundMs / 2 + 2000);
         const qint64 pauseEnd = game.clock.now() + 5000;
 
         QLoggingCategory::setFilterRules(u"limbora.game.debug=true"_s);

@@ -365,6 +365,126 @@ private Q_SLOTS:
         QCOMPARE(game->speaker.started.size(), 2);
     }
 
+    // The host's pause holds a wait with the time it had left: nothing is shown, drawn or said
+    // meanwhile, and afterwards exactly one call comes, on time.
+    void pauseKeepsTheTimeAWaitHadLeft_data()
+    {
+        QTest::addColumn<qint64>("pauseAt"); // since Start; the first call's words take 1 s
+        QTest::addColumn<qint64>("left");
+        QTest::newRow("countdown") << qint64(3000) << qint64(7000);
+        QTest::newRow("countdown's blank last half second") << qint64(9700) << qint64(300);
+        QTest::newRow("pause after a call") << qint64(13000) << qint64(5000);
+    }
+
+    void pauseKeepsTheTimeAWaitHadLeft()
+    {
+        QFETCH(qint64, pauseAt);
+        QFETCH(qint64, left);
+        for (const QString &name : callSounds()) {
+            game->speaker.lengths.insert(name, 500);
+        }
+        QSignalSpy paused(&game->sequencer, &GameSequencer::pausedChanged);
+        game->start();
+        game->at(pauseAt);
+        const QString status = game->status();
+        const QString display = game->displayText();
+        const qsizetype sounds = game->speaker.started.size();
+        game->sequencer.pause();
+        QVERIFY(game->sequencer.isPaused());
+        QCOMPARE(game->status(), u"(Game paused)"_s);
+        QSignalSpy displays(&game->sequencer, &GameSequencer::displayChanged);
+        game->at(pauseAt + 20000);
+        QCOMPARE(displays.count(), 0);
+        QCOMPARE(game->speaker.started.size(), sounds);
+
+        game->sequencer.unpause();
+        QCOMPARE(game->status(), status);
+        QCOMPARE(game->displayText(), display);
+        game->at(pauseAt + 20000 + left - 1);
+        QCOMPARE(game->speaker.started.size(), sounds);
+        game->at(pauseAt + 20000 + left);
+        QCOMPARE(game->speaker.started.size(), sounds + 1);
+        QCOMPARE(paused.count(), 2);
+        QCOMPARE(paused.at(0).at(0).toBool(), true);
+        QCOMPARE(paused.at(1).at(0).toBool(), false);
+    }
+
+    void pauseLetsTheWordBeingSpokenFinishAndHoldsTheNext()
+    {
+        game->nextCall(3, 2);
+        game->start();
+        game->at(10000);
+        game->sequencer.pause();
+        game->sequencer.pause(); // once is enough
+        game->sequencer.repeatCall(); // nothing to repeat while held
+        game->speaker.finish();
+        QCOMPARE(game->displayText(), u"RIGHT HAND "_s);
+        QCOMPARE(game->speaker.started.size(), 1);
+        game->clock.advanceBy(30000);
+        game->sequencer.unpause();
+        QCOMPARE(game->displayText(), u"RIGHT HAND BLUE"_s);
+        QCOMPARE(game->speaker.started.last(), u"blue.wav"_s);
+        game->speaker.finish();
+        const qint64 pauseStart = game->clock.now();
+        game->clock.advanceTo(pauseStart + 6999);
+        QCOMPARE(game->speaker.started.size(), 2);
+        game->clock.advanceTo(pauseStart + 7000);
+        QCOMPARE(game->speaker.started.size(), 3);
+    }
+
+    void stopEndsAPausedGameAndNothingMoreIsSaid()
+    {
+        game->sequencer.pause(); // no game: nothing to pause
+        QVERIFY(!game->sequencer.isPaused());
+        game->start();
+        game->at(10000);
+        game->sequencer.pause();
+        QSignalSpy paused(&game->sequencer, &GameSequencer::pausedChanged);
+        game->sequencer.stop();
+        QCOMPARE(game->status(), u"(Game stopped)"_s);
+        QCOMPARE(game->displayText(), QString());
+        QVERIFY(!game->sequencer.isPaused());
+        QCOMPARE(paused.count(), 1);
+        QVERIFY(game->sequencer.startEnabled() && !game->sequencer.stopEnabled());
+        game->speaker.finish(); // the limb that was being said
+        QCOMPARE(game->speaker.started.size(), 1);
+
+        game->start();
+        game->at(10000);
+        QCOMPARE(game->speaker.started.size(), 2);
+        QCOMPARE(game->status(), u"(Game in progress)"_s);
+    }
+
+    // Either hold keeps the game until both are let go; only the pause stops the game's time.
+    void pauseAndModalWindowHoldTogether()
+    {
+        game->start();
+        game->at(2000);
+        game->sequencer.pause();
+        game->sequencer.suspend();
+        game->at(5000);
+        game->sequencer.unpause(); // the window is still open: 8 s left from here
+        QCOMPARE(game->displayText(), u"in 8 seconds..."_s);
+        game->at(20000);
+        QVERIFY(game->speaker.started.isEmpty());
+        game->sequencer.resume(); // the window's time counted: the countdown is over
+        QCOMPARE(game->speaker.started.size(), 1);
+
+        game->speaker.finish();
+        game->speaker.finish();
+        game->sequencer.suspend();
+        game->sequencer.pause();
+        game->sequencer.resume(); // still paused
+        game->at(60000);
+        QCOMPARE(game->speaker.started.size(), 2);
+        QCOMPARE(game->status(), u"(Game paused)"_s);
+        game->sequencer.unpause();
+        game->at(66999);
+        QCOMPARE(game->speaker.started.size(), 2);
+        game->at(67000);
+        QCOMPARE(game->speaker.started.size(), 3);
+    }
+
     void traceNamesEveryChange()
     {
         QLoggingCategory::setFilterRules(u"limbora.game.debug=true"_s);
@@ -383,6 +503,8 @@ private Q_SLOTS:
         game->sequencer.suspend();
         game->sequencer.resume();
         game->speaker.finish();
+        game->sequencer.pause();
+        game->sequencer.unpause();
         game->sequencer.stop();
         qInstallMessageHandler(previous);
         QLoggingCategory::setFilterRules(QString());
@@ -397,6 +519,8 @@ private Q_SLOTS:
             u"resume"_s,
             u"sound-end yellow.wav"_s,
             u"pause 7"_s,
+            u"pause-hold"_s,
+            u"pause-release"_s,
             u"buttons start=1 stop=0"_s,
         };
         QCOMPARE(lines, expected);

@@ -224,8 +224,8 @@ private Q_SLOTS:
         Window main;
         auto *status = main.window.findChild<QLabel *>(u"lblStatus"_s);
         QStringList clipped = overflowing(&main.window);
-        for (GameStatus shown :
-             {GameStatus::Starting, GameStatus::InProgress, GameStatus::Stopped}) {
+        for (GameStatus shown : {GameStatus::Starting, GameStatus::InProgress, GameStatus::Stopped,
+                                 GameStatus::Paused}) {
             status->setText(GameWords::status(shown));
             clipped << overflowing(&main.window);
         }
@@ -245,6 +245,15 @@ private Q_SLOTS:
         }
         for (const QAbstractButton *button : main.window.findChildren<QAbstractButton *>()) {
             QVERIFY2(!keys.contains(button->shortcut().toString()), qPrintable(button->text()));
+        }
+        // Within a menu, each entry's access key is its own.
+        for (const QMenu *menu : main.window.findChildren<QMenu *>()) {
+            QStringList entries;
+            for (const QAction *action : menu->actions()) {
+                const QString key = QKeySequence::mnemonic(action->text()).toString();
+                QVERIFY2(key.isEmpty() || !entries.contains(key), qPrintable(action->text()));
+                entries << key;
+            }
         }
     }
 
@@ -372,7 +381,9 @@ private Q_SLOTS:
         const QString output
             = QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
         QVERIFY2(output.contains(expected), qPrintable(output));
-        if (expected == english()) {
+        // Saying it speaks English is not enough: --help must then be in English too.
+        if (expected == english() || expected.endsWith(u"speaking English"_s)) {
+            QVERIFY2(output.contains(english()), qPrintable(output));
             QVERIFY2(!output.contains(u"Optionen"_s), qPrintable(output)); // nor Qt's own
         }
     }
@@ -382,14 +393,18 @@ private Q_SLOTS:
     void programPicksTheLanguagesFiles_data()
     {
         QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("de") << u"de"_s << u"de/"_s;
-        QTest::newRow("fr") << u"fr"_s << QString();
+        QTest::newRow("de") << u"de"_s << u"de"_s << u"de/"_s;
+        QTest::newRow("fr") << u"fr"_s << u"fr"_s << QString();
+        // Not the desktop's German: what it said it would speak.
+        QTest::newRow("unknown") << u"zz"_s << u"en"_s << QString();
     }
 
     void programPicksTheLanguagesFiles()
     {
         QFETCH(QString, language);
+        QFETCH(QString, code);
         QFETCH(QString, folder);
         QTemporaryDir top;
         const QString bin = top.filePath(u"bin"_s);
@@ -404,6 +419,7 @@ private Q_SLOTS:
         env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         env.insert(u"QT_LOGGING_RULES"_s, u"limbora.startup.debug=true"_s);
         env.insert(u"XDG_CONFIG_HOME"_s, top.filePath(u"config"_s));
+        env.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
         QProcess program;
         program.setProcessEnvironment(env);
         program.start(bin + u"/limbora"_s, {u"--language"_s, language});
@@ -413,7 +429,7 @@ private Q_SLOTS:
         program.terminate();
         QVERIFY(program.waitForFinished(10000));
         const QString expected = u"language %1, call sounds in %2, help page %3"_s.arg(
-            language, data + folder, data + folder + u"limbora.html"_s);
+            code, data + folder, data + folder + u"limbora.html"_s);
         QVERIFY2(QString::fromUtf8(trace).contains(expected), trace.constData());
     }
 

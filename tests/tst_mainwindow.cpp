@@ -265,6 +265,34 @@ private Q_SLOTS:
         QCOMPARE(program->status()->text(), u"The game will start"_s);
     }
 
+    // Space pauses a running game whichever button has the focus, and goes on when pressed
+    // again; with no game it presses the focused button, as it always did.
+    void spacePausesAGameAndOtherwisePressesTheFocusedButton()
+    {
+        open();
+        auto *pause = program->find<QAction>(u"mnuGamePause"_s);
+        QVERIFY(pause && !pause->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), program->start());
+        QTest::keyClick(program->start(), Qt::Key_Space);
+        QCOMPARE(program->status()->text(), u"The game will start"_s);
+
+        program->stop()->setFocus();
+        QTest::keyClick(program->stop(), Qt::Key_Space);
+        QCOMPARE(program->status()->text(), u"(Game paused)"_s);
+        QVERIFY(pause->isChecked() && program->stop()->isEnabled());
+        program->clock.advanceBy(60000);
+        QCOMPARE(program->display()->text(), u"in 10 seconds..."_s);
+        QTest::keyClick(program->stop(), Qt::Key_Space);
+        QCOMPARE(program->status()->text(), u"The game will start"_s);
+        QVERIFY(!pause->isChecked());
+
+        pause->trigger();
+        QCOMPARE(program->status()->text(), u"(Game paused)"_s);
+        QTest::mouseClick(program->stop(), Qt::LeftButton);
+        QCOMPARE(program->status()->text(), u"(Game stopped)"_s);
+        QVERIFY(!pause->isChecked() && !pause->isEnabled());
+    }
+
     // How far into a game the window is closed.
     void closingMidGameEndsItAndSavesThePlacement_data()
     {

@@ -190,6 +190,24 @@
         <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
         <translation>ROSSO</translation>
     </message>
+    <message>
+        <source>(Game paused)</source>
+        <extracomment>Status while the host holds the game (Game &gt; Pause, or Space).</extracomment>
+        <translation>(Partita in pausa)</translation>
+    </message>
+</context>
+<context>
+    <name>GamePresenter</name>
+    <message>
+        <source>Game status</source>
+        <extracomment>For screen readers: the status label while it is empty.</extracomment>
+        <translation>Stato della partita</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <extracomment>For screen readers: the call label while it is empty.</extracomment>
+        <translation>Chiamata</translation>
+    </message>
 </context>
 <context>
     <name>HiddenWindow</name>
@@ -279,16 +297,6 @@
         <translation>&amp;Informazioni su Limbora</translation>
     </message>
     <message>
-        <source>Game status</source>
-        <extracomment>For screen readers: the status label while it is empty.</extracomment>
-        <translation>Stato della partita</translation>
-    </message>
-    <message>
-        <source>Call</source>
-        <extracomment>For screen readers: the call label while it is empty.</extracomment>
-        <translation>Chiamata</translation>
-    </message>
-    <message>
         <source>&amp;Game</source>
         <translation>&amp;Gioco</translation>
     </message>
@@ -315,6 +323,11 @@
     <message>
         <source>&amp;Configure Limbora…</source>
         <translation>&amp;Configura Limbora…</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <extracomment>Holds the game where it stands until chosen again (also Space).</extracomment>
+        <translation>&amp;Pausa</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Settings and viewer faults survived: a garbage, an unreadable and an unwritable settings file,
-two instances closing at the same moment, and no help viewer to start."""
+a FIFO for a lock, a value that would nest without end, two instances closing at the same moment,
+and no help viewer to start."""
 import os
 import signal
 import time
@@ -50,6 +51,47 @@ def scenario(executable):
 
         # Unwritable: a settings folder that can't be made, even by root.
         start_and_exit(session, executable, "unwritable folder", {"XDG_CONFIG_HOME": "/proc/limbora-config"})
+
+    # A FIFO at the lock's name: Configure's OK in the middle of a game and closing both end
+    # within the bound, and the settings stay as they were.
+    with Session(audio=False) as session:
+        settings = session.settings_file()
+        settings.parent.mkdir(parents=True)
+        settings.write_text("[Settings]\nMainLeft=1500\nMainTop=1500\nMainWidth=6500\nMainHeight=6500\n")
+        before = settings.read_bytes()
+        os.mkfifo(str(settings) + ".lock")
+        program = session.launch(executable)
+        window = program.show()
+        sent = program.key("alt+s")
+        started = program.trace.wait_for(r'^status "The game will start"$', 3, since=sent)[0]
+        session.press(window, "alt+t")
+        time.sleep(0.2)
+        session.press(window, "c")
+        dialog = program.wait_for_window(title="Configure Limbora")
+        confirmed = time.monotonic()
+        session.xdotool("key", "--window", dialog, "Return")
+        first = program.trace.wait_for(r"^sound-start", 12, since=started)[0]
+        check(abs(first - started - 10.0) <= 0.05, f"first call {first - started:.3f} s after Start")
+        check(first > confirmed, "the game did not go on after Configure")
+        session.press(window, "alt+f")
+        time.sleep(0.2)
+        exited = time.monotonic()
+        session.press(window, "x")
+        check(program.exit_code(2.0) == 0, "a FIFO lock: did not end cleanly")
+        check(time.monotonic() - exited < 1.0, "a FIFO lock: closing took too long")
+        check(settings.read_bytes() == before, "a FIFO lock: the settings changed")
+
+    # A value QSettings would decode as deeply nested lists: the program starts at the defaults
+    # instead of crashing, and closing replaces the file.
+    with Session(audio=False) as session:
+        settings = session.settings_file()
+        settings.parent.mkdir(parents=True)
+        nested = "@Variant(" + "\\0\\0\\0\\t\\0\\0\\0\\x1" * 25000 + ")"
+        settings.write_text("[Settings]\nMainLeft=3000\n[Game]\nPauseSeconds=" + nested + "\n")
+        start_and_exit(session, executable, "nested value")
+        stored = session.placement()
+        check(stored == {"MainLeft": "1000", "MainTop": "1000", "MainWidth": "6500", "MainHeight": "6500"},
+              f"nested value: file not replaced: {stored}")
 
     # Two instances closing at the same moment: the file stays whole and holds one placement.
     with Session(audio=False) as session:

@@ -17,6 +17,13 @@ EARLY = 0.020
 AUDIBLE_END = 0.020  # how far a sound-end may lie from the moment its last sample was heard
 
 
+def showing(lines, line):
+    """The last display line before the given trace line: what the window showed then."""
+    shown = [entry for entry in lines[:lines.index(line)] if entry[1].startswith("display")]
+    check(shown, f"nothing shown before {line}")
+    return shown[-1]
+
+
 def scenario(executable):
     lengths = sound_lengths()
     with Session(audio=True) as session:
@@ -59,11 +66,15 @@ def scenario(executable):
             check(limb in LIMB_SOUNDS and colour in COLOUR_SOUNDS, f"call {index}: {limb}, {colour}")
             check(limb_line.endswith(" wait") and colour_line.endswith(" wait"), "not wait mode")
 
-            # What the window showed: the limb in black, then the whole call in its colour.
-            shown = [m for t, m in lines if m.startswith("display") and limb_time - 0.001 <= t <= colour_time + 0.001]
-            check(shown[0] == f'display "{LIMB_TEXTS[limb]}" #000000', f"limb shown: {shown}")
-            check(shown[-1].startswith(f'display "{LIMB_TEXTS[limb]}{COLOUR_WORDS[colour]}" #'),
-                  f"call shown: {shown}")
+            # What the window showed as each word began: the limb in black, then the whole call
+            # in its colour. Taken in the trace's order, not by its millisecond stamps, and shown
+            # no later than the word is heard, nor noticeably before.
+            for word, started_at, expected in (
+                    (limb, limb_time, f'display "{LIMB_TEXTS[limb]}" #000000'),
+                    (colour, colour_time, f'display "{LIMB_TEXTS[limb]}{COLOUR_WORDS[colour]}" #')):
+                shown_at, shown = showing(lines, (started_at, f"sound-start {word} wait"))
+                check(shown.startswith(expected), f"as {word} began the window showed {shown}")
+                check(started_at - shown_at <= TIMING, f"{shown} came {started_at - shown_at:.3f} s before {word}")
 
             # What was heard: each sound where the trace says, and it is the sound named.
             for name, at, family in ((limb, limb_time, LIMB_SOUNDS), (colour, colour_time, COLOUR_SOUNDS)):

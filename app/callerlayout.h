@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "twips.h"
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+// Where everything in the caller stands, computed from the size it has: the designed window's
+// fixed rectangles, or the whole screen's layout built around a board as tall as the screen. Pure
+// geometry and fonts; the window applies what it gets.
+namespace CallerLayout {
+
+// The designed window, in pixels.
+inline constexpr int BoardSide = 413;
+inline constexpr QRect StartRect = twipsRect(2520, 1560, 1335, 615);
+inline constexpr QRect StopRect = twipsRect(2520, 3960, 1335, 615);
+inline constexpr QRect DisplayRect = twipsRect(960, 3000, 4695, 615);
+inline constexpr QRect StatusRect = twipsRect(960, 2280, 4695, 615);
+inline constexpr qreal LabelPoints = 15.75;
+
+// The labels' face at the designed size.
+QFont labelFont();
+
+struct FullScreen
+{
+    QRect board;
+    QRect start;
+    QRect stop;
+    qreal buttonScale = 1.0; // the buttons' font grows with them
+    QRect status;
+    QFont statusFont;
+    QRect display;
+    QFont callFont;
+    int callWidth = 0; // what a call may take before it breaks
+    bool twoLines = false; // some call is too wide for one line: limb above colour
+
+    bool isValid() const { return !board.isEmpty(); }
+};
+
+// The board fills the area's height (or width, if narrower), centred, and everything is placed by
+// it; the call's capitals are a twelfth of the area's height, on one line if every call (in the
+// installed language) fits, else limb above colour. Invalid for an empty area.
+FullScreen fullScreen(const QSize &area);
+
+// The buttons' font, grown with them.
+QFont scaledFont(QFont font, qreal scale);
+
+// A call too wide for callWidth in this font goes over two lines, limb above colour.
+QString fittedCall(const QString &text, const QFont &font, int callWidth);
+
+} // namespace CallerLayout

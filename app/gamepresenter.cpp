@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gamepresenter.h"
+
+#include "callerlayout.h"
+#include "gamelog.h"
+#include "gamesequencer.h"
+#include "gamewords.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// A label's accessible name is what it shows, so that screen readers hear every change (the
+// name changing is what they announce); an empty label keeps a name that says what it is for.
+void setAccessibleText(QLabel *label, const QString &text, const QString &purpose)
+{
+    label->setAccessibleName(text.isEmpty() ? purpose : text);
+}
+
+} // namespace
+
+GamePresenter::GamePresenter(const Controls &controls, QObject *parent)
+    : QObject(parent)
+    , m_controls(controls)
+{
+    m_controls.display->setAccessibleName(displayPurpose());
+    // The veil is shown behind the call in full screen only.
+    QPalette veil = m_controls.display->palette();
+    veil.setColor(QPalette::Window, QColor(255, 255, 255, 210));
+    m_controls.display->setPalette(veil);
+}
+
+void GamePresenter::follow(GameSequencer *sequencer)
+{
+    m_tracing = true;
+    connect(sequencer, &GameSequencer::statusChanged, this, &GamePresenter::showStatus);
+    connect(sequencer, &GameSequencer::displayChanged, this, &GamePresenter::showDisplay);
+    connect(sequencer, &GameSequencer::buttonsChanged, this, &GamePresenter::showButtons);
+}
+
+// Both trace the words as shown, in the game's trace vocabulary.
+void GamePresenter::showStatus(GameStatus status)
+{
+    const QString text = GameWords::status(status);
+    if (m_tracing) {
+        qCDebug(lcGame, "status \"%s\"", qUtf8Printable(text));
+    }
+    m_controls.status->setText(text);
+    //: For screen readers: the status label while it is empty.
+    setAccessibleText(m_controls.status, text, tr("Game status"));
+}
+
+void GamePresenter::showDisplay(const GameDisplay &display)
+{
+    const QString text = GameWords::display(display);
+    qCDebug(lcGame, "display \"%s\" %s", qUtf8Printable(text),
+            qUtf8Printable(display.colour.hex()));
+    m_displayText = text;
+    setTextColour(m_controls.display, display.colour);
+    showCall();
+    setAccessibleText(m_controls.display, text, displayPurpose());
+}
+
+void GamePresenter::showButtons(bool startEnabled, bool stopEnabled)
+{
+    m_controls.start->setEnabled(startEnabled);
+    m_controls.stop->setEnabled(stopEnabled);
+    m_controls.startAction->setEnabled(startEnabled);
+    m_controls.stopAction->setEnabled(stopEnabled);
+}
+
+void GamePresenter::setCallWidth(int callWidth)
+{
+    m_callWidth = callWidth;
+    showCall();
+}
+
+void GamePresenter::setTextColour(QWidget *widget, Rgb rgb)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, QColor(rgb.red, rgb.green, rgb.blue));
+    widget->setPalette(palette);
+}
+
+void GamePresenter::showCall()
+{
+    QLabel *label = m_controls.display;
+    if (m_callWidth <= 0) {
+        label->setText(m_displayText);
+        label->setAutoFillBackground(false);
+        return;
+    }
+    label->setText(CallerLayout::fittedCall(m_displayText, label->font(), m_callWidth));
+    // A veil behind the call keeps it legible where it crosses the board's pictures.
+    label->setAutoFillBackground(!m_displayText.isEmpty());
+}
+
+QString GamePresenter::displayPurpose()
+{
+    //: For screen readers: the call label while it is empty.
+    return tr("Call");
+}

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class GameSequencer;
+class QAction;
+class QLabel;
+class QPushButton;
+class QWidget;
+struct GameDisplay;
+struct Rgb;
+enum class GameStatus;
+
+// Shows what a game reports: the status and the call in words, in the call's colour, with
+// accessible names that make screen readers announce each change, which of Start and Stop is
+// offered, and a trace line for every text shown.
+class GamePresenter : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Controls
+    {
+        QLabel *status = nullptr;
+        QLabel *display = nullptr;
+        QPushButton *start = nullptr;
+        QPushButton *stop = nullptr;
+        QAction *startAction = nullptr;
+        QAction *stopAction = nullptr;
+    };
+
+    explicit GamePresenter(const Controls &controls, QObject *parent = nullptr);
+
+    // From here on every report of the sequencer is shown, and traced.
+    void follow(GameSequencer *sequencer);
+
+    void showStatus(GameStatus status);
+    void showDisplay(const GameDisplay &display);
+    void showButtons(bool startEnabled, bool stopEnabled);
+
+    // In full screen a call wider than callWidth goes over two lines, on a veil that keeps it
+    // legible over the board; 0 is the designed window's one line without a veil.
+    void setCallWidth(int callWidth);
+
+    static void setTextColour(QWidget *widget, Rgb rgb);
+
+    // The call as reported, before any line break.
+    const QString &displayText() const { return m_displayText; }
+
+private:
+    void showCall();
+    static QString displayPurpose();
+
+    Controls m_controls;
+    bool m_tracing = false;
+    QString m_displayText;
+    int m_callWidth = 0;
+};

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "gamesettings.h"
+
+#include <QObject>
+#include <QString>
+
+class GameClock;
+class GameSequencer;
+class RandomSource;
+class SoundPlayer;
+struct Rgb;
+
+// A game as the program runs it: the sequencer with the player's sounds for its calls (from
+// the language's folder), the options it plays by, read at the start and stored when changed.
+class GameSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The call sounds are played from callSoundFolder, relative to the sound player's directory;
+    // every other sound from that directory itself.
+    GameSession(GameClock &clock, RandomSource &random, SoundPlayer &sounds,
+                const QString &callSoundFolder, Rgb displayColour, QObject *parent = nullptr);
+
+    GameSequencer *sequencer() const { return m_sequencer; }
+    const GameSettings &settings() const { return m_settings; }
+
+    // The game plays by these from its next wait or call on.
+    void apply(const GameSettings &settings);
+    // As apply, and kept for the next run.
+    void store(const GameSettings &settings);
+
+    // A sound beside the game (the About box's), traced as the game's are.
+    void playAndReturn(const QString &name);
+
+private:
+    SoundPlayer &m_sounds;
+    QString m_callSoundFolder;
+    GameSequencer *m_sequencer = nullptr;
+    GameSettings m_settings;
+};

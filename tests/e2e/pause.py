@@ -1,0 +1,52 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Pause and Resume on the real window: Space holds a game in its pause (not STOP!, though STOP!
+has the focus), nothing is shown or said while it holds, and Space again goes on with the seconds
+the pause had left: one call, on time, never a burst of late ones."""
+import time
+
+from limbora_e2e import Session, check, main
+
+PAUSE = 3  # seconds between calls; the hold lasts twice that, which a running clock would show
+HOLD = 2 * PAUSE
+INTO_PAUSE = 1.0
+TOLERANCE = 0.05
+
+
+def scenario(executable):
+    with Session(audio=False) as session:
+        settings = session.settings_file()
+        settings.parent.mkdir(parents=True)
+        settings.write_text(f"[Game]\nPauseSeconds={PAUSE}\nCountdownSeconds=3\n")
+        program = session.launch(executable)
+        program.show()
+        trace = program.trace
+
+        started = program.key("alt+s")
+        pause_began = trace.wait_for(rf"^pause {PAUSE}$", 8, since=started)[0]
+        time.sleep(max(0.0, pause_began + INTO_PAUSE - time.monotonic()))
+        held = trace.wait_for(r"^pause-hold$", 2, since=program.key("space"))[0]
+        trace.wait_for(r'^status "\(Game paused\)"$', 2, since=held)
+        time.sleep(HOLD)
+        released = trace.wait_for(r"^pause-release$", 2, since=program.key("space"))[0]
+        trace.wait_for(r'^status "\(Game in progress\)"$', 2, since=released)
+
+        during = [m for t, m in trace.game(since=held) if t < released]
+        check(all(m.startswith(("pause-", "status ")) for m in during),
+              f"the game changed while paused: {during}")
+        check(not trace.find(r"^buttons", since=pause_began), "Space pressed STOP!")
+        left = PAUSE - (held - pause_began)
+        next_call = trace.wait_for(r"^sound-start", PAUSE + 2, since=released)[0]
+        check(abs(next_call - released - left) <= TOLERANCE,
+              f"the next call came {next_call - released:.3f} s after Resume, {left:.3f} s were left")
+        time.sleep(1.0)
+        limbs = trace.find(r'^display ".* " #000000$', since=released)
+        check(len(limbs) == 1, f"{len(limbs)} calls within a second of the first after Resume")
+        program.key("alt+s")
+        trace.wait_for(r'^status "\(Game stopped\)"$', 2)
+        print(f"held {HOLD} s at {held - pause_began:.3f} s into a {PAUSE} s pause; the next call "
+              f"came {next_call - released:.3f} s after Resume")
+
+
+if __name__ == "__main__":
+    main(scenario)

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "callerlayout.h"
+#include "calltables.h"
+#include "designfonts.h"
+#include "gamewords.h"
+
+#include <QFontMetricsF>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// The full-screen caller from its size alone, no window needed.
+class TestCallerLayout : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { loadBundledFonts(); }
+
+    void fullScreen_data()
+    {
+        QTest::addColumn<QSize>("area");
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
+        QTest::newRow("3840x2160") << QSize(3840, 2160);
+        QTest::newRow("1024x768") << QSize(1024, 768);
+        QTest::newRow("portrait") << QSize(1080, 1920);
+        QTest::newRow("narrow") << QSize(300, 900); // not even a word fits at full size
+    }
+
+    // Every call is inside the screen and readable from across the room; nothing overlaps.
+    void fullScreen()
+    {
+        QFETCH(QSize, area);
+        const CallerLayout::FullScreen layout = CallerLayout::fullScreen(area);
+        QVERIFY(layout.isValid());
+        const QRect screen(QPoint(0, 0), area);
+        QCOMPARE(layout.board.width(), std::min(area.width(), area.height()));
+        QCOMPARE(layout.board.center(), screen.center());
+        for (const QRect &rect : {layout.start, layout.stop, layout.status, layout.display}) {
+            QVERIFY(screen.contains(rect));
+        }
+        QVERIFY(layout.start.bottom() < layout.status.top());
+        QVERIFY(layout.status.bottom() < layout.display.top());
+        QVERIFY(layout.display.bottom() < layout.stop.top());
+        QCOMPARE(layout.start.size(), layout.stop.size());
+
+        const QFontMetricsF metrics(layout.callFont);
+        if (area.width() >= area.height()) { // on a screen in portrait, fitting comes first
+            QVERIFY(metrics.capHeight() >= area.height() / 12.0);
+        }
+        qreal lines = 1;
+        for (qint16 l = DrawLower; l <= DrawUpper; ++l) {
+            for (qint16 c = DrawLower; c <= DrawUpper; ++c) {
+                const QString call
+                    = GameWords::display({GameDisplay::Kind::Call, 0, Call{c, l}, Rgb{0, 0, 0}});
+                const QString shown
+                    = CallerLayout::fittedCall(call, layout.callFont, layout.callWidth);
+                if (!layout.twoLines) {
+                    QCOMPARE(shown, call);
+                }
+                for (const QString &line : shown.split(u'\n')) {
+                    QVERIFY2(metrics.horizontalAdvance(line) <= layout.display.width(),
+                             qPrintable(line));
+                }
+                lines = std::max(lines, qreal(shown.count(u'\n') + 1));
+            }
+        }
+        QVERIFY(metrics.lineSpacing() * lines <= layout.display.height());
+        QCOMPARE(lines > 1, layout.twoLines);
+    }
+
+    void nothingToLayOutInAnEmptyArea()
+    {
+        QVERIFY(!CallerLayout::fullScreen(QSize(0, 1080)).isValid());
+        QVERIFY(!CallerLayout::fullScreen(QSize()).isValid());
+    }
+
+    void aWideCallBreaksBeforeItsColour()
+    {
+        const QFont font = CallerLayout::labelFont();
+        const QString call = u"RIGHT FOOT YELLOW"_s;
+        const int width = QFontMetrics(font).horizontalAdvance(call);
+        QCOMPARE(CallerLayout::fittedCall(call, font, width), call);
+        QCOMPARE(CallerLayout::fittedCall(call, font, width - 1), u"RIGHT FOOT\nYELLOW"_s);
+    }
+};
+
+QTEST_MAIN(TestCallerLayout)
+#include "tst_callerlayout.moc"

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "configuredialog.h"
+#include "gamedoubles.h"
+#include "helplauncher.h"
+#include "mainwindow.h"
+#include "soundplayer.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSet>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Program
+{
+    QTemporaryDir sounds; // empty: every sound ends at once
+    FakeClock clock;
+    ScriptedRandom random;
+    SoundPlayer player{sounds.path() + u'/'};
+    HelpLauncher help{u"/nonexistent/xdg-open"_s, {}};
+    MainWindow window{clock, random, player, help};
+};
+
+} // namespace
+
+// Settings > Configure Limbora…: the game's options, kept only on OK.
+class TestConfigureDialog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        config = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
+    }
+
+    void cleanup() { config.reset(); }
+
+    void configureAppliesAndStoresOnlyOnOk()
+    {
+        auto program = std::make_unique<Program>();
+        program->window.show();
+        QAction *configure = program->window.findChild<QAction *>(u"mnuSettingsConfigure"_s);
+        configure->trigger();
+        auto *dialog = program->window.findChild<ConfigureDialog *>();
+        QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
+        dialog->findChild<QSpinBox *>(u"spnPause"_s)->setValue(3);
+        dialog->reject();
+        QTRY_VERIFY(!program->window.findChild<ConfigureDialog *>());
+        QCOMPARE(program->window.sequencer()->options(), GameOptions());
+        QVERIFY(!QSettings(u"Limbora"_s, u"Limbora"_s).childGroups().contains(u"Game"_s));
+
+        configure->trigger();
+        dialog = program->window.findChild<ConfigureDialog *>();
+        dialog->findChild<QSpinBox *>(u"spnPause"_s)->setValue(3);
+        dialog->findChild<QCheckBox *>(u"chkLeftFoot"_s)->setChecked(false);
+        dialog->findChild<QCheckBox *>(u"chkStartFullScreen"_s)->setChecked(true);
+        const GameSettings chosen = dialog->values();
+        dialog->accept();
+        QCOMPARE(program->window.sequencer()->options().pauseSeconds, 3);
+        QCOMPARE(program->window.sequencer()->options().limbs, (QList<qint16>{1, 2, 4}));
+        QCOMPARE(readGameSettings(), chosen);
+        QVERIFY(program->window.startsFullScreen());
+    }
+
+    void configureDialogKeepsOneOfEachAndRestoresDefaults()
+    {
+        GameSettings unusual;
+        unusual.game.pauseSeconds = 20;
+        unusual.game.colours = {2};
+        ConfigureDialog dialog(unusual);
+        QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        QVERIFY(ok->isEnabled());
+        dialog.findChild<QCheckBox *>(u"chkYellow"_s)->setChecked(false);
+        QVERIFY(!ok->isEnabled());
+        QVERIFY(!dialog.findChild<QLabel *>(u"lblRule"_s)->text().isEmpty());
+        dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::RestoreDefaults)->click();
+        QCOMPARE(dialog.values(), GameSettings());
+        QVERIFY(ok->isEnabled());
+    }
+
+    // Keyboard-only use: every field is reached by its own access key.
+    void configureDialogAccessKeysAreUnique()
+    {
+        ConfigureDialog dialog{GameSettings()};
+        QStringList keys;
+        const auto addKey = [&keys](const QString &text) {
+            const qsizetype at = text.indexOf(u'&');
+            if (at >= 0 && at + 1 < text.size()) {
+                keys << text.at(at + 1).toLower();
+            }
+        };
+        for (const QLabel *label : dialog.findChildren<QLabel *>()) {
+            if (label->text().contains(u'&')) {
+                QVERIFY2(label->buddy(), qPrintable(label->text()));
+                addKey(label->text());
+            }
+        }
+        for (const QAbstractButton *button : dialog.findChildren<QAbstractButton *>()) {
+            addKey(button->text());
+        }
+        QVERIFY(keys.size() >= 12);
+        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> config;
+};
+
+QTEST_MAIN(TestConfigureDialog)
+#include "tst_configuredialog.moc"

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windowplacement.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+class TestWindowPlacement : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        config = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
+        store({u"3000"_s, u"1500"_s, u"6000"_s, u"5000"_s});
+    }
+
+    // Where the platform can't tell where a window is (Wayland), what it reports is never
+    // stored: the position read is written back as it was, and so is the size.
+    void unknownPositionIsKeptAsStored_data()
+    {
+        QTest::addColumn<bool>("positionKnown");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("known") << true << QStringList{u"4500"_s, u"3000"_s, u"6000"_s, u"5000"_s};
+        QTest::newRow("unknown") << false
+                                 << QStringList{u"3000"_s, u"1500"_s, u"6000"_s, u"5000"_s};
+    }
+
+    void unknownPositionIsKeptAsStored()
+    {
+        QFETCH(bool, positionKnown);
+        QFETCH(QStringList, expected);
+        QWidget window;
+        WindowPlacement placement(window);
+        placement.setPositionKnown(positionKnown);
+        placement.restore(QSize(1, 1));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.move(300, 200);
+        placement.enterFullScreen();
+        placement.save();
+        QCOMPARE(stored(), expected);
+        placement.leaveFullScreen();
+        placement.save();
+        QCOMPARE(stored(), expected);
+    }
+
+    // Whatever size the window ends up with (a frame drawn inside it, a window manager that
+    // adjusts), the stored size is the one read: the window can't be resized.
+    void sizeIsWrittenBackAsRead()
+    {
+        QWidget window;
+        WindowPlacement placement(window);
+        placement.restore(QSize(1, 1));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.setFixedSize(500, 500);
+        placement.save();
+        QCOMPARE(stored().mid(2), (QStringList{u"6000"_s, u"5000"_s}));
+    }
+
+    // A full-screen change the window didn't ask for is the window manager's request.
+    void platformsOwnChangeIsReported()
+    {
+        QWidget window;
+        WindowPlacement placement(window);
+        placement.restore(QSize(1, 1));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy requests(&placement, &WindowPlacement::fullScreenRequested);
+        window.windowHandle()->setWindowStates(Qt::WindowFullScreen);
+        QTRY_COMPARE(requests.count(), 1);
+        QCOMPARE(requests.at(0).at(0).toBool(), true);
+
+        // An answer to the window's own request is not one.
+        placement.enterFullScreen();
+        placement.leaveFullScreen();
+        QTRY_VERIFY(!placement.isSettling());
+        QCOMPARE(requests.count(), 1);
+        QVERIFY(!(window.windowState() & Qt::WindowFullScreen));
+    }
+
+private:
+    static void store(const QStringList &values)
+    {
+        QSettings settings(u"Limbora"_s, u"Limbora"_s);
+        settings.beginGroup(u"Settings"_s);
+        const QStringList keys{u"MainLeft"_s, u"MainTop"_s, u"MainWidth"_s, u"MainHeight"_s};
+        for (int i = 0; i < keys.size(); ++i) {
+            settings.setValue(keys[i], values[i]);
+        }
+    }
+
+    static QStringList stored()
+    {
+        QSettings settings(u"Limbora"_s, u"Limbora"_s);
+        settings.beginGroup(u"Settings"_s);
+        QStringList values;
+        for (const QString &key : {u"MainLeft"_s, u"MainTop"_s, u"MainWidth"_s, u"MainHeight"_s}) {
+            values << settings.value(key).toString();
+        }
+        return values;
+    }
+
+    std::unique_ptr<QTemporaryDir> config;
+};
+
+QTEST_MAIN(TestWindowPlacement)
+#include "tst_windowplacement.moc"
