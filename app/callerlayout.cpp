@@ -6,6 +6,7 @@
 #include "gamewords.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 
 #include <algorithm>
 #include <cmath>
@@ -20,8 +21,6 @@ namespace {
 // little to spare for rounding, and the status at half of it.
 constexpr qreal CallCapShare = 1.0 / 12.0 * 1.04;
 constexpr qreal StatusCapShare = CallCapShare / 2.0;
-// What a call may take of the screen's width, leaving a margin at each side.
-constexpr qreal CallWidthShare = 0.94;
 
 // A font of the label face whose capital letters are `cap` pixels tall.
 QFont fontWithCapHeight(qreal cap)
@@ -43,55 +42,101 @@ QFont labelFont()
 FullScreen fullScreen(const QSize &area)
 {
     FullScreen layout;
-    const int side = std::min(area.width(), area.height());
-    if (side <= 0) {
+    if (area.isEmpty()) {
         return layout;
     }
-    const QPoint origin((area.width() - side) / 2, (area.height() - side) / 2);
-    layout.board = QRect(origin, QSize(side, side));
-
-    const auto band = [&](qreal top, qreal height) {
-        return QRect(0, origin.y() + int(side * top), area.width(), int(side * height));
-    };
-    layout.buttonScale = qreal(side) / BoardSide;
-    const QSize buttonSize(int(std::lround(StartRect.width() * layout.buttonScale)),
-                           int(std::lround(StartRect.height() * layout.buttonScale)));
-    const auto button = [&](qreal top) {
-        return QRect(QPoint((area.width() - buttonSize.width()) / 2, origin.y() + int(side * top)),
-                     buttonSize);
-    };
-    layout.start = button(0.06);
-    layout.stop = button(0.82);
-
-    layout.statusFont = fontWithCapHeight(side * StatusCapShare);
-    layout.status = band(0.19, 0.11);
-
-    layout.callWidth = int(area.width() * CallWidthShare);
     QFont callFont = fontWithCapHeight(area.height() * CallCapShare);
-    int widestLine = 0;
-    int widestPart = 0;
-    const QFontMetrics metrics(callFont);
+    const auto widest = [](const QFont &font, const QStringList &texts) {
+        const QFontMetricsF metrics(font);
+        qreal width = 0;
+        for (const QString &text : texts) {
+            width = std::max(width, metrics.horizontalAdvance(text));
+        }
+        return int(std::ceil(width));
+    };
+    QStringList calls;
+    QStringList parts;
     for (qint16 l = DrawLower; l <= DrawUpper; ++l) {
         for (qint16 c = DrawLower; c <= DrawUpper; ++c) {
             const QString limbText = GameWords::limb(l).trimmed();
             const QString colourWord = GameWords::colour(c);
-            widestLine = std::max(widestLine,
-                                  metrics.horizontalAdvance(GameWords::call(limbText, colourWord)));
-            widestPart = std::max({widestPart, metrics.horizontalAdvance(limbText),
-                                   metrics.horizontalAdvance(colourWord)});
+            calls << GameWords::call(limbText, colourWord);
+            parts << limbText << colourWord;
         }
     }
-    layout.twoLines = widestLine > layout.callWidth;
+    // The countdown shows in the call's place and font.
+    for (qint16 seconds : {qint16(10), qint16(60)}) {
+        calls << GameWords::display({GameDisplay::Kind::Countdown, seconds, Call(), Rgb()});
+    }
+    const int widestPart = widest(callFont, parts);
+
+    const int margin = std::max(8, area.height() / 40);
+    int side = 0;
+    QRect room;
+    if (area.width() >= area.height()) {
+        // The room holds a call's longer word; the board takes the rest, up to the full height.
+        side = std::clamp(area.width() - widestPart - 2 * margin, area.height() / 6, area.height());
+        room = QRect(side, 0, area.width() - side, area.height());
+        layout.board = QRect(0, (area.height() - side) / 2, side, side);
+    } else {
+        side = std::min(area.width(), area.height() * 45 / 100);
+        room = QRect(0, side, area.width(), area.height() - side);
+        layout.board = QRect((area.width() - side) / 2, 0, side, side);
+    }
+    const QRect inner = room.adjusted(margin, margin, -margin, -margin);
+
+    // Fitting the room's width comes before size.
+    layout.callWidth = inner.width();
+    layout.twoLines = widest(callFont, calls) > layout.callWidth;
     if (layout.twoLines && widestPart > layout.callWidth) {
-        // Even a line of its own is too wide: fitting matters more than size.
-        callFont.setPixelSize(callFont.pixelSize() * layout.callWidth / widestPart);
+        callFont.setPixelSize(std::max(1, callFont.pixelSize() * layout.callWidth / widestPart));
+    }
+    QFont statusFont = fontWithCapHeight(area.height() * StatusCapShare);
+    const int widestStatus = widest(
+        statusFont,
+        {GameWords::status(GameStatus::Starting), GameWords::status(GameStatus::InProgress),
+         GameWords::status(GameStatus::Paused), GameWords::status(GameStatus::Stopped)});
+    if (widestStatus > inner.width()) {
+        statusFont.setPixelSize(std::max(1, statusFont.pixelSize() * inner.width() / widestStatus));
+    }
+    layout.statusFont = statusFont;
+    layout.hintFont = fontWithCapHeight(area.height() * StatusCapShare / 1.5);
+    const int hintHeight = QFontMetrics(layout.hintFont).lineSpacing() * 3 / 2;
+
+    layout.buttonScale = std::min({area.width(), area.height(), room.height()}) / qreal(BoardSide);
+    layout.buttonScale = std::min(layout.buttonScale, inner.width() / qreal(StartRect.width()));
+    const QSize buttonSize(int(std::lround(StartRect.width() * layout.buttonScale)),
+                           int(std::lround(StartRect.height() * layout.buttonScale)));
+    const int statusHeight = QFontMetrics(statusFont).lineSpacing() * 5 / 4;
+    const int lines = layout.twoLines ? 2 : 1;
+    // What the call may take of the room's height, the rest standing with small gaps.
+    const int fixed = 2 * buttonSize.height() + statusHeight + hintHeight + 5 * margin;
+    int callHeight = QFontMetrics(callFont).lineSpacing() * lines;
+    if (callHeight > inner.height() - fixed) {
+        callFont.setPixelSize(
+            std::max(1, callFont.pixelSize() * std::max(1, inner.height() - fixed) / callHeight));
+        callHeight = QFontMetrics(callFont).lineSpacing() * lines;
     }
     layout.callFont = callFont;
-    const qreal lineShare = qreal(QFontMetrics(callFont).lineSpacing()) / side;
-    const QRect callBand = layout.twoLines ? band(0.50 - lineShare, 2 * lineShare + 0.02)
-                                           : band(0.50 - lineShare / 2, lineShare + 0.02);
-    const int margin = (area.width() - layout.callWidth) / 2;
-    layout.display = callBand.adjusted(margin, 0, -margin, 0);
+    // A font made smaller for the height may bring every call back onto one line.
+    layout.twoLines = widest(callFont, calls) > layout.callWidth;
+    const int gap = std::max(
+        0, (inner.height() - 2 * buttonSize.height() - statusHeight - callHeight - hintHeight) / 5);
+
+    // Top to bottom: START, the status, the call, STOP!, and the hint at the foot.
+    int top = inner.top();
+    const auto button = [&] {
+        const QRect rect(QPoint(room.center().x() - buttonSize.width() / 2, top), buttonSize);
+        top += buttonSize.height() + gap;
+        return rect;
+    };
+    layout.start = button();
+    layout.status = QRect(inner.left(), top, inner.width(), statusHeight);
+    top += statusHeight + gap;
+    layout.display = QRect(inner.left(), top, inner.width(), callHeight);
+    top += callHeight + gap;
+    layout.stop = button();
+    layout.hint = QRect(inner.left(), inner.bottom() + 1 - hintHeight, inner.width(), hintHeight);
     return layout;
 }
 

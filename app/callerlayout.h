@@ -36,13 +36,18 @@ struct FullScreen
     QFont callFont;
     int callWidth = 0; // what a call may take before it breaks
     bool twoLines = false; // some call is too wide for one line: limb above colour
+    QRect hint; // where the hint on leaving stands, at the foot of the room
+    QFont hintFont;
 
     bool isValid() const { return !board.isEmpty(); }
 };
 
-// The board fills the area's height (or width, if narrower), centred, and everything is placed by
-// it; the call's capitals are a twelfth of the area's height, on one line if every call (in the
-// installed language) fits, else limb above colour. Invalid for an empty area.
+// The board stands at one side of the area (on top, where the area is taller than wide), and the
+// buttons, the status, the call and the hint stand one under another in the room beside it, so
+// that nothing covers the board's pictures. The call's capitals are a twelfth of the area's
+// height where the room allows, on one line if every call (in the installed language) fits,
+// else limb above colour; on a wide area the board takes what the call leaves. Invalid for an
+// empty area.
 FullScreen fullScreen(const QSize &area);
 
 // The buttons' font, grown with them.

@@ -6,8 +6,10 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -85,6 +87,31 @@ ConfigureDialog::ConfigureDialog(const GameSettings &values, QWidget *parent)
 
     m_spoken = new QCheckBox(tr("&Speak the calls"));
     m_spoken->setObjectName(u"chkSpoken"_s);
+    m_volume = new QSlider(Qt::Horizontal);
+    m_volume->setObjectName(u"sldVolume"_s);
+    m_volume->setRange(GameSettings::MinVolume, GameSettings::MaxVolume);
+    m_volume->setSingleStep(5);
+    m_volume->setPageStep(10);
+    //: For screen readers: the slider that sets how loud the calls and chimes are.
+    m_volume->setAccessibleName(tr("Volume"));
+    m_volumeValue = new QLabel;
+    m_volumeValue->setObjectName(u"lblVolume"_s);
+    // Wide enough for "100 %" so that the slider doesn't jump as the number grows.
+    m_volumeValue->setMinimumWidth(
+        m_volumeValue->fontMetrics().horizontalAdvance(tr("%1 %").arg(GameSettings::MaxVolume)));
+    m_volumeValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(m_volume, &QSlider::valueChanged, m_volumeValue, [this](int value) {
+        //: The volume, in per cent.
+        m_volumeValue->setText(tr("%1 %").arg(value));
+    });
+    auto *volumeRow = new QHBoxLayout;
+    volumeRow->addWidget(m_volume);
+    volumeRow->addWidget(m_volumeValue);
+    auto *volumeLabel = new QLabel(tr("&Volume of the calls:"));
+    volumeLabel->setBuddy(m_volume);
+    auto *volume = new QFormLayout;
+    volume->addRow(volumeLabel, volumeRow);
+
     m_repeats = new QCheckBox(tr("&Allow the same call twice in a row"));
     m_repeats->setObjectName(u"chkRepeats"_s);
     m_fullScreen = new QCheckBox(tr("Start in f&ull screen"));
@@ -103,6 +130,7 @@ ConfigureDialog::ConfigureDialog(const GameSettings &values, QWidget *parent)
     layout->addWidget(colours);
     layout->addWidget(m_rule);
     layout->addWidget(m_spoken);
+    layout->addLayout(volume);
     layout->addWidget(m_repeats);
     layout->addWidget(m_fullScreen);
     layout->addStretch();
@@ -126,6 +154,7 @@ GameSettings ConfigureDialog::values() const
     values.game.spoken = m_spoken->isChecked();
     values.game.repeatsAllowed = m_repeats->isChecked();
     values.startFullScreen = m_fullScreen->isChecked();
+    values.volume = m_volume->value();
     return values;
 }
 
@@ -138,6 +167,8 @@ void ConfigureDialog::setValues(const GameSettings &values)
     m_spoken->setChecked(values.game.spoken);
     m_repeats->setChecked(values.game.repeatsAllowed);
     m_fullScreen->setChecked(values.startFullScreen);
+    m_volume->setValue(values.volume);
+    m_volumeValue->setText(tr("%1 %").arg(values.volume));
     updateAcceptable();
 }
 

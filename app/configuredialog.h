@@ -10,6 +10,7 @@
 class QCheckBox;
 class QDialogButtonBox;
 class QLabel;
+class QSlider;
 class QSpinBox;
 
 // Settings > Configure Limbora…: the game's options and the full-screen start. It only edits
@@ -32,6 +33,8 @@ private:
     std::array<QCheckBox *, 4> m_limbs{};
     std::array<QCheckBox *, 4> m_colours{};
     QCheckBox *m_spoken = nullptr;
+    QSlider *m_volume = nullptr;
+    QLabel *m_volumeValue = nullptr;
     QCheckBox *m_repeats = nullptr;
     QCheckBox *m_fullScreen = nullptr;
     QLabel *m_rule = nullptr;

@@ -26,10 +26,6 @@ GamePresenter::GamePresenter(const Controls &controls, QObject *parent)
     , m_controls(controls)
 {
     m_controls.display->setAccessibleName(displayPurpose());
-    // The veil is shown behind the call in full screen only.
-    QPalette veil = m_controls.display->palette();
-    veil.setColor(QPalette::Window, QColor(255, 255, 255, 210));
-    m_controls.display->setPalette(veil);
 }
 
 void GamePresenter::follow(GameSequencer *sequencer)
@@ -87,14 +83,9 @@ void GamePresenter::setTextColour(QWidget *widget, Rgb rgb)
 void GamePresenter::showCall()
 {
     QLabel *label = m_controls.display;
-    if (m_callWidth <= 0) {
-        label->setText(m_displayText);
-        label->setAutoFillBackground(false);
-        return;
-    }
-    label->setText(CallerLayout::fittedCall(m_displayText, label->font(), m_callWidth));
-    // A veil behind the call keeps it legible where it crosses the board's pictures.
-    label->setAutoFillBackground(!m_displayText.isEmpty());
+    label->setText(m_callWidth <= 0
+                       ? m_displayText
+                       : CallerLayout::fittedCall(m_displayText, label->font(), m_callWidth));
 }
 
 QString GamePresenter::displayPurpose()

@@ -40,8 +40,8 @@ public:
     void showDisplay(const GameDisplay &display);
     void showButtons(bool startEnabled, bool stopEnabled);
 
-    // In full screen a call wider than callWidth goes over two lines, on a veil that keeps it
-    // legible over the board; 0 is the designed window's one line without a veil.
+    // In full screen a call wider than callWidth goes over two lines, limb above colour; 0 is
+    // the designed window's one line.
     void setCallWidth(int callWidth);
 
     static void setTextColour(QWidget *widget, Rgb rgb);

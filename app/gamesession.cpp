@@ -31,6 +31,7 @@ void GameSession::apply(const GameSettings &settings)
 {
     m_settings = settings;
     m_sequencer->setOptions(settings.game);
+    m_sounds.setVolume(settings.volume);
 }
 
 void GameSession::store(const GameSettings &settings)

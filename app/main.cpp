@@ -2,20 +2,25 @@
 #include "calltables.h"
 #include "datadir.h"
 #include "designfonts.h"
+#include "gamesequencer.h"
 #include "helplauncher.h"
+#include "idleinhibitor.h"
 #include "language.h"
 #include "limboraversion.h"
 #include "mainwindow.h"
 #include "randomsource.h"
+#include "singleinstance.h"
 #include "soundplayer.h"
 #include "steadyclock.h"
 #include "terminationwatcher.h"
+#include "x11screensaver.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QLocale>
 #include <QLoggingCategory>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include <cstdio>
@@ -166,6 +171,11 @@ int main(int argc, char *argv[])
     heldMessages.clear();
     Language::install(app, language);
     parseCommandLine(app);
+    // One caller at a time: a second start brings the first forward and leaves it the settings.
+    SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+    if (!instance.claim()) {
+        return EXIT_SUCCESS;
+    }
     QGuiApplication::setDesktopFileName(u"org.limbora.Limbora"_s);
     QApplication::setWindowIcon(applicationIcon());
     loadBundledFonts();
@@ -182,7 +192,20 @@ int main(int argc, char *argv[])
     sounds.setDefaultSound([] { QApplication::beep(); }); // where even the desktop's failed
     const HelpLauncher help = HelpLauncher::forHelpFile(helpPage);
 
+    // Outlives the window, so that it lets go after the game has ended.
+    IdleInhibitor screenAwake;
+    screenAwake.setFallback(suspendX11ScreenSaver);
+
     MainWindow frmMain(clock, random, sounds, help, callSoundFolder);
+    // The screen stays awake from Start to Stop: exactly while STOP! can be pressed.
+    QObject::connect(frmMain.sequencer(), &GameSequencer::buttonsChanged, &screenAwake,
+                     [&screenAwake](bool, bool stopEnabled) { screenAwake.setHeld(stopEnabled); });
+    QObject::connect(&instance, &SingleInstance::raiseRequested, &frmMain, [&frmMain] {
+        frmMain.setWindowState((frmMain.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        frmMain.show();
+        frmMain.raise();
+        frmMain.activateWindow();
+    });
     TerminationWatcher termination;
     QObject::connect(&termination, &TerminationWatcher::terminationRequested, &frmMain,
                      &QWidget::close);
@@ -192,8 +215,9 @@ int main(int argc, char *argv[])
         frmMain.show();
     }
     const int code = QApplication::exec();
-    if (!sounds.shutDown()) {
-        // The sound thread is stuck in a stalled audio server: tidying up would wait on it.
+    if (!sounds.shutDown() || screenAwake.isConnecting()) {
+        // The sound thread is stuck in a stalled audio server, or the bus hasn't answered:
+        // tidying up would wait on it. The bus lets go of the screen by itself.
         std::fflush(nullptr);
         std::_Exit(code);
     }

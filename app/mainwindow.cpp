@@ -4,7 +4,9 @@
 #include "aboutbox.h"
 #include "accesskeybutton.h"
 #include "callerlayout.h"
+#include "calllabel.h"
 #include "configuredialog.h"
+#include "fullscreenhint.h"
 #include "gamepresenter.h"
 #include "gamesequencer.h"
 #include "gamesession.h"
@@ -15,10 +17,13 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMenuBar>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_LOGGING_CATEGORY(lcWindow)
 
 const Rgb MainWindow::DesktopColour{58, 110, 165};
 
@@ -52,6 +57,7 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
     connect(m_sequencer, &GameSequencer::buttonsChanged, mnuGamePause,
             [this](bool, bool stop) { mnuGamePause->setEnabled(stop); });
     connect(m_sequencer, &GameSequencer::pausedChanged, mnuGamePause, &QAction::setChecked);
+    connect(m_sequencer, &GameSequencer::repeatableChanged, mnuGameRepeat, &QAction::setEnabled);
 }
 
 bool MainWindow::isFullScreenMode() const
@@ -71,6 +77,7 @@ void MainWindow::createControls()
 
     // First child, so lowest: the board shows at its natural size behind everything.
     imgBoard = new QLabel(client);
+    imgBoard->setObjectName(u"imgBoard"_s);
     imgBoard->setAlignment(Qt::AlignCenter);
 
     const auto makeButton = [client](const QString &name, const QString &caption) {
@@ -88,7 +95,9 @@ void MainWindow::createControls()
     m_buttonFont = cmdStart->font();
 
     const auto makeLabel = [client](const QString &name, const QString &caption) {
-        auto *label = new QLabel(caption, client);
+        // The call's label can outline a faint colour in full screen.
+        QLabel *label = name == u"lblDisplay" ? new CallLabel(client) : new QLabel(client);
+        label->setText(caption);
         label->setObjectName(name);
         GamePresenter::setTextColour(label, DesktopColour);
         return label;
@@ -107,6 +116,7 @@ void MainWindow::createControls()
     //: For screen readers: the picture behind the buttons.
     imgBoard->setAccessibleName(tr("Game board"));
 
+    m_fullScreenHint = new FullScreenHint(this, client);
     client->installEventFilter(this); // full screen lays out again whenever the client resizes
     setTabOrder(cmdStart, cmdStop);
     cmdStart->setFocus();
@@ -143,12 +153,13 @@ void MainWindow::createMenus()
     mnuGamePause->setCheckable(true);
     mnuGamePause->setShortcut(QKeySequence(Qt::Key_Space));
     mnuGamePause->setEnabled(false);
-    QAction *mnuGameRepeat = mnuGame->addAction(tr("&Repeat Call"));
+    mnuGameRepeat = mnuGame->addAction(tr("&Repeat Call"));
     mnuGameRepeat->setObjectName(u"mnuGameRepeat"_s);
     mnuGameRepeat->setShortcut(QKeySequence(Qt::Key_R));
     connect(mnuGameStart, &QAction::triggered, this, &MainWindow::cmdStart_Click);
     connect(mnuGameStop, &QAction::triggered, this, &MainWindow::cmdStop_Click);
     connect(mnuGameRepeat, &QAction::triggered, this, [this] { sequencer()->repeatCall(); });
+    mnuGameRepeat->setEnabled(false); // nothing to repeat until a call stands in its pause
     connect(mnuGamePause, &QAction::triggered, this, [this](bool paused) {
         m_sequencer->setPaused(paused);
         mnuGamePause->setChecked(m_sequencer->isPaused());
@@ -182,6 +193,17 @@ void MainWindow::createMenus()
     mnuHelpAbout->setObjectName(u"mnuHelpAbout"_s);
     connect(mnuHelpContents, &QAction::triggered, this, &MainWindow::mnuHelpContents_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
+
+    // Keys a desktop user expects, kept off the designed menus: F1 for the help, Ctrl+Q to quit.
+    auto *helpKey = new QAction(this);
+    helpKey->setObjectName(u"actHelpKey"_s);
+    helpKey->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(helpKey, &QAction::triggered, this, &MainWindow::mnuHelpContents_Click);
+    auto *quitKey = new QAction(this);
+    quitKey->setObjectName(u"actQuitKey"_s);
+    quitKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quitKey, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
+    addActions({helpKey, quitKey});
 }
 
 void MainWindow::Form_Load()
@@ -204,7 +226,9 @@ void MainWindow::setFullScreen(bool on)
             menuBar()->hide();
             m_placement->enterFullScreen();
             layoutFullScreen();
+            m_fullScreenHint->setActive(true);
         } else {
+            m_fullScreenHint->setActive(false);
             m_placement->leaveFullScreen();
             menuBar()->show();
             layoutDesigned();
@@ -240,6 +264,7 @@ void MainWindow::layoutDesigned()
         label->setAlignment(Qt::AlignCenter);
     }
     m_presenter->setCallWidth(0);
+    static_cast<CallLabel *>(lblDisplay)->setOutlineFaintColours(false);
 }
 
 void MainWindow::layoutFullScreen()
@@ -258,6 +283,8 @@ void MainWindow::layoutFullScreen()
 
     imgBoard->setPixmap(m_board.drawn(layout.board.width(), devicePixelRatioF()));
     imgBoard->setGeometry(layout.board);
+    qCDebug(lcWindow, "full-screen board %d,%d %dx%d", layout.board.x(), layout.board.y(),
+            layout.board.width(), layout.board.height());
     for (auto [button, rect] : {std::pair{cmdStart, layout.start}, {cmdStop, layout.stop}}) {
         button->setGeometry(rect);
         button->setFont(CallerLayout::scaledFont(m_buttonFont, layout.buttonScale));
@@ -269,6 +296,15 @@ void MainWindow::layoutFullScreen()
     // Top-aligned in two lines, so the limb stays put when its colour joins it below.
     lblDisplay->setAlignment(layout.twoLines ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignCenter);
     m_presenter->setCallWidth(layout.callWidth);
+    static_cast<CallLabel *>(lblDisplay)->setOutlineFaintColours(true);
+
+    // The hint at the foot of the room beside the board, as wide as its words.
+    QLabel *hint = m_fullScreenHint->label();
+    hint->setFont(layout.hintFont);
+    const QSize hintSize = hint->sizeHint().boundedTo(layout.hint.size());
+    m_fullScreenHint->setGeometry(QRect(QPoint(layout.hint.center().x() - hintSize.width() / 2,
+                                               layout.hint.bottom() + 1 - hintSize.height()),
+                                        hintSize));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 class ConfigureDialog;
+class FullScreenHint;
 class GameClock;
 class GamePresenter;
 class GameSequencer;
@@ -79,9 +80,11 @@ private:
     BoardPicture m_board;
     bool m_unloaded = false;
     QPointer<ConfigureDialog> m_configure;
+    FullScreenHint *m_fullScreenHint = nullptr;
     QAction *mnuGameStart = nullptr;
     QAction *mnuGameStop = nullptr;
     QAction *mnuGamePause = nullptr;
+    QAction *mnuGameRepeat = nullptr;
     QAction *mnuSettingsFullScreen = nullptr;
 
     QPushButton *cmdStart = nullptr;

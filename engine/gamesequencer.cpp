@@ -125,6 +125,15 @@ bool GameSequencer::canRepeatCall() const
     return m_phase == Phase::Pause && !m_repeating && !isHeld();
 }
 
+void GameSequencer::noteRepeatable()
+{
+    const bool repeatable = canRepeatCall();
+    if (repeatable != m_repeatable) {
+        m_repeatable = repeatable;
+        emit repeatableChanged(repeatable);
+    }
+}
+
 void GameSequencer::repeatCall()
 {
     if (!canRepeatCall()) {
@@ -135,6 +144,7 @@ void GameSequencer::repeatCall()
     setDisplay(GameDisplay::Kind::Limb, Black);
     if (m_callSpoken) {
         m_repeating = true;
+        noteRepeatable();
         playSound(m_generation, Sound::Limb, m_call, m_callNumber);
     } else {
         setDisplay(GameDisplay::Kind::Call, colour(m_call.colour).rgb);
@@ -155,6 +165,7 @@ void GameSequencer::suspend()
     if (m_suspendDepth++ == 0) {
         qCDebug(lcGame, "suspend");
         m_clock.cancelWake();
+        noteRepeatable();
     }
 }
 
@@ -191,6 +202,7 @@ void GameSequencer::setPaused(bool paused)
         m_clock.cancelWake();
         m_statusBeforePause = m_status;
         setStatus(GameStatus::Paused);
+        noteRepeatable();
     } else {
         qCDebug(lcGame, "pause-release");
         // The wait under way keeps what it had left; one not begun yet starts whole.
@@ -217,6 +229,7 @@ void GameSequencer::enterPhase(Phase phase)
 {
     m_phase = phase;
     m_clock.cancelWake();
+    noteRepeatable();
     if (isHeld()) {
         return;
     }
@@ -374,6 +387,7 @@ void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call, qu
             playSound(generation, Sound::Colour, call, repeatOf);
         } else {
             m_repeating = false;
+            noteRepeatable();
         }
         return;
     }

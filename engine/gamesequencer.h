@@ -45,6 +45,7 @@ public:
     Rgb displayColour() const { return m_display.colour; }
     bool startEnabled() const { return m_startEnabled; }
     bool stopEnabled() const { return m_stopEnabled; }
+    bool repeatable() const { return m_repeatable; }
 
     // Options apply from the next wait or call on; a wait or call under way keeps its own.
     void setOptions(const GameOptions &options);
@@ -77,6 +78,8 @@ Q_SIGNALS:
     void displayChanged(const GameDisplay &display);
     void buttonsChanged(bool startEnabled, bool stopEnabled);
     void pausedChanged(bool paused);
+    // Whether Repeat Call has a call to repeat now.
+    void repeatableChanged(bool repeatable);
 
 private:
     enum class Sound { Limb, Colour };
@@ -88,6 +91,7 @@ private:
     void release();
     // A call of the running game stands in its pause and isn't being said again already.
     bool canRepeatCall() const;
+    void noteRepeatable();
     void onAlarm();
     void updateCountdown();
     void makeCall();
@@ -118,6 +122,7 @@ private:
     quint64 m_callNumber = 0; // counts calls, so a repeat overtaken by the next call ends
     bool m_repeating = false;
     QString m_repeatSound; // what the repeat is saying
+    bool m_repeatable = false; // as last reported
     // Each Start and Stop begins a new generation; a sound that ends for an older one belongs
     // to a stopped game, which may only finish its own audio.
     quint64 m_generation = 0;

@@ -13,8 +13,7 @@ namespace {
 
 const QString Group = u"Game"_s;
 
-int readSeconds(const QSettings &settings, const QString &key, int fallback, int lowest,
-                int highest)
+int readWhole(const QSettings &settings, const QString &key, int fallback, int lowest, int highest)
 {
     bool ok = false;
     const int value = settings.value(key).toString().trimmed().toInt(&ok);
@@ -95,16 +94,18 @@ GameSettings readGameSettings()
     settings.beginGroup(Group);
     GameOptions &game = result.game;
     const GameOptions defaults;
-    game.pauseSeconds = readSeconds(settings, u"PauseSeconds"_s, defaults.pauseSeconds,
-                                    GameOptions::MinPauseSeconds, GameOptions::MaxPauseSeconds);
+    game.pauseSeconds = readWhole(settings, u"PauseSeconds"_s, defaults.pauseSeconds,
+                                  GameOptions::MinPauseSeconds, GameOptions::MaxPauseSeconds);
     game.countdownSeconds
-        = readSeconds(settings, u"CountdownSeconds"_s, defaults.countdownSeconds,
-                      GameOptions::MinCountdownSeconds, GameOptions::MaxCountdownSeconds);
+        = readWhole(settings, u"CountdownSeconds"_s, defaults.countdownSeconds,
+                    GameOptions::MinCountdownSeconds, GameOptions::MaxCountdownSeconds);
     game.limbs = readNumbers(settings, u"Limbs"_s, limbNames(), defaults.limbs);
     game.colours = readNumbers(settings, u"Colours"_s, colourNames(), defaults.colours);
     game.spoken = readBool(settings, u"Spoken"_s, defaults.spoken);
     game.repeatsAllowed = readBool(settings, u"RepeatsAllowed"_s, defaults.repeatsAllowed);
     result.startFullScreen = readBool(settings, u"StartFullScreen"_s, false);
+    result.volume = readWhole(settings, u"Volume"_s, GameSettings::MaxVolume,
+                              GameSettings::MinVolume, GameSettings::MaxVolume);
     return result;
 }
 
@@ -122,6 +123,7 @@ bool writeGameSettings(const GameSettings &values)
     settings.setValue(u"Limbs"_s, writeNumbers(game.limbs, limbNames()));
     settings.setValue(u"Colours"_s, writeNumbers(game.colours, colourNames()));
     settings.setValue(u"Spoken"_s, writeBool(game.spoken));
+    settings.setValue(u"Volume"_s, QString::number(values.volume));
     settings.setValue(u"RepeatsAllowed"_s, writeBool(game.repeatsAllowed));
     settings.setValue(u"StartFullScreen"_s, writeBool(values.startFullScreen));
     settings.endGroup();

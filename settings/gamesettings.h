@@ -8,13 +8,19 @@
 // The game's options and the full-screen start, kept in Limbora's per-user settings under [Game]
 // in a form people and scripts can write by hand:
 //   PauseSeconds=7  CountdownSeconds=10  Limbs=lefthand,righthand,leftfoot,rightfoot
-//   Colours=green,yellow,blue,red  Spoken=true  RepeatsAllowed=true  StartFullScreen=false
+//   Colours=green,yellow,blue,red  Spoken=true  Volume=100  RepeatsAllowed=true
+//   StartFullScreen=false
 // A value that is missing, empty, out of range or unreadable falls back to its own default
 // without touching the others. Nothing is ever reported.
 struct GameSettings
 {
+    static constexpr int MinVolume = 0;
+    static constexpr int MaxVolume = 100;
+
     GameOptions game;
     bool startFullScreen = false;
+    // The calls' and chimes' loudness, in per cent.
+    int volume = MaxVolume;
 
     friend bool operator==(const GameSettings &, const GameSettings &) = default;
 };

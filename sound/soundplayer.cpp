@@ -7,8 +7,8 @@
 #endif
 
 #include <QThread>
-
 #include <QTimer>
+
 #include <algorithm>
 
 SoundPlayer::SoundPlayer(const QString &directory, QObject *parent)

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QSettings>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,8 +70,13 @@ private Q_SLOTS:
         dialog->findChild<QSpinBox *>(u"spnPause"_s)->setValue(3);
         dialog->findChild<QCheckBox *>(u"chkLeftFoot"_s)->setChecked(false);
         dialog->findChild<QCheckBox *>(u"chkStartFullScreen"_s)->setChecked(true);
+        QCOMPARE(program->player.volume(), 100);
+        dialog->findChild<QSlider *>(u"sldVolume"_s)->setValue(40);
+        QCOMPARE(program->player.volume(), 100); // nothing applies before OK
         const GameSettings chosen = dialog->values();
+        QCOMPARE(chosen.volume, 40);
         dialog->accept();
+        QCOMPARE(program->player.volume(), 40);
         QCOMPARE(program->window.sequencer()->options().pauseSeconds, 3);
         QCOMPARE(program->window.sequencer()->options().limbs, (QList<qint16>{1, 2, 4}));
         QCOMPARE(readGameSettings(), chosen);
@@ -82,7 +88,9 @@ private Q_SLOTS:
         GameSettings unusual;
         unusual.game.pauseSeconds = 20;
         unusual.game.colours = {2};
+        unusual.volume = 0;
         ConfigureDialog dialog(unusual);
+        QCOMPARE(dialog.values(), unusual);
         QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
         QVERIFY(ok->isEnabled());
         dialog.findChild<QCheckBox *>(u"chkYellow"_s)->setChecked(false);

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "calllabel.h"
 #include "designfonts.h"
+#include "fullscreenhint.h"
 #include "gamedoubles.h"
 #include "helplauncher.h"
 #include "mainwindow.h"
@@ -224,6 +226,102 @@ private Q_SLOTS:
         QVERIFY(program->window.rect().contains(display->geometry()));
     }
 
+    // Nothing stands on the board's pictures: every text and button is in the room beside it.
+    void fullScreenKeepsTheBoardClear()
+    {
+        program->random.values = {0.3f, 0.9f};
+        program->window.setFullScreen(true);
+        QTest::keyClick(&program->window, Qt::Key_F5);
+        program->clock.advanceBy(10'000);
+        QTRY_COMPARE(program->display()->accessibleName(), u"RIGHT FOOT YELLOW"_s);
+        const QRect board = program->find<QLabel>(u"imgBoard"_s)->geometry();
+        QVERIFY(board.width() >= program->window.height() / 6);
+        for (const QString &name : {u"cmdStart"_s, u"cmdStop"_s, u"lblStatus"_s, u"lblDisplay"_s,
+                                    u"lblFullScreenHint"_s}) {
+            const QRect rect = program->find<QWidget>(name)->geometry();
+            QVERIFY2(!rect.intersects(board), qPrintable(name));
+            QVERIFY2(program->window.rect().contains(rect), qPrintable(name));
+        }
+    }
+
+    // Every call colour stands out at least 3:1 from what is right behind it in full screen:
+    // yellow and green from a dark outline, blue and red from the white ground. The designed
+    // window draws them as they are.
+    void everyCallColourStandsOutInFullScreen_data()
+    {
+        QTest::addColumn<float>("colourDraw");
+        QTest::addColumn<bool>("outlined");
+        QTest::newRow("green") << 0.1f << true;
+        QTest::newRow("yellow") << 0.3f << true;
+        QTest::newRow("blue") << 0.6f << false;
+        QTest::newRow("red") << 0.9f << false;
+    }
+
+    void everyCallColourStandsOutInFullScreen()
+    {
+        QFETCH(float, colourDraw);
+        QFETCH(bool, outlined);
+        program->random.values = {colourDraw, 0.1f};
+        QTest::keyClick(&program->window, Qt::Key_F5);
+        program->clock.advanceBy(10'000);
+        QTRY_COMPARE(program->phase(), GameSequencer::Phase::Pause);
+        auto *call = qobject_cast<CallLabel *>(program->display());
+        QVERIFY(call);
+        QVERIFY(!call->isOutlined());
+
+        program->window.setFullScreen(true);
+        QCOMPARE(call->isOutlined(), outlined);
+        const QColor text = call->palette().color(QPalette::WindowText);
+        if (!outlined) {
+            QVERIFY(CallLabel::contrast(text, call->ground()) >= 3.0);
+        } else {
+            // The darkest pixel drawn is the outline's.
+            const QImage image = call->grab().toImage();
+            QColor darkest = Qt::white;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor pixel = image.pixelColor(x, y);
+                    if (pixel.lightness() < darkest.lightness()) {
+                        darkest = pixel;
+                    }
+                }
+            }
+            QVERIFY2(CallLabel::contrast(text, darkest) >= 3.0, qPrintable(darkest.name()));
+        }
+        program->window.setFullScreen(false);
+        QVERIFY(!call->isOutlined());
+    }
+
+    // On entering and whenever the mouse moves, a hint says how to leave; the pointer hides
+    // while the mouse rests. None of it outlives full screen.
+    void hintAndPointerFollowTheMouse()
+    {
+        auto *hint = program->window.findChild<FullScreenHint *>();
+        hint->setDelays(60, 100);
+        QLabel *label = program->find<QLabel>(u"lblFullScreenHint"_s);
+        QVERIFY(!label->isVisible());
+
+        QTest::keyClick(&program->window, Qt::Key_F11);
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(), u"Esc leaves full screen"_s);
+        QVERIFY(!hint->isPointerHidden());
+        QTRY_VERIFY(!label->isVisible());
+        QTRY_VERIFY(hint->isPointerHidden());
+        QCOMPARE(program->window.cursor().shape(), Qt::BlankCursor);
+
+        QTest::mouseMove(program->window.windowHandle(), QPoint(100, 100));
+        QVERIFY(label->isVisible());
+        QVERIFY(!hint->isPointerHidden());
+        QTRY_VERIFY(hint->isPointerHidden());
+
+        QTest::keyClick(&program->window, Qt::Key_Escape);
+        QVERIFY(!label->isVisible());
+        QVERIFY(!hint->isPointerHidden());
+        QCOMPARE(program->window.cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseMove(program->window.windowHandle(), QPoint(120, 100));
+        QVERIFY(!label->isVisible());
+    }
+
     void presentationRemoteRunsTheGame()
     {
         program->window.setFullScreen(true); // the menu bar is hidden: keys must still work
@@ -241,9 +339,12 @@ private Q_SLOTS:
             QVERIFY2(program->phase() == phase, qPrintable(keys.toString()));
         }
 
+        QAction *repeat = program->find<QAction>(u"mnuGameRepeat"_s);
+        QVERIFY(!repeat->isEnabled()); // nothing to repeat yet
         QTest::keyClick(&program->window, Qt::Key_F5);
         program->clock.advanceBy(10'000);
         QTRY_COMPARE(program->phase(), Phase::Pause);
+        QVERIFY(repeat->isEnabled());
         QSignalSpy shown(program->window.sequencer(), &GameSequencer::displayChanged);
         QTest::keyClick(&program->window, Qt::Key_R);
         QTRY_COMPARE(shown.count(), 2); // the limb, then the whole call again

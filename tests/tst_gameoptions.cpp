@@ -3,6 +3,7 @@
 #include "gamelog.h"
 #include "gamewords.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <map>
@@ -241,6 +242,38 @@ private Q_SLOTS:
         game.clock.advanceTo(pauseEnd);
         QCOMPARE(game.speaker.started.size(), 5);
         QCOMPARE(game.speaker.startTimes.last(), pauseEnd);
+    }
+
+    // Repeat Call is offered exactly while it would do something.
+    void repeatIsOfferedOnlyInAPauseNotAlreadyRepeating()
+    {
+        Game game;
+        game.random.values = {0.3f, 0.6f, 0.9f, 0.1f};
+        QSignalSpy offered(&game.sequencer, &GameSequencer::repeatableChanged);
+        const auto last = [&offered] {
+            return offered.last().at(0).toBool();
+        };
+        game.sequencer.start();
+        game.clock.advanceBy(10'000 + SoundMs / 2);
+        QVERIFY(offered.isEmpty()); // countdown and the call being made
+        game.clock.advanceBy(2 * SoundMs);
+        QCOMPARE(offered.size(), 1);
+        QVERIFY(last());
+        game.sequencer.repeatCall();
+        QVERIFY(!last());
+        game.clock.advanceBy(2 * SoundMs);
+        QVERIFY(last());
+        game.sequencer.suspend();
+        QVERIFY(!last());
+        game.sequencer.resume();
+        QVERIFY(last());
+        game.sequencer.setPaused(true);
+        QVERIFY(!last());
+        game.sequencer.setPaused(false);
+        QVERIFY(last());
+        game.sequencer.stop();
+        QVERIFY(!last());
+        QVERIFY(!game.sequencer.repeatable());
     }
 
     // With a short pause the next call comes on time and the repeat's colour is left unsaid.

@@ -24,12 +24,13 @@ GameSettings unusual()
     values.game.spoken = false;
     values.game.repeatsAllowed = false;
     values.startFullScreen = true;
+    values.volume = 35;
     return values;
 }
 
 const char *const UnusualText = "[Game]\nPauseSeconds=12\nCountdownSeconds=30\n"
                                 "Limbs=\"lefthand,righthand\"\nColours=red\nSpoken=false\n"
-                                "RepeatsAllowed=false\nStartFullScreen=true\n";
+                                "RepeatsAllowed=false\nStartFullScreen=true\nVolume=35\n";
 
 } // namespace
 
@@ -70,6 +71,9 @@ private Q_SLOTS:
         QTest::newRow("spoken") << u"Spoken"_s << u"maybe"_s;
         QTest::newRow("repeats") << u"RepeatsAllowed"_s << u"2"_s;
         QTest::newRow("full screen") << u"StartFullScreen"_s << u"on"_s;
+        QTest::newRow("volume too loud") << u"Volume"_s << u"101"_s;
+        QTest::newRow("volume negative") << u"Volume"_s << u"-1"_s;
+        QTest::newRow("volume per cent sign") << u"Volume"_s << u"50%"_s;
     }
 
     void damagedValueFallsBackAlone()
@@ -93,6 +97,8 @@ private Q_SLOTS:
             expected.game.spoken = defaults.game.spoken;
         } else if (key == u"RepeatsAllowed") {
             expected.game.repeatsAllowed = defaults.game.repeatsAllowed;
+        } else if (key == u"Volume") {
+            expected.volume = defaults.volume;
         } else {
             expected.startFullScreen = defaults.startFullScreen;
         }
@@ -103,7 +109,7 @@ private Q_SLOTS:
     {
         writeFile("[Game]\nPauseSeconds= 12 \nCountdownSeconds=30\nLimbs=righthand, LeftHand, "
                   "lefthand\nColours=red\nSpoken=FALSE\nRepeatsAllowed=false\n"
-                  "StartFullScreen=True\n");
+                  "StartFullScreen=True\nVolume= 35\n");
         QCOMPARE(readGameSettings(), unusual());
     }
 

@@ -323,7 +323,9 @@ private Q_SLOTS:
         QCOMPARE(program->window.sequencer()->phase(), expectedPhase);
         program->window.move(300, 200);
 
-        if (byExit) {
+        if (byExit && elapsed == 4000) {
+            QTest::keySequence(&program->window, QKeySequence(Qt::CTRL | Qt::Key_Q));
+        } else if (byExit) {
             program->find<QAction>(u"mnuFileExit"_s)->trigger();
         } else {
             program->window.close();
@@ -421,7 +423,7 @@ private Q_SLOTS:
         open();
         QTest::mouseClick(program->start(), Qt::LeftButton);
         program->find<QAction>(u"mnuHelpContents"_s)->trigger();
-        program->find<QAction>(u"mnuHelpContents"_s)->trigger();
+        QTest::keySequence(&program->window, QKeySequence(Qt::Key_F1));
         QTRY_COMPARE_WITH_TIMEOUT(launches(), 2, 5000);
         QCOMPARE(program->window.sequencer()->phase(), GameSequencer::Phase::Countdown);
         QVERIFY(!program->window.sequencer()->isSuspended());

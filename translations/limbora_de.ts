@@ -119,6 +119,28 @@
         <source>Start in f&amp;ull screen</source>
         <translation>Im &amp;Vollbildmodus starten</translation>
     </message>
+    <message>
+        <source>Volume</source>
+        <extracomment>For screen readers: the slider that sets how loud the calls and chimes are.</extracomment>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>The volume, in per cent.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>&amp;Volume of the calls:</source>
+        <translation>Lau&amp;tstärke der Ansagen:</translation>
+    </message>
+</context>
+<context>
+    <name>FullScreenHint</name>
+    <message>
+        <source>Esc leaves full screen</source>
+        <extracomment>Shown for a few seconds on entering full screen and when the mouse moves there. Esc is the Escape key as its cap reads on your keyboards.</extracomment>
+        <translation>Esc beendet den Vollbildmodus</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -231,6 +253,14 @@
     <message>
         <source>Thank you for playing, and for every tangle you laughed your way out of!</source>
         <translation>Danke fürs Mitspielen und für jeden Knoten, aus dem ihr euch lachend befreit habt!</translation>
+    </message>
+</context>
+<context>
+    <name>IdleInhibitor</name>
+    <message>
+        <source>A game is running</source>
+        <extracomment>Told to the desktop, which may show it, while Limbora keeps the screen awake.</extracomment>
+        <translation>Ein Spiel läuft</translation>
     </message>
 </context>
 <context>

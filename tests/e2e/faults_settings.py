@@ -94,8 +94,12 @@ def scenario(executable):
               f"nested value: file not replaced: {stored}")
 
     # Two instances closing at the same moment: the file stays whole and holds one placement.
+    # One caller runs per login, so the second stands for another login of the same user.
     with Session(audio=False) as session:
-        programs = [session.launch(executable) for _ in range(2)]
+        other_login = session.tmp / "runtime-other"
+        other_login.mkdir(mode=0o700)
+        programs = [session.launch(executable),
+                    session.launch(executable, extra_env={"XDG_RUNTIME_DIR": str(other_login)})]
         placements = []
         for program, (left, top) in zip(programs, ((100, 100), (300, 200))):
             window = program.show()

@@ -59,8 +59,12 @@ def scenario(executable):
             broken[name] = os.urandom(30000)  # corrupt
         for name in COLOUR_SOUNDS:
             broken[name] = (SOUNDS / name).read_bytes()[:2000]  # truncated
+        # One caller runs per login: the second copy stands for another login of the same user.
+        other_login = session.tmp / "runtime-other"
+        other_login.mkdir(mode=0o700)
         missing = session.launch(install_copy(executable, session.tmp / "missing", None))
-        damaged = session.launch(install_copy(executable, session.tmp / "damaged", broken))
+        damaged = session.launch(install_copy(executable, session.tmp / "damaged", broken),
+                                 extra_env={"XDG_RUNTIME_DIR": str(other_login)})
         for program in (missing, damaged):
             program.show()
             program.key("alt+s")

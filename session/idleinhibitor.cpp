@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "idleinhibitor.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QLoggingCategory>
+#include <QThread>
+#include <QTimer>
+
+#include <atomic>
+
+using namespace Qt::StringLiterals;
+
+Q_LOGGING_CATEGORY(lcSession, "limbora.session", QtWarningMsg)
+
+namespace {
+
+const QString PortalService = u"org.freedesktop.portal.Desktop"_s;
+const QString ScreenSaverService = u"org.freedesktop.ScreenSaver"_s;
+const QString GnomeService = u"org.gnome.SessionManager"_s;
+// Each inhibitor has a connection of its own: Qt shares connections of the same name.
+std::atomic<int> connectionCount = 0;
+// The portal's and GNOME's flag for "the session is not idle".
+constexpr uint IdleFlag = 8;
+
+QString reason()
+{
+    //: Told to the desktop, which may show it, while Limbora keeps the screen awake.
+    return IdleInhibitor::tr("A game is running");
+}
+
+const char *holderName(IdleInhibitor::Holder holder)
+{
+    switch (holder) {
+    case IdleInhibitor::Holder::Portal:
+        return "portal";
+    case IdleInhibitor::Holder::ScreenSaver:
+        return "screensaver";
+    case IdleInhibitor::Holder::GnomeSession:
+        return "gnome-session";
+    case IdleInhibitor::Holder::Fallback:
+        return "fallback";
+    case IdleInhibitor::Holder::None:
+        break;
+    }
+    return "none";
+}
+
+} // namespace
+
+IdleInhibitor::IdleInhibitor(const QString &busAddress, QObject *parent)
+    : QObject(parent)
+    , m_busAddress(busAddress)
+    , m_connectionName(u"limbora-idle-%1"_s.arg(++connectionCount))
+{
+}
+
+IdleInhibitor::~IdleInhibitor()
+{
+    m_wanted = false;
+    release();
+}
+
+void IdleInhibitor::setHeld(bool held)
+{
+    if (held == m_wanted) {
+        return;
+    }
+    m_wanted = held;
+    if (m_acquiring) {
+        return; // the answer under way decides
+    }
+    if (held && m_holder == Holder::None) {
+        acquire();
+    } else if (!held && m_holder != Holder::None) {
+        release();
+    }
+}
+
+void IdleInhibitor::acquire()
+{
+    m_acquiring = true;
+    if (!m_busTried) {
+        connectBus();
+        return;
+    }
+    if (m_busUsable) {
+        tryService(Holder::Portal);
+    } else {
+        tryService(Holder::Fallback);
+    }
+}
+
+// Connecting waits for the bus's greeting, which a stalled bus may keep for its own timeout of
+// many seconds: so it is done on a thread of its own, and given up on here after the allowance.
+void IdleInhibitor::connectBus()
+{
+    m_connecting = true;
+    const QString address = m_busAddress;
+    const QString name = m_connectionName;
+    QThread *thread = QThread::create([address, name] {
+        if (address.isEmpty()) {
+            QDBusConnection::connectToBus(QDBusConnection::SessionBus, name);
+        } else {
+            QDBusConnection::connectToBus(address, name);
+        }
+    });
+    const auto decided = [this](bool connected) {
+        if (m_busTried) {
+            // Too late for this hold; the next one uses it.
+            m_busUsable = m_busUsable || connected;
+            return;
+        }
+        m_busTried = true;
+        m_busUsable = connected;
+        qCDebug(lcSession, "bus %s", connected ? "connected" : "unavailable");
+        if (m_acquiring) {
+            m_acquiring = false;
+            if (m_wanted) {
+                acquire();
+            }
+        }
+    };
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    connect(thread, &QThread::finished, this, [this, decided] {
+        m_connecting = false;
+        decided(QDBusConnection(m_connectionName).isConnected());
+    });
+    QTimer::singleShot(AllowanceMs, this, [decided] { decided(false); });
+    thread->start();
+}
+
+void IdleInhibitor::tryService(Holder service)
+{
+    if (service == Holder::Fallback) {
+        m_acquiring = false;
+        if (m_fallback && m_fallback(true)) {
+            setHolder(Holder::Fallback);
+            if (!m_wanted) {
+                release();
+            }
+        } else {
+            qCDebug(lcSession, "nothing keeps the screen awake");
+        }
+        return;
+    }
+    QDBusMessage message;
+    if (service == Holder::Portal) {
+        message
+            = QDBusMessage::createMethodCall(PortalService, u"/org/freedesktop/portal/desktop"_s,
+                                             u"org.freedesktop.portal.Inhibit"_s, u"Inhibit"_s);
+        message << QString() << IdleFlag << QVariantMap{{u"reason"_s, reason()}};
+    } else if (service == Holder::ScreenSaver) {
+        message
+            = QDBusMessage::createMethodCall(ScreenSaverService, u"/org/freedesktop/ScreenSaver"_s,
+                                             ScreenSaverService, u"Inhibit"_s);
+        message << u"Limbora"_s << reason();
+    } else {
+        message = QDBusMessage::createMethodCall(GnomeService, u"/org/gnome/SessionManager"_s,
+                                                 GnomeService, u"Inhibit"_s);
+        message << u"org.limbora.Limbora"_s << uint(0) << reason() << IdleFlag;
+    }
+    const QDBusPendingCall call = QDBusConnection(m_connectionName).asyncCall(message, AllowanceMs);
+    auto *watcher = new QDBusPendingCallWatcher(call, this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, service](QDBusPendingCallWatcher *w) { answered(w, service); });
+}
+
+void IdleInhibitor::answered(QDBusPendingCallWatcher *watcher, Holder service)
+{
+    watcher->deleteLater();
+    const QDBusMessage reply = watcher->reply();
+    const bool held = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty();
+    if (!held) {
+        qCDebug(lcSession, "%s: %s", holderName(service), qUtf8Printable(reply.errorName()));
+        tryService(Holder(int(service) + 1));
+        return;
+    }
+    if (service == Holder::Portal) {
+        m_request = reply.arguments().constFirst().value<QDBusObjectPath>();
+    } else {
+        m_cookie = reply.arguments().constFirst().toUInt();
+    }
+    m_acquiring = false;
+    setHolder(service);
+    if (!m_wanted) {
+        release(); // let go while the answer was on its way
+    }
+}
+
+void IdleInhibitor::release()
+{
+    const Holder holder = m_holder;
+    if (holder == Holder::None) {
+        return;
+    }
+    QDBusMessage message;
+    if (holder == Holder::Portal) {
+        message = QDBusMessage::createMethodCall(PortalService, m_request.path(),
+                                                 u"org.freedesktop.portal.Request"_s, u"Close"_s);
+    } else if (holder == Holder::ScreenSaver) {
+        message
+            = QDBusMessage::createMethodCall(ScreenSaverService, u"/org/freedesktop/ScreenSaver"_s,
+                                             ScreenSaverService, u"UnInhibit"_s);
+        message << m_cookie;
+    } else if (holder == Holder::GnomeSession) {
+        message = QDBusMessage::createMethodCall(GnomeService, u"/org/gnome/SessionManager"_s,
+                                                 GnomeService, u"Uninhibit"_s);
+        message << m_cookie;
+    } else if (m_fallback) {
+        m_fallback(false);
+    }
+    if (holder != Holder::Fallback) {
+        // Nothing waits for the answer: the service lets go whether we hear back or not.
+        QDBusConnection(m_connectionName).send(message);
+    }
+    setHolder(Holder::None);
+}
+
+void IdleInhibitor::setHolder(Holder holder)
+{
+    if (holder == m_holder) {
+        return;
+    }
+    qCDebug(lcSession, "%s %s", holder == Holder::None ? "release" : "inhibit",
+            holderName(holder == Holder::None ? m_holder : holder));
+    m_holder = holder;
+    emit holderChanged(holder);
+}

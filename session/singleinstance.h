@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+class QLockFile;
+
+// One caller at a time for each user: the first start holds a lock file in the user's runtime
+// folder and listens on a local socket beside it; a later start finds the lock held, asks the
+// first through the socket to come forward, and should then end. It needs no session bus. A lock
+// left by a crashed instance is taken over (its process is gone), and its socket replaced.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    // How long a later start tries to reach the first one, which may still be starting.
+    static constexpr int ReachAllowanceMs = 2000;
+
+    explicit SingleInstance(const QString &folder, QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    // True when this process is the one to run: it holds the lock, or the folder can't take one
+    // (then every start runs, as before). False when another runs and was asked to come forward.
+    bool claim();
+
+Q_SIGNALS:
+    // A later start asked this one to come to the front.
+    void raiseRequested();
+
+private:
+    void listen();
+
+    QString m_folder;
+    std::unique_ptr<QLockFile> m_lock;
+    QLocalServer *m_server = nullptr;
+};

@@ -1,0 +1,111 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Full screen reads across a room, seen on screenshots of a 1920x1080 screen: a hint on how to
+leave shows on entering, goes after a few seconds and comes back when the mouse moves; during a
+game nothing is drawn over the board's pictures; and every call colour stands at least 3:1
+against what lies right around its letters (measured, and printed for the record)."""
+import re
+import subprocess
+import time
+
+import numpy as np
+
+from limbora_e2e import Session, check, main
+
+WIDTH, HEIGHT = 1920, 1080
+HINT_GROUND = np.array([40, 40, 40])  # the hint's own ground
+
+
+def screenshot(session):
+    raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=session.env,
+                         capture_output=True, check=True).stdout
+    return np.frombuffer(raw, dtype=np.uint8).reshape(HEIGHT, WIDTH, 3).astype(int)
+
+
+def luminance(rgb):
+    channel = np.asarray(rgb, dtype=float) / 255.0
+    linear = np.where(channel <= 0.04045, channel / 12.92, ((channel + 0.055) / 1.055) ** 2.4)
+    return linear @ np.array([0.2126, 0.7152, 0.0722])
+
+
+def contrast(a, b):
+    la, lb = luminance(a), luminance(b)
+    return (max(la, lb) + 0.05) / (min(la, lb) + 0.05)
+
+
+def hint_rows(shot, board):
+    """Rows crossed by the hint's solid ground for 100 pixels or more, beside the board (a glyph's
+    edge may take the same grey, never for that long)."""
+    dark = (np.abs(shot - HINT_GROUND) <= 6).all(axis=2)
+    dark[board] = False
+    runs = np.zeros(dark.shape[0], dtype=int)
+    current = np.zeros(dark.shape[0], dtype=int)
+    for column in range(dark.shape[1]):
+        current = np.where(dark[:, column], current + 1, 0)
+        runs = np.maximum(runs, current)
+    return int((runs >= 100).sum())
+
+
+def behind(shot, text):
+    """The colour right around a text's letters: what touches them from outside, within 2 px."""
+    grown = text.copy()
+    for dy in range(-2, 3):
+        for dx in range(-2, 3):
+            grown |= np.roll(np.roll(text, dy, axis=0), dx, axis=1)
+    ring = grown & ~text
+    return np.median(shot[ring], axis=0)
+
+
+def scenario(executable):
+    with Session(audio=False, screen=f"{WIDTH}x{HEIGHT}") as session:
+        settings = session.settings_file()
+        settings.parent.mkdir(parents=True)
+        settings.write_text("[Game]\nPauseSeconds=1\nCountdownSeconds=3\n")
+        program = session.launch(executable)
+        window = program.show()
+        trace = program.trace
+        sent = program.key("F11")
+        found = trace.wait_for(r"^full-screen board \d+,\d+ \d+x\d+$", 3, since=sent, category="limbora.window")
+        time.sleep(0.5)  # the last layout wins
+        x, y, side, _ = map(int, re.findall(r"\d+", trace.find(r"^full-screen board", category="limbora.window")[-1][1]))
+        check(side >= HEIGHT * 0.8, f"a board of {side} px")
+        board = np.zeros((HEIGHT, WIDTH), dtype=bool)
+        board[y:y + side, x:x + side] = True
+
+        entered = screenshot(session)
+        check(hint_rows(entered, board) >= 10, "no hint on entering full screen")
+        time.sleep(4.6)
+        resting = screenshot(session)
+        check(hint_rows(resting, board) == 0, "the hint stayed")
+        session.xdotool("mousemove", "--window", window, "1500", "500")
+        session.xdotool("mousemove", "--window", window, "1510", "520")
+        time.sleep(0.3)
+        check(hint_rows(screenshot(session), board) >= 10, "no hint when the mouse moved")
+
+        started = program.key("F5")
+        measured = {}
+        since = started
+        deadline = time.monotonic() + 30
+        while len(measured) < 4 and time.monotonic() < deadline:
+            at, line = trace.wait_for(r'^display ".+" #(00ff00|ffcd00|0000ff|ff0000)$', 8, since=since)
+            since = at + 0.001
+            name = line.rsplit(" ", 1)[1]
+            time.sleep(0.1)
+            shot = screenshot(session)
+            check((shot[board] == resting[board]).all(), f"something was drawn over the board in call {line}")
+            if name in measured:
+                continue
+            colour = np.array([int(name[i:i + 2], 16) for i in (1, 3, 5)])
+            text = (shot == colour).all(axis=2) & ~board & (shot != resting).any(axis=2)
+            check(text.sum() > 1000, f"no call of colour {name} beside the board")
+            around = behind(shot, text)
+            measured[name] = (contrast(colour, around), around)
+        for name, (ratio, around) in sorted(measured.items()):
+            print(f"call colour {name}: {ratio:.1f}:1 against #{''.join(f'{int(c):02x}' for c in around)} around it")
+            check(ratio >= 3.0, f"{name} stands only {ratio:.2f}:1")
+        check(len(measured) >= 2, f"only {len(measured)} colours came")
+    print(f"hint on entering and on moving, the board clear, {len(measured)} call colours at least 3:1")
+
+
+if __name__ == "__main__":
+    main(scenario)

@@ -1,0 +1,51 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""One caller at a time: a second start brings the running window to the front and exits 0, with
+no session bus, and leaves the settings to the first; a lock left by a killed caller doesn't keep
+the next one from starting."""
+import os
+import signal
+import time
+
+from limbora_e2e import Session, check, main
+
+
+def scenario(executable):
+    with Session(audio=False, window_manager=True) as session:
+        first = session.launch(executable)
+        window = first.show()
+        first.key("alt+s")
+        first.trace.wait_for(r'^status "The game will start"$', 3)
+        session.xdotool("windowminimize", "--sync", window)
+        check(not session.xdotool("search", "--onlyvisible", "--name", "^Limbora$", check_result=False),
+              "the window did not minimize")
+
+        started = time.monotonic()
+        second = session.launch(executable)
+        check(second.exit_code(5) == 0, f"the second start ended with {second.process.returncode}")
+        took = time.monotonic() - started
+        check(not second.trace.find(r"^status", category="limbora.game"), "the second start played")
+        first.trace.wait_for(r"^raise requested$", 3, category="limbora.session")
+        deadline = time.monotonic() + 3
+        while session.xdotool("search", "--onlyvisible", "--name", "^Limbora$", check_result=False) != window:
+            check(time.monotonic() < deadline, "the first window did not come back")
+            time.sleep(0.05)
+        check(session.xdotool("getactivewindow") == window, "the first window is not the active one")
+        check(first.process.poll() is None, "the first caller ended")
+        # Still the same game: the second start changed nothing of it.
+        check(first.trace.find(r'^status "\(Game in progress\)"$') or
+              first.trace.wait_for(r'^status "\(Game in progress\)"$', 12), "the game did not go on")
+
+        # A caller killed outright leaves its lock and socket behind; the next start runs anyway.
+        os.kill(first.process.pid, signal.SIGKILL)
+        first.process.wait(5)
+        third = session.launch(executable)
+        third.show()
+        check(third.process.poll() is None, "a start after a killed caller did not run")
+        os.kill(third.process.pid, signal.SIGTERM)
+        check(third.exit_code(3) == 0, "the third caller did not end cleanly")
+    print(f"the second start raised the first and exited 0 after {took:.2f} s")
+
+
+if __name__ == "__main__":
+    main(scenario)

@@ -1,0 +1,329 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The screen kept awake through a private session bus (its own dbus-daemon) with a stand-in for
+// the desktop's services, and one caller at a time through a private runtime folder.
+#include "idleinhibitor.h"
+#include "singleinstance.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVirtualObject>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The portal, the ScreenSaver service and GNOME's session manager in one, each offered or not;
+// `silent` ones take calls and never answer.
+class StandIn : public QDBusVirtualObject
+{
+public:
+    QStringList offered;
+    QStringList silent;
+    QStringList events; // "inhibit portal", "release screensaver", ...
+    int held = 0;
+
+    QString introspect(const QString &) const override { return {}; }
+
+    bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override
+    {
+        const QString interface = message.interface();
+        const QString member = message.member();
+        const QString service = interface.startsWith(u"org.freedesktop.portal"_s) ? u"portal"_s
+            : interface == u"org.freedesktop.ScreenSaver"                         ? u"screensaver"_s
+                                                                                  : u"gnome"_s;
+        if (silent.contains(service)) {
+            return true; // taken, never answered
+        }
+        if (member == u"Inhibit") {
+            events << u"inhibit "_s + service;
+            ++held;
+            QDBusMessage reply = service == u"portal"
+                ? message.createReply(QVariant::fromValue(
+                    QDBusObjectPath(u"/org/freedesktop/portal/desktop/request/t%1"_s.arg(held))))
+                : message.createReply(uint(100 + held));
+            connection.send(reply);
+        } else {
+            // Close on the portal's handle, UnInhibit and Uninhibit with the cookie.
+            const bool right = service == u"portal"
+                ? member == u"Close"
+                    && message.path().startsWith(u"/org/freedesktop/portal/desktop/request/t"_s)
+                : member == (service == u"screensaver" ? u"UnInhibit"_s : u"Uninhibit"_s)
+                    && message.arguments().value(0).toUInt() > 100;
+            events << (right ? u"release "_s : u"wrong release "_s) + service;
+            --held;
+            connection.send(message.createReply());
+        }
+        return true;
+    }
+};
+
+const QHash<QString, QString> ServiceNames{
+    {u"portal"_s, u"org.freedesktop.portal.Desktop"_s},
+    {u"screensaver"_s, u"org.freedesktop.ScreenSaver"_s},
+    {u"gnome"_s, u"org.gnome.SessionManager"_s},
+};
+
+} // namespace
+
+class TestSession : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(u"dbus-daemon"_s).isEmpty()) {
+            QSKIP("dbus-daemon is needed for a private session bus");
+        }
+        bus.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
+        QVERIFY(bus.waitForReadyRead(5000));
+        address = QString::fromUtf8(bus.readLine()).trimmed();
+        QVERIFY(address.startsWith(u"unix:"));
+    }
+
+    void cleanupTestCase()
+    {
+        bus.kill();
+        bus.waitForFinished();
+    }
+
+    void init()
+    {
+        standIn = std::make_unique<StandIn>();
+        connection = std::make_unique<QDBusConnection>(
+            QDBusConnection::connectToBus(address, u"standin-%1"_s.arg(++round)));
+        QVERIFY(connection->isConnected());
+        QVERIFY(
+            connection->registerVirtualObject(u"/org"_s, standIn.get(), QDBusConnection::SubPath));
+    }
+
+    void cleanup()
+    {
+        QDBusConnection::disconnectFromBus(connection->name());
+        connection.reset();
+        standIn.reset();
+    }
+
+    // The desktop's first offer wins, and a game's end lets go of exactly that.
+    void holdsThroughTheFirstServiceOffered_data()
+    {
+        QTest::addColumn<QStringList>("offered");
+        QTest::addColumn<QStringList>("silent");
+        QTest::addColumn<IdleInhibitor::Holder>("holder");
+        QTest::addColumn<QString>("name");
+        using H = IdleInhibitor::Holder;
+        QTest::newRow("all") << QStringList{u"portal"_s, u"screensaver"_s, u"gnome"_s}
+                             << QStringList() << H::Portal << u"portal"_s;
+        QTest::newRow("no portal") << QStringList{u"screensaver"_s, u"gnome"_s} << QStringList()
+                                   << H::ScreenSaver << u"screensaver"_s;
+        QTest::newRow("GNOME only")
+            << QStringList{u"gnome"_s} << QStringList() << H::GnomeSession << u"gnome"_s;
+        QTest::newRow("portal never answers")
+            << QStringList{u"portal"_s, u"gnome"_s} << QStringList{u"portal"_s} << H::GnomeSession
+            << u"gnome"_s;
+    }
+
+    void holdsThroughTheFirstServiceOffered()
+    {
+        QFETCH(QStringList, offered);
+        QFETCH(QStringList, silent);
+        QFETCH(IdleInhibitor::Holder, holder);
+        QFETCH(QString, name);
+        offer(offered);
+        standIn->silent = silent;
+
+        IdleInhibitor inhibitor(address);
+        int fallbackCalls = 0;
+        inhibitor.setFallback([&fallbackCalls](bool) { return ++fallbackCalls > 0; });
+        QElapsedTimer elapsed;
+        elapsed.start();
+        inhibitor.setHeld(true);
+        QTRY_COMPARE_WITH_TIMEOUT(inhibitor.holder(), holder, 4 * IdleInhibitor::AllowanceMs);
+        // A service that never answers costs one allowance, no more.
+        QCOMPARE_LE(elapsed.elapsed(), (silent.size() + 1) * IdleInhibitor::AllowanceMs + 500);
+        QCOMPARE(standIn->events, QStringList{u"inhibit "_s + name});
+
+        inhibitor.setHeld(false);
+        QCOMPARE(inhibitor.holder(), IdleInhibitor::Holder::None);
+        QTRY_COMPARE(standIn->events.size(), 2);
+        QCOMPARE(standIn->events.last(), u"release "_s + name);
+        QCOMPARE(fallbackCalls, 0);
+    }
+
+    // Stop while the service's answer is on its way: what it granted is let go at once; Start
+    // again holds again.
+    void letsGoOfAnAnswerThatCameTooLate()
+    {
+        offer({u"screensaver"_s});
+        IdleInhibitor inhibitor(address);
+        inhibitor.setHeld(true);
+        QTRY_COMPARE(inhibitor.holder(), IdleInhibitor::Holder::ScreenSaver);
+        inhibitor.setHeld(false);
+        inhibitor.setHeld(true);
+        inhibitor.setHeld(false);
+        QTRY_COMPARE(standIn->events.size(), 4);
+        QCOMPARE(standIn->events,
+                 (QStringList{u"inhibit screensaver"_s, u"release screensaver"_s,
+                              u"inhibit screensaver"_s, u"release screensaver"_s}));
+        QCOMPARE(standIn->held, 0);
+        QCOMPARE(inhibitor.holder(), IdleInhibitor::Holder::None);
+
+        inhibitor.setHeld(true);
+        QTRY_COMPARE(inhibitor.holder(), IdleInhibitor::Holder::ScreenSaver);
+        QCOMPARE(standIn->held, 1);
+    }
+
+    // Closing the program lets go, without waiting for the service.
+    void closingLetsGo()
+    {
+        offer({u"portal"_s});
+        {
+            IdleInhibitor inhibitor(address);
+            inhibitor.setHeld(true);
+            QTRY_COMPARE(inhibitor.holder(), IdleInhibitor::Holder::Portal);
+        }
+        QTRY_COMPARE(standIn->held, 0);
+        QCOMPARE(standIn->events.last(), u"release portal"_s);
+    }
+
+    // Nothing on the bus answers, or there's no bus: the fallback holds, within the allowance;
+    // without one nothing is held, and nothing breaks.
+    void fallbackWhereNoServiceAnswers_data()
+    {
+        QTest::addColumn<QString>("bus");
+        QTest::newRow("bus without services") << u"private"_s;
+        QTest::newRow("no bus") << u"none"_s;
+        QTest::newRow("bus that never answers") << u"silent"_s;
+    }
+
+    void fallbackWhereNoServiceAnswers()
+    {
+        QFETCH(QString, bus);
+        // A socket that takes the connection and never says a word, as a stopped bus does.
+        QTemporaryDir folder;
+        QLocalServer silent;
+        QVERIFY(silent.listen(folder.filePath(u"bus"_s)));
+        const QString busAddress = bus == u"private" ? address
+            : bus == u"silent"                       ? u"unix:path="_s + folder.filePath(u"bus"_s)
+                                                     : u"unix:path=/nonexistent/limbora-bus"_s;
+        IdleInhibitor inhibitor(busAddress);
+        QList<bool> asked;
+        inhibitor.setFallback([&asked](bool suspend) {
+            asked << suspend;
+            return true;
+        });
+        QElapsedTimer elapsed;
+        elapsed.start();
+        inhibitor.setHeld(true);
+        QTRY_COMPARE(inhibitor.holder(), IdleInhibitor::Holder::Fallback);
+        QCOMPARE_LE(elapsed.elapsed(), IdleInhibitor::AllowanceMs + 500);
+        QCOMPARE(inhibitor.isConnecting(), bus == u"silent"); // still waiting for its greeting
+        inhibitor.setHeld(false);
+        QCOMPARE(asked, (QList<bool>{true, false}));
+
+        IdleInhibitor bare(u"unix:path=/nonexistent/limbora-bus"_s);
+        QSignalSpy changes(&bare, &IdleInhibitor::holderChanged);
+        bare.setHeld(true);
+        QTest::qWait(200);
+        QCOMPARE(bare.holder(), IdleInhibitor::Holder::None);
+        QCOMPARE(changes.count(), 0);
+        bare.setHeld(false);
+    }
+
+    void secondStartReachesTheFirst()
+    {
+        QTemporaryDir runtime;
+        SingleInstance first(runtime.path());
+        QVERIFY(first.claim());
+        QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+
+        SingleInstance second(runtime.path());
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QVERIFY(!second.claim());
+        QCOMPARE_LE(elapsed.elapsed(), 500);
+        QTRY_COMPARE(raised.count(), 1);
+
+        // Anything else on the socket raises nothing, and a caller that says nothing is dropped.
+        QLocalSocket stranger;
+        stranger.connectToServer(runtime.filePath(u"limbora.socket"_s));
+        QVERIFY(stranger.waitForConnected(1000));
+        stranger.write("quit\n");
+        QLocalSocket mute;
+        mute.connectToServer(runtime.filePath(u"limbora.socket"_s));
+        QVERIFY(mute.waitForConnected(1000));
+        QTRY_COMPARE(mute.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(raised.count(), 1);
+    }
+
+    // A caller that was killed leaves its lock and socket behind: the next start runs.
+    void killedCallersLockIsTakenOver()
+    {
+        QTemporaryDir runtime;
+        const pid_t child = fork();
+        if (child == 0) {
+            QLockFile lock(runtime.filePath(u"limbora.lock"_s));
+            _exit(lock.tryLock(0) ? 0 : 1); // ends without unlocking
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        QVERIFY(QFile::exists(runtime.filePath(u"limbora.lock"_s)));
+        QFile leftover(runtime.filePath(u"limbora.socket"_s));
+        QVERIFY(leftover.open(QIODevice::WriteOnly));
+        leftover.close();
+
+        SingleInstance next(runtime.path());
+        QVERIFY(next.claim());
+        QSignalSpy raised(&next, &SingleInstance::raiseRequested);
+        SingleInstance later(runtime.path());
+        QVERIFY(!later.claim());
+        QTRY_COMPARE(raised.count(), 1);
+    }
+
+    // A folder where no lock can be made: every start runs, as before. A first one that holds
+    // the lock but never answers keeps the second out for no longer than the allowance.
+    void boundsWhereTheLockCantHelp()
+    {
+        QVERIFY(SingleInstance(u"/proc/limbora-runtime"_s).claim());
+
+        QTemporaryDir runtime;
+        QLockFile held(runtime.filePath(u"limbora.lock"_s));
+        QVERIFY(held.tryLock(0));
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QVERIFY(!SingleInstance(runtime.path()).claim());
+        QCOMPARE_LE(elapsed.elapsed(), SingleInstance::ReachAllowanceMs + 300);
+    }
+
+private:
+    void offer(const QStringList &services)
+    {
+        for (const QString &service : services) {
+            QVERIFY(connection->registerService(ServiceNames.value(service)));
+        }
+    }
+
+    QProcess bus;
+    QString address;
+    int round = 0;
+    std::unique_ptr<StandIn> standIn;
+    std::unique_ptr<QDBusConnection> connection;
+};
+
+QTEST_GUILESS_MAIN(TestSession)
+#include "tst_session.moc"
