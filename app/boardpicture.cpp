@@ -58,8 +58,17 @@ QPixmap BoardPicture::designed(qreal pixelRatio)
 
 QPixmap BoardPicture::drawn(int side, qreal pixelRatio)
 {
-    if (!fits(m_drawn, side, pixelRatio)) {
-        m_drawn = render(side, pixelRatio);
+    // A window manager between states passes through sizes of its own: those are kept too.
+    constexpr qsizetype Kept = 3;
+    for (qsizetype i = 0; i < m_drawn.size(); ++i) {
+        if (fits(m_drawn[i], side, pixelRatio)) {
+            m_drawn.move(i, 0);
+            return m_drawn.first();
+        }
     }
-    return m_drawn;
+    m_drawn.prepend(render(side, pixelRatio));
+    if (m_drawn.size() > Kept) {
+        m_drawn.removeLast();
+    }
+    return m_drawn.first();
 }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QPixmap>
 
 // The board behind the caller, with its corners named in the language's own picture where there
 // is one. Drawn from its vector source at the screen's own pixels wherever the drawn picture would
-// be scaled up; the last picture of each kind is kept, so that switching back and forth between
+// be scaled up; the last pictures are kept, so that switching back and forth between
 // the window and full screen draws nothing again.
 class BoardPicture
 {
@@ -17,5 +18,5 @@ public:
 
 private:
     QPixmap m_designed;
-    QPixmap m_drawn;
+    QList<QPixmap> m_drawn; // the last used first
 };

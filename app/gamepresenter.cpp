@@ -34,6 +34,13 @@ void GamePresenter::follow(GameSequencer *sequencer)
     connect(sequencer, &GameSequencer::statusChanged, this, &GamePresenter::showStatus);
     connect(sequencer, &GameSequencer::displayChanged, this, &GamePresenter::showDisplay);
     connect(sequencer, &GameSequencer::buttonsChanged, this, &GamePresenter::showButtons);
+    QAction *pause = m_controls.pauseAction;
+    connect(sequencer, &GameSequencer::pausedChanged, pause, &QAction::setChecked);
+    // The mark shows what the game did with the choice, which it may refuse.
+    connect(pause, &QAction::triggered, sequencer, [sequencer, pause](bool paused) {
+        sequencer->setPaused(paused);
+        pause->setChecked(sequencer->isPaused());
+    });
 }
 
 // Both trace the words as shown, in the game's trace vocabulary.
@@ -65,6 +72,8 @@ void GamePresenter::showButtons(bool startEnabled, bool stopEnabled)
     m_controls.stop->setEnabled(stopEnabled);
     m_controls.startAction->setEnabled(startEnabled);
     m_controls.stopAction->setEnabled(stopEnabled);
+    // Pause follows STOP!: offered while a game runs.
+    m_controls.pauseAction->setEnabled(stopEnabled);
 }
 
 void GamePresenter::setCallWidth(int callWidth)

@@ -29,6 +29,7 @@ public:
         QPushButton *stop = nullptr;
         QAction *startAction = nullptr;
         QAction *stopAction = nullptr;
+        QAction *pauseAction = nullptr; // offered while a game runs, checked while it holds
     };
 
     explicit GamePresenter(const Controls &controls, QObject *parent = nullptr);

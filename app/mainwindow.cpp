@@ -40,29 +40,25 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     m_placement = new WindowPlacement(*this);
-    connect(m_placement, &WindowPlacement::fullScreenRequested, this, &MainWindow::setFullScreen);
+    connect(m_placement, &WindowPlacement::fullScreenChanged, this, &MainWindow::showCaller);
     createControls();
     createMenus();
     m_presenter = new GamePresenter(
-        {lblStatus, lblDisplay, cmdStart, cmdStop, mnuGameStart, mnuGameStop}, this);
+        {lblStatus, lblDisplay, cmdStart, cmdStop, mnuGameStart, mnuGameStop, mnuGamePause}, this);
+    m_presenter->showButtons(true, false);
     layoutDesigned();
 
     // The window loads (placement, buttons) before the rest of its state is set up.
     Form_Load();
     m_presenter->showStatus(GameStatus::Blank); // the design's caption never shows
     m_session = new GameSession(clock, random, sounds, callSoundFolder, DesktopColour, this);
-    m_sequencer = m_session->sequencer();
-    m_presenter->follow(m_session->sequencer());
-    // Pause follows STOP!: offered while a game runs, checked while it holds.
-    connect(m_sequencer, &GameSequencer::buttonsChanged, mnuGamePause,
-            [this](bool, bool stop) { mnuGamePause->setEnabled(stop); });
-    connect(m_sequencer, &GameSequencer::pausedChanged, mnuGamePause, &QAction::setChecked);
+    m_presenter->follow(m_sequencer = m_session->sequencer());
     connect(m_sequencer, &GameSequencer::repeatableChanged, mnuGameRepeat, &QAction::setEnabled);
 }
 
 bool MainWindow::isFullScreenMode() const
 {
-    return m_placement->isFullScreen();
+    return m_placement->isFullScreenRequested();
 }
 
 bool MainWindow::startsFullScreen() const
@@ -117,7 +113,6 @@ void MainWindow::createControls()
     imgBoard->setAccessibleName(tr("Game board"));
 
     m_fullScreenHint = new FullScreenHint(this, client);
-    client->installEventFilter(this); // full screen lays out again whenever the client resizes
     setTabOrder(cmdStart, cmdStop);
     cmdStart->setFocus();
     connect(cmdStart, &QPushButton::clicked, this, &MainWindow::cmdStart_Click);
@@ -126,54 +121,44 @@ void MainWindow::createControls()
 
 void MainWindow::createMenus()
 {
-    QMenu *mnuFile = menuBar()->addMenu(tr("&File"));
-    mnuFile->setObjectName(u"mnuFile"_s);
-    QAction *mnuFileExit = mnuFile->addAction(tr("E&xit"));
-    mnuFileExit->setObjectName(u"mnuFileExit"_s);
+    const auto named = [](auto *object, const QString &name) {
+        object->setObjectName(name);
+        return object;
+    };
+    QMenu *mnuFile = named(menuBar()->addMenu(tr("&File")), u"mnuFile"_s);
+    QAction *mnuFileExit = named(mnuFile->addAction(tr("E&xit")), u"mnuFileExit"_s);
     connect(mnuFileExit, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
 
     // Game and Settings use access keys that neither the other menus nor the window's Alt+S take.
-    QMenu *mnuGame = menuBar()->addMenu(tr("&Game"));
-    mnuGame->setObjectName(u"mnuGame"_s);
+    QMenu *mnuGame = named(menuBar()->addMenu(tr("&Game")), u"mnuGame"_s);
     // A presentation remote sends Page Down and F5 (or Shift+F5) to go on, Page Up and B (or
     // period) to blank the screen.
-    mnuGameStart = mnuGame->addAction(tr("&Start Game"));
-    mnuGameStart->setObjectName(u"mnuGameStart"_s);
+    mnuGameStart = named(mnuGame->addAction(tr("&Start Game")), u"mnuGameStart"_s);
     mnuGameStart->setShortcuts({QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_PageDown),
                                 QKeySequence(Qt::SHIFT | Qt::Key_F5)});
-    mnuGameStop = mnuGame->addAction(tr("S&top Game"));
-    mnuGameStop->setObjectName(u"mnuGameStop"_s);
+    mnuGameStop = named(mnuGame->addAction(tr("S&top Game")), u"mnuGameStop"_s);
     mnuGameStop->setShortcuts(
         {QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::Key_B), QKeySequence(Qt::Key_Period)});
-    mnuGameStop->setEnabled(false);
     // Space pauses only while a game runs; otherwise it stays the focused button's, as designed.
     //: Holds the game where it stands until chosen again (also Space).
-    mnuGamePause = mnuGame->addAction(tr("&Pause"));
-    mnuGamePause->setObjectName(u"mnuGamePause"_s);
+    mnuGamePause = named(mnuGame->addAction(tr("&Pause")), u"mnuGamePause"_s);
     mnuGamePause->setCheckable(true);
     mnuGamePause->setShortcut(QKeySequence(Qt::Key_Space));
-    mnuGamePause->setEnabled(false);
-    mnuGameRepeat = mnuGame->addAction(tr("&Repeat Call"));
-    mnuGameRepeat->setObjectName(u"mnuGameRepeat"_s);
+    mnuGameRepeat = named(mnuGame->addAction(tr("&Repeat Call")), u"mnuGameRepeat"_s);
     mnuGameRepeat->setShortcut(QKeySequence(Qt::Key_R));
     connect(mnuGameStart, &QAction::triggered, this, &MainWindow::cmdStart_Click);
     connect(mnuGameStop, &QAction::triggered, this, &MainWindow::cmdStop_Click);
     connect(mnuGameRepeat, &QAction::triggered, this, [this] { sequencer()->repeatCall(); });
     mnuGameRepeat->setEnabled(false); // nothing to repeat until a call stands in its pause
-    connect(mnuGamePause, &QAction::triggered, this, [this](bool paused) {
-        m_sequencer->setPaused(paused);
-        mnuGamePause->setChecked(m_sequencer->isPaused());
-    });
 
-    QMenu *mnuSettings = menuBar()->addMenu(tr("Se&ttings"));
-    mnuSettings->setObjectName(u"mnuSettings"_s);
-    mnuSettingsFullScreen = mnuSettings->addAction(tr("&Full Screen Mode"));
-    mnuSettingsFullScreen->setObjectName(u"mnuSettingsFullScreen"_s);
+    QMenu *mnuSettings = named(menuBar()->addMenu(tr("Se&ttings")), u"mnuSettings"_s);
+    mnuSettingsFullScreen
+        = named(mnuSettings->addAction(tr("&Full Screen Mode")), u"mnuSettingsFullScreen"_s);
     mnuSettingsFullScreen->setCheckable(true);
     mnuSettingsFullScreen->setShortcuts(
         {QKeySequence(Qt::Key_F11), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)});
-    QAction *mnuSettingsConfigure = mnuSettings->addAction(tr("&Configure Limbora…"));
-    mnuSettingsConfigure->setObjectName(u"mnuSettingsConfigure"_s);
+    QAction *mnuSettingsConfigure
+        = named(mnuSettings->addAction(tr("&Configure Limbora…")), u"mnuSettingsConfigure"_s);
     mnuSettingsConfigure->setMenuRole(QAction::PreferencesRole);
     connect(mnuSettingsFullScreen, &QAction::toggled, this, &MainWindow::setFullScreen);
     connect(mnuSettingsConfigure, &QAction::triggered, this,
@@ -184,13 +169,10 @@ void MainWindow::createMenus()
     centralWidget()->addActions(
         {mnuGamePause, mnuGameRepeat, mnuSettingsFullScreen, mnuSettingsConfigure});
 
-    QMenu *mnuHelp = menuBar()->addMenu(tr("&Help"));
-    mnuHelp->setObjectName(u"mnuHelp"_s);
+    QMenu *mnuHelp = named(menuBar()->addMenu(tr("&Help")), u"mnuHelp"_s);
     //: Opens the help page. The About box names this item as Help-->Contents.
-    QAction *mnuHelpContents = mnuHelp->addAction(tr("&Contents"));
-    mnuHelpContents->setObjectName(u"mnuHelpContents"_s);
-    QAction *mnuHelpAbout = mnuHelp->addAction(tr("&About Limbora"));
-    mnuHelpAbout->setObjectName(u"mnuHelpAbout"_s);
+    QAction *mnuHelpContents = named(mnuHelp->addAction(tr("&Contents")), u"mnuHelpContents"_s);
+    QAction *mnuHelpAbout = named(mnuHelp->addAction(tr("&About Limbora")), u"mnuHelpAbout"_s);
     connect(mnuHelpContents, &QAction::triggered, this, &MainWindow::mnuHelpContents_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
 
@@ -221,29 +203,28 @@ void MainWindow::writeSettings()
 
 void MainWindow::setFullScreen(bool on)
 {
-    if (on != isFullScreenMode()) {
-        if (on) {
-            menuBar()->hide();
-            m_placement->enterFullScreen();
-            layoutFullScreen();
-            m_fullScreenHint->setActive(true);
-        } else {
-            m_fullScreenHint->setActive(false);
-            m_placement->leaveFullScreen();
-            menuBar()->show();
-            layoutDesigned();
-        }
-    }
-    const QSignalBlocker blocker(mnuSettingsFullScreen);
-    mnuSettingsFullScreen->setChecked(on);
+    m_placement->requestFullScreen(on); // the menu's mark follows once the window does
 }
 
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+void MainWindow::showCaller(bool fullScreen)
 {
-    if (isFullScreenMode() && watched == centralWidget() && event->type() == QEvent::Resize) {
+    menuBar()->setVisible(!fullScreen);
+    m_fullScreenHint->setActive(fullScreen);
+    if (fullScreen) {
         layoutFullScreen();
+    } else {
+        layoutDesigned();
     }
-    return QMainWindow::eventFilter(watched, event);
+    const QSignalBlocker blocker(mnuSettingsFullScreen);
+    mnuSettingsFullScreen->setChecked(m_placement->isFullScreenRequested());
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!menuBar()->isVisibleTo(this)) {
+        layoutFullScreen(); // the caller follows the screen's size
+    }
 }
 
 void MainWindow::layoutDesigned()

@@ -55,7 +55,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createControls();
@@ -69,6 +69,7 @@ private:
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
     void mnuSettingsConfigure_Click();
+    void showCaller(bool fullScreen);
     void layoutDesigned();
     void layoutFullScreen();
 

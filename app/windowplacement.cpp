@@ -56,15 +56,20 @@ QRect WindowPlacement::currentFrame() const
     return handle ? handle->frameGeometry() : m_window.frameGeometry();
 }
 
-// The window stands as a window of the fixed size it was given, not between states: a window
-// manager's own full screen may show in its geometry before its state says so.
-bool WindowPlacement::isWindowedAsAsked() const
+// The window stands as a window of the fixed size it was given: a window manager's own full
+// screen may show in its geometry before its state says so.
+bool WindowPlacement::standsWindowed() const
 {
     const QWindow *handle = m_window.windowHandle();
     const QSize fixed = m_window.minimumSize();
-    return !m_fullScreen && !isSettling()
-        && !(m_window.windowState() & (Qt::WindowFullScreen | Qt::WindowMinimized))
+    return !m_applied && !(m_window.windowState() & (Qt::WindowFullScreen | Qt::WindowMinimized))
         && fixed == m_window.maximumSize() && (!handle || handle->geometry().size() == fixed);
+}
+
+// ... and has been seen so since the last change, so where it stands is where it was put.
+bool WindowPlacement::isWindowedAsAsked() const
+{
+    return m_steady && !isSettling() && standsWindowed();
 }
 
 bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
@@ -83,17 +88,22 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
         if (m_positionKnown && isWindowedAsAsked()) {
             m_windowedFrame.moveTopLeft(currentFrame().topLeft());
         }
-        qCDebug(lcWindow) << event->type() << currentFrame() << m_windowedFrame;
         break;
     case QEvent::WindowStateChange:
         // Only the platform's own reports; the window's own requests are known already.
-        qCDebug(lcWindow) << "state" << m_window.windowState() << event->spontaneous();
         if (event->spontaneous()) {
             const bool on = m_window.windowState() & Qt::WindowFullScreen;
-            if (isSettling()) {
-                startSettling(); // a late answer: more may follow
-            } else if (on != m_fullScreen) {
-                Q_EMIT fullScreenRequested(on);
+            if (m_inFlight) {
+                if (on == m_applied) { // the answer; anything else is a late echo
+                    m_inFlight = false;
+                    if (m_wanted != m_applied) {
+                        apply();
+                    }
+                }
+            } else if (on != m_applied && !m_settle.isActive()) {
+                qCDebug(lcWindow, "full-screen %s by the window manager", on ? "on" : "off");
+                m_wanted = on;
+                apply();
             }
         }
         break;
@@ -117,34 +127,38 @@ void WindowPlacement::save()
     m_store.save(frame);
 }
 
-void WindowPlacement::enterFullScreen()
+void WindowPlacement::requestFullScreen(bool on)
 {
-    if (m_fullScreen) {
-        return;
+    m_wanted = on;
+    if (!m_inFlight && m_wanted != m_applied) {
+        apply();
     }
-    if (m_window.isVisible() && m_positionKnown && isWindowedAsAsked()) {
-        m_windowedFrame.moveTopLeft(currentFrame().topLeft());
-    }
-    if (m_window.minimumSize() == m_window.maximumSize()) {
-        m_windowedClientSize = m_window.minimumSize();
-    }
-    m_fullScreen = true;
-    m_retries = 0;
-    startSettling(); // what the window passes through on its way is not where it stands
-    putFullScreen();
 }
 
-void WindowPlacement::leaveFullScreen()
+// One change, towards the state last asked for.
+void WindowPlacement::apply()
 {
-    if (!m_fullScreen) {
-        return;
+    if (m_wanted) {
+        if (m_window.isVisible() && m_positionKnown && isWindowedAsAsked()) {
+            m_windowedFrame.moveTopLeft(currentFrame().topLeft());
+        }
+        if (m_window.minimumSize() == m_window.maximumSize()) {
+            m_windowedClientSize = m_window.minimumSize();
+        }
+    } else {
+        // A window shown before keeps its client; only one never framed is fitted later.
+        m_frameFitted = m_frameFitted || m_windowedClientSize.isValid();
     }
-    m_fullScreen = false;
-    m_retries = 0;
-    // A window shown before keeps its client; only one never framed is fitted later.
-    m_frameFitted = m_frameFitted || m_windowedClientSize.isValid();
-    startSettling();
-    putWindowed();
+    m_applied = m_wanted;
+    m_steady = false;
+    m_inFlight = m_window.isVisible();
+    m_settle.start(); // what the window passes through on its way is not where it stands
+    if (m_applied) {
+        putFullScreen();
+    } else {
+        putWindowed();
+    }
+    Q_EMIT fullScreenChanged(m_applied);
 }
 
 void WindowPlacement::putFullScreen()
@@ -171,38 +185,42 @@ void WindowPlacement::putWindowed()
     }
 }
 
-void WindowPlacement::startSettling()
-{
-    m_settle.start();
-}
-
-// Requests and answers have stopped: the window must now stand as last asked. Where it doesn't
-// (an answer to an older request came last), it is asked again, a bounded number of times.
+// The window manager has had its time: the next change starts, or the window must now stand as
+// last asked. Where it doesn't (an answer to an older request came last), it is put there
+// again, a bounded number of times.
 void WindowPlacement::settled()
 {
+    m_inFlight = false;
+    if (m_wanted != m_applied) {
+        apply();
+        return;
+    }
     const QWindow *handle = m_window.windowHandle();
-    qCDebug(lcWindow) << "settled" << m_fullScreen << m_window.windowState()
-                      << (handle ? handle->geometry() : QRect()) << currentFrame()
-                      << m_windowedFrame;
     if (!handle || !m_window.isVisible()) {
+        m_steady = true;
         return;
     }
     const bool fullScreen = m_window.windowState() & Qt::WindowFullScreen;
     bool asAsked = false;
-    if (m_fullScreen) {
+    if (m_applied) {
         asAsked = fullScreen && handle->geometry() == m_window.screen()->geometry();
     } else {
-        asAsked = isWindowedAsAsked()
+        asAsked = standsWindowed()
             && (!m_positionKnown || currentFrame().topLeft() == m_windowedFrame.topLeft());
     }
     constexpr int MaxRetries = 3;
+    qCDebug(lcWindow, "settled %s%s", m_applied ? "full-screen" : "windowed",
+            asAsked                      ? ""
+                : m_retries < MaxRetries ? ", put again"
+                                         : ", left as it is");
     if (asAsked || m_retries >= MaxRetries) {
         m_retries = 0;
+        m_steady = true;
         return;
     }
     ++m_retries;
-    startSettling();
-    if (m_fullScreen) {
+    m_settle.start();
+    if (m_applied) {
         putFullScreen();
     } else {
         putWindowed();

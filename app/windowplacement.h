@@ -16,18 +16,19 @@ class QWidget;
 // always the window's own, never the screen's, and never one caught while the window manager is
 // between states.
 //
-// Full screen is asked for here and the window manager answers later, in its own time: requests
-// come in and answers come back out of step while keys come fast. Answers that arrive while the
-// window is settling are taken as late echoes; once it has settled, the window is put into the
-// state last asked for. A change the window manager or compositor makes on its own (its own
-// full-screen key, a double click) arrives while settled, and is reported as a request.
+// Full screen is asked of the window manager, which answers in its own time. One change is under
+// way at a time: requests that come meanwhile only say where the window should end, and the next
+// change starts once the window manager has answered (or a short bound has passed). When it
+// has settled, the window is checked to stand as asked, and asked again if it doesn't. A change
+// the window manager or compositor makes on its own (its own full-screen key, a double click)
+// is taken as a request of the user's.
 class WindowPlacement : public QObject
 {
     Q_OBJECT
 
 public:
-    // How long the window is given to settle after the last request or answer.
-    static constexpr int SettleMs = 400;
+    // How long the window manager is given to answer, and the window to settle after a change.
+    static constexpr int SettleMs = 300;
 
     explicit WindowPlacement(QWidget &window);
 
@@ -37,18 +38,18 @@ public:
     // Saves now (unless minimized); saving again does no harm.
     void save();
 
-    void enterFullScreen();
-    void leaveFullScreen();
-    bool isFullScreen() const { return m_fullScreen; }
-    bool isSettling() const { return m_settle.isActive(); }
+    // Where the window should end, whatever it passes through on the way.
+    void requestFullScreen(bool on);
+    bool isFullScreenRequested() const { return m_wanted; }
+    bool isSettling() const { return m_inFlight || m_settle.isActive(); }
 
     // Whether the platform reports and sets a window's position (Wayland does neither); where it
     // doesn't, the stored position is kept as it was.
     void setPositionKnown(bool known) { m_positionKnown = known; }
 
 Q_SIGNALS:
-    // The window manager or compositor put the window into or out of full screen by itself.
-    void fullScreenRequested(bool on);
+    // The window was just put into full screen or out of it: its contents follow.
+    void fullScreenChanged(bool on);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -56,8 +57,9 @@ protected:
 private:
     void fitClientToFrame();
     QRect currentFrame() const;
+    bool standsWindowed() const;
     bool isWindowedAsAsked() const;
-    void startSettling();
+    void apply();
     void settled();
     void putWindowed();
     void putFullScreen();
@@ -66,7 +68,10 @@ private:
     PlacementStore m_store;
     QSize m_frameSize; // the outer size the placement asks for; the window can't be resized
     bool m_frameFitted = false;
-    bool m_fullScreen = false;
+    bool m_wanted = false; // as the last request asked
+    bool m_applied = false; // as the window was last put
+    bool m_inFlight = false; // the window manager hasn't answered the last change yet
+    bool m_steady = true; // seen standing as asked since the last change
     bool m_positionKnown = true;
     QRect m_windowedFrame; // where the window last stood, settled, outside full screen
     QSize m_windowedClientSize;

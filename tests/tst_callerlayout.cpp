@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "boardpicture.h"
 #include "callerlayout.h"
 #include "calltables.h"
 #include "designfonts.h"
@@ -6,6 +7,8 @@
 
 #include <QFontMetricsF>
 #include <QTest>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -83,6 +86,23 @@ private Q_SLOTS:
     {
         QVERIFY(!CallerLayout::fullScreen(QSize(0, 1080)).isValid());
         QVERIFY(!CallerLayout::fullScreen(QSize()).isValid());
+    }
+
+    // Crisp at any scale: the board has as many pixels as the screen shows it with, and is
+    // drawn once for as long as that stays so.
+    void boardIsDrawnAtTheScreensPixels()
+    {
+        BoardPicture board;
+        for (const qreal ratio : {1.0, 1.5, 2.0}) {
+            const QPixmap designed = board.designed(ratio);
+            QCOMPARE(designed.devicePixelRatio(), ratio);
+            QCOMPARE(designed.width(), int(std::lround(413 * ratio)));
+            QCOMPARE(designed.deviceIndependentSize().toSize(), QSize(413, 413));
+            QCOMPARE(board.designed(ratio).cacheKey(), designed.cacheKey());
+        }
+        const QPixmap drawn = board.drawn(1080, 2.0);
+        QCOMPARE(drawn.size(), QSize(2160, 2160));
+        QCOMPARE(board.drawn(1080, 2.0).cacheKey(), drawn.cacheKey());
     }
 
     void aWideCallBreaksBeforeItsColour()

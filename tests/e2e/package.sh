@@ -22,7 +22,7 @@ for wanted in ./usr/games/limbora ./usr/share/limbora/red.wav ./usr/share/limbor
 done
 ! grep -q '^\./usr/bin/' <<<"$files" || fail "a program in /usr/bin: $(grep '^\./usr/bin/' <<<"$files")"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6multimedia6 libcanberra0 libc6; do
+for library in libqt6widgets6 libqt6multimedia6 libcanberra0 libc6 qt6-wayland; do
     [[ "$depends" == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 [[ "$(dpkg-deb -f "$deb" Section)" == games ]] || fail "section"
