@@ -57,11 +57,11 @@ FullScreen fullScreen(const QSize &area)
     QStringList calls;
     QStringList parts;
     for (qint16 l = DrawLower; l <= DrawUpper; ++l) {
+        const QString limbText = GameWords::limb(l);
+        calls << GameWords::limbAlone(limbText).trimmed();
         for (qint16 c = DrawLower; c <= DrawUpper; ++c) {
-            const QString limbText = GameWords::limb(l).trimmed();
-            const QString colourWord = GameWords::colour(c);
-            calls << GameWords::call(limbText, colourWord);
-            parts << limbText << colourWord;
+            calls << GameWords::call(limbText, GameWords::colour(c));
+            parts << GameWords::callLines(calls.last()); // the lines of a call over two
         }
     }
     // The countdown shows in the call's place and font.
@@ -155,12 +155,7 @@ QString fittedCall(const QString &text, const QFont &font, int callWidth)
     if (QFontMetrics(font).horizontalAdvance(text) <= callWidth) {
         return text;
     }
-    QString lines = text.trimmed();
-    const qsizetype lastSpace = lines.lastIndexOf(u' ');
-    if (lastSpace > 0) {
-        lines[lastSpace] = u'\n';
-    }
-    return lines;
+    return GameWords::callLines(text).join(u'\n');
 }
 
 } // namespace CallerLayout

@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 namespace GameWords {
 
 QString status(GameStatus status)
@@ -34,7 +36,7 @@ QString display(const GameDisplay &display)
         //: purpose; translations use their correct singular and plural.
         return QCoreApplication::translate("Game", "in %n seconds...", nullptr, display.seconds);
     case GameDisplay::Kind::Limb:
-        return call(limb(display.call.limb), QString());
+        return limbAlone(limb(display.call.limb));
     case GameDisplay::Kind::Call:
         return call(limb(display.call.limb), colour(display.call.colour));
     case GameDisplay::Kind::Blank:
@@ -53,11 +55,50 @@ QString colour(qint16 number)
     return QCoreApplication::translate("Game", ::colour(number).word);
 }
 
+QString limbAlone(const QString &limb)
+{
+    //: The limb alone (%1), shown and spoken before its colour joins it. The English keeps a
+    //: blank at the end, where the colour will follow.
+    return QCoreApplication::translate("Game", "%1 ").arg(limb);
+}
+
 QString call(const QString &limb, const QString &colour)
 {
-    //: A call to the players: %1 is the limb, %2 the colour, as in "LEFT HAND GREEN". Order them
-    //: as your language calls them out. The limb first shows alone, as this text with %2 empty.
+    //: A whole call to the players: %1 is the limb, %2 the colour, as in "LEFT HAND GREEN".
+    //: Join and order them as a caller in your language says it, e.g. "%1 SUR LE %2". All four
+    //: colours and limbs fill the same text. In full screen a long call goes over two lines,
+    //: broken where the limb ends.
     return QCoreApplication::translate("Game", "%1 %2").arg(limb, colour);
+}
+
+QStringList callLines(const QString &shown)
+{
+    const QString text = shown.trimmed();
+    // The longest name found, so that no name can stand for a part of another's.
+    const auto find = [&text](QString (*word)(qint16)) {
+        std::pair<qsizetype, qsizetype> found{-1, 0}; // where, how long
+        for (qint16 number = DrawLower; number <= DrawUpper; ++number) {
+            const QString name = word(number);
+            const qsizetype at = text.indexOf(name);
+            if (at >= 0 && name.size() > found.second) {
+                found = {at, name.size()};
+            }
+        }
+        return found;
+    };
+    const auto [at, length] = find(limb);
+    qsizetype split = -1;
+    if (at < 0) {
+        split = text.lastIndexOf(u' ');
+    } else if (find(colour).first >= 0) {
+        split = at == 0 ? length : at; // after a leading limb, else before the limb
+    }
+    const QString first = text.left(split).trimmed();
+    const QString second = text.mid(split).trimmed();
+    if (split <= 0 || first.isEmpty() || second.isEmpty()) {
+        return {text};
+    }
+    return {first, second};
 }
 
 } // namespace GameWords

@@ -8,7 +8,9 @@
 #include "language.h"
 #include "limboraversion.h"
 #include "mainwindow.h"
+#include "mprisservice.h"
 #include "randomsource.h"
+#include "remotecontrol.h"
 #include "singleinstance.h"
 #include "soundplayer.h"
 #include "steadyclock.h"
@@ -206,6 +208,8 @@ int main(int argc, char *argv[])
         frmMain.raise();
         frmMain.activateWindow();
     });
+    // A phone or the desktop's media controls over the session bus, and the media keys.
+    new RemoteControl(*frmMain.sequencer(), &frmMain);
     TerminationWatcher termination;
     QObject::connect(&termination, &TerminationWatcher::terminationRequested, &frmMain,
                      &QWidget::close);
@@ -215,8 +219,8 @@ int main(int argc, char *argv[])
         frmMain.show();
     }
     const int code = QApplication::exec();
-    if (!sounds.shutDown() || screenAwake.isConnecting()) {
-        // The sound thread is stuck in a stalled audio server, or the bus hasn't answered:
+    if (!sounds.shutDown() || screenAwake.isConnecting() || MprisService::isStillConnecting()) {
+        // The sound thread is stuck in a stalled audio server, or a bus hasn't answered:
         // tidying up would wait on it. The bus lets go of the screen by itself.
         std::fflush(nullptr);
         std::_Exit(code);

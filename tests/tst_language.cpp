@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aboutbox.h"
+#include "configuredialog.h"
 #include "designfonts.h"
 #include "gamedoubles.h"
 #include "gamewords.h"
@@ -16,8 +17,10 @@
 #include <QDir>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -162,13 +165,13 @@ private Q_SLOTS:
              u"RECHTER FUSS "_s, u"RECHTER FUSS GELB"_s});
         row("fr",
             {u"dans 1 seconde..."_s, u"dans 2 secondes..."_s, u"dans 10 secondes..."_s,
-             u"PIED DROIT "_s, u"PIED DROIT JAUNE"_s});
+             u"PIED DROIT "_s, u"PIED DROIT SUR LE JAUNE"_s});
         row("es",
             {u"en 1 segundo..."_s, u"en 2 segundos..."_s, u"en 10 segundos..."_s, u"PIE DERECHO "_s,
-             u"PIE DERECHO AMARILLO"_s});
+             u"PIE DERECHO AL AMARILLO"_s});
         row("it",
             {u"tra 1 secondo..."_s, u"tra 2 secondi..."_s, u"tra 10 secondi..."_s,
-             u"PIEDE DESTRO "_s, u"PIEDE DESTRO GIALLO"_s});
+             u"PIEDE DESTRO "_s, u"PIEDE DESTRO SUL GIALLO"_s});
         row("nl",
             {u"over 1 seconde..."_s, u"over 2 seconden..."_s, u"over 10 seconden..."_s,
              u"RECHTERVOET "_s, u"RECHTERVOET GEEL"_s});
@@ -189,24 +192,94 @@ private Q_SLOTS:
         QCOMPARE(shown, expected);
     }
 
-    void callFollowsTheLanguagesOrder()
+    // A translation joins limb and colour its own way; a call too long for one line breaks
+    // where the limb ends, never inside the words that join the colour.
+    void callJoinsAndBreaksAsTheLanguageSaysIt_data()
     {
-        class ColourFirst : public QTranslator
+        QTest::addColumn<QString>("call"); // the translation of "%1 %2"; empty for English
+        QTest::addColumn<QString>("limbAlone"); // of "%1 "
+        QTest::addColumn<QStringList>("expected"); // limb alone, the call, the call's lines
+        QTest::newRow("English") << QString() << QString()
+                                 << QStringList{u"RIGHT FOOT "_s, u"RIGHT FOOT YELLOW"_s,
+                                                u"RIGHT FOOT"_s, u"YELLOW"_s};
+        QTest::newRow("joined") << u"%1 SUR LE %2"_s << u"%1"_s
+                                << QStringList{u"RIGHT FOOT"_s, u"RIGHT FOOT SUR LE YELLOW"_s,
+                                               u"RIGHT FOOT"_s, u"SUR LE YELLOW"_s};
+        QTest::newRow("colour first") << u"%2: %1"_s << u"%1 …"_s
+                                      << QStringList{u"RIGHT FOOT …"_s, u"YELLOW: RIGHT FOOT"_s,
+                                                     u"YELLOW:"_s, u"RIGHT FOOT"_s};
+    }
+
+    void callJoinsAndBreaksAsTheLanguageSaysIt()
+    {
+        QFETCH(QString, call);
+        QFETCH(QString, limbAlone);
+        QFETCH(QStringList, expected);
+        class Joining : public QTranslator
         {
+        public:
+            QString call, limbAlone;
             bool isEmpty() const override { return false; }
             QString translate(const char *context, const char *source, const char *,
                               int) const override
             {
-                const bool call = qstrcmp(context, "Game") == 0 && qstrcmp(source, "%1 %2") == 0;
-                return call ? u"%2: %1"_s : QString();
+                if (qstrcmp(context, "Game") != 0) {
+                    return QString();
+                }
+                return qstrcmp(source, "%1 %2") == 0 ? call
+                    : qstrcmp(source, "%1 ") == 0    ? limbAlone
+                                                     : QString();
             }
-        } colourFirst;
-        QCoreApplication::installTranslator(&colourFirst);
-        const QString call = GameWords::display(showing(GameDisplay::Kind::Call));
-        const QString limbAlone = GameWords::display(showing(GameDisplay::Kind::Limb));
-        QCoreApplication::removeTranslator(&colourFirst);
-        QCOMPARE(call, u"YELLOW: RIGHT FOOT"_s);
-        QCOMPARE(limbAlone, u": RIGHT FOOT"_s); // the limb shows before its colour is known
+        } joining;
+        joining.call = call;
+        joining.limbAlone = limbAlone;
+        QCoreApplication::installTranslator(&joining);
+        const QString limb = GameWords::display(showing(GameDisplay::Kind::Limb));
+        const QString shown = GameWords::display(showing(GameDisplay::Kind::Call));
+        const QStringList lines = GameWords::callLines(shown);
+        const QStringList limbLines = GameWords::callLines(limb);
+        QCoreApplication::removeTranslator(&joining);
+        QCOMPARE(QStringList({limb, shown}) + lines, expected);
+        QCOMPARE(limbLines, QStringList{limb.trimmed()}); // the limb alone stays on one line
+    }
+
+    // Every call of every language breaks after its limb, with its colour on the second line.
+    void everyCallBreaksAfterItsLimb_data() { everyTextFitsInEachLanguage_data(); }
+
+    void everyCallBreaksAfterItsLimb()
+    {
+        QFETCH(QString, language);
+        const Translation translation(language);
+        for (qint16 l = DrawLower; l <= DrawUpper; ++l) {
+            for (qint16 c = DrawLower; c <= DrawUpper; ++c) {
+                const QString call = GameWords::call(GameWords::limb(l), GameWords::colour(c));
+                const QStringList lines = GameWords::callLines(call);
+                QCOMPARE(lines.size(), 2);
+                QCOMPARE(lines.first(), GameWords::limb(l));
+                QVERIFY2(lines.last().endsWith(GameWords::colour(c)), qPrintable(call));
+            }
+        }
+    }
+
+    // In full screen a joined call too wide for one line goes over two, the limb above, and
+    // each line fits.
+    void fullScreenCallBreaksAfterTheLimb()
+    {
+        const Translation french(u"fr"_s);
+        Window main;
+        main.window.setFullScreen(true);
+        main.random.values = {0.3f, 0.9f}; // yellow, right foot
+        main.window.sequencer()->start();
+        main.clock.advanceBy(10000);
+        QTRY_COMPARE(main.window.sequencer()->display().kind, GameDisplay::Kind::Call);
+        auto *display = main.window.findChild<QLabel *>(u"lblDisplay"_s);
+        QCOMPARE(display->text(), u"PIED DROIT\nSUR LE JAUNE"_s);
+        const QFontMetrics metrics(display->font());
+        for (const QString &line : display->text().split(u'\n')) {
+            QVERIFY2(metrics.horizontalAdvance(line) <= display->contentsRect().width(),
+                     qPrintable(line));
+        }
+        QVERIFY(2 * metrics.lineSpacing() <= display->height());
     }
 
     void everyTextFitsInEachLanguage_data()
@@ -231,6 +304,13 @@ private Q_SLOTS:
         }
         status->setText(GameWords::display(showing(GameDisplay::Kind::Countdown, 10)));
         clipped << overflowing(&main.window);
+        auto *display = main.window.findChild<QLabel *>(u"lblDisplay"_s);
+        for (qint16 l = DrawLower; l <= DrawUpper; ++l) { // every call, joined as the language says
+            for (qint16 c = DrawLower; c <= DrawUpper; ++c) {
+                display->setText(GameWords::call(GameWords::limb(l), GameWords::colour(c)));
+                clipped << overflowing(&main.window);
+            }
+        }
         AboutBox about([](const QString &) {});
         HiddenWindow hidden;
         clipped << overflowing(&about) << overflowing(&hidden);
@@ -255,6 +335,52 @@ private Q_SLOTS:
                 entries << key;
             }
         }
+    }
+
+    // Alt+key reaches one place only: no two entries of a menu, no two menus, and no two
+    // fields of a dialog share an access key, in any language (Qt's own buttons included).
+    void accessKeysAreUniqueInEachLanguage_data() { everyTextFitsInEachLanguage_data(); }
+
+    void accessKeysAreUniqueInEachLanguage()
+    {
+        QFETCH(QString, language);
+        const Translation translation(language);
+        QTranslator qt;
+        if (qt.load(u"qtbase_"_s + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(&qt);
+        }
+        Window main;
+        QList<QStringList> groups{{}};
+        for (QAction *title : main.window.menuBar()->actions()) {
+            groups.first() << title->text();
+            QStringList entries;
+            for (const QAction *entry : title->menu()->actions()) {
+                entries << entry->text();
+            }
+            groups << entries;
+        }
+        ConfigureDialog dialog{GameSettings()};
+        groups << QStringList();
+        for (const QLabel *label : dialog.findChildren<QLabel *>()) {
+            groups.last() << label->text();
+        }
+        for (const QAbstractButton *button : dialog.findChildren<QAbstractButton *>()) {
+            groups.last() << button->text();
+        }
+        QStringList shared;
+        for (const QStringList &texts : std::as_const(groups)) {
+            QStringList keys;
+            for (const QString &text : texts) {
+                const QString key = QKeySequence::mnemonic(text).toString();
+                if (!key.isEmpty() && keys.contains(key)) {
+                    shared << text;
+                }
+                keys << key;
+            }
+        }
+        QCoreApplication::removeTranslator(&qt);
+        QVERIFY2(shared.isEmpty(), qPrintable(shared.join(u", "_s)));
+        QVERIFY(groups.size() >= 6); // the menu bar, its four menus and the dialog
     }
 
     void boardNamesItsCornersInTheLanguage_data()

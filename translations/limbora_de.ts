@@ -38,7 +38,7 @@
     <message>
         <source>Click on Help--&gt;Contents or see the Readme.doc file for help, documentation, and other info.</source>
         <extracomment>Help--&gt;Contents names the menu items as translated in the main window.</extracomment>
-        <translation>Klicken Sie auf Hilfe--&gt;Inhalt oder lesen Sie die Datei Readme.doc für Hilfe, Dokumentation und mehr.</translation>
+        <translation>Klick auf Hilfe--&gt;Inhalt oder lies die Datei Readme.doc für Hilfe, Dokumentation und mehr.</translation>
     </message>
     <message>
         <source>Created by</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>A call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Order them as your language calls them out. The limb first shows alone, as this text with %2 empty.</extracomment>
+        <extracomment>A whole call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Join and order them as a caller in your language says it, e.g. &quot;%1 SUR LE %2&quot;. All four colours and limbs fill the same text. In full screen a long call goes over two lines, broken where the limb ends.</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -211,6 +211,11 @@
         <source>RED</source>
         <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
         <translation>ROT</translation>
+    </message>
+    <message>
+        <source>%1 </source>
+        <extracomment>The limb alone (%1), shown and spoken before its colour joins it. The English keeps a blank at the end, where the colour will follow.</extracomment>
+        <translation>%1 </translation>
     </message>
     <message>
         <source>(Game paused)</source>
@@ -293,17 +298,17 @@
     <message>
         <source>Start a game: calls begin after ten seconds</source>
         <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Ein Spiel starten: die Ansagen beginnen nach zehn Sekunden</translation>
+        <translation>Ein Spiel starten: Die Ansagen beginnen nach zehn Sekunden</translation>
     </message>
     <message>
         <source>Stop the game</source>
         <extracomment>For screen readers: what the Stop button does.</extracomment>
-        <translation>Das Spiel beenden</translation>
+        <translation>Das Spiel stoppen</translation>
     </message>
     <message>
         <source>Game board</source>
         <extracomment>For screen readers: the picture behind the buttons.</extracomment>
-        <translation>Spielbrett</translation>
+        <translation>Spielmatte</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -336,7 +341,7 @@
     </message>
     <message>
         <source>S&amp;top Game</source>
-        <translation>Spiel &amp;beenden</translation>
+        <translation>Spiel s&amp;toppen</translation>
     </message>
     <message>
         <source>&amp;Repeat Call</source>

@@ -38,7 +38,7 @@
     <message>
         <source>Click on Help--&gt;Contents or see the Readme.doc file for help, documentation, and other info.</source>
         <extracomment>Help--&gt;Contents names the menu items as translated in the main window.</extracomment>
-        <translation>Haga clic en Ayuda--&gt;Contenido o lea el archivo Readme.doc para ayuda y documentación.</translation>
+        <translation>Haz clic en Ayuda--&gt;Contenido o lee el archivo Readme.doc para ayuda y documentación.</translation>
     </message>
     <message>
         <source>Created by</source>
@@ -57,15 +57,15 @@
     </message>
     <message>
         <source>&amp;Pause after each call:</source>
-        <translation>&amp;Pausa tras cada llamada:</translation>
+        <translation>&amp;Pausa tras cada jugada:</translation>
     </message>
     <message>
         <source>Cou&amp;ntdown before the first call:</source>
-        <translation>Cuenta &amp;atrás antes de la primera llamada:</translation>
+        <translation>Cuenta &amp;atrás antes de la primera jugada:</translation>
     </message>
     <message>
         <source>Limbs called</source>
-        <translation>Extremidades llamadas</translation>
+        <translation>Extremidades en juego</translation>
     </message>
     <message>
         <source>&amp;Left hand</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>&amp;Right hand</source>
-        <translation>Mano &amp;derecha</translation>
+        <translation>Mano d&amp;erecha</translation>
     </message>
     <message>
         <source>Left &amp;foot</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Colours called</source>
-        <translation>Colores llamados</translation>
+        <translation>Colores en juego</translation>
     </message>
     <message>
         <source>Gr&amp;een</source>
@@ -109,11 +109,11 @@
     </message>
     <message>
         <source>&amp;Speak the calls</source>
-        <translation>&amp;Leer las llamadas en voz alta</translation>
+        <translation>&amp;Decir las jugadas en voz alta</translation>
     </message>
     <message>
         <source>&amp;Allow the same call twice in a row</source>
-        <translation>Permitir la misma llamada dos veces &amp;seguidas</translation>
+        <translation>Permitir la misma jugada dos veces &amp;seguidas</translation>
     </message>
     <message>
         <source>Start in f&amp;ull screen</source>
@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>&amp;Volume of the calls:</source>
-        <translation>V&amp;olumen de las llamadas:</translation>
+        <translation>V&amp;olumen de las jugadas:</translation>
     </message>
 </context>
 <context>
@@ -169,8 +169,8 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>A call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Order them as your language calls them out. The limb first shows alone, as this text with %2 empty.</extracomment>
-        <translation>%1 %2</translation>
+        <extracomment>A whole call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Join and order them as a caller in your language says it, e.g. &quot;%1 SUR LE %2&quot;. All four colours and limbs fill the same text. In full screen a long call goes over two lines, broken where the limb ends.</extracomment>
+        <translation>%1 AL %2</translation>
     </message>
     <message>
         <source>LEFT HAND</source>
@@ -213,6 +213,11 @@
         <translation>ROJO</translation>
     </message>
     <message>
+        <source>%1 </source>
+        <extracomment>The limb alone (%1), shown and spoken before its colour joins it. The English keeps a blank at the end, where the colour will follow.</extracomment>
+        <translation>%1 </translation>
+    </message>
+    <message>
         <source>(Game paused)</source>
         <extracomment>Status while the host holds the game (Game &gt; Pause, or Space).</extracomment>
         <translation>(Partida en pausa)</translation>
@@ -228,7 +233,7 @@
     <message>
         <source>Call</source>
         <extracomment>For screen readers: the call label while it is empty.</extracomment>
-        <translation>Llamada</translation>
+        <translation>Jugada</translation>
     </message>
 </context>
 <context>
@@ -248,11 +253,11 @@
     <message>
         <source>Drawn by us</source>
         <extracomment>Credit for the portrait beside it.</extracomment>
-        <translation>Dibujo nuestro</translation>
+        <translation>Dibujo propio</translation>
     </message>
     <message>
         <source>Thank you for playing, and for every tangle you laughed your way out of!</source>
-        <translation>¡Gracias por jugar, y por cada enredo del que salisteis riendo!</translation>
+        <translation>¡Gracias por jugar, y por cada enredo del que saliste riendo!</translation>
     </message>
 </context>
 <context>
@@ -273,7 +278,7 @@
     <message>
         <source>&amp;START</source>
         <extracomment>Starts a game. Start and Stop share their access key (&amp;) in English, so that one key starts and stops; keep one letter for both where your language allows.</extracomment>
-        <translation>&amp;EMPEZAR</translation>
+        <translation>EM&amp;PEZAR</translation>
     </message>
     <message>
         <source>&amp;STOP!</source>
@@ -283,7 +288,7 @@
     <message>
         <source>The current call: a limb, then its colour</source>
         <extracomment>For screen readers: what the call label shows.</extracomment>
-        <translation>La llamada actual: una mano o un pie y luego su color</translation>
+        <translation>La jugada actual: una mano o un pie y luego su color</translation>
     </message>
     <message>
         <source>Where the game stands</source>
@@ -293,7 +298,7 @@
     <message>
         <source>Start a game: calls begin after ten seconds</source>
         <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Empezar una partida: las llamadas empiezan a los diez segundos</translation>
+        <translation>Empezar una partida: las jugadas empiezan a los diez segundos</translation>
     </message>
     <message>
         <source>Stop the game</source>
@@ -303,7 +308,7 @@
     <message>
         <source>Game board</source>
         <extracomment>For screen readers: the picture behind the buttons.</extracomment>
-        <translation>Tablero de juego</translation>
+        <translation>Alfombra de juego</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -327,6 +332,10 @@
         <translation>&amp;Acerca de Limbora</translation>
     </message>
     <message>
+        <source></source>
+        <translation></translation>
+    </message>
+    <message>
         <source>&amp;Game</source>
         <translation>&amp;Juego</translation>
     </message>
@@ -340,7 +349,7 @@
     </message>
     <message>
         <source>&amp;Repeat Call</source>
-        <translation>&amp;Repetir llamada</translation>
+        <translation>&amp;Repetir jugada</translation>
     </message>
     <message>
         <source>Se&amp;ttings</source>

@@ -169,8 +169,8 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>A call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Order them as your language calls them out. The limb first shows alone, as this text with %2 empty.</extracomment>
-        <translation>%1 %2</translation>
+        <extracomment>A whole call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Join and order them as a caller in your language says it, e.g. &quot;%1 SUR LE %2&quot;. All four colours and limbs fill the same text. In full screen a long call goes over two lines, broken where the limb ends.</extracomment>
+        <translation>%1 SUR LE %2</translation>
     </message>
     <message>
         <source>LEFT HAND</source>
@@ -213,6 +213,11 @@
         <translation>ROUGE</translation>
     </message>
     <message>
+        <source>%1 </source>
+        <extracomment>The limb alone (%1), shown and spoken before its colour joins it. The English keeps a blank at the end, where the colour will follow.</extracomment>
+        <translation>%1 </translation>
+    </message>
+    <message>
         <source>(Game paused)</source>
         <extracomment>Status while the host holds the game (Game &gt; Pause, or Space).</extracomment>
         <translation>(Partie en pause)</translation>
@@ -252,7 +257,7 @@
     </message>
     <message>
         <source>Thank you for playing, and for every tangle you laughed your way out of!</source>
-        <translation>Merci d’avoir joué, et pour chaque nœud dont vous êtes sortis en riant&#xa0;!</translation>
+        <translation>Merci d’avoir joué, et pour chaque nœud dont vous vous êtes sortis en riant&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -273,12 +278,12 @@
     <message>
         <source>&amp;START</source>
         <extracomment>Starts a game. Start and Stop share their access key (&amp;) in English, so that one key starts and stops; keep one letter for both where your language allows.</extracomment>
-        <translation>&amp;DÉMARRER</translation>
+        <translation>DÉMA&amp;RRER</translation>
     </message>
     <message>
         <source>&amp;STOP!</source>
         <extracomment>Stops the game. See the comment on &quot;&amp;START&quot; for the access key.</extracomment>
-        <translation>&amp;STOP&#xa0;!</translation>
+        <translation>A&amp;RRÊTER&#xa0;!</translation>
     </message>
     <message>
         <source>The current call: a limb, then its colour</source>
@@ -303,7 +308,7 @@
     <message>
         <source>Game board</source>
         <extracomment>For screen readers: the picture behind the buttons.</extracomment>
-        <translation>Plateau de jeu</translation>
+        <translation>Tapis de jeu</translation>
     </message>
     <message>
         <source>&amp;File</source>

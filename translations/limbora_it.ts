@@ -10,7 +10,7 @@
     <message>
         <source>The Limbora team</source>
         <extracomment>Who made the program; follows &quot;Created by&quot;.</extracomment>
-        <translation>il team Limbora</translation>
+        <translation>team Limbora</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>Created by</source>
-        <translation>Creato da</translation>
+        <translation>Creato dal</translation>
     </message>
 </context>
 <context>
@@ -169,8 +169,8 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>A call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Order them as your language calls them out. The limb first shows alone, as this text with %2 empty.</extracomment>
-        <translation>%1 %2</translation>
+        <extracomment>A whole call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Join and order them as a caller in your language says it, e.g. &quot;%1 SUR LE %2&quot;. All four colours and limbs fill the same text. In full screen a long call goes over two lines, broken where the limb ends.</extracomment>
+        <translation>%1 SUL %2</translation>
     </message>
     <message>
         <source>LEFT HAND</source>
@@ -211,6 +211,11 @@
         <source>RED</source>
         <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
         <translation>ROSSO</translation>
+    </message>
+    <message>
+        <source>%1 </source>
+        <extracomment>The limb alone (%1), shown and spoken before its colour joins it. The English keeps a blank at the end, where the colour will follow.</extracomment>
+        <translation>%1 </translation>
     </message>
     <message>
         <source>(Game paused)</source>
@@ -303,7 +308,7 @@
     <message>
         <source>Game board</source>
         <extracomment>For screen readers: the picture behind the buttons.</extracomment>
-        <translation>Tabellone di gioco</translation>
+        <translation>Tappeto di gioco</translation>
     </message>
     <message>
         <source>&amp;File</source>

@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Cou&amp;ntdown before the first call:</source>
-        <translation>&amp;Aftellen voor de eerste oproep:</translation>
+        <translation>&amp;Aftellen tot de eerste oproep:</translation>
     </message>
     <message>
         <source>Limbs called</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Start in f&amp;ull screen</source>
-        <translation>&amp;Starten in volledig scherm</translation>
+        <translation>In volledig scherm &amp;starten</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -139,7 +139,7 @@
     <message>
         <source>Esc leaves full screen</source>
         <extracomment>Shown for a few seconds on entering full screen and when the mouse moves there. Esc is the Escape key as its cap reads on your keyboards.</extracomment>
-        <translation>Esc verlaat het volledige scherm</translation>
+        <translation>Met Esc verlaat je volledig scherm</translation>
     </message>
 </context>
 <context>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>A call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Order them as your language calls them out. The limb first shows alone, as this text with %2 empty.</extracomment>
+        <extracomment>A whole call to the players: %1 is the limb, %2 the colour, as in &quot;LEFT HAND GREEN&quot;. Join and order them as a caller in your language says it, e.g. &quot;%1 SUR LE %2&quot;. All four colours and limbs fill the same text. In full screen a long call goes over two lines, broken where the limb ends.</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -211,6 +211,11 @@
         <source>RED</source>
         <extracomment>A colour of the spots on the mat, called out in the game.</extracomment>
         <translation>ROOD</translation>
+    </message>
+    <message>
+        <source>%1 </source>
+        <extracomment>The limb alone (%1), shown and spoken before its colour joins it. The English keeps a blank at the end, where the colour will follow.</extracomment>
+        <translation>%1 </translation>
     </message>
     <message>
         <source>(Game paused)</source>
@@ -303,7 +308,7 @@
     <message>
         <source>Game board</source>
         <extracomment>For screen readers: the picture behind the buttons.</extracomment>
-        <translation>Speelbord</translation>
+        <translation>Speelmat</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -348,7 +353,7 @@
     </message>
     <message>
         <source>&amp;Full Screen Mode</source>
-        <translation>Modus &amp;volledig scherm</translation>
+        <translation>&amp;Volledig scherm</translation>
     </message>
     <message>
         <source>&amp;Configure Limbora…</source>

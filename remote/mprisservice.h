@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class RemotePlayer;
+
+// Puts the player on the session bus as the MPRIS player org.mpris.MediaPlayer2.limbora, where
+// the desktop's media controls and KDE Connect or GSConnect find it, and announces every change
+// of its properties. Joining the bus happens in the background and never holds up the window:
+// without a session bus, or with the name taken, the program goes on as if it had none.
+class MprisService : public QObject
+{
+    Q_OBJECT
+
+public:
+    static const QString ServiceName;
+    static const QString ObjectPath;
+
+    explicit MprisService(RemotePlayer &player, QObject *parent = nullptr);
+    ~MprisService() override;
+
+    // Connects and asks for the name without waiting for either.
+    void start();
+    bool isOnBus() const { return m_onBus; }
+
+    // A bus that never answers keeps the connecting thread waiting (libdbus gives up after
+    // 25 s), and the D-Bus library's tidying up at exit would wait for it: then the program
+    // must end without tidying up.
+    static bool isStillConnecting();
+
+Q_SIGNALS:
+    // The attempt to join is over, either way.
+    void joined(bool onBus);
+
+private:
+    struct Bus;
+
+    void connected(const Bus &bus);
+    void nameReplied(bool granted);
+    void announce(const QVariantMap &changed);
+
+    RemotePlayer &m_player;
+    QObject *m_host = nullptr; // carries the adaptors at the object path
+    std::unique_ptr<Bus> m_bus;
+    bool m_onBus = false;
+};

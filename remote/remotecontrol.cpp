@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "remotecontrol.h"
+
+#include "callart.h"
+#include "mediakeys.h"
+#include "mprisservice.h"
+#include "remoteplayer.h"
+#include "sequencerremote.h"
+
+#include <QWidget>
+
+RemoteControl::RemoteControl(GameSequencer &game, QWidget *window)
+    : QObject(window)
+    , m_game(std::make_unique<SequencerRemote>(game))
+    , m_art(std::make_unique<CallArt>())
+{
+    m_player = new RemotePlayer(
+        *m_game, [art = m_art.get()](Rgb colour) { return art->urlFor(colour); }, this);
+    m_game->follow(*m_player);
+    // Unminimized in the state it had, full screen or not.
+    connect(m_player, &RemotePlayer::raiseRequested, window, [window] {
+        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
+    addMediaKeys(window, *m_player);
+    m_service = new MprisService(*m_player, this);
+    m_service->start();
+}
+
+RemoteControl::~RemoteControl() = default;

@@ -1,0 +1,266 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Limbora as a media player on a private session bus, driven with playerctl as the desktop's
+media controls or a phone would drive it: Play starts a game, the title follows each call,
+Previous in a pause says the call again and the next call still comes on time, Pause and Play hold
+and resume the pause with the time that was left, Stop stops, and the status is Playing, Paused
+and Stopped at the right moments. Without a bus, or with the name taken, the game runs as
+before."""
+import subprocess
+import sys
+import threading
+import time
+
+from limbora_e2e import Session, check, main
+
+PAUSE = 4
+COUNTDOWN = 3
+# How late a call may come against its deadline here, and how long playerctl and the bus may take
+# to carry a request, on a busy two-core machine.
+TIMING = 0.060
+CARRIED = 0.5
+
+
+class Bus:
+    """A private session bus, and playerctl talking to Limbora on it."""
+
+    def __init__(self, session):
+        self.session = session
+        self.daemon = session.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                    stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.address = self.daemon.stdout.readline().strip()
+        check(self.address.startswith("unix:"), "the session bus did not start")
+        self.env = dict(session.env, DBUS_SESSION_BUS_ADDRESS=self.address)
+
+    def ctl(self, *arguments):
+        result = subprocess.run(["playerctl", "--player=limbora", *arguments], env=self.env,
+                                capture_output=True, text=True, timeout=10)
+        return result.stdout.strip() if result.returncode == 0 else None
+
+    def properties(self, interface):
+        """GetAll of an interface, as dbus-send prints it, squeezed to single spaces."""
+        result = subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.mpris.MediaPlayer2.limbora",
+             "/org/mpris/MediaPlayer2", "org.freedesktop.DBus.Properties.GetAll",
+             f"string:{interface}"], env=self.env, capture_output=True, text=True, timeout=10)
+        lines = [" ".join(line.split()) for line in result.stdout.splitlines()]
+        return "\n".join(lines)
+
+    def players(self):
+        result = subprocess.run(["playerctl", "--list-all"], env=self.env, capture_output=True,
+                                text=True, timeout=10)
+        return result.stdout.split()
+
+    def wait_for_status(self, status, timeout=2.0):
+        deadline = time.monotonic() + timeout
+        while self.ctl("status") != status:
+            check(time.monotonic() < deadline, f"status {self.ctl('status')!r}, not {status!r}")
+            time.sleep(0.02)
+
+    def follow(self, *arguments):
+        """What playerctl --follow prints, line by line with its time: it hears only what the
+        player announces."""
+        process = self.session.spawn(["playerctl", "--player=limbora", "--follow", *arguments],
+                                     env=self.env, stdout=subprocess.PIPE,
+                                     stderr=subprocess.DEVNULL, text=True)
+        lines = []
+        threading.Thread(target=lambda: [lines.append((time.monotonic(), line.rstrip("\n")))
+                                         for line in process.stdout], daemon=True).start()
+        return lines
+
+
+def short_game(session):
+    settings = session.settings_file()
+    settings.parent.mkdir(parents=True, exist_ok=True)
+    settings.write_text(f"[Game]\nPauseSeconds={PAUSE}\nCountdownSeconds={COUNTDOWN}\n")
+
+
+def call_shown(trace, since):
+    """The text of the first whole call shown after `since`, as the window shows it."""
+    time_shown, line = trace.wait_for(r'^display "(LEFT|RIGHT) (HAND|FOOT) (GREEN|YELLOW|BLUE|RED)"',
+                                      10, since=since)
+    return time_shown, line.split('"')[1]
+
+
+def remote_drives_a_game(executable):
+    with Session(audio=True) as session:
+        short_game(session)
+        bus = Bus(session)
+        launched = time.monotonic()
+        program = session.launch(executable, extra_env={"DBUS_SESSION_BUS_ADDRESS": bus.address})
+        program.show()
+        shown = time.monotonic()
+        trace = program.trace
+        deadline = time.monotonic() + 5
+        while "limbora" not in bus.players():
+            check(time.monotonic() < deadline, "no player limbora on the bus")
+            time.sleep(0.05)
+        check(bus.ctl("status") == "Stopped", f"status before a game: {bus.ctl('status')}")
+        root = bus.properties("org.mpris.MediaPlayer2")
+        for expected in ('"Identity"\nvariant string "Limbora"',
+                         '"DesktopEntry"\nvariant string "org.limbora.Limbora"',
+                         '"CanRaise"\nvariant boolean true'):
+            check(expected in root, f"no {expected!r} in {root}")
+        player = bus.properties("org.mpris.MediaPlayer2.Player")
+        for offered in ("CanGoNext", "CanSeek"):
+            check(f'"{offered}"\nvariant boolean false' in player, f"{offered} in {player}")
+        statuses = bus.follow("status")
+        titles = bus.follow("metadata", "xesam:title")
+        deadline = time.monotonic() + 5
+        while not statuses:  # playerctl has found the player and says where it stands
+            check(time.monotonic() < deadline, "playerctl --follow said nothing")
+            time.sleep(0.02)
+        time.sleep(0.3)
+
+        play_sent = time.monotonic()
+        bus.ctl("play")
+        started = trace.wait_for(r'^status "The game will start"$', 2, since=play_sent)[0]
+        check(started - play_sent < CARRIED, f"Play took {started - play_sent:.3f} s")
+        bus.wait_for_status("Playing")
+        check(bus.ctl("metadata", "xesam:title") == "The game will start",
+              f"countdown title {bus.ctl('metadata', 'xesam:title')!r}")
+
+        # The first call, then Previous in its pause.
+        first_time, first_call = call_shown(trace, started)
+        first_pause = trace.wait_for(rf"^pause {PAUSE}$", 5, since=first_time)[0]
+        title = bus.ctl("metadata", "xesam:title")
+        check(title == first_call, f"the title is {title!r}, not {first_call!r}")
+        metadata = bus.ctl("metadata")
+        player = bus.properties("org.mpris.MediaPlayer2.Player")
+        check('"mpris:trackid"\nvariant object path "/org/limbora/Limbora/track/' in player,
+              f"the track id is not an object path: {player}")
+        time.sleep(1.0)
+        previous_sent = time.monotonic()
+        bus.ctl("previous")
+        repeated = trace.wait_for(r"^repeat$", 2, since=previous_sent)[0]
+        check(repeated - previous_sent < CARRIED, f"Previous took {repeated - previous_sent:.3f} s")
+        limb = trace.find(r"^sound-start \w+\.wav wait$", since=first_time - 2)[0][1].split()[1]
+        said = trace.wait_for(r"^sound-start \w+\.wav wait$", 1, since=repeated)
+        check(said[1].split()[1] == limb and said[0] - repeated < 0.05,
+              f"Previous said {said[1]} after {said[0] - repeated:.3f} s, not {limb}")
+        second_time, second_call = call_shown(trace, first_pause + PAUSE - 0.5)
+        second_start = trace.wait_for(r"^sound-start", 1, since=first_pause + PAUSE - 0.5)[0]
+        check(abs(second_start - first_pause - PAUSE) <= TIMING,
+              f"after Previous the next call came {second_start - first_pause:.3f} s into the pause")
+        trace.wait_for(rf"^pause {PAUSE}$", 5, since=second_time)
+        check(bus.ctl("metadata", "xesam:title") == second_call, "the title did not follow")
+
+        # Pause a second into the pause, hold it longer than it had left, Play again.
+        second_pause = trace.find(rf"^pause {PAUSE}$", since=second_time)[0][0]
+        time.sleep(max(0.0, second_pause + 1.0 - time.monotonic()))
+        sent = time.monotonic()
+        bus.ctl("pause")
+        held = trace.wait_for(r'^status "', 2, since=sent)
+        check(held[0] - sent < CARRIED and held[1] != 'status "(Game in progress)"',
+              f"Pause: {held}")
+        bus.wait_for_status("Paused")
+        time.sleep(PAUSE + 1)
+        check(not trace.find(r"^sound-start|^display", since=held[0]), "a paused game went on")
+        check(bus.ctl("status") == "Paused", "no longer paused")
+        sent = time.monotonic()
+        bus.ctl("play")
+        resumed = trace.wait_for(r'^status "\(Game in progress\)"$', 2, since=sent)[0]
+        bus.wait_for_status("Playing")
+        third_start = trace.wait_for(r"^sound-start", PAUSE + 2, since=resumed)[0]
+        left = PAUSE - (held[0] - second_pause)
+        check(abs(third_start - resumed - left) <= TIMING,
+              f"resumed with {third_start - resumed:.3f} s left, not {left:.3f} s")
+        third_time, third_call = call_shown(trace, resumed)
+        time.sleep(0.3)
+        check(bus.ctl("metadata", "xesam:title") == third_call, "the title did not follow")
+
+        sent = time.monotonic()
+        bus.ctl("stop")
+        stopped = trace.wait_for(r'^status "\(Game stopped\)"$', 2, since=sent)[0]
+        check(stopped - sent < CARRIED, f"Stop took {stopped - sent:.3f} s")
+        bus.wait_for_status("Stopped")
+        check(not bus.ctl("metadata", "xesam:title"), "a stopped game still has a title")
+        time.sleep(0.5)
+
+        heard = [line for _, line in statuses]
+        check(heard == ["Stopped", "Playing", "Paused", "Playing", "Stopped"],
+              f"announced statuses: {heard}")
+        heard_titles = [line for _, line in titles]
+        for title in ("The game will start", first_call, second_call, third_call):
+            check(title in heard_titles, f"title {title!r} never announced: {heard_titles}")
+        session.press(program.window, "alt+f", "x")
+        check(program.exit_code(5) == 0, "did not exit cleanly")
+        print(f"window shown {shown - launched:.3f} s after launch; calls {first_call!r}, "
+              f"{second_call!r}, {third_call!r}; Play to countdown {started - play_sent:.3f} s, "
+              f"Previous to repeat {repeated - previous_sent:.3f} s, next call "
+              f"{1000 * (second_start - first_pause - PAUSE):+.1f} ms against its deadline, "
+              f"held {held[0] - second_pause:.3f} s into the pause, resumed with "
+              f"{third_start - resumed:.3f} s of {left:.3f} s left")
+        print(f"playerctl metadata mid-call:\n{metadata}")
+
+
+def plays_without_a_remote(executable, how):
+    """A game started from the keyboard runs as it always did; without a bus the media keys
+    still play it on the window."""
+    with Session(audio=False) as session:
+        short_game(session)
+        extra = {}
+        if how == "name taken":
+            bus = Bus(session)
+            holder = session.spawn(
+                [sys.executable, "-c",
+                 "import dbus, sys, time\n"
+                 "bus = dbus.bus.BusConnection(sys.argv[1])\n"
+                 "bus.request_name('org.mpris.MediaPlayer2.limbora', 4)\n"
+                 "print('held', bus.get_unique_name(), flush=True); time.sleep(60)\n",
+                 bus.address],
+                stdout=subprocess.PIPE, text=True)
+            held_by = holder.stdout.readline().split()
+            check(held_by[:1] == ["held"], "the name could not be held")
+            extra["DBUS_SESSION_BUS_ADDRESS"] = bus.address
+        launched = time.monotonic()
+        program = session.launch(executable, extra_env=extra)
+        program.show()
+        shown = time.monotonic() - launched
+        check(shown < 5.0, f"{how}: the window took {shown:.3f} s")
+        keys = how == "no bus"
+        sent = program.key("XF86AudioPlay" if keys else "Return")
+        trace = program.trace
+        started = trace.wait_for(r'^status "The game will start"$', 2, since=sent)[0]
+        call_time, call = call_shown(trace, started)
+        first = trace.find(r"^sound-start", since=started)[0][0]
+        check(abs(first - started - COUNTDOWN) <= TIMING,
+              f"{how}: first call {first - started:.3f} s after Start")
+        if keys:
+            pause = trace.wait_for(rf"^pause {PAUSE}$", 5, since=call_time)[0]
+            trace.wait_for(r"^repeat$", 1, since=program.key("XF86AudioPrev"))
+            held = trace.wait_for(r'^status "', 1, since=program.key("XF86AudioPause"))
+            check(held[1] != 'status "(Game in progress)"', f"the Pause key: {held}")
+            time.sleep(PAUSE)
+            check(not trace.find(r"^sound-start \w+\.wav wait$", since=pause + PAUSE - 0.5),
+                  "the Pause key did not hold the game")
+            trace.wait_for(r'^status "\(Game in progress\)"$', 1,
+                           since=program.key("XF86AudioPlay"))
+        program.key("XF86AudioStop" if keys else "alt+s")
+        trace.wait_for(r'^status "\(Game stopped\)"$', 2, since=call_time)
+        if how == "name taken":
+            owner = subprocess.run(
+                ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+                 "/org/freedesktop/DBus", "org.freedesktop.DBus.GetNameOwner",
+                 "string:org.mpris.MediaPlayer2.limbora"], env=bus.env, capture_output=True,
+                text=True, timeout=10).stdout
+            check(f'"{held_by[1]}"' in owner, f"the name changed hands: {owner}")
+        closing = session.press(program.window, "alt+f", "x")
+        code = program.exit_code(5)
+        check(code == 0, f"{how}: exit code {code}")
+        ended = time.monotonic() - closing
+        check(ended < 2.0, f"{how}: closing took {ended:.3f} s")
+        warnings = [line for line in trace.other if line.strip()]
+        check(not warnings, f"{how}: the program said {warnings}")
+        print(f"{how}: window after {shown:.3f} s, {call!r} on time, closed in {ended:.3f} s"
+              + (" (media keys: Play, Previous, Pause, Play, Stop)" if keys else ""))
+
+
+def scenario(executable):
+    remote_drives_a_game(executable)
+    for how in ("no bus", "name taken"):
+        plays_without_a_remote(executable, how)
+
+
+if __name__ == "__main__":
+    main(scenario)
