@@ -14,17 +14,16 @@ GameSession::GameSession(GameClock &clock, RandomSource &random, SoundPlayer &so
     , m_sounds(sounds)
     , m_callSoundFolder(callSoundFolder)
 {
-    QStringList names{u"About.wav"_s, u"hid.wav"_s};
-    for (const QString &name : callSounds()) {
-        names << m_callSoundFolder + name;
-    }
-    m_sounds.preload(names);
+    // A word the language's folder can't play is said in English.
+    m_sounds.setCallFolders({m_callSoundFolder, QString()});
+    m_sounds.preload(QStringList{u"About.wav"_s, u"hid.wav"_s} + callSounds());
     m_sequencer = new GameSequencer(
         clock, random,
         [this](const QString &name, std::function<void()> finished) {
-            m_sounds.playAndWait(m_callSoundFolder + name, std::move(finished));
+            m_sounds.playAndWait(name, std::move(finished));
         },
         displayColour, this);
+    m_sequencer->setStopSound([this](const QString &name) { m_sounds.stop(name); });
     apply(readGameSettings());
 }
 

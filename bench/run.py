@@ -7,6 +7,7 @@ sound's envelope on one time axis).
     bench/run.py [program] [output folder]      (./dev bench builds and runs it)
 """
 import json
+import os
 import pathlib
 import statistics
 import sys
@@ -153,7 +154,7 @@ def measure(executable, out):
     lengths = sound_lengths()
     ends = [(t, m.split()[1]) for t, m in game_lines if m.startswith("sound-end")]
     for at, sound in starts:
-        heard, score = locate(recording, recording_start, sound, at)
+        heard, score = locate(recording, recorder.start_time(at), sound, at)
         if heard is not None and score > 0.8:
             onsets.append(heard - at)
             end = [t for t, name in ends if t >= at and name == sound]
@@ -228,7 +229,54 @@ GOALS = [
 ]
 
 
+def measure_sound(executable, server, seconds=75):
+    """Onset and end of every sound in a game of default pauses (long enough for PipeWire to
+    suspend the idle sink), on PulseAudio or PipeWire."""
+    os.environ["LIMBORA_E2E_AUDIO"] = server
+    with Session(audio=True) as session:
+        recorder = session.record()
+        program = session.launch(executable)
+        program.show()
+        program.key("alt+s")
+        before = program.cpu_seconds()
+        time.sleep(seconds)
+        cpu = round((program.cpu_seconds() - before) / seconds * 100, 3)
+        program.key("alt+s")
+        time.sleep(1.5)
+        recording = recorder.samples()
+        lines = program.trace.game()
+    lengths = sound_lengths()
+    starts = [(t, m.split()[1]) for t, m in lines if m.startswith("sound-start")]
+    ends = [(t, m.split()[1]) for t, m in lines if m.startswith("sound-end")]
+    onsets, audible_ends = [], []
+    for at, sound in starts:
+        heard, score = locate(recording, recorder.start_time(at), sound, at)
+        if heard is not None and score > 0.8:
+            onsets.append(heard - at)
+            end = [t for t, name in ends if t >= at and name == sound]
+            if end:
+                audible_ends.append(end[0] - (heard + lengths[sound]))
+    return {"sounds": len(starts), "heard": len(onsets), "cpu_game_percent": cpu,
+            "audio_onset_ms": errors_ms(onsets),
+            "sound_end_error_ms": errors_ms(audible_ends)}
+
+
+def print_sound(results):
+    for server, figures in results.items():
+        print(f"{server}: {figures['heard']} of {figures['sounds']} sounds heard; onset mean / worst "
+              f"{figures['audio_onset_ms']['mean']} / {figures['audio_onset_ms']['worst']} ms "
+              f"(goal ≤ 15 / ≤ 30), end {figures['sound_end_error_ms']['mean']} / "
+              f"{figures['sound_end_error_ms']['worst']} ms (goal ±20); CPU "
+              f"{figures.get('cpu_game_percent')} % of a core")
+
+
 def main():
+    if "--sound" in sys.argv:
+        # Only the sound's onset and end, on both audio servers.
+        sys.argv.remove("--sound")
+        executable = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else HERE.parent / "build/app/limbora").resolve()
+        print_sound({server: measure_sound(executable, server) for server in ("pulseaudio", "pipewire")})
+        return
     executable = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else HERE.parent / "build/app/limbora").resolve()
     out = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else HERE.parent / "build/bench").resolve()
     out.mkdir(parents=True, exist_ok=True)
@@ -239,6 +287,9 @@ def main():
         measured = value(results)
         print(f"{label.ljust(width)}  {measured:>9}  {goal:<14} {'yes' if met(measured) else 'NO'}")
     print(f"({results['calls']} calls; results.json and timeline.png in {out})")
+    sound = {server: measure_sound(executable, server) for server in ("pulseaudio", "pipewire")}
+    (out / "sound.json").write_text(json.dumps(sound, indent=2) + "\n")
+    print_sound(sound)
 
 
 if __name__ == "__main__":

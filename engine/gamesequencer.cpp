@@ -282,6 +282,13 @@ void GameSequencer::updateCountdown()
 
 void GameSequencer::makeCall()
 {
+    if (m_repeating) {
+        // The call comes on time and alone: what is left of the repeat is not heard.
+        qCDebug(lcGame, "sound-stop %s", qUtf8Printable(m_repeatSound));
+        if (m_stopSound) {
+            m_stopSound(m_repeatSound);
+        }
+    }
     setStatus(GameStatus::InProgress);
     m_call = drawCall();
     m_hasCalled = true;
@@ -340,6 +347,9 @@ void GameSequencer::playSound(quint64 generation, Sound sound, Call call, quint6
         return;
     }
     const QString name = soundName(sound, call);
+    if (repeatOf != 0) {
+        m_repeatSound = name;
+    }
     qCDebug(lcGame, "sound-start %s wait", qUtf8Printable(name));
     QPointer<GameSequencer> self(this);
     m_playAndWait(name, [self, generation, sound, call, repeatOf, name] {

@@ -25,6 +25,8 @@ class GameSequencer : public QObject
 public:
     // Plays a sound and calls finished once it has ended (or at once if it can't be played).
     using PlayAndWait = std::function<void(const QString &name, std::function<void()> finished)>;
+    // Silences a sound asked for by PlayAndWait that is still playing; its finished is dropped.
+    using StopSound = std::function<void(const QString &name)>;
 
     enum class Phase { Idle, Countdown, Limb, Colour, Pause };
     Q_ENUM(Phase)
@@ -48,6 +50,9 @@ public:
     // Options apply from the next wait or call on; a wait or call under way keeps its own.
     void setOptions(const GameOptions &options);
     const GameOptions &options() const { return m_options; }
+
+    // Lets the next call cut a repeat short: without it the repeat's rest plays over the call.
+    void setStopSound(StopSound stopSound) { m_stopSound = std::move(stopSound); }
 
 public Q_SLOTS:
     void start();
@@ -103,6 +108,7 @@ private:
     GameClock &m_clock;
     RandomSource &m_random;
     PlayAndWait m_playAndWait;
+    StopSound m_stopSound;
 
     Phase m_phase = Phase::Idle;
     bool StopGame = false;
@@ -115,6 +121,7 @@ private:
     bool m_hasCalled = false; // in this game, so a repeat can be told from the first call
     quint64 m_callNumber = 0; // counts calls, so a repeat overtaken by the next call ends
     bool m_repeating = false;
+    QString m_repeatSound; // what the repeat is saying
     bool m_repeatable = false; // as last reported
     // Each Start and Stop begins a new generation; a sound that ends for an older one belongs
     // to a stopped game, which may only finish its own audio.

@@ -1,25 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pulsebackend.h"
 
-#include "defaultsound.h"
-
-#include <QLoggingCategory>
 #include <QTimer>
 
 #include <pulse/context.h>
 #include <pulse/error.h>
+#include <pulse/introspect.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
+#include <pulse/volume.h>
 
 #include <algorithm>
-#include <vector>
-
-Q_DECLARE_LOGGING_CATEGORY(lcSound)
+#include <cmath>
+#include <utility>
 
 namespace {
 
 // A stream still playing this long after its last sample was due has a stalled server.
-constexpr qint64 DrainGraceMs = 2000;
+constexpr int DrainGraceMs = 2000;
+// The end is looked at again this long before it is due: a sink woken from suspension, or a
+// server that changed its buffering, moves it.
+constexpr qint64 RecheckBeforeMs = 150;
+// A stream opened ahead holds this much: a call's word fits at once.
+constexpr int KeptBufferMs = 3000;
+constexpr int KeptStreams = 2;
+// After the server went away, a new connection is tried this often (doubling) before the next
+// sound tries again itself.
+constexpr int ReconnectAfterMs = 500;
+constexpr int MostReconnects = 5;
 
 class MainloopLocker
 {
@@ -37,16 +45,36 @@ private:
     pa_threaded_mainloop *m_mainloop;
 };
 
-bool tooLate(const SoundRequest &request)
+pa_sample_spec sampleSpec(quint32 format)
 {
-    return request.startByNs != 0 && monotonicNs() > request.startByNs;
+    pa_sample_spec spec;
+    spec.format = (format >> 24) == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    spec.channels = static_cast<uint8_t>((format >> 20) & 0xf);
+    spec.rate = format & 0xfffff;
+    return spec;
+}
+
+void unrefOperation(pa_operation *operation)
+{
+    if (operation) {
+        pa_operation_unref(operation);
+    }
+}
+
+qint64 msUntil(qint64 ns)
+{
+    return std::max<qint64>(0, (ns - monotonicNs() + 999'999) / 1'000'000);
 }
 
 } // namespace
 
+quint32 pulseVolume(int percent)
+{
+    return static_cast<quint32>(std::lround(PA_VOLUME_NORM * std::clamp(percent, 0, 100) / 100.0));
+}
+
 PulseBackend::PulseBackend(const QString &directory, int readyWithinMs, QObject *parent)
-    : SoundBackend(parent)
-    , m_directory(directory)
+    : SoundBackend(directory, parent)
     , m_readyWithinMs(readyWithinMs)
 {
 }
@@ -59,33 +87,136 @@ PulseBackend::~PulseBackend()
     // Once its thread has stopped, nothing else touches the connection: no lock is needed.
     pa_threaded_mainloop_stop(m_mainloop);
     dropContext();
-    m_ended.clear();
+    m_reports.clear();
     pa_threaded_mainloop_free(m_mainloop);
 }
 
-void PulseBackend::preload(const QStringList &names)
+template<typename Work>
+void PulseBackend::locked(Work work)
+{
+    {
+        MainloopLocker locker(m_mainloop);
+        work();
+        closeDiscarded();
+    }
+    report();
+}
+
+// Rate up to 192 kHz in the low 20 bits, channels and bits above.
+quint32 PulseBackend::formatKey(const WavInfo &info)
+{
+    return quint32(info.bitsPerSample) << 24 | quint32(info.channels) << 20
+        | quint32(info.sampleRate);
+}
+
+void PulseBackend::preload(const QStringList &names, const QStringList &folders)
 {
     for (const QString &name : names) {
-        load(name);
+        SoundRequest request;
+        request.name = name;
+        request.folders = folders;
+        if (const auto sound = load(request)) {
+            m_formats.insert(formatKey(sound->info));
+        }
     }
-    // Connects now rather than at the first call.
+    // Connects now rather than at the first call; streams are opened once connected.
     if (ensureMainloop()) {
-        MainloopLocker locker(m_mainloop);
-        ensureContext();
+        locked([this] { ensureContext(); });
     }
 }
 
-const WavSound *PulseBackend::load(const QString &name)
+// What the player hears of is told only once the lock is let go: it may take its time.
+void PulseBackend::report()
 {
-    auto found = m_loaded.constFind(name);
-    if (found != m_loaded.constEnd()) {
-        return &found.value();
+    std::vector<Report> reports;
+    reports.swap(m_reports);
+    for (const Report &sound : reports) {
+        switch (sound.kind) {
+        case Report::Started:
+            Q_EMIT started(sound.request.id, sound.audibleEndNs);
+            break;
+        case Report::Failed:
+            Q_EMIT failed(sound.request.id);
+            break;
+        case Report::CannotPlay:
+            cannotPlay(sound.request);
+            break;
+        }
     }
-    auto wav = loadWav(m_directory + name);
-    if (!wav) {
-        return nullptr; // not remembered: a file put back later is played then
-    }
-    return &m_loaded.insert(name, std::move(*wav)).value();
+}
+
+// libpulse calls back on its own thread, holding the lock: the news is only passed on.
+void PulseBackend::post(void *link, Event event, int success)
+{
+    const auto *to = static_cast<const Link *>(link);
+    QMetaObject::invokeMethod(
+        to->owner,
+        [owner = to->owner, serial = to->serial, playing = to->playing, event, success] {
+            owner->handle(serial, playing, event, success != 0);
+        },
+        Qt::QueuedConnection);
+}
+
+void PulseBackend::handle(quint64 serial, quint64 playing, Event event, bool success)
+{
+    locked([&] {
+        if (event == Event::ContextChanged) {
+            if (!m_context || serial != m_contextLink.serial) {
+                return; // an older connection's news
+            }
+            const pa_context_state_t state = pa_context_get_state(m_context);
+            if (state == PA_CONTEXT_READY) {
+                m_reconnects = 0;
+                for (quint32 format : std::as_const(m_formats)) {
+                    keepStreams(format);
+                }
+                for (auto &entry : m_streams) {
+                    if (!entry.second->stream && !entry.second->closing) {
+                        openStream(*entry.second);
+                    }
+                }
+            } else if (!PA_CONTEXT_IS_GOOD(state)) {
+                // Gone or refused: connect again, to whatever server is there then.
+                qCDebug(lcSound, "the audio server connection ended: %s",
+                        pa_strerror(pa_context_errno(m_context)));
+                dropContext();
+                reconnectLater();
+            }
+            return;
+        }
+        const auto found = m_streams.find(serial);
+        if (found == m_streams.end() || !found->second->stream || found->second->closing) {
+            return;
+        }
+        Stream &stream = *found->second;
+        if (event != Event::StreamChanged && (!stream.playing || stream.request.id != playing)) {
+            return; // about a sound that has ended since
+        }
+        switch (event) {
+        case Event::ContextChanged:
+            break;
+        case Event::StreamChanged: {
+            const pa_stream_state_t state = pa_stream_get_state(stream.stream);
+            if (state == PA_STREAM_READY && stream.playing && !stream.begun) {
+                begin(stream);
+            } else if (!PA_STREAM_IS_GOOD(state)) {
+                discard(stream);
+            }
+            break;
+        }
+        case Event::Writable:
+            feed(stream);
+            break;
+        case Event::Timed:
+            unrefOperation(std::exchange(stream.operation, nullptr));
+            onTimed(stream, success);
+            break;
+        case Event::Drained:
+            unrefOperation(std::exchange(stream.operation, nullptr));
+            endPlayback(stream, success ? Outcome::Heard : Outcome::Failed);
+            break;
+        }
+    });
 }
 
 bool PulseBackend::ensureMainloop()
@@ -113,36 +244,40 @@ bool PulseBackend::ensureContext()
     if (!m_context) {
         return false;
     }
-    const quint64 generation = ++m_contextGeneration;
-    pa_context_set_state_callback(m_context, &PulseBackend::contextStateCallback, this);
+    const quint64 serial = m_contextLink.serial = ++m_lastSerial;
+    pa_context_set_state_callback(
+        m_context, [](pa_context *, void *link) { post(link, Event::ContextChanged); },
+        &m_contextLink);
     // Never starts a server of its own: that would be waited for.
     if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
         dropContext();
         return false;
     }
-    QTimer::singleShot(m_readyWithinMs, this, [this, generation] {
-        {
-            MainloopLocker locker(m_mainloop);
-            if (m_context && generation == m_contextGeneration
+    // The connection is judged by its own deadline, not by how one stream fares.
+    QTimer::singleShot(m_readyWithinMs, this, [this, serial] {
+        locked([this, serial] {
+            if (m_context && serial == m_contextLink.serial
                 && pa_context_get_state(m_context) != PA_CONTEXT_READY) {
                 qCDebug(lcSound, "the audio server did not answer in time");
                 dropContext();
             }
-        }
-        reportEnded();
+        });
     });
     return true;
 }
 
 void PulseBackend::dropContext()
 {
-    std::vector<quint64> ids;
-    ids.reserve(m_playing.size());
-    for (const auto &entry : m_playing) {
-        ids.push_back(entry.first);
+    std::vector<quint64> serials;
+    for (const auto &entry : m_streams) {
+        serials.push_back(entry.first);
     }
-    for (quint64 id : ids) {
-        finish(id, false);
+    for (quint64 serial : serials) {
+        auto found = m_streams.find(serial);
+        if (found->second->playing) {
+            endPlayback(*found->second, Outcome::Failed);
+        }
+        closeStream(serial);
     }
     if (m_context) {
         pa_context_set_state_callback(m_context, nullptr, nullptr);
@@ -152,323 +287,398 @@ void PulseBackend::dropContext()
     }
 }
 
+// A restarted server is then ready before the next call, not found by it.
+void PulseBackend::reconnectLater()
+{
+    if (m_reconnects >= MostReconnects || m_formats.isEmpty()) {
+        return;
+    }
+    const int delayMs = ReconnectAfterMs << m_reconnects++;
+    QTimer::singleShot(delayMs, this, [this] {
+        locked([this] {
+            if (!m_context) {
+                ensureContext();
+            }
+        });
+    });
+}
+
 void PulseBackend::play(const SoundRequest &request)
 {
     if (tooLate(request)) {
         return; // the caller went on without it
     }
-    const WavSound *sound = load(request.name);
+    const auto sound = load(request);
     if (!sound || !ensureMainloop()) {
         cannotPlay(request);
         return;
     }
-    {
-        MainloopLocker locker(m_mainloop);
-        finish(request.id, false); // ids are unique; a repeated one replaces the old sound
-        if (ensureContext()) {
-            auto playback = std::make_unique<Playback>();
-            playback->owner = this;
-            playback->request = request;
-            playback->sound = *sound;
-            Playback &added
-                = *m_playing.insert_or_assign(request.id, std::move(playback)).first->second;
-            if (pa_context_get_state(m_context) == PA_CONTEXT_READY) {
-                openStream(added);
-            }
-        } else {
-            m_ended.push_back({request, false});
+    m_volumePercent = request.volumePercent;
+    locked([&] {
+        if (!ensureContext()) {
+            m_reports.push_back({request, Report::CannotPlay});
+            return;
         }
-    }
-    reportEnded();
+        const quint32 format = formatKey(sound->info);
+        m_formats.insert(format);
+        Stream &stream = *streamFor(format);
+        stream.playing = true;
+        stream.link.playing = request.id;
+        stream.request = request;
+        stream.sound = *sound;
+        stream.written = 0;
+        stream.started = false;
+        stream.begun = false;
+        if (!stream.stream) {
+            if (pa_context_get_state(m_context) == PA_CONTEXT_READY) {
+                openStream(stream); // the rest once the stream is ready
+            }
+        } else if (pa_stream_get_state(stream.stream) == PA_STREAM_READY) {
+            begin(stream);
+        }
+    });
 
-    qint64 readyWithinMs = m_readyWithinMs;
+    // A sound that can't start by its caller's deadline is given up, that sound alone: a stream
+    // ready after it must not play it over the next call.
+    qint64 startWithinMs = m_readyWithinMs;
     if (request.startByNs != 0) {
-        readyWithinMs = std::clamp<qint64>((request.startByNs - monotonicNs()) / 1'000'000 + 1, 0,
-                                           m_readyWithinMs);
+        startWithinMs = std::min<qint64>(msUntil(request.startByNs), m_readyWithinMs);
     }
     const quint64 id = request.id;
-    QTimer::singleShot(readyWithinMs, this, [this, id] {
-        {
-            MainloopLocker locker(m_mainloop);
-            auto found = m_playing.find(id);
-            if (found != m_playing.end() && !found->second->started) {
-                // A server this slow is not trusted with the next sound either.
-                qCDebug(lcSound, "%s did not start in time",
-                        qUtf8Printable(found->second->request.name));
-                dropContext();
+    QTimer::singleShot(startWithinMs, this, [this, id] {
+        locked([this, id] {
+            Stream *stream = findPlaying(id);
+            if (stream && !stream->started) {
+                qCDebug(lcSound, "%s did not start in time", qUtf8Printable(stream->request.name));
+                endPlayback(*stream, Outcome::Failed);
             }
-        }
-        reportEnded();
+        });
     });
 }
 
-void PulseBackend::openStream(Playback &playback)
+void PulseBackend::stop(quint64 id)
 {
-    const WavInfo &info = playback.sound.info;
-    pa_sample_spec sampleFormat;
-    sampleFormat.format = info.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    sampleFormat.rate = static_cast<uint32_t>(info.sampleRate);
-    sampleFormat.channels = static_cast<uint8_t>(info.channels);
-    playback.stream = pa_stream_new(m_context, "Limbora", &sampleFormat, nullptr);
-    if (!playback.stream) {
-        finish(playback.request.id, false);
+    if (!m_mainloop) {
         return;
     }
-    pa_stream_set_state_callback(playback.stream, &PulseBackend::streamStateCallback, &playback);
-    pa_stream_set_write_callback(playback.stream, &PulseBackend::streamWriteCallback, &playback);
-    // A buffer that holds the whole sound: it is written at once and plays from the server's
-    // side, and nothing here wakes up to feed it. Playback starts once it is all there.
+    locked([this, id] {
+        if (Stream *stream = findPlaying(id)) {
+            qCDebug(lcSound, "stopped %s", qUtf8Printable(stream->request.name));
+            endPlayback(*stream, Outcome::Stopped);
+        }
+    });
+}
+
+// An idle stream kept for the format, else a new one: kept while the format has fewer than
+// KeptStreams (a call's colour follows its limb while the limb's stream is still draining).
+PulseBackend::Stream *PulseBackend::streamFor(quint32 format)
+{
+    int kept = 0;
+    for (auto &entry : m_streams) {
+        Stream &stream = *entry.second;
+        if (stream.kept && stream.format == format && !stream.closing) {
+            if (!stream.playing) {
+                return &stream;
+            }
+            ++kept;
+        }
+    }
+    auto stream = std::make_unique<Stream>();
+    stream->link = Link{this, ++m_lastSerial};
+    stream->format = format;
+    stream->kept = kept < KeptStreams;
+    stream->volumePercent = m_volumePercent;
+    return m_streams.emplace(stream->link.serial, std::move(stream)).first->second.get();
+}
+
+void PulseBackend::keepStreams(quint32 format)
+{
+    int kept = 0;
+    for (const auto &entry : m_streams) {
+        if (entry.second->kept && entry.second->format == format && !entry.second->closing) {
+            ++kept;
+        }
+    }
+    for (; kept < KeptStreams; ++kept) {
+        auto stream = std::make_unique<Stream>();
+        stream->link = Link{this, ++m_lastSerial};
+        stream->format = format;
+        stream->kept = true;
+        stream->volumePercent = m_volumePercent;
+        m_streams.emplace(stream->link.serial, std::move(stream));
+    }
+}
+
+PulseBackend::Stream *PulseBackend::findPlaying(quint64 id)
+{
+    for (auto &entry : m_streams) {
+        if (entry.second->playing && entry.second->request.id == id) {
+            return entry.second.get();
+        }
+    }
+    return nullptr;
+}
+
+void PulseBackend::openStream(Stream &stream)
+{
+    const pa_sample_spec spec = sampleSpec(stream.format);
+    stream.stream = pa_stream_new(m_context, "Limbora", &spec, nullptr);
+    if (!stream.stream) {
+        discard(stream);
+        return;
+    }
+    pa_stream_set_state_callback(
+        stream.stream, [](pa_stream *, void *link) { post(link, Event::StreamChanged); },
+        &stream.link);
+    pa_stream_set_write_callback(
+        stream.stream, [](pa_stream *, size_t, void *link) { post(link, Event::Writable); },
+        &stream.link);
+    // A buffer that holds a whole sound: it is written at once and plays from the server's
+    // side, and nothing here wakes up to feed it. It starts corked: opened ahead, it waits so.
+    const size_t bufferBytes = stream.kept ? pa_usec_to_bytes(pa_usec_t(KeptBufferMs) * 1000, &spec)
+                                           : static_cast<size_t>(stream.sound.samples.size());
     pa_buffer_attr attributes;
     attributes.maxlength = static_cast<uint32_t>(-1);
-    attributes.tlength = static_cast<uint32_t>(playback.sound.samples.size());
+    attributes.tlength
+        = static_cast<uint32_t>(std::max<qint64>(qint64(bufferBytes), stream.sound.samples.size()));
     attributes.prebuf = static_cast<uint32_t>(-1);
     attributes.minreq = static_cast<uint32_t>(-1);
     attributes.fragsize = static_cast<uint32_t>(-1);
-    if (pa_stream_connect_playback(playback.stream, nullptr, &attributes,
-                                   PA_STREAM_INTERPOLATE_TIMING, nullptr, nullptr)
+    stream.volumePercent = stream.playing ? stream.request.volumePercent : m_volumePercent;
+    pa_cvolume volume;
+    pa_cvolume_set(&volume, spec.channels, pulseVolume(stream.volumePercent));
+    const auto flags
+        = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_START_CORKED);
+    if (pa_stream_connect_playback(stream.stream, nullptr, &attributes, flags, &volume, nullptr)
         < 0) {
-        finish(playback.request.id, false);
+        discard(stream);
+        return;
+    }
+    // The stream alone is given up if it is slow; the connection has its own deadline.
+    QTimer::singleShot(m_readyWithinMs, this, [this, serial = stream.link.serial] {
+        locked([this, serial] {
+            const auto found = m_streams.find(serial);
+            if (found != m_streams.end() && found->second->stream
+                && pa_stream_get_state(found->second->stream) != PA_STREAM_READY) {
+                qCDebug(lcSound, "a stream did not open in time");
+                discard(*found->second);
+            }
+        });
+    });
+}
+
+void PulseBackend::begin(Stream &stream)
+{
+    if (stream.volumePercent != stream.request.volumePercent) {
+        stream.volumePercent = stream.request.volumePercent;
+        pa_cvolume volume;
+        pa_cvolume_set(&volume, stream.sound.info.channels, pulseVolume(stream.volumePercent));
+        unrefOperation(pa_context_set_sink_input_volume(
+            m_context, pa_stream_get_index(stream.stream), &volume, nullptr, nullptr));
+    }
+    feed(stream);
+    if (!stream.playing) {
+        return;
+    }
+    stream.begun = true;
+    stream.begunNs = monotonicNs();
+    unrefOperation(pa_stream_cork(stream.stream, 0, nullptr, nullptr));
+    // A sound shorter than the server's least buffer would otherwise wait for more.
+    unrefOperation(pa_stream_trigger(stream.stream, nullptr, nullptr));
+    if (stream.written == stream.sound.samples.size()) {
+        askTiming(stream);
     }
 }
 
-void PulseBackend::feed(Playback &playback)
+void PulseBackend::feed(Stream &stream)
 {
-    const QByteArray &samples = playback.sound.samples;
-    if (playback.written >= samples.size()) {
+    const QByteArray &samples = stream.sound.samples;
+    if (stream.written >= samples.size()) {
         return;
     }
-    const size_t writable = pa_stream_writable_size(playback.stream);
+    const size_t writable = pa_stream_writable_size(stream.stream);
     if (writable == static_cast<size_t>(-1)) {
-        finish(playback.request.id, false);
+        endPlayback(stream, Outcome::Failed);
         return;
     }
     const qint64 count
-        = std::min<qint64>(static_cast<qint64>(writable), samples.size() - playback.written);
+        = std::min<qint64>(static_cast<qint64>(writable), samples.size() - stream.written);
     if (count <= 0) {
         return;
     }
-    if (pa_stream_write(playback.stream, samples.constData() + playback.written,
+    if (pa_stream_write(stream.stream, samples.constData() + stream.written,
                         static_cast<size_t>(count), nullptr, 0, PA_SEEK_RELATIVE)
         < 0) {
-        finish(playback.request.id, false);
+        endPlayback(stream, Outcome::Failed);
         return;
     }
-    playback.written += count;
-    if (playback.written < samples.size()) {
-        return; // a server that keeps less than asked for asks for the rest
-    }
-    pa_stream_set_write_callback(playback.stream, nullptr, nullptr);
-    // A sound shorter than the server's least buffer would otherwise wait for more.
-    if (pa_operation *trigger = pa_stream_trigger(playback.stream, nullptr, nullptr)) {
-        pa_operation_unref(trigger);
-    }
-    // The server's answer tells how much lies ahead of the last sample, its own delay included.
-    playback.operation
-        = pa_stream_update_timing_info(playback.stream, &PulseBackend::timingCallback, &playback);
-    if (!playback.operation) {
-        finish(playback.request.id, false);
+    stream.written += count;
+    // A server that kept less asks for the rest as it makes room.
+    if (stream.written == samples.size() && stream.begun) {
+        askTiming(stream);
     }
 }
 
-void PulseBackend::onContextChanged(quint64 generation)
+// The server's answer tells how much lies ahead of the last sample, its own delay included.
+void PulseBackend::askTiming(Stream &stream)
 {
-    {
-        MainloopLocker locker(m_mainloop);
-        if (!m_context || generation != m_contextGeneration) {
-            return;
-        }
-        const pa_context_state_t state = pa_context_get_state(m_context);
-        if (state == PA_CONTEXT_READY) {
-            // Opening a stream may drop it from the list: walk a copy of the waiting ones.
-            std::vector<Playback *> waiting;
-            for (auto &entry : m_playing) {
-                if (!entry.second->stream) {
-                    waiting.push_back(entry.second.get());
+    unrefOperation(std::exchange(stream.operation, nullptr));
+    stream.operation = pa_stream_update_timing_info(
+        stream.stream,
+        [](pa_stream *, int success, void *link) { post(link, Event::Timed, success); },
+        &stream.link);
+    if (!stream.operation) {
+        endPlayback(stream, Outcome::Failed);
+    }
+}
+
+void PulseBackend::onTimed(Stream &stream, bool success)
+{
+    pa_usec_t latencyUs = 0;
+    int negative = 0;
+    if (!success || pa_stream_get_latency(stream.stream, &latencyUs, &negative) < 0) {
+        endPlayback(stream, Outcome::Failed); // not heard, as far as anyone can tell
+        return;
+    }
+    // Never before the whole sound could have played since it was let go: pipewire-pulse answers
+    // a stream reused from corked with a read position that runs ahead of what it has played.
+    const WavInfo &info = stream.sound.info;
+    const qint64 lengthNs = info.dataBytes * 1'000'000'000
+        / (qint64(info.sampleRate) * info.channels * (info.bitsPerSample / 8));
+    const qint64 endNs
+        = std::max(monotonicNs() + static_cast<qint64>(latencyUs) * 1000 * (negative ? -1 : 1),
+                   stream.begunNs + lengthNs);
+    if (!stream.started || std::abs(endNs - stream.audibleEndNs) > 1'000'000) {
+        qCDebug(lcSound, "%s %s, %lld us ahead of its end", stream.started ? "moved" : "started",
+                qUtf8Printable(stream.request.name), (endNs - monotonicNs()) / 1000);
+        stream.started = true;
+        stream.audibleEndNs = endNs;
+        m_reports.push_back({stream.request, Report::Started, endNs});
+    }
+    const quint64 serial = stream.link.serial;
+    const quint64 id = stream.request.id;
+    const qint64 untilEndMs = msUntil(endNs);
+    if (untilEndMs > RecheckBeforeMs) {
+        QTimer::singleShot(untilEndMs - RecheckBeforeMs, this, [this, serial, id] {
+            locked([this, serial, id] {
+                const auto found = m_streams.find(serial);
+                if (found != m_streams.end() && found->second->playing
+                    && found->second->request.id == id) {
+                    askTiming(*found->second);
                 }
-            }
-            for (Playback *playback : waiting) {
-                openStream(*playback);
-            }
-        } else if (!PA_CONTEXT_IS_GOOD(state)) {
-            // Gone or refused: the next sound connects again, to whatever server is there then.
-            qCDebug(lcSound, "the audio server connection ended: %s",
-                    pa_strerror(pa_context_errno(m_context)));
-            dropContext();
-        }
-    }
-    reportEnded();
-}
-
-void PulseBackend::onStreamChanged(quint64 id)
-{
-    {
-        MainloopLocker locker(m_mainloop);
-        auto found = m_playing.find(id);
-        if (found == m_playing.end()) {
-            return;
-        }
-        Playback &playback = *found->second;
-        const pa_stream_state_t state = pa_stream_get_state(playback.stream);
-        if (state == PA_STREAM_READY) {
-            feed(playback);
-        } else if (!PA_STREAM_IS_GOOD(state)) {
-            finish(id, false);
-        }
-    }
-    reportEnded();
-}
-
-void PulseBackend::onWritable(quint64 id)
-{
-    {
-        MainloopLocker locker(m_mainloop);
-        auto found = m_playing.find(id);
-        if (found != m_playing.end()
-            && pa_stream_get_state(found->second->stream) == PA_STREAM_READY) {
-            feed(*found->second);
-        }
-    }
-    reportEnded();
-}
-
-void PulseBackend::onTimed(quint64 id)
-{
-    {
-        MainloopLocker locker(m_mainloop);
-        auto found = m_playing.find(id);
-        if (found == m_playing.end()) {
-            return;
-        }
-        Playback &playback = *found->second;
-        pa_operation_unref(playback.operation);
-        playback.operation = nullptr;
-        pa_usec_t latencyUs = 0;
-        int negative = 0;
-        if (pa_stream_get_latency(playback.stream, &latencyUs, &negative) < 0) {
-            finish(id, false);
-        } else {
-            const qint64 latencyNs = static_cast<qint64>(latencyUs) * 1000 * (negative ? -1 : 1);
-            playback.started = true;
-            qCDebug(lcSound, "started %s, %lld us ahead of its end",
-                    qUtf8Printable(playback.request.name), latencyNs / 1000);
-            Q_EMIT started(id, monotonicNs() + latencyNs);
-            // Drained once the server has played it all; then the stream is closed.
-            playback.operation
-                = pa_stream_drain(playback.stream, &PulseBackend::drainCallback, &playback);
-            QTimer::singleShot(latencyNs / 1'000'000 + DrainGraceMs, this, [this, id] {
-                {
-                    MainloopLocker locker(m_mainloop);
-                    if (m_playing.count(id) != 0) {
-                        qCDebug(lcSound, "the audio server stopped playing");
-                        dropContext();
-                    }
-                }
-                reportEnded();
             });
-        }
-    }
-    reportEnded();
-}
-
-void PulseBackend::onDrained(quint64 id)
-{
-    {
-        MainloopLocker locker(m_mainloop);
-        finish(id, true);
-    }
-    reportEnded();
-}
-
-void PulseBackend::finish(quint64 id, bool heard)
-{
-    auto found = m_playing.find(id);
-    if (found == m_playing.end()) {
+        });
         return;
     }
-    Playback &playback = *found->second;
-    if (!heard) {
-        m_ended.push_back({playback.request, playback.started});
-    }
-    if (playback.operation) {
-        pa_operation_cancel(playback.operation);
-        pa_operation_unref(playback.operation);
-    }
-    if (playback.stream) {
-        pa_stream_set_state_callback(playback.stream, nullptr, nullptr);
-        pa_stream_set_write_callback(playback.stream, nullptr, nullptr);
-        if (PA_STREAM_IS_GOOD(pa_stream_get_state(playback.stream))) {
-            pa_stream_disconnect(playback.stream);
-        }
-        pa_stream_unref(playback.stream);
-    }
-    m_playing.erase(found);
-}
-
-void PulseBackend::reportEnded()
-{
-    std::vector<Ended> ended;
-    ended.swap(m_ended);
-    for (const Ended &sound : ended) {
-        if (sound.started) {
-            if (sound.request.wait) {
-                Q_EMIT failed(sound.request.id); // the rest will not be heard: the wait ends now
+    // Past its end the stream is drained: a server that doesn't get there has stalled.
+    QTimer::singleShot(untilEndMs, this, [this, serial, id] {
+        locked([this, serial, id] {
+            const auto found = m_streams.find(serial);
+            if (found == m_streams.end() || !found->second->playing
+                || found->second->request.id != id) {
+                return;
             }
-        } else if (!tooLate(sound.request)) {
-            cannotPlay(sound.request);
-        }
-    }
+            Stream &stream = *found->second;
+            unrefOperation(std::exchange(stream.operation, nullptr));
+            stream.operation = pa_stream_drain(
+                stream.stream,
+                [](pa_stream *, int success, void *link) { post(link, Event::Drained, success); },
+                &stream.link);
+            if (!stream.operation) {
+                endPlayback(stream, Outcome::Failed);
+            }
+        });
+    });
+    QTimer::singleShot(untilEndMs + DrainGraceMs, this, [this, serial, id] {
+        locked([this, serial, id] {
+            const auto found = m_streams.find(serial);
+            if (found != m_streams.end() && found->second->playing
+                && found->second->request.id == id) {
+                qCDebug(lcSound, "the audio server stopped playing");
+                dropContext();
+            }
+        });
+    });
 }
 
-void PulseBackend::cannotPlay(const SoundRequest &request)
+// The sound is done with; a kept stream is emptied and corked for the next one, any other
+// closed. A sound that failed is reported as the player needs it.
+void PulseBackend::endPlayback(Stream &stream, Outcome outcome)
 {
-    if (!request.wait && playDefaultSound()) {
+    if (!stream.playing) {
         return;
     }
-    Q_EMIT failed(request.id);
+    stream.playing = false;
+    stream.link.playing = 0;
+    if (outcome == Outcome::Failed) {
+        if (stream.started) {
+            if (stream.request.wait) {
+                // The rest will not be heard: the wait ends now.
+                m_reports.push_back({stream.request, Report::Failed});
+            }
+        } else if (!tooLate(stream.request)) {
+            m_reports.push_back({stream.request, Report::CannotPlay});
+        }
+    }
+    stream.sound = WavSound();
+    if (stream.operation) {
+        pa_operation_cancel(stream.operation);
+        unrefOperation(std::exchange(stream.operation, nullptr));
+    }
+    if (!stream.kept || !stream.stream) {
+        stream.closing = true;
+        return;
+    }
+    if (pa_stream_get_state(stream.stream) != PA_STREAM_READY) {
+        return; // still opening: it waits, corked, for the next sound
+    }
+    if (stream.begun) {
+        if (outcome != Outcome::Heard) {
+            unrefOperation(pa_stream_flush(stream.stream, nullptr, nullptr));
+        }
+        unrefOperation(pa_stream_cork(stream.stream, 1, nullptr, nullptr));
+    }
+    stream.begun = false;
 }
 
-// libpulse calls these on its own thread, holding the lock; they only pass the news on.
-
-void PulseBackend::contextStateCallback(pa_context *, void *userdata)
+void PulseBackend::discard(Stream &stream)
 {
-    auto *self = static_cast<PulseBackend *>(userdata);
-    QMetaObject::invokeMethod(
-        self,
-        [self, generation = self->m_contextGeneration] { self->onContextChanged(generation); },
-        Qt::QueuedConnection);
+    endPlayback(stream, Outcome::Failed);
+    stream.closing = true;
 }
 
-void PulseBackend::streamStateCallback(pa_stream *, void *userdata)
+void PulseBackend::closeDiscarded()
 {
-    const auto *playback = static_cast<Playback *>(userdata);
-    QMetaObject::invokeMethod(
-        playback->owner,
-        [self = playback->owner, id = playback->request.id] { self->onStreamChanged(id); },
-        Qt::QueuedConnection);
+    std::vector<quint64> serials;
+    for (const auto &entry : m_streams) {
+        if (entry.second->closing) {
+            serials.push_back(entry.first);
+        }
+    }
+    for (quint64 serial : serials) {
+        closeStream(serial);
+    }
 }
 
-void PulseBackend::streamWriteCallback(pa_stream *, size_t, void *userdata)
+void PulseBackend::closeStream(quint64 serial)
 {
-    const auto *playback = static_cast<Playback *>(userdata);
-    QMetaObject::invokeMethod(
-        playback->owner,
-        [self = playback->owner, id = playback->request.id] { self->onWritable(id); },
-        Qt::QueuedConnection);
-}
-
-void PulseBackend::timingCallback(pa_stream *, int, void *userdata)
-{
-    const auto *playback = static_cast<Playback *>(userdata);
-    QMetaObject::invokeMethod(
-        playback->owner, [self = playback->owner, id = playback->request.id] { self->onTimed(id); },
-        Qt::QueuedConnection);
-}
-
-void PulseBackend::drainCallback(pa_stream *, int, void *userdata)
-{
-    const auto *playback = static_cast<Playback *>(userdata);
-    QMetaObject::invokeMethod(
-        playback->owner,
-        [self = playback->owner, id = playback->request.id] { self->onDrained(id); },
-        Qt::QueuedConnection);
+    const auto found = m_streams.find(serial);
+    if (found == m_streams.end()) {
+        return;
+    }
+    Stream &stream = *found->second;
+    endPlayback(stream, Outcome::Failed);
+    if (stream.operation) {
+        pa_operation_cancel(stream.operation);
+        pa_operation_unref(stream.operation);
+    }
+    if (stream.stream) {
+        pa_stream_set_state_callback(stream.stream, nullptr, nullptr);
+        pa_stream_set_write_callback(stream.stream, nullptr, nullptr);
+        if (PA_STREAM_IS_GOOD(pa_stream_get_state(stream.stream))) {
+            pa_stream_disconnect(stream.stream);
+        }
+        pa_stream_unref(stream.stream);
+    }
+    m_streams.erase(found);
 }

@@ -2,9 +2,8 @@
 #pragma once
 
 #include "soundbackend.h"
-#include "wavinfo.h"
 
-#include <QHash>
+#include <QSet>
 
 #include <memory>
 #include <unordered_map>
@@ -15,10 +14,17 @@ struct pa_operation;
 struct pa_stream;
 struct pa_threaded_mainloop;
 
-// Plays WAV files on the PulseAudio server through libpulse's asynchronous API. Nothing here
-// waits on the server: every step of a connection or a stream has a deadline on this thread's
-// own clock, and whatever misses it is dropped. A connection that failed, ended or stalled is
-// dropped too, so that the next sound connects afresh to whichever server is there by then.
+// Plays WAV files on the PulseAudio (or PipeWire) server through libpulse's asynchronous API.
+// Two streams per sample format are kept open between sounds, corked, since opening one costs
+// tens of milliseconds on PipeWire; a sound that overlaps both gets a stream of its own. Nothing
+// here waits on the server: every step of a connection or a stream has a deadline on this
+// thread's own clock, and whatever misses it is dropped, the connection only by its own
+// deadline. A connection that failed or ended is dropped too, so that the next sound connects
+// afresh to whichever server is there by then.
+//
+// libpulse runs its threaded main loop: this thread's event loop need not be GLib's. Its
+// callbacks only post the news to this thread, which handles it under the loop's lock and
+// reports to the player once the lock is let go.
 class PulseBackend : public SoundBackend
 {
     Q_OBJECT
@@ -31,59 +37,84 @@ public:
                           QObject *parent = nullptr);
     ~PulseBackend() override;
 
-    void preload(const QStringList &names) override;
+    void preload(const QStringList &names, const QStringList &folders) override;
     void play(const SoundRequest &request) override;
+    void stop(quint64 id) override;
 
 private:
-    // One sound on its way to the server. Its address is the callbacks' user data, so it lives
-    // until its callbacks and operations are cleared, under the mainloop's lock.
-    struct Playback
+    enum class Event { ContextChanged, StreamChanged, Writable, Timed, Drained };
+    enum class Outcome { Heard, Stopped, Failed };
+
+    // What a callback's user data points to: whom to tell, and about which context or stream.
+    struct Link
     {
         PulseBackend *owner = nullptr;
+        quint64 serial = 0;
+        quint64 playing = 0; // the sound's id, so that news of an earlier one is told apart
+    };
+
+    // A stream on the server and the sound it plays, if any.
+    struct Stream
+    {
+        Link link;
+        quint32 format = 0; // see formatKey()
+        bool kept = false; // stays open, corked, once its sound has ended
+        pa_stream *stream = nullptr;
+        pa_operation *operation = nullptr; // timing query or drain
+        int volumePercent = 100;
+        bool playing = false;
+        bool closing = false; // closed once the work at hand is done
+        bool begun = false; // uncorked
+        qint64 begunNs = 0;
         SoundRequest request;
         WavSound sound; // a shared copy: the cache may move its entries as it grows
-        pa_stream *stream = nullptr;
-        pa_operation *operation = nullptr; // timing query, then drain
         qint64 written = 0;
         bool started = false;
+        qint64 audibleEndNs = 0;
     };
 
-    // A sound that ended unheard, reported once the lock is let go.
-    struct Ended
+    struct Report
     {
         SoundRequest request;
-        bool started = false;
+        enum { Started, Failed, CannotPlay } kind;
+        qint64 audibleEndNs = 0;
     };
 
-    const WavSound *load(const QString &name);
+    static quint32 formatKey(const WavInfo &info);
+    static void post(void *link, Event event, int success = 1);
+    void handle(quint64 serial, quint64 playing, Event event, bool success);
+    template<typename Work>
+    void locked(Work work);
+    void report();
+
     bool ensureMainloop();
     bool ensureContext();
     void dropContext();
-    void openStream(Playback &playback);
-    void feed(Playback &playback);
-    void finish(quint64 id, bool heard);
-    void reportEnded();
-    void cannotPlay(const SoundRequest &request);
+    void reconnectLater();
+    Stream *streamFor(quint32 format);
+    void keepStreams(quint32 format);
+    Stream *findPlaying(quint64 id);
+    void openStream(Stream &stream);
+    void begin(Stream &stream);
+    void feed(Stream &stream);
+    void askTiming(Stream &stream);
+    void onTimed(Stream &stream, bool success);
+    void endPlayback(Stream &stream, Outcome outcome);
+    void discard(Stream &stream);
+    void closeStream(quint64 serial);
+    void closeDiscarded();
 
-    // Run on this thread, posted from libpulse's callbacks.
-    void onContextChanged(quint64 generation);
-    void onStreamChanged(quint64 id);
-    void onWritable(quint64 id);
-    void onTimed(quint64 id);
-    void onDrained(quint64 id);
-
-    static void contextStateCallback(pa_context *context, void *userdata);
-    static void streamStateCallback(pa_stream *stream, void *userdata);
-    static void streamWriteCallback(pa_stream *stream, size_t bytes, void *userdata);
-    static void timingCallback(pa_stream *stream, int success, void *userdata);
-    static void drainCallback(pa_stream *stream, int success, void *userdata);
-
-    QString m_directory;
     int m_readyWithinMs;
-    QHash<QString, WavSound> m_loaded;
     pa_threaded_mainloop *m_mainloop = nullptr;
     pa_context *m_context = nullptr;
-    quint64 m_contextGeneration = 0;
-    std::unordered_map<quint64, std::unique_ptr<Playback>> m_playing;
-    std::vector<Ended> m_ended;
+    Link m_contextLink{this, 0};
+    quint64 m_lastSerial = 0;
+    int m_reconnects = 0;
+    int m_volumePercent = 100; // the last asked for, for streams opened ahead
+    QSet<quint32> m_formats; // of the sounds loaded, each gets a stream opened ahead
+    std::unordered_map<quint64, std::unique_ptr<Stream>> m_streams;
+    std::vector<Report> m_reports;
 };
+
+// libpulse's volume for a percentage, as desktop mixers show it.
+quint32 pulseVolume(int percent);

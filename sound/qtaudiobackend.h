@@ -2,10 +2,10 @@
 #pragma once
 
 #include "soundbackend.h"
-#include "wavinfo.h"
 
-#include <QAudioFormat>
 #include <QHash>
+
+class QAudioSink;
 
 // Plays WAV files through Qt Multimedia's audio sink, a fresh stream for each sound: a stream
 // outlives no sound, so a restarted audio server is used from the next sound on. The samples are
@@ -22,20 +22,13 @@ public:
 
     explicit QtAudioBackend(const QString &directory, QObject *parent = nullptr);
 
-    void preload(const QStringList &names) override;
+    void preload(const QStringList &names, const QStringList &folders) override;
     void play(const SoundRequest &request) override;
+    void stop(quint64 id) override;
 
 private:
-    struct Loaded
-    {
-        QAudioFormat format;
-        QByteArray samples; // with the trailing silence
-        qint64 lengthNs = 0;
-    };
-
-    const Loaded *load(const QString &name);
-    void cannotPlay(const SoundRequest &request);
-
-    QString m_directory;
-    QHash<QString, Loaded> m_loaded;
+    QHash<quint64, QAudioSink *> m_playing;
 };
+
+// Qt's sink takes a linear factor; desktop mixers show percent on a cubic scale.
+float linearVolume(int percent);

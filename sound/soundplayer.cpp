@@ -69,7 +69,19 @@ void SoundPlayer::preload(const QStringList &names)
         return;
     }
     QMetaObject::invokeMethod(
-        m_backend, [backend = m_backend, names] { backend->preload(names); }, Qt::QueuedConnection);
+        m_backend,
+        [backend = m_backend, names, folders = m_folders] { backend->preload(names, folders); },
+        Qt::QueuedConnection);
+}
+
+void SoundPlayer::setCallFolders(const QStringList &folders)
+{
+    m_folders = folders.isEmpty() ? QStringList{QString()} : folders;
+}
+
+void SoundPlayer::setVolume(int percent)
+{
+    m_volumePercent = std::clamp(percent, 0, 100);
 }
 
 void SoundPlayer::setDefaultSound(std::function<void()> defaultSound)
@@ -79,7 +91,7 @@ void SoundPlayer::setDefaultSound(std::function<void()> defaultSound)
 
 quint64 SoundPlayer::request(const QString &name, bool wait)
 {
-    SoundRequest request{++m_lastId, name, wait, 0};
+    SoundRequest request{++m_lastId, name, wait, 0, m_folders, m_volumePercent};
     if (wait) {
         // The backend starts nothing once this wait has been given up.
         request.startByNs = monotonicNs() + (StartAllowanceMs - 50) * qint64(1'000'000);
@@ -100,7 +112,25 @@ void SoundPlayer::playAndWait(const QString &name, std::function<void()> finishe
     deadline->setTimerType(Qt::PreciseTimer);
     connect(deadline, &QTimer::timeout, this, [this, id] { finish(id); });
     deadline->start(StartAllowanceMs);
-    m_waiting.insert(id, Waiting{std::move(finished), deadline});
+    m_waiting.insert(id, Waiting{name, std::move(finished), deadline});
+}
+
+void SoundPlayer::stop(const QString &name)
+{
+    for (auto it = m_waiting.begin(); it != m_waiting.end();) {
+        if (it->name != name) {
+            ++it;
+            continue;
+        }
+        const quint64 id = it.key();
+        it->deadline->stop();
+        it->deadline->deleteLater();
+        it = m_waiting.erase(it);
+        if (!m_shutDown) {
+            QMetaObject::invokeMethod(
+                m_backend, [backend = m_backend, id] { backend->stop(id); }, Qt::QueuedConnection);
+        }
+    }
 }
 
 void SoundPlayer::playAndReturn(const QString &name)
@@ -140,9 +170,4 @@ void SoundPlayer::finish(quint64 id)
     if (waiting.finished) {
         waiting.finished();
     }
-}
-
-void SoundPlayer::setVolume(int percent)
-{
-    m_volumePercent = std::clamp(percent, 0, 100);
 }

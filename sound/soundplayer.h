@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -39,6 +40,11 @@ public:
     QString directory() const { return m_directory; }
     QString path(const QString &name) const { return m_directory + name; }
 
+    // Where each name is looked for, in order, relative to the directory unless absolute: the
+    // first folder holding a playable file of that name wins ({"de/", ""} for German words with
+    // English ones where a German one is missing or broken). By default the directory itself.
+    void setCallFolders(const QStringList &folders);
+    QStringList callFolders() const { return m_folders; }
     // 0 to 100, applied from the next sound on.
     void setVolume(int percent);
     int volume() const { return m_volumePercent; }
@@ -48,6 +54,9 @@ public:
 
     void playAndWait(const QString &name, std::function<void()> finished);
     void playAndReturn(const QString &name);
+    // Silences the waited-for sounds of that name still in flight; their waits end without a
+    // word to the caller, who asked for it.
+    void stop(const QString &name);
 
     // What plays where neither the file nor the desktop's own sound can be heard.
     void setDefaultSound(std::function<void()> defaultSound);
@@ -60,6 +69,7 @@ public:
 private:
     struct Waiting
     {
+        QString name;
         std::function<void()> finished;
         QTimer *deadline = nullptr;
     };
@@ -70,12 +80,13 @@ private:
     void finish(quint64 id);
 
     QString m_directory;
+    QStringList m_folders{QString()};
+    int m_volumePercent = 100;
     QThread *m_thread = nullptr;
     SoundBackend *m_backend = nullptr;
     QHash<quint64, Waiting> m_waiting;
     QSet<quint64> m_returning;
     quint64 m_lastId = 0;
     bool m_shutDown = false;
-    int m_volumePercent = 100;
     std::function<void()> m_defaultSound;
 };

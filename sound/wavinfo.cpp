@@ -12,6 +12,10 @@ constexpr int LowestRate = 8000;
 constexpr int HighestRate = 192000;
 // A call is a word or two; anything longer than this is not one of our sounds.
 constexpr qint64 LongestMs = 60 * 1000;
+// However a file is built, finding its samples reads at most this many chunk headers and never
+// looks past this offset: a crafted file of empty chunks can't keep the reader busy.
+constexpr int MostChunks = 32;
+constexpr qint64 MostHeaderBytes = 1024 * 1024;
 
 quint32 read32(const char *bytes)
 {
@@ -36,9 +40,9 @@ std::optional<WavInfo> readHeader(QFile &file)
     bool haveFormat = false;
     quint32 byteRate = 0;
     quint16 blockAlign = 0;
-    while (true) {
+    for (int chunks = 0;; ++chunks) {
         char chunk[8];
-        if (file.read(chunk, 8) != 8) {
+        if (chunks == MostChunks || file.pos() > MostHeaderBytes || file.read(chunk, 8) != 8) {
             return std::nullopt;
         }
         const qint64 size = read32(chunk + 4);
@@ -74,7 +78,8 @@ std::optional<WavInfo> readHeader(QFile &file)
         return std::nullopt;
     }
     const int frameBytes = info.channels * info.bitsPerSample / 8;
-    if (blockAlign != frameBytes || byteRate != quint32(info.sampleRate) * frameBytes) {
+    if (frameBytes <= 0 || blockAlign != frameBytes
+        || byteRate != quint32(info.sampleRate) * frameBytes) {
         return std::nullopt;
     }
     info.dataBytes -= info.dataBytes % frameBytes; // a torn last frame is dropped

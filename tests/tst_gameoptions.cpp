@@ -26,6 +26,7 @@ struct Game
             speaker.lengths.insert(name, SoundMs);
         }
         sequencer.setOptions(options);
+        sequencer.setStopSound(speaker.stopper());
     }
 
     // The calls made so far, as (colour, limb), read from what was spoken.
@@ -289,6 +290,32 @@ private Q_SLOTS:
         QCOMPARE(game.speaker.started.size(), 5); // the next call's colour, not the repeat's
         QCOMPARE(game.speaker.started.last(), u"red.wav"_s);
         QCOMPARE(GameWords::display(game.sequencer.display()), u"LEFT HAND RED"_s);
+    }
+
+    // R held down through a game with the shortest pause: each call comes on time, and alone,
+    // whatever part of the repeat it meets.
+    void nextCallComesAloneAfterARepeat()
+    {
+        Game game(withPause(1));
+        game.random.values = {0.3f, 0.6f, 0.9f, 0.1f, 0.5f, 0.2f};
+        game.sequencer.start();
+        const qint64 firstCall = game.clock.now() + 10'000;
+        game.clock.advanceTo(firstCall);
+        for (int step = 0; step < 100; ++step) {
+            game.clock.advanceBy(50);
+            game.sequencer.repeatCall();
+        }
+        QVERIFY2(game.speaker.overlap().isEmpty(), qPrintable(game.speaker.overlap()));
+        // Every call's limb starts a pause after the previous call's colour ended.
+        qsizetype calls = 0;
+        for (qsizetype i = 0; i < game.speaker.heard.size(); ++i) {
+            const auto &sound = game.speaker.heard[i];
+            if (sound.from == firstCall + calls * (2 * SoundMs + 1000)) {
+                ++calls;
+            }
+        }
+        QCOMPARE(calls, 3); // at 10, 11.8 and 13.6 s, nothing in between
+        QCOMPARE_GE(game.speaker.heard.size(), 10); // the repeats were heard between them
     }
 
     void silentCallsShowAndPauseWithoutASound()

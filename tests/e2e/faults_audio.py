@@ -72,16 +72,14 @@ def scenario(executable):
 
         # Absent when the program starts, started only once a game runs; then killed in the
         # middle of the game and gone longer than a reconnecting client may give up after.
-        session.pulse.kill()
-        session.pulse.wait()
+        session.kill_audio()
         program = session.launch(executable)
         window = program.show()
         program.key("alt+s")
         first = program.trace.wait_for(r"^sound-start \w+\.wav wait$", 15)[0]
         session._start_pulse()
         second = heard_next(session, program, first, "after the server started late")
-        session.pulse.kill()
-        session.pulse.wait()
+        session.kill_audio()
         time.sleep(4)  # a client that retries for three seconds has given up by now
         session._start_pulse()
         heard_next(session, program, second, "after the server came back")

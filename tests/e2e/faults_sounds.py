@@ -8,7 +8,7 @@ import pathlib
 import shutil
 import time
 
-from limbora_e2e import COLOUR_SOUNDS, LIMB_SOUNDS, SOUNDS, Session, check, loudness, main
+from limbora_e2e import COLOUR_SOUNDS, LIMB_SOUNDS, SOUNDS, Session, check, locate, loudness, main
 
 TIMING = 0.030
 
@@ -82,7 +82,36 @@ def scenario(executable):
         check(level > 0.01, f"no default sound instead of About.wav (level {level:.4f})")
         for program in (missing, damaged):
             check(program.process.poll() is None, "a program ended")
-    print("silent games kept their timings; the bell stood in for About.wav")
+        for program in (missing, damaged):
+            program.process.terminate()
+
+        # One hostile file among good ones: a RIFF header claiming 4 GB before 2 GB of sparse
+        # zeros. It silences only itself; every other word is heard.
+        shipped = {path.name: path.read_bytes() for path in SOUNDS.glob("*.wav")}
+        hostile = install_copy(executable, session.tmp / "hostile", shipped)
+        green = hostile.parent.parent / "share" / "limbora" / "green.wav"
+        with open(green, "wb") as file:
+            file.write(b"RIFF\xff\xff\xff\xffWAVE")
+            file.truncate(2 * 1024 ** 3)
+        program = session.launch(hostile)
+        program.show()
+        program.key("alt+s")
+        heard, since = 0, 0.0
+        deadline = time.monotonic() + 30
+        while heard < 3:
+            check(time.monotonic() < deadline, f"only {heard} words heard beside a hostile file")
+            at, line = program.trace.wait_for(r"^sound-start \w+\.wav wait$", 15, since=since)
+            since = at + 0.0005
+            name = line.split()[1]
+            program.trace.wait_for(rf"^sound-end {name}$", 3, since=at)
+            if name == "green.wav":
+                continue
+            time.sleep(0.3)
+            found_at, score = locate(recorder.samples(), recorder.start_time(at), name, at)
+            check(found_at is not None and score > 0.8, f"{name} not heard beside a hostile file")
+            heard += 1
+    print("silent games kept their timings; the bell stood in for About.wav; a hostile file "
+          "silenced only itself")
 
 
 if __name__ == "__main__":

@@ -6,7 +6,7 @@ where the trace says it started, saying the words the window showed."""
 import time
 
 from limbora_e2e import (COLOUR_SOUNDS, COLOUR_WORDS, LIMB_SOUNDS, LIMB_TEXTS, Session, check,
-                         locate, loudness, main, sound_lengths)
+                         locate, main, sound_lengths)
 
 CALLS = 3
 TIMING = 0.030  # seconds a wait may be late here, on a busy two-core machine
@@ -43,7 +43,7 @@ def scenario(executable):
         time.sleep(1.0)
         program.key("alt+s")
         program.trace.wait_for(r'^status "\(Game stopped\)"$', 2)
-        recording, recording_start = recorder.samples(), recorder.start_time()
+        recording = recorder.samples()
 
         lines = program.trace.game()
         texts = [m for _, m in lines if m.startswith("display")]
@@ -78,7 +78,7 @@ def scenario(executable):
 
             # What was heard: each sound where the trace says, and it is the sound named.
             for name, at, family in ((limb, limb_time, LIMB_SOUNDS), (colour, colour_time, COLOUR_SOUNDS)):
-                heard_at, score = locate(recording, recording_start, name, at)
+                heard_at, score = locate(recording, recorder.start_time(at), name, at)
                 check(heard_at is not None and score > 0.8, f"{name} not heard near {at:.3f} (score {score:.2f})")
                 check(-EARLY <= heard_at - at <= ONSET, f"{name} heard {1000 * (heard_at - at):.0f} ms after its sound-start")
                 # The wait ends when the file's last sample is heard, neither before nor after.
@@ -86,7 +86,7 @@ def scenario(executable):
                 end_errors.append(end - (heard_at + lengths[name]))
                 for other in family:
                     if other != name:
-                        _, other_score = locate(recording, recording_start, other, at)
+                        _, other_score = locate(recording, recorder.start_time(at), other, at)
                         check(other_score < score, f"{name} sounds more like {other}")
             check(limb_time < colour_time, "colour before limb")
 
@@ -102,7 +102,7 @@ def scenario(executable):
             else:
                 quiet_until = pause_time + 7.0
                 quiet_until = min(quiet_until, program.trace.find(r"Game stopped")[0][0])
-            level = loudness(recording, recording_start, audible_end, quiet_until)
+            level = recorder.loudness(audible_end, quiet_until)
             check(level < 0.003, f"not silent in pause {index}: level {level:.4f}")
         errors = " ".join(f"{1000 * e:+.0f}" for e in end_errors)
         check(max(map(abs, end_errors)) <= AUDIBLE_END, f"sound-end minus audible end, ms: {errors}")

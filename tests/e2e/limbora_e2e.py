@@ -128,10 +128,23 @@ class Recorder:
         data = b"".join(self.chunks)
         return np.frombuffer(data[: len(data) // 2 * 2], dtype="<i2").astype(np.float64) / 32768.0
 
-    def start_time(self):
+    def start_time(self, near=None):
         """When sample 0 was captured: chunks arrive late, never early, so the earliest estimate
-        over all of them is the best."""
-        return min(t - n / RATE for t, n in self.arrivals)
+        over all of them is the best. Under load the recorder drops samples, which moves every
+        later chunk: for a moment `near`, only the chunks that came in the second after it place
+        the recording."""
+        estimates = [t - n / RATE for t, n in self.arrivals
+                     if near is None or near <= t <= near + 1.0]
+        return min(estimates or [t - n / RATE for t, n in self.arrivals])
+
+    def loudness(self, begin, end):
+        """The loudest 10 ms between two monotonic times, each quarter second placed on its own."""
+        recording = self.samples()
+        level, at = 0.0, begin
+        while at < end:
+            level = max(level, loudness(recording, self.start_time(at), at, min(at + 0.25, end)))
+            at += 0.25
+        return level
 
 
 class Program:
@@ -192,8 +205,10 @@ class Program:
 
 
 class Session:
-    """A private desktop: Xvfb, optionally a window manager and a PulseAudio server with a null
-    sink as default, and a settings directory of its own."""
+    """A private desktop: Xvfb, optionally a window manager and an audio server with a null sink
+    as default, and a settings directory of its own. The audio server is PulseAudio, or PipeWire
+    (with WirePlumber and pipewire-pulse, on a session bus of its own) when LIMBORA_E2E_AUDIO is
+    "pipewire"."""
 
     def __init__(self, audio=True, window_manager=False, screen="1280x1024"):
         self.screen = screen
@@ -204,6 +219,8 @@ class Session:
         if window_manager:
             self.spawn(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             time.sleep(1.0)
+        self.pipewire = os.environ.get("LIMBORA_E2E_AUDIO") == "pipewire"
+        self.audio_stack = []
         if audio:
             self._start_pulse()
 
@@ -220,7 +237,11 @@ class Session:
         self.env["DISPLAY"] = f":{number}"
 
     def _start_pulse(self):
-        """Starts the audio server; again after it was killed, on the same socket."""
+        """Starts the audio server; again after it was killed, on the same socket. self.pulse is
+        the process that speaks the PulseAudio protocol."""
+        if self.pipewire:
+            self._start_pipewire()
+            return
         socket = self.tmp / "pulse" / "native"
         socket.parent.mkdir(exist_ok=True)
         socket.unlink(missing_ok=True)
@@ -232,11 +253,47 @@ class Session:
         self.pulse = self.spawn(["pulseaudio", "-n", "-F", str(script), "--daemonize=no", "--use-pid-file=no",
                     "--exit-idle-time=-1", "--disallow-exit"],
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.audio_stack = [self.pulse]
         self.env["PULSE_SERVER"] = f"unix:{socket}"
         deadline = time.monotonic() + 10
         while not socket.exists():
             check(time.monotonic() < deadline, "PulseAudio did not start")
             time.sleep(0.05)
+
+    def _start_pipewire(self):
+        runtime = pathlib.Path(self.env["XDG_RUNTIME_DIR"])
+        if "DBUS_SESSION_BUS_ADDRESS" not in self.env:
+            bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+            self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+        socket = runtime / "pulse" / "native"
+        socket.unlink(missing_ok=True)
+        quiet = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
+        self.audio_stack = [self.spawn(["pipewire"], **quiet)]
+        deadline = time.monotonic() + 10
+        while not (runtime / "pipewire-0").exists():
+            check(time.monotonic() < deadline, "PipeWire did not start")
+            time.sleep(0.05)
+        self.audio_stack.append(self.spawn(["wireplumber"], **quiet))
+        self.pulse = self.spawn(["pipewire-pulse"], **quiet)
+        self.audio_stack.append(self.pulse)
+        self.env["PULSE_SERVER"] = f"unix:{socket}"
+        while subprocess.run(["pactl", "load-module", "module-null-sink", "sink_name=nullsink"],
+                             env=self.env, capture_output=True).returncode != 0:
+            check(time.monotonic() < deadline, "pipewire-pulse did not start")
+            time.sleep(0.05)
+        # The sink shows up a moment after the module is loaded.
+        while subprocess.run(["pactl", "set-default-sink", "nullsink"],
+                             env=self.env, capture_output=True).returncode != 0:
+            check(time.monotonic() < deadline, "PipeWire's null sink did not appear")
+            time.sleep(0.05)
+
+    def kill_audio(self):
+        """Kills the whole audio server, as a crash would."""
+        for process in self.audio_stack:
+            process.kill()
+            process.wait()
+        self.audio_stack = []
 
     def xdotool(self, *arguments, check_result=True):
         result = subprocess.run(["xdotool", *arguments], env=self.env, capture_output=True, text=True)
