@@ -138,8 +138,7 @@ ConfigureDialog::ConfigureDialog(const GameSettings &values, QWidget *parent)
     layout->addWidget(m_repeats);
     layout->addWidget(m_fullScreen);
     // The host's own voice, recorded for the language the calls are spoken in.
-    const QString language = Language::find(QLocale().name());
-    m_voice = new VoiceRecorder(language.isEmpty() ? Language::available().first() : language);
+    m_voice = new VoiceRecorder(Language::current());
     layout->addWidget(m_voice);
     layout->addStretch();
     layout->addWidget(m_buttons);

@@ -4,9 +4,26 @@
 #include "calltables.h"
 #include "gamelog.h"
 #include "gamesequencer.h"
+#include "language.h"
 #include "soundplayer.h"
+#include "voicefolder.h"
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The host's own words first where chosen; a word the language's folder can't play is said in
+// English.
+QStringList callFolders(const QString &languageFolder, bool ownVoice)
+{
+    QStringList folders{languageFolder, QString()};
+    if (ownVoice) {
+        folders.prepend(VoiceFolder::path(Language::current()));
+    }
+    return folders;
+}
+
+} // namespace
 
 GameSession::GameSession(GameClock &clock, RandomSource &random, SoundPlayer &sounds,
                          const QString &callSoundFolder, Rgb displayColour, QObject *parent)
@@ -14,8 +31,8 @@ GameSession::GameSession(GameClock &clock, RandomSource &random, SoundPlayer &so
     , m_sounds(sounds)
     , m_callSoundFolder(callSoundFolder)
 {
-    // A word the language's folder can't play is said in English.
-    m_sounds.setCallFolders({m_callSoundFolder, QString()});
+    const GameSettings settings = readGameSettings();
+    m_sounds.setCallFolders(callFolders(m_callSoundFolder, settings.ownVoice));
     m_sounds.preload(QStringList{u"About.wav"_s, u"hid.wav"_s} + callSounds());
     m_sequencer = new GameSequencer(
         clock, random,
@@ -24,7 +41,7 @@ GameSession::GameSession(GameClock &clock, RandomSource &random, SoundPlayer &so
         },
         displayColour, this);
     m_sequencer->setStopSound([this](const QString &name) { m_sounds.stop(name); });
-    apply(readGameSettings());
+    apply(settings);
 }
 
 void GameSession::apply(const GameSettings &settings)
@@ -32,6 +49,7 @@ void GameSession::apply(const GameSettings &settings)
     m_settings = settings;
     m_sequencer->setOptions(settings.game);
     m_sounds.setVolume(settings.volume);
+    m_sounds.setCallFolders(callFolders(m_callSoundFolder, settings.ownVoice));
 }
 
 void GameSession::store(const GameSettings &settings)

@@ -22,6 +22,12 @@ QString english()
     return available().first();
 }
 
+QString current()
+{
+    const QString code = find(QLocale().name());
+    return code.isEmpty() ? english() : code;
+}
+
 QString find(const QString &name)
 {
     // "de-DE", "de_DE.UTF-8@euro" and "de" all name German. "C" and "POSIX" name no language,

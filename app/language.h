@@ -22,6 +22,9 @@ QString english();
 // English for "C" and "POSIX"; empty for any other.
 QString find(const QString &name);
 
+// The language the program speaks now (the default locale's), English where it has none.
+QString current();
+
 // The first of the user's preferred languages (as QLocale::uiLanguages() lists them, or a
 // code given on the command line) that Limbora has; English when there is none.
 QString choose(const QStringList &preferred);

@@ -12,7 +12,7 @@ import time
 
 import numpy as np
 
-from limbora_e2e import RATE, SOUNDS, Session, check, main
+from limbora_e2e import RATE, SOUNDS, Session, check, main, read_wav
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent))
 import sounds  # noqa: E402  the shipped sounds' checks
@@ -49,6 +49,10 @@ def scenario(executable):
         subprocess.run(["pactl", "set-default-source", "nullsink.monitor"], env=session.env,
                        check=True, timeout=10)
         voices = pathlib.Path(session.env["XDG_DATA_HOME"]) / "Limbora" / "voices" / "en"
+        # A short game of LEFT HAND (to be recorded) and RIGHT HAND (left built-in), in red.
+        session.settings_file().parent.mkdir(parents=True, exist_ok=True)
+        session.settings_file().write_text("[Game]\nCountdownSeconds=3\nPauseSeconds=1\n"
+                                           "Limbs=lefthand,righthand\nColours=red\n")
         program = session.launch(executable)
         window = program.show()
         session.press(window, "alt+t", "c")
@@ -124,6 +128,34 @@ def scenario(executable):
             check(time.monotonic() < deadline, "Voice=own was not stored")
             time.sleep(0.05)
         check(program.process.poll() is None, "the program ended")
+
+        # The server back, and a game: LEFT HAND in the host's voice, the rest built-in.
+        session._start_pulse()
+        recorder = session.record()
+        program.show()
+        program.key("alt+s")
+        deadline = time.monotonic() + 25
+        wanted = {"lefthand.wav", "righthand.wav", "red.wav"}
+        while not wanted <= {m.split()[1] for _, m in program.trace.find(r"^sound-start ")}:
+            check(time.monotonic() < deadline, "the game did not call both hands")
+            time.sleep(0.1)
+        program.trace.wait_for(r"^pause 1$", 5, since=program.trace.find(r"^sound-start ")[-1][0])
+        program.key("alt+s")
+        recording, start = recorder.samples(), recorder.start_time()
+        for at, line in program.trace.find(r"^sound-start "):
+            name = line.split()[1]
+            built_in = read_wav(SOUNDS / name)
+            # The null sink renders a little ahead of the clock: look from just before the start.
+            mine = heard(recording, start, take, at - 0.1, window=0.5)
+            theirs = heard(recording, start, built_in, at - 0.1, window=0.5)
+            if name == "lefthand.wav":
+                check(mine > 0.8 and mine > theirs + 0.2,
+                      f"LEFT HAND was not the host's (own {mine:.2f}, built-in {theirs:.2f})")
+            else:
+                check(theirs > 0.8, f"{name} was not the built-in word ({theirs:.2f})")
+        names = sorted({m.split()[1] for _, m in program.trace.find(r"^sound-start ")})
+        print(f"game: {len(program.trace.find(r'^sound-start '))} sounds ({', '.join(names)}), "
+              "each in the expected voice")
 
 
 if __name__ == "__main__":
