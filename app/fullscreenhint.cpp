@@ -65,9 +65,12 @@ void FullScreenHint::setActive(bool active)
     }
 }
 
-void FullScreenHint::setGeometry(const QRect &rect)
+void FullScreenHint::place(const QRect &room, const QFont &font)
 {
-    m_label->setGeometry(rect);
+    m_label->setFont(font);
+    const QSize size = m_label->sizeHint().boundedTo(room.size());
+    m_label->setGeometry(QRect(
+        QPoint(room.center().x() - size.width() / 2, room.bottom() + 1 - size.height()), size));
 }
 
 bool FullScreenHint::eventFilter(QObject *watched, QEvent *event)

@@ -6,6 +6,7 @@
 #include "callerlayout.h"
 #include "calllabel.h"
 #include "configuredialog.h"
+#include "dialogs.h"
 #include "fullscreenhint.h"
 #include "gamepresenter.h"
 #include "gamesequencer.h"
@@ -177,15 +178,10 @@ void MainWindow::createMenus()
     connect(mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
 
     // Keys a desktop user expects, kept off the designed menus: F1 for the help, Ctrl+Q to quit.
-    auto *helpKey = new QAction(this);
-    helpKey->setObjectName(u"actHelpKey"_s);
-    helpKey->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(helpKey, &QAction::triggered, this, &MainWindow::mnuHelpContents_Click);
-    auto *quitKey = new QAction(this);
-    quitKey->setObjectName(u"actQuitKey"_s);
-    quitKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quitKey, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
-    addActions({helpKey, quitKey});
+    named(addAction(QString(), Qt::Key_F1, this, &MainWindow::mnuHelpContents_Click),
+          u"actHelpKey"_s);
+    named(addAction(QString(), Qt::CTRL | Qt::Key_Q, this, &MainWindow::mnuFileExit_Click),
+          u"actQuitKey"_s);
 }
 
 void MainWindow::Form_Load()
@@ -280,12 +276,7 @@ void MainWindow::layoutFullScreen()
     static_cast<CallLabel *>(lblDisplay)->setOutlineFaintColours(true);
 
     // The hint at the foot of the room beside the board, as wide as its words.
-    QLabel *hint = m_fullScreenHint->label();
-    hint->setFont(layout.hintFont);
-    const QSize hintSize = hint->sizeHint().boundedTo(layout.hint.size());
-    m_fullScreenHint->setGeometry(QRect(QPoint(layout.hint.center().x() - hintSize.width() / 2,
-                                               layout.hint.bottom() + 1 - hintSize.height()),
-                                        hintSize));
+    m_fullScreenHint->place(layout.hint, layout.hintFont);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -302,19 +293,7 @@ void MainWindow::Form_Unload()
     m_unloaded = true;
     // The game ends first, so that closing the About box can't let it go on.
     sequencer()->abandon();
-    // Other windows first, the last opened first: modal ones stack, so the active one is last.
-    while (QWidget *modal = QApplication::activeModalWidget()) {
-        if (modal == this) {
-            break;
-        }
-        modal->close();
-        modal->hide(); // even one that refused to close
-    }
-    for (QWidget *other : QApplication::topLevelWidgets()) {
-        if (other != this && other->isVisible()) {
-            other->close();
-        }
-    }
+    closeOtherWindows(this);
     writeSettings();
 }
 

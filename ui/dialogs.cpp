@@ -3,6 +3,7 @@
 
 #include "designfonts.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QScreen>
 
@@ -23,4 +24,20 @@ void centreOnScreen(QDialog *dialog)
         = dialog->parentWidget() ? dialog->parentWidget()->screen() : dialog->screen();
     const QPoint centre = screen->availableGeometry().center();
     dialog->move(centre - QPoint(dialog->width() / 2, dialog->height() / 2));
+}
+
+void closeOtherWindows(const QWidget *keep)
+{
+    while (QWidget *modal = QApplication::activeModalWidget()) {
+        if (modal == keep) {
+            break;
+        }
+        modal->close();
+        modal->hide(); // even one that refused to close
+    }
+    for (QWidget *other : QApplication::topLevelWidgets()) {
+        if (other != keep && other->isVisible()) {
+            other->close();
+        }
+    }
 }

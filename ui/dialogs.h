@@ -4,10 +4,15 @@
 #include <QString>
 
 class QDialog;
+class QWidget;
 
 // What the About box and the hidden window share: a title bar with only a close button, which
 // acts as OK; no icon; the dialogs' own font; and being discarded once closed.
 void setUpDialog(QDialog *dialog, const QString &name, const QString &title);
+
+// Closes every other top-level window, the last opened first: modal ones stack, so the active
+// one is last. One that refuses to close is hidden.
+void closeOtherWindows(const QWidget *keep);
 
 // Places a dialog in the middle of the screen its parent is on, before it first shows.
 void centreOnScreen(QDialog *dialog);
