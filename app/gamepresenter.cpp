@@ -26,6 +26,15 @@ GamePresenter::GamePresenter(const Controls &controls, QObject *parent)
     , m_controls(controls)
 {
     m_controls.display->setAccessibleName(displayPurpose());
+    m_controls.repeatAction->setEnabled(false);
+    //: For screen readers: what the call label shows.
+    m_controls.display->setAccessibleDescription(tr("The current call: a limb, then its colour"));
+    //: For screen readers: what the status label shows.
+    m_controls.status->setAccessibleDescription(tr("Where the game stands"));
+    //: For screen readers: what the Start button does.
+    m_controls.start->setAccessibleDescription(tr("Start a game: calls begin after ten seconds"));
+    //: For screen readers: what the Stop button does.
+    m_controls.stop->setAccessibleDescription(tr("Stop the game"));
 }
 
 void GamePresenter::follow(GameSequencer *sequencer)
@@ -34,6 +43,8 @@ void GamePresenter::follow(GameSequencer *sequencer)
     connect(sequencer, &GameSequencer::statusChanged, this, &GamePresenter::showStatus);
     connect(sequencer, &GameSequencer::displayChanged, this, &GamePresenter::showDisplay);
     connect(sequencer, &GameSequencer::buttonsChanged, this, &GamePresenter::showButtons);
+    connect(sequencer, &GameSequencer::repeatableChanged, m_controls.repeatAction,
+            &QAction::setEnabled);
     QAction *pause = m_controls.pauseAction;
     connect(sequencer, &GameSequencer::pausedChanged, pause, &QAction::setChecked);
     // The mark shows what the game did with the choice, which it may refuse.

@@ -30,6 +30,7 @@ public:
         QAction *startAction = nullptr;
         QAction *stopAction = nullptr;
         QAction *pauseAction = nullptr; // offered while a game runs, checked while it holds
+        QAction *repeatAction = nullptr; // offered while a call stands in its pause
     };
 
     explicit GamePresenter(const Controls &controls, QObject *parent = nullptr);

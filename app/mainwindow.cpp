@@ -44,8 +44,9 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
     connect(m_placement, &WindowPlacement::fullScreenChanged, this, &MainWindow::showCaller);
     createControls();
     createMenus();
-    m_presenter = new GamePresenter(
-        {lblStatus, lblDisplay, cmdStart, cmdStop, mnuGameStart, mnuGameStop, mnuGamePause}, this);
+    m_presenter = new GamePresenter({lblStatus, lblDisplay, cmdStart, cmdStop, mnuGameStart,
+                                     mnuGameStop, mnuGamePause, mnuGameRepeat},
+                                    this);
     m_presenter->showButtons(true, false);
     layoutDesigned();
 
@@ -54,7 +55,6 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
     m_presenter->showStatus(GameStatus::Blank); // the design's caption never shows
     m_session = new GameSession(clock, random, sounds, callSoundFolder, DesktopColour, this);
     m_presenter->follow(m_sequencer = m_session->sequencer());
-    connect(m_sequencer, &GameSequencer::repeatableChanged, mnuGameRepeat, &QAction::setEnabled);
 }
 
 bool MainWindow::isFullScreenMode() const
@@ -102,14 +102,6 @@ void MainWindow::createControls()
     lblDisplay = makeLabel(u"lblDisplay"_s, QString());
     // The design's caption, cleared before the window first shows: never seen, not translated.
     lblStatus = makeLabel(u"lblStatus"_s, u"status goes here"_s);
-    //: For screen readers: what the call label shows.
-    lblDisplay->setAccessibleDescription(tr("The current call: a limb, then its colour"));
-    //: For screen readers: what the status label shows.
-    lblStatus->setAccessibleDescription(tr("Where the game stands"));
-    //: For screen readers: what the Start button does.
-    cmdStart->setAccessibleDescription(tr("Start a game: calls begin after ten seconds"));
-    //: For screen readers: what the Stop button does.
-    cmdStop->setAccessibleDescription(tr("Stop the game"));
     //: For screen readers: the picture behind the buttons.
     imgBoard->setAccessibleName(tr("Game board"));
 
@@ -150,7 +142,6 @@ void MainWindow::createMenus()
     connect(mnuGameStart, &QAction::triggered, this, &MainWindow::cmdStart_Click);
     connect(mnuGameStop, &QAction::triggered, this, &MainWindow::cmdStop_Click);
     connect(mnuGameRepeat, &QAction::triggered, this, [this] { sequencer()->repeatCall(); });
-    mnuGameRepeat->setEnabled(false); // nothing to repeat until a call stands in its pause
 
     QMenu *mnuSettings = named(menuBar()->addMenu(tr("Se&ttings")), u"mnuSettings"_s);
     mnuSettingsFullScreen
@@ -189,7 +180,6 @@ void MainWindow::Form_Load()
     // Never so small that the buttons are cut off.
     m_placement->restore(QSize(cmdStart->geometry().right() + 1,
                                cmdStop->geometry().bottom() + 1 + menuBar()->sizeHint().height()));
-    cmdStop->setEnabled(false);
 }
 
 void MainWindow::writeSettings()

@@ -235,6 +235,26 @@
         <extracomment>For screen readers: the call label while it is empty.</extracomment>
         <translation>Ansage</translation>
     </message>
+    <message>
+        <source>The current call: a limb, then its colour</source>
+        <extracomment>For screen readers: what the call label shows.</extracomment>
+        <translation>Die aktuelle Ansage: eine Hand oder ein Fuß, dann die Farbe</translation>
+    </message>
+    <message>
+        <source>Where the game stands</source>
+        <extracomment>For screen readers: what the status label shows.</extracomment>
+        <translation>Wie das Spiel steht</translation>
+    </message>
+    <message>
+        <source>Start a game: calls begin after ten seconds</source>
+        <extracomment>For screen readers: what the Start button does.</extracomment>
+        <translation>Ein Spiel starten: Die Ansagen beginnen nach zehn Sekunden</translation>
+    </message>
+    <message>
+        <source>Stop the game</source>
+        <extracomment>For screen readers: what the Stop button does.</extracomment>
+        <translation>Das Spiel stoppen</translation>
+    </message>
 </context>
 <context>
     <name>HiddenWindow</name>
@@ -284,26 +304,6 @@
         <source>&amp;STOP!</source>
         <extracomment>Stops the game. See the comment on &quot;&amp;START&quot; for the access key.</extracomment>
         <translation>&amp;STOPP!</translation>
-    </message>
-    <message>
-        <source>The current call: a limb, then its colour</source>
-        <extracomment>For screen readers: what the call label shows.</extracomment>
-        <translation>Die aktuelle Ansage: eine Hand oder ein Fuß, dann die Farbe</translation>
-    </message>
-    <message>
-        <source>Where the game stands</source>
-        <extracomment>For screen readers: what the status label shows.</extracomment>
-        <translation>Wie das Spiel steht</translation>
-    </message>
-    <message>
-        <source>Start a game: calls begin after ten seconds</source>
-        <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Ein Spiel starten: Die Ansagen beginnen nach zehn Sekunden</translation>
-    </message>
-    <message>
-        <source>Stop the game</source>
-        <extracomment>For screen readers: what the Stop button does.</extracomment>
-        <translation>Das Spiel stoppen</translation>
     </message>
     <message>
         <source>Game board</source>

@@ -235,6 +235,26 @@
         <extracomment>For screen readers: the call label while it is empty.</extracomment>
         <translation>Jugada</translation>
     </message>
+    <message>
+        <source>The current call: a limb, then its colour</source>
+        <extracomment>For screen readers: what the call label shows.</extracomment>
+        <translation>La jugada actual: una mano o un pie y luego su color</translation>
+    </message>
+    <message>
+        <source>Where the game stands</source>
+        <extracomment>For screen readers: what the status label shows.</extracomment>
+        <translation>Cómo va la partida</translation>
+    </message>
+    <message>
+        <source>Start a game: calls begin after ten seconds</source>
+        <extracomment>For screen readers: what the Start button does.</extracomment>
+        <translation>Empezar una partida: las jugadas empiezan a los diez segundos</translation>
+    </message>
+    <message>
+        <source>Stop the game</source>
+        <extracomment>For screen readers: what the Stop button does.</extracomment>
+        <translation>Detener la partida</translation>
+    </message>
 </context>
 <context>
     <name>HiddenWindow</name>
@@ -284,26 +304,6 @@
         <source>&amp;STOP!</source>
         <extracomment>Stops the game. See the comment on &quot;&amp;START&quot; for the access key.</extracomment>
         <translation>¡&amp;PARAR!</translation>
-    </message>
-    <message>
-        <source>The current call: a limb, then its colour</source>
-        <extracomment>For screen readers: what the call label shows.</extracomment>
-        <translation>La jugada actual: una mano o un pie y luego su color</translation>
-    </message>
-    <message>
-        <source>Where the game stands</source>
-        <extracomment>For screen readers: what the status label shows.</extracomment>
-        <translation>Cómo va la partida</translation>
-    </message>
-    <message>
-        <source>Start a game: calls begin after ten seconds</source>
-        <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Empezar una partida: las jugadas empiezan a los diez segundos</translation>
-    </message>
-    <message>
-        <source>Stop the game</source>
-        <extracomment>For screen readers: what the Stop button does.</extracomment>
-        <translation>Detener la partida</translation>
     </message>
     <message>
         <source>Game board</source>

@@ -235,6 +235,26 @@
         <extracomment>For screen readers: the call label while it is empty.</extracomment>
         <translation>Annonce</translation>
     </message>
+    <message>
+        <source>The current call: a limb, then its colour</source>
+        <extracomment>For screen readers: what the call label shows.</extracomment>
+        <translation>L’annonce en cours&#xa0;: une main ou un pied, puis sa couleur</translation>
+    </message>
+    <message>
+        <source>Where the game stands</source>
+        <extracomment>For screen readers: what the status label shows.</extracomment>
+        <translation>Où en est la partie</translation>
+    </message>
+    <message>
+        <source>Start a game: calls begin after ten seconds</source>
+        <extracomment>For screen readers: what the Start button does.</extracomment>
+        <translation>Lancer une partie&#xa0;: les annonces commencent après dix secondes</translation>
+    </message>
+    <message>
+        <source>Stop the game</source>
+        <extracomment>For screen readers: what the Stop button does.</extracomment>
+        <translation>Arrêter la partie</translation>
+    </message>
 </context>
 <context>
     <name>HiddenWindow</name>
@@ -284,26 +304,6 @@
         <source>&amp;STOP!</source>
         <extracomment>Stops the game. See the comment on &quot;&amp;START&quot; for the access key.</extracomment>
         <translation>A&amp;RRÊTER&#xa0;!</translation>
-    </message>
-    <message>
-        <source>The current call: a limb, then its colour</source>
-        <extracomment>For screen readers: what the call label shows.</extracomment>
-        <translation>L’annonce en cours&#xa0;: une main ou un pied, puis sa couleur</translation>
-    </message>
-    <message>
-        <source>Where the game stands</source>
-        <extracomment>For screen readers: what the status label shows.</extracomment>
-        <translation>Où en est la partie</translation>
-    </message>
-    <message>
-        <source>Start a game: calls begin after ten seconds</source>
-        <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Lancer une partie&#xa0;: les annonces commencent après dix secondes</translation>
-    </message>
-    <message>
-        <source>Stop the game</source>
-        <extracomment>For screen readers: what the Stop button does.</extracomment>
-        <translation>Arrêter la partie</translation>
     </message>
     <message>
         <source>Game board</source>

@@ -235,6 +235,26 @@
         <extracomment>For screen readers: the call label while it is empty.</extracomment>
         <translation>Chiamata</translation>
     </message>
+    <message>
+        <source>The current call: a limb, then its colour</source>
+        <extracomment>For screen readers: what the call label shows.</extracomment>
+        <translation>La chiamata attuale: una mano o un piede, poi il suo colore</translation>
+    </message>
+    <message>
+        <source>Where the game stands</source>
+        <extracomment>For screen readers: what the status label shows.</extracomment>
+        <translation>A che punto è la partita</translation>
+    </message>
+    <message>
+        <source>Start a game: calls begin after ten seconds</source>
+        <extracomment>For screen readers: what the Start button does.</extracomment>
+        <translation>Inizia una partita: le chiamate partono dopo dieci secondi</translation>
+    </message>
+    <message>
+        <source>Stop the game</source>
+        <extracomment>For screen readers: what the Stop button does.</extracomment>
+        <translation>Ferma la partita</translation>
+    </message>
 </context>
 <context>
     <name>HiddenWindow</name>
@@ -284,26 +304,6 @@
         <source>&amp;STOP!</source>
         <extracomment>Stops the game. See the comment on &quot;&amp;START&quot; for the access key.</extracomment>
         <translation>FE&amp;RMA!</translation>
-    </message>
-    <message>
-        <source>The current call: a limb, then its colour</source>
-        <extracomment>For screen readers: what the call label shows.</extracomment>
-        <translation>La chiamata attuale: una mano o un piede, poi il suo colore</translation>
-    </message>
-    <message>
-        <source>Where the game stands</source>
-        <extracomment>For screen readers: what the status label shows.</extracomment>
-        <translation>A che punto è la partita</translation>
-    </message>
-    <message>
-        <source>Start a game: calls begin after ten seconds</source>
-        <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Inizia una partita: le chiamate partono dopo dieci secondi</translation>
-    </message>
-    <message>
-        <source>Stop the game</source>
-        <extracomment>For screen readers: what the Stop button does.</extracomment>
-        <translation>Ferma la partita</translation>
     </message>
     <message>
         <source>Game board</source>

@@ -235,6 +235,26 @@
         <extracomment>For screen readers: the call label while it is empty.</extracomment>
         <translation>Oproep</translation>
     </message>
+    <message>
+        <source>The current call: a limb, then its colour</source>
+        <extracomment>For screen readers: what the call label shows.</extracomment>
+        <translation>De huidige oproep: een hand of voet, dan de kleur</translation>
+    </message>
+    <message>
+        <source>Where the game stands</source>
+        <extracomment>For screen readers: what the status label shows.</extracomment>
+        <translation>Hoe het spel ervoor staat</translation>
+    </message>
+    <message>
+        <source>Start a game: calls begin after ten seconds</source>
+        <extracomment>For screen readers: what the Start button does.</extracomment>
+        <translation>Een spel starten: de oproepen beginnen na tien seconden</translation>
+    </message>
+    <message>
+        <source>Stop the game</source>
+        <extracomment>For screen readers: what the Stop button does.</extracomment>
+        <translation>Het spel stoppen</translation>
+    </message>
 </context>
 <context>
     <name>HiddenWindow</name>
@@ -284,26 +304,6 @@
         <source>&amp;STOP!</source>
         <extracomment>Stops the game. See the comment on &quot;&amp;START&quot; for the access key.</extracomment>
         <translation>&amp;STOP!</translation>
-    </message>
-    <message>
-        <source>The current call: a limb, then its colour</source>
-        <extracomment>For screen readers: what the call label shows.</extracomment>
-        <translation>De huidige oproep: een hand of voet, dan de kleur</translation>
-    </message>
-    <message>
-        <source>Where the game stands</source>
-        <extracomment>For screen readers: what the status label shows.</extracomment>
-        <translation>Hoe het spel ervoor staat</translation>
-    </message>
-    <message>
-        <source>Start a game: calls begin after ten seconds</source>
-        <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Een spel starten: de oproepen beginnen na tien seconden</translation>
-    </message>
-    <message>
-        <source>Stop the game</source>
-        <extracomment>For screen readers: what the Stop button does.</extracomment>
-        <translation>Het spel stoppen</translation>
     </message>
     <message>
         <source>Game board</source>
