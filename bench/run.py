@@ -72,6 +72,22 @@ def errors_ms(values):
             "worst": round(max(values, key=abs) * 1000, 1)} if values else {"mean": None, "worst": None}
 
 
+def onsets_and_ends(recording, recorder, starts, lines):
+    """For each sound found in the recording: its onset after sound-start, and how far its
+    sound-end lies from its audible end (seconds)."""
+    lengths = sound_lengths()
+    ends = [(t, m.split()[1]) for t, m in lines if m.startswith("sound-end")]
+    onsets, audible_ends = [], []
+    for at, sound in starts:
+        heard, score = locate(recording, recorder.start_time(at), sound, at)
+        if heard is not None and score > 0.8:
+            onsets.append(heard - at)
+            end = [t for t, name in ends if t >= at and name == sound]
+            if end:
+                audible_ends.append(end[0] - (heard + lengths[sound]))
+    return onsets, audible_ends
+
+
 def measure(executable, out):
     results = {}
     with Session(audio=True) as session:
@@ -149,17 +165,7 @@ def measure(executable, out):
     results["first_call_error_ms"] = round((first_call - 10.0) * 1000, 1)
     results["pause_error_ms"] = errors_ms(pause_errors)
     results["drift_ms"] = round(sum(pause_errors) * 1000, 1)
-    onsets = []
-    audible_ends = []
-    lengths = sound_lengths()
-    ends = [(t, m.split()[1]) for t, m in game_lines if m.startswith("sound-end")]
-    for at, sound in starts:
-        heard, score = locate(recording, recorder.start_time(at), sound, at)
-        if heard is not None and score > 0.8:
-            onsets.append(heard - at)
-            end = [t for t, name in ends if t >= at and name == sound]
-            if end:
-                audible_ends.append(end[0] - (heard + lengths[sound]))
+    onsets, audible_ends = onsets_and_ends(recording, recorder, starts, game_lines)
     results["audio_onset_ms"] = errors_ms(onsets)
     results["sound_end_error_ms"] = errors_ms(audible_ends)
     results["stop_latency_ms"] = errors_ms(stop_latencies)
@@ -245,17 +251,8 @@ def measure_sound(executable, server, seconds=75):
         time.sleep(1.5)
         recording = recorder.samples()
         lines = program.trace.game()
-    lengths = sound_lengths()
     starts = [(t, m.split()[1]) for t, m in lines if m.startswith("sound-start")]
-    ends = [(t, m.split()[1]) for t, m in lines if m.startswith("sound-end")]
-    onsets, audible_ends = [], []
-    for at, sound in starts:
-        heard, score = locate(recording, recorder.start_time(at), sound, at)
-        if heard is not None and score > 0.8:
-            onsets.append(heard - at)
-            end = [t for t, name in ends if t >= at and name == sound]
-            if end:
-                audible_ends.append(end[0] - (heard + lengths[sound]))
+    onsets, audible_ends = onsets_and_ends(recording, recorder, starts, lines)
     return {"sounds": len(starts), "heard": len(onsets), "cpu_game_percent": cpu,
             "audio_onset_ms": errors_ms(onsets),
             "sound_end_error_ms": errors_ms(audible_ends)}
