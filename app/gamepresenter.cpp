@@ -35,6 +35,7 @@ GamePresenter::GamePresenter(const Controls &controls, QObject *parent)
     m_controls.start->setAccessibleDescription(tr("Start a game: calls begin after ten seconds"));
     //: For screen readers: what the Stop button does.
     m_controls.stop->setAccessibleDescription(tr("Stop the game"));
+    showButtons(true, false);
 }
 
 void GamePresenter::follow(GameSequencer *sequencer)

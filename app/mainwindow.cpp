@@ -18,13 +18,10 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QMenuBar>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
-
-Q_DECLARE_LOGGING_CATEGORY(lcWindow)
 
 const Rgb MainWindow::DesktopColour{58, 110, 165};
 
@@ -47,7 +44,6 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
     m_presenter = new GamePresenter({lblStatus, lblDisplay, cmdStart, cmdStop, mnuGameStart,
                                      mnuGameStop, mnuGamePause, mnuGameRepeat},
                                     this);
-    m_presenter->showButtons(true, false);
     layoutDesigned();
 
     // The window loads (placement, buttons) before the rest of its state is set up.

@@ -3,10 +3,14 @@
 
 #include "placementstore.h"
 
+#include <QLoggingCategory>
 #include <QObject>
 #include <QRect>
 #include <QSize>
 #include <QTimer>
+
+// Where the window was put, and why: limbora.window.
+Q_DECLARE_LOGGING_CATEGORY(lcWindow)
 
 class QWidget;
 
