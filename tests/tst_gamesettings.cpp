@@ -29,9 +29,10 @@ GameSettings unusual()
     return values;
 }
 
-const char *const UnusualText = "[Game]\nPauseSeconds=12\nCountdownSeconds=30\n"
-                                "Limbs=\"lefthand,righthand\"\nColours=red\nSpoken=false\n"
-                                "RepeatsAllowed=false\nStartFullScreen=true\nVolume=35\nVoice=own\n";
+const char *const UnusualText
+    = "[Game]\nPauseSeconds=12\nCountdownSeconds=30\n"
+      "Limbs=\"lefthand,righthand\"\nColours=red\nSpoken=false\n"
+      "RepeatsAllowed=false\nStartFullScreen=true\nVolume=35\nVoice=own\n";
 
 } // namespace
 
