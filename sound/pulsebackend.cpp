@@ -45,13 +45,13 @@ private:
     pa_threaded_mainloop *m_mainloop;
 };
 
-pa_sample_spec sampleSpec(quint32 format)
+pa_sample_spec sampleFormat(quint32 format)
 {
-    pa_sample_spec spec;
-    spec.format = (format >> 24) == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    spec.channels = static_cast<uint8_t>((format >> 20) & 0xf);
-    spec.rate = format & 0xfffff;
-    return spec;
+    pa_sample_spec sample;
+    sample.format = (format >> 24) == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    sample.channels = static_cast<uint8_t>((format >> 20) & 0xf);
+    sample.rate = format & 0xfffff;
+    return sample;
 }
 
 void unrefOperation(pa_operation *operation)
@@ -421,8 +421,8 @@ PulseBackend::Stream *PulseBackend::findPlaying(quint64 id)
 
 void PulseBackend::openStream(Stream &stream)
 {
-    const pa_sample_spec spec = sampleSpec(stream.format);
-    stream.stream = pa_stream_new(m_context, "Limbora", &spec, nullptr);
+    const pa_sample_spec sample = sampleFormat(stream.format);
+    stream.stream = pa_stream_new(m_context, "Limbora", &sample, nullptr);
     if (!stream.stream) {
         discard(stream);
         return;
@@ -435,8 +435,9 @@ void PulseBackend::openStream(Stream &stream)
         &stream.link);
     // A buffer that holds a whole sound: it is written at once and plays from the server's
     // side, and nothing here wakes up to feed it. It starts corked: opened ahead, it waits so.
-    const size_t bufferBytes = stream.kept ? pa_usec_to_bytes(pa_usec_t(KeptBufferMs) * 1000, &spec)
-                                           : static_cast<size_t>(stream.sound.samples.size());
+    const size_t bufferBytes = stream.kept
+        ? pa_usec_to_bytes(pa_usec_t(KeptBufferMs) * 1000, &sample)
+        : static_cast<size_t>(stream.sound.samples.size());
     pa_buffer_attr attributes;
     attributes.maxlength = static_cast<uint32_t>(-1);
     attributes.tlength
@@ -446,7 +447,7 @@ void PulseBackend::openStream(Stream &stream)
     attributes.fragsize = static_cast<uint32_t>(-1);
     stream.volumePercent = stream.playing ? stream.request.volumePercent : m_volumePercent;
     pa_cvolume volume;
-    pa_cvolume_set(&volume, spec.channels, pulseVolume(stream.volumePercent));
+    pa_cvolume_set(&volume, sample.channels, pulseVolume(stream.volumePercent));
     const auto flags
         = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_START_CORKED);
     if (pa_stream_connect_playback(stream.stream, nullptr, &attributes, flags, &volume, nullptr)

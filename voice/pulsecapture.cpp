@@ -119,8 +119,8 @@ private:
     void openStream()
     {
         m_ready = true;
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, uint32_t(m_rate), 1};
-        m_stream = pa_stream_new(m_context, "Limbora voice", &spec, nullptr);
+        const pa_sample_spec sample{PA_SAMPLE_FLOAT32NE, uint32_t(m_rate), 1};
+        m_stream = pa_stream_new(m_context, "Limbora voice", &sample, nullptr);
         if (!m_stream) {
             post([](PulseCapture *self) { self->fail(Failure::NoInput); });
             return;
