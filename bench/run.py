@@ -10,6 +10,7 @@ import json
 import os
 import pathlib
 import statistics
+import subprocess
 import sys
 import threading
 import time
@@ -235,17 +236,33 @@ GOALS = [
 ]
 
 
+def sink_suspensions(session, seconds):
+    """Watches the null sink for `seconds`; how often the server suspended it (an idle sink is
+    suspended after a few seconds, and the next sound must wake it)."""
+    count, was = 0, False
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        listed = subprocess.run(["pactl", "list", "sinks", "short"], env=session.env,
+                                capture_output=True, text=True).stdout
+        now = any(line.split("\t")[1] == "nullsink" and line.rstrip().endswith("SUSPENDED")
+                  for line in listed.splitlines() if "\t" in line)
+        count += now and not was
+        was = now
+        time.sleep(0.25)
+    return count
+
+
 def measure_sound(executable, server, seconds=75):
     """Onset and end of every sound in a game of default pauses (long enough for PipeWire to
     suspend the idle sink), on PulseAudio or PipeWire."""
     os.environ["LIMBORA_E2E_AUDIO"] = server
     with Session(audio=True) as session:
-        recorder = session.record()
+        recorder = session.record(passive=True)
         program = session.launch(executable)
         program.show()
         program.key("alt+s")
         before = program.cpu_seconds()
-        time.sleep(seconds)
+        suspended = sink_suspensions(session, seconds)
         cpu = round((program.cpu_seconds() - before) / seconds * 100, 3)
         program.key("alt+s")
         time.sleep(1.5)
@@ -254,6 +271,7 @@ def measure_sound(executable, server, seconds=75):
     starts = [(t, m.split()[1]) for t, m in lines if m.startswith("sound-start")]
     onsets, audible_ends = onsets_and_ends(recording, recorder, starts, lines)
     return {"sounds": len(starts), "heard": len(onsets), "cpu_game_percent": cpu,
+            "sink_suspended": suspended,
             "audio_onset_ms": errors_ms(onsets),
             "sound_end_error_ms": errors_ms(audible_ends)}
 
@@ -264,7 +282,8 @@ def print_sound(results):
               f"{figures['audio_onset_ms']['mean']} / {figures['audio_onset_ms']['worst']} ms "
               f"(goal ≤ 15 / ≤ 30), end {figures['sound_end_error_ms']['mean']} / "
               f"{figures['sound_end_error_ms']['worst']} ms (goal ±20); CPU "
-              f"{figures.get('cpu_game_percent')} % of a core")
+              f"{figures.get('cpu_game_percent')} % of a core; the idle sink was suspended "
+              f"{figures['sink_suspended']} times")
 
 
 def main():

@@ -24,6 +24,9 @@ constexpr qint64 RecheckBeforeMs = 150;
 // A stream opened ahead holds this much: a call's word fits at once.
 constexpr int KeptBufferMs = 3000;
 constexpr int KeptStreams = 2;
+// The audible end is never put later than this past the sound's own length, whatever the
+// server says: a call is not held by the server's bookkeeping.
+constexpr qint64 MostLatencyMs = 1000;
 // After the server went away, a new connection is tried this often (doubling) before the next
 // sound tries again itself.
 constexpr int ReconnectAfterMs = 500;
@@ -61,6 +64,13 @@ void unrefOperation(pa_operation *operation)
     }
 }
 
+qint64 durationNs(const pa_sample_spec &sample, qint64 bytes)
+{
+    return static_cast<qint64>(
+               pa_bytes_to_usec(static_cast<uint64_t>(std::max<qint64>(0, bytes)), &sample))
+        * 1000;
+}
+
 qint64 msUntil(qint64 ns)
 {
     return std::max<qint64>(0, (ns - monotonicNs() + 999'999) / 1'000'000);
@@ -71,6 +81,19 @@ qint64 msUntil(qint64 ns)
 quint32 pulseVolume(int percent)
 {
     return static_cast<quint32>(std::lround(PA_VOLUME_NORM * std::clamp(percent, 0, 100) / 100.0));
+}
+
+// What the stream still holds plays after what the sink holds. A stream that ran dry was followed
+// in the sink by the silence handed over since: libpulse's own latency counts that silence as the
+// sound's, and stands still while the stream is dry. Never before the whole sound could have
+// played since it was let go (pipewire-pulse answers a stream reused from corked with a read
+// position that runs ahead of what it has played), and never long after.
+qint64 audibleEndNs(const StreamTiming &timing)
+{
+    const qint64 sinkNs
+        = timing.playing ? timing.sinkNs : std::max<qint64>(0, timing.sinkNs - timing.dryNs);
+    return std::clamp(timing.answeredNs + timing.queuedNs + sinkNs, timing.playedByNs,
+                      timing.playedByNs + MostLatencyMs * 1'000'000);
 }
 
 PulseBackend::PulseBackend(const QString &directory, int readyWithinMs, QObject *parent)
@@ -145,19 +168,19 @@ void PulseBackend::report()
     }
 }
 
-// libpulse calls back on its own thread, holding the lock: the news is only passed on.
+// libpulse calls back on its own thread, holding the lock: the news is only passed on, with
+// when it came (a timing answer is about that moment, not about when this thread gets to it).
 void PulseBackend::post(void *link, Event event, int success)
 {
     const auto *to = static_cast<const Link *>(link);
     QMetaObject::invokeMethod(
         to->owner,
-        [owner = to->owner, serial = to->serial, playing = to->playing, event, success] {
-            owner->handle(serial, playing, event, success != 0);
-        },
+        [owner = to->owner, serial = to->serial, playing = to->playing, event, success,
+         atNs = monotonicNs()] { owner->handle(serial, playing, event, success != 0, atNs); },
         Qt::QueuedConnection);
 }
 
-void PulseBackend::handle(quint64 serial, quint64 playing, Event event, bool success)
+void PulseBackend::handle(quint64 serial, quint64 playing, Event event, bool success, qint64 atNs)
 {
     locked([&] {
         if (event == Event::ContextChanged) {
@@ -209,7 +232,7 @@ void PulseBackend::handle(quint64 serial, quint64 playing, Event event, bool suc
             break;
         case Event::Timed:
             unrefOperation(std::exchange(stream.operation, nullptr));
-            onTimed(stream, success);
+            onTimed(stream, success, atNs);
             break;
         case Event::Drained:
             unrefOperation(std::exchange(stream.operation, nullptr));
@@ -448,8 +471,7 @@ void PulseBackend::openStream(Stream &stream)
     stream.volumePercent = stream.playing ? stream.request.volumePercent : m_volumePercent;
     pa_cvolume volume;
     pa_cvolume_set(&volume, sample.channels, pulseVolume(stream.volumePercent));
-    const auto flags
-        = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_START_CORKED);
+    const auto flags = PA_STREAM_START_CORKED;
     if (pa_stream_connect_playback(stream.stream, nullptr, &attributes, flags, &volume, nullptr)
         < 0) {
         discard(stream);
@@ -533,22 +555,22 @@ void PulseBackend::askTiming(Stream &stream)
     }
 }
 
-void PulseBackend::onTimed(Stream &stream, bool success)
+void PulseBackend::onTimed(Stream &stream, bool success, qint64 answeredNs)
 {
-    pa_usec_t latencyUs = 0;
-    int negative = 0;
-    if (!success || pa_stream_get_latency(stream.stream, &latencyUs, &negative) < 0) {
+    const pa_timing_info *timing = success ? pa_stream_get_timing_info(stream.stream) : nullptr;
+    if (!timing) {
         endPlayback(stream, Outcome::Failed); // not heard, as far as anyone can tell
         return;
     }
-    // Never before the whole sound could have played since it was let go: pipewire-pulse answers
-    // a stream reused from corked with a read position that runs ahead of what it has played.
-    const WavInfo &info = stream.sound.info;
-    const qint64 lengthNs = info.dataBytes * 1'000'000'000
-        / (qint64(info.sampleRate) * info.channels * (info.bitsPerSample / 8));
-    const qint64 endNs
-        = std::max(monotonicNs() + static_cast<qint64>(latencyUs) * 1000 * (negative ? -1 : 1),
-                   stream.begunNs + lengthNs);
+    const pa_sample_spec sample = sampleFormat(stream.format);
+    StreamTiming answer;
+    answer.answeredNs = answeredNs;
+    answer.queuedNs = durationNs(sample, timing->write_index - timing->read_index);
+    answer.sinkNs = static_cast<qint64>(timing->sink_usec) * 1000;
+    answer.playing = timing->playing != 0;
+    answer.dryNs = durationNs(sample, timing->since_underrun);
+    answer.playedByNs = stream.begunNs + durationNs(sample, stream.sound.samples.size());
+    const qint64 endNs = audibleEndNs(answer);
     if (!stream.started || std::abs(endNs - stream.audibleEndNs) > 1'000'000) {
         qCDebug(lcSound, "%s %s, %lld us ahead of its end", stream.started ? "moved" : "started",
                 qUtf8Printable(stream.request.name), (endNs - monotonicNs()) / 1000);

@@ -82,7 +82,7 @@ private:
 
     static quint32 formatKey(const WavInfo &info);
     static void post(void *link, Event event, int success = 1);
-    void handle(quint64 serial, quint64 playing, Event event, bool success);
+    void handle(quint64 serial, quint64 playing, Event event, bool success, qint64 atNs);
     template<typename Work>
     void locked(Work work);
     void report();
@@ -98,7 +98,7 @@ private:
     void begin(Stream &stream);
     void feed(Stream &stream);
     void askTiming(Stream &stream);
-    void onTimed(Stream &stream, bool success);
+    void onTimed(Stream &stream, bool success, qint64 answeredNs);
     void endPlayback(Stream &stream, Outcome outcome);
     void discard(Stream &stream);
     void closeStream(quint64 serial);
@@ -118,3 +118,17 @@ private:
 
 // libpulse's volume for a percentage, as desktop mixers show it.
 quint32 pulseVolume(int percent);
+
+// A playback stream's timing, as the server answered, in nanoseconds on our clock.
+struct StreamTiming
+{
+    qint64 answeredNs = 0;
+    qint64 queuedNs = 0; // written to the stream, not yet handed to the sink
+    qint64 sinkNs = 0; // what the sink holds ahead of what is heard
+    bool playing = false; // false: the stream ran dry ...
+    qint64 dryNs = 0; // ... and the sink was handed this much silence for it since
+    qint64 playedByNs = 0; // when the sound could have played in full, counted from its start
+};
+
+// When the last sample of a stream's sound is heard.
+qint64 audibleEndNs(const StreamTiming &timing);

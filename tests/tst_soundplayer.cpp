@@ -451,6 +451,36 @@ private Q_SLOTS:
 #endif
     }
 
+#ifdef LIMBORA_PULSE
+    // Answers seen from PulseAudio's null sink, which renders up to two seconds ahead: the end
+    // is where the sound's last sample lies, not where the sink's buffer ends.
+    void audibleEndIsTheLastSamplesNotTheSinks()
+    {
+        constexpr qint64 ms = 1'000'000;
+        StreamTiming timing;
+        timing.answeredNs = 10'000 * ms;
+        timing.playedByNs = timing.answeredNs + 600 * ms;
+        // Still flowing: what the stream holds, then what the sink holds.
+        timing.playing = true;
+        timing.queuedNs = 900 * ms;
+        timing.sinkNs = 50 * ms;
+        QCOMPARE(audibleEndNs(timing), timing.answeredNs + 950 * ms);
+        // Run dry, the whole word in a 2 s sink buffer followed by 1046 ms of silence.
+        timing.playing = false;
+        timing.queuedNs = 0;
+        timing.sinkNs = 2000 * ms;
+        timing.dryNs = 1046 * ms;
+        QCOMPARE(audibleEndNs(timing), timing.answeredNs + 954 * ms);
+        // Long since heard: not before the word could have played...
+        timing.dryNs = 3000 * ms;
+        QCOMPARE(audibleEndNs(timing), timing.playedByNs);
+        // ... and however far ahead a server says it is, the call is not held past a second.
+        timing.playing = true;
+        timing.sinkNs = 60'000 * ms;
+        QCOMPARE(audibleEndNs(timing), timing.playedByNs + 1000 * ms);
+    }
+#endif
+
     void gameWithoutSoundsKeepsItsTimings()
     {
         QTemporaryDir empty;

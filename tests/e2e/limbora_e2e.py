@@ -10,6 +10,7 @@ import re
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import threading
 import time
@@ -92,12 +93,14 @@ class Trace:
 
 
 class Recorder:
-    """Records the null sink's monitor as 16-bit mono at RATE and keeps, per chunk, when it came."""
+    """Records the null sink's monitor as 16-bit mono at RATE and keeps, per chunk, when it came.
+    A passive recorder lets PipeWire suspend the idle sink (PulseAudio keeps it awake anyway)."""
 
-    def __init__(self, session):
+    def __init__(self, session, passive=False):
         self.process = session.spawn(
             ["pacat", "--record", "-d", "nullsink.monitor", "--latency-msec=5", "--raw",
-             "--format=s16le", f"--rate={RATE}", "--channels=1"],
+             "--format=s16le", f"--rate={RATE}", "--channels=1",
+             *(["--property=node.passive=true"] if passive else [])],
             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.chunks = []
         self.arrivals = []  # (monotonic time, samples received so far)
@@ -221,6 +224,7 @@ class Session:
             time.sleep(1.0)
         self.pipewire = os.environ.get("LIMBORA_E2E_AUDIO") == "pipewire"
         self.audio_stack = []
+        self.programs = []
         if audio:
             self._start_pulse()
 
@@ -309,9 +313,10 @@ class Session:
         self.xdotool("key", *keys)
         return sent
 
-    def record(self):
-        recorder = Recorder(self)
-        recorder.wait_until_running()
+    def record(self, passive=False):
+        recorder = Recorder(self, passive)
+        if not passive:  # a passive one hears nothing until something plays
+            recorder.wait_until_running()
         return recorder
 
     def launch(self, executable, cwd=None, extra_env=None):
@@ -319,7 +324,9 @@ class Session:
         env["QT_LOGGING_RULES"] = "limbora.*.debug=true"
         env["QT_MESSAGE_PATTERN"] = "%{time boot} %{category}: %{message}"
         env.update(extra_env or {})
-        return Program(self, executable, env, cwd)
+        program = Program(self, executable, env, cwd)
+        self.programs.append(program)
+        return program
 
     def settings_file(self):
         return pathlib.Path(self.env["XDG_CONFIG_HOME"]) / "Limbora" / "Limbora.conf"
@@ -353,7 +360,13 @@ class Session:
     def __enter__(self):
         return self
 
-    def __exit__(self, *exc):
+    def __exit__(self, kind, value, traceback):
+        if kind is not None and self.programs:
+            # What the program last did tells a failure in CI from a slow machine.
+            program = self.programs[-1]
+            state = "running" if program.process.poll() is None else f"ended with {program.process.returncode}"
+            tail = program.trace.text().strip().splitlines()[-400:]
+            print(f"the program ({state}) last printed:", *tail, sep="\n  ", file=sys.stderr)
         self.close()
 
 
@@ -392,7 +405,6 @@ def loudness(recording, recording_start, begin, end):
 
 def main(scenario):
     """Runs a scenario function and reports in the plain closing-line form."""
-    import sys
     program = pathlib.Path(sys.argv[1]).resolve()
     try:
         scenario(program)
