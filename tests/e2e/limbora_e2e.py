@@ -365,7 +365,7 @@ class Session:
             # What the program last did tells a failure in CI from a slow machine.
             program = self.programs[-1]
             state = "running" if program.process.poll() is None else f"ended with {program.process.returncode}"
-            tail = program.trace.text().strip().splitlines()[-400:]
+            tail = program.trace.text().strip().splitlines()[-80:]
             print(f"the program ({state}) last printed:", *tail, sep="\n  ", file=sys.stderr)
         self.close()
 
