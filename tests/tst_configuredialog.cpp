@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "configuredialog.h"
-#include "gamedoubles.h"
 #include "helplauncher.h"
 #include "mainwindow.h"
 #include "soundplayer.h"
+#include "windowfixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,16 +24,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Program
-{
-    QTemporaryDir sounds; // empty: every sound ends at once
-    FakeClock clock;
-    ScriptedRandom random;
-    SoundPlayer player{sounds.path() + u'/'};
-    HelpLauncher help{u"/nonexistent/xdg-open"_s, {}};
-    MainWindow window{clock, random, player, help};
-};
-
 } // namespace
 
 // Settings > Configure Limbora…: the game's options, kept only on OK.
@@ -42,12 +32,7 @@ class TestConfigureDialog : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        config = std::make_unique<QTemporaryDir>();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
-    }
+    void init() { config = std::make_unique<TemporaryConfig>(); }
 
     void cleanup() { config.reset(); }
 
@@ -126,7 +111,7 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> config;
+    std::unique_ptr<TemporaryConfig> config;
 };
 
 QTEST_MAIN(TestConfigureDialog)

@@ -2,10 +2,10 @@
 #include "calllabel.h"
 #include "designfonts.h"
 #include "fullscreenhint.h"
-#include "gamedoubles.h"
 #include "helplauncher.h"
 #include "mainwindow.h"
 #include "soundplayer.h"
+#include "windowfixture.h"
 #include "windowplacement.h"
 
 #include <QAction>
@@ -27,24 +27,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Program
-{
-    QTemporaryDir sounds; // empty: every sound ends at once
-    FakeClock clock;
-    ScriptedRandom random;
-    SoundPlayer player{sounds.path() + u'/'};
-    HelpLauncher help{u"/nonexistent/xdg-open"_s, {}};
-    MainWindow window{clock, random, player, help};
-
-    template<typename T>
-    T *find(const QString &name)
-    {
-        return window.findChild<T *>(name);
-    }
-    QLabel *display() { return find<QLabel>(u"lblDisplay"_s); }
-    GameSequencer::Phase phase() { return window.sequencer()->phase(); }
-};
-
 // A screen is read from a distance by the capital letters' height.
 qreal capHeight(const QLabel *label)
 {
@@ -62,9 +44,7 @@ private Q_SLOTS:
 
     void init()
     {
-        config = std::make_unique<QTemporaryDir>();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
+        config = std::make_unique<TemporaryConfig>();
         program = std::make_unique<Program>();
         program->window.show();
         program->window.activateWindow();
@@ -139,7 +119,7 @@ private Q_SLOTS:
         } else {
             program->window.close();
         }
-        QCOMPARE(stored(), (QStringList{u"4500"_s, u"3000"_s, u"6500"_s, u"6500"_s}));
+        QCOMPARE(storedPlacement(), (QStringList{u"4500"_s, u"3000"_s, u"6500"_s, u"6500"_s}));
     }
 
     // However fast the keys come, the window ends as the last one asked, the full-screen board
@@ -182,7 +162,7 @@ private Q_SLOTS:
             QCOMPARE(window.size(), client);
         }
         window.close();
-        QCOMPARE(stored(), (QStringList{u"4500"_s, u"3000"_s, u"6500"_s, u"6500"_s}));
+        QCOMPARE(storedPlacement(), (QStringList{u"4500"_s, u"3000"_s, u"6500"_s, u"6500"_s}));
     }
 
     // The window manager's own full screen (its key, a double click) gives the same caller as
@@ -353,18 +333,7 @@ private Q_SLOTS:
     }
 
 private:
-    QStringList stored() const
-    {
-        QSettings settings(config->filePath(u"Limbora/Limbora.conf"_s), QSettings::IniFormat);
-        settings.beginGroup(u"Settings"_s);
-        QStringList values;
-        for (const QString &key : {u"MainLeft"_s, u"MainTop"_s, u"MainWidth"_s, u"MainHeight"_s}) {
-            values << settings.value(key).toString();
-        }
-        return values;
-    }
-
-    std::unique_ptr<QTemporaryDir> config;
+    std::unique_ptr<TemporaryConfig> config;
     std::unique_ptr<Program> program;
 };
 

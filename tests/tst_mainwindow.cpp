@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "designfonts.h"
-#include "gamedoubles.h"
 #include "gamesequencer.h"
 #include "gamewords.h"
 #include "helplauncher.h"
 #include "language.h"
 #include "mainwindow.h"
 #include "soundplayer.h"
+#include "windowfixture.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -30,41 +30,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Program
-{
-    enum class Viewer { Recording, Missing };
-
-    explicit Program(Viewer viewer = Viewer::Recording)
-        : help(viewer == Viewer::Missing
-                   ? HelpLauncher(u"/nonexistent/xdg-open"_s, {u"limbora.html"_s})
-                   : HelpLauncher(u"/bin/sh"_s, {u"-c"_s, u"echo help >> \"$0\""_s, launches}))
-    {
-    }
-
-    QTemporaryDir sounds; // empty: nothing is heard, every sound ends at once
-    FakeClock clock;
-    ScriptedRandom random;
-    SoundPlayer player{sounds.path() + u'/'};
-    // Each launch of the help viewer leaves a line in a file.
-    QString launches = sounds.filePath(u"launches"_s);
-    HelpLauncher help;
-    MainWindow window{clock, random, player, help};
-
-    template<typename T>
-    T *find(const QString &name)
-    {
-        auto *found = window.findChild<T *>(name);
-        if (!found) {
-            qWarning("no %s", qPrintable(name));
-        }
-        return found;
-    }
-    QPushButton *start() { return find<QPushButton>(u"cmdStart"_s); }
-    QPushButton *stop() { return find<QPushButton>(u"cmdStop"_s); }
-    QLabel *status() { return find<QLabel>(u"lblStatus"_s); }
-    QLabel *display() { return find<QLabel>(u"lblDisplay"_s); }
-};
-
 QStringList captions(const QMenu *menu)
 {
     QStringList texts;
@@ -83,12 +48,7 @@ class TestMainWindow : public QObject
 private Q_SLOTS:
     void initTestCase() { loadBundledFonts(); }
 
-    void init()
-    {
-        config = std::make_unique<QTemporaryDir>();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
-    }
+    void init() { config = std::make_unique<TemporaryConfig>(); }
 
     void cleanup() { program.reset(); }
 
@@ -331,7 +291,7 @@ private Q_SLOTS:
             program->window.close();
         }
         QVERIFY(!program->window.isVisible());
-        QCOMPARE(stored(), (QStringList{u"4500"_s, u"3000"_s, u"6500"_s, u"6500"_s}));
+        QCOMPARE(storedPlacement(), (QStringList{u"4500"_s, u"3000"_s, u"6500"_s, u"6500"_s}));
 
         // Nothing more is shown, and no call is made: the game is over with the window.
         QSignalSpy display(program->window.sequencer(), &GameSequencer::displayChanged);
@@ -351,7 +311,7 @@ private Q_SLOTS:
         program->window.move(400, 300);
         program->window.showMinimized();
         program->window.close();
-        QCOMPARE(stored(), (QStringList{u"2250"_s, QString(), QString(), QString()}));
+        QCOMPARE(storedPlacement(), (QStringList{u"2250"_s, QString(), QString(), QString()}));
     }
 
     void placementRestoredBeforeTheFirstShowAndWrittenBackUnchanged()
@@ -369,7 +329,7 @@ private Q_SLOTS:
         QCOMPARE(program->window.size(), QSize(400, 333)); // no frame offscreen
         program->window.show();
         program->window.close();
-        QCOMPARE(stored(), (QStringList{u"1507"_s, u"1492"_s, u"6000"_s, u"5000"_s}));
+        QCOMPARE(storedPlacement(), (QStringList{u"1507"_s, u"1492"_s, u"6000"_s, u"5000"_s}));
     }
 
     void lostPlacementComesBackOnScreen()
@@ -534,7 +494,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!about && !hidden, 1000);
         QCOMPARE(program->window.sequencer()->phase(), GameSequencer::Phase::Idle);
         QCOMPARE(program->display()->text(), u"in 10 seconds..."_s); // no call was ever shown
-        QCOMPARE(stored().first(), u"4500"_s);
+        QCOMPARE(storedPlacement().first(), u"4500"_s);
     }
 
 private:
@@ -552,18 +512,7 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(&program->window));
     }
 
-    QStringList stored() const
-    {
-        QSettings settings(config->filePath(u"Limbora/Limbora.conf"_s), QSettings::IniFormat);
-        settings.beginGroup(u"Settings"_s);
-        QStringList values;
-        for (const QString &key : {u"MainLeft"_s, u"MainTop"_s, u"MainWidth"_s, u"MainHeight"_s}) {
-            values << settings.value(key).toString();
-        }
-        return values;
-    }
-
-    std::unique_ptr<QTemporaryDir> config;
+    std::unique_ptr<TemporaryConfig> config;
     std::unique_ptr<Program> program;
 };
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "windowfixture.h"
 #include "windowplacement.h"
 
 #include <QFile>
@@ -20,9 +21,7 @@ class TestWindowPlacement : public QObject
 private Q_SLOTS:
     void init()
     {
-        config = std::make_unique<QTemporaryDir>();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
+        config = std::make_unique<TemporaryConfig>();
         store({u"3000"_s, u"1500"_s, u"6000"_s, u"5000"_s});
     }
 
@@ -50,11 +49,11 @@ private Q_SLOTS:
         window.move(300, 200);
         placement.requestFullScreen(true);
         placement.save();
-        QCOMPARE(stored(), expected);
+        QCOMPARE(storedPlacement(), expected);
         placement.requestFullScreen(false);
         QTRY_VERIFY(!placement.isSettling());
         placement.save();
-        QCOMPARE(stored(), expected);
+        QCOMPARE(storedPlacement(), expected);
     }
 
     // Whatever size the window ends up with (a frame drawn inside it, a window manager that
@@ -68,7 +67,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.setFixedSize(500, 500);
         placement.save();
-        QCOMPARE(stored().mid(2), (QStringList{u"6000"_s, u"5000"_s}));
+        QCOMPARE(storedPlacement().mid(2), (QStringList{u"6000"_s, u"5000"_s}));
     }
 
     // A full-screen change the window didn't ask for is the window manager's request, followed
@@ -105,18 +104,7 @@ private:
         }
     }
 
-    static QStringList stored()
-    {
-        QSettings settings(u"Limbora"_s, u"Limbora"_s);
-        settings.beginGroup(u"Settings"_s);
-        QStringList values;
-        for (const QString &key : {u"MainLeft"_s, u"MainTop"_s, u"MainWidth"_s, u"MainHeight"_s}) {
-            values << settings.value(key).toString();
-        }
-        return values;
-    }
-
-    std::unique_ptr<QTemporaryDir> config;
+    std::unique_ptr<TemporaryConfig> config;
 };
 
 QTEST_MAIN(TestWindowPlacement)

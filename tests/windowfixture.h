@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What the window's widget tests share: a settings folder of their own, the placement as stored
+// there, and a main window whose game hears nothing.
+
+#include "gamedoubles.h"
+#include "helplauncher.h"
+#include "mainwindow.h"
+#include "soundplayer.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Settings of the test's own, for QSettings and for whatever looks in XDG_CONFIG_HOME.
+class TemporaryConfig
+{
+public:
+    TemporaryConfig()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path()));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The stored placement: left, top, width and height, empty where missing.
+inline QStringList storedPlacement()
+{
+    using namespace Qt::StringLiterals;
+    QSettings settings(u"Limbora"_s, u"Limbora"_s);
+    settings.beginGroup(u"Settings"_s);
+    QStringList values;
+    for (const QString &key : {u"MainLeft"_s, u"MainTop"_s, u"MainWidth"_s, u"MainHeight"_s}) {
+        values << settings.value(key).toString();
+    }
+    return values;
+}
+
+// The main window over an empty sound folder: nothing is heard, every sound ends at once.
+struct Program
+{
+    enum class Viewer { Recording, Missing };
+
+    explicit Program(Viewer viewer = Viewer::Recording)
+        : help(viewer == Viewer::Missing
+                   ? HelpLauncher(QStringLiteral("/nonexistent/xdg-open"),
+                                  {QStringLiteral("limbora.html")})
+                   : HelpLauncher(
+                       QStringLiteral("/bin/sh"),
+                       {QStringLiteral("-c"), QStringLiteral("echo help >> \"$0\""), launches}))
+    {
+    }
+
+    QTemporaryDir sounds;
+    FakeClock clock;
+    ScriptedRandom random;
+    SoundPlayer player{sounds.path() + u'/'};
+    // Each launch of the help viewer leaves a line in a file.
+    QString launches = sounds.filePath(QStringLiteral("launches"));
+    HelpLauncher help;
+    MainWindow window{clock, random, player, help};
+
+    template<typename T>
+    T *find(const QString &name)
+    {
+        auto *found = window.findChild<T *>(name);
+        if (!found) {
+            qWarning("no %s", qPrintable(name));
+        }
+        return found;
+    }
+    QPushButton *start() { return find<QPushButton>(QStringLiteral("cmdStart")); }
+    QPushButton *stop() { return find<QPushButton>(QStringLiteral("cmdStop")); }
+    QLabel *status() { return find<QLabel>(QStringLiteral("lblStatus")); }
+    QLabel *display() { return find<QLabel>(QStringLiteral("lblDisplay")); }
+    GameSequencer::Phase phase() { return window.sequencer()->phase(); }
+};
