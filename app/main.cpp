@@ -11,6 +11,7 @@
 #include "mprisservice.h"
 #include "randomsource.h"
 #include "remotecontrol.h"
+#include "sessionbus.h"
 #include "singleinstance.h"
 #include "soundplayer.h"
 #include "steadyclock.h"
@@ -25,6 +26,7 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -161,6 +163,8 @@ int main(int argc, char *argv[])
         std::fputs(NoDisplay.constData(), stderr);
         return EXIT_FAILURE;
     }
+
+    setAsideSilentSessionBus(std::chrono::seconds(2));
 
     // A display that can't be reached makes Qt abort with a toolkit message: say it plainly
     // instead, as for no display at all.

@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The process in a hostile world: a storm of termination signals, a display that doesn't
-answer, and an install path whose bytes aren't UTF-8."""
+answer, a session bus that takes the connection and never answers, and an install path whose
+bytes aren't UTF-8."""
 import os
 import shutil
 import signal
+import socket
 import subprocess
 import time
 
@@ -37,6 +39,23 @@ def scenario(executable):
         check(answers[0] == answers[1] and answers[0][0] == 1 and answers[0][1].startswith("limbora: "),
               f"no display and an unanswering one differ: {answers}")
 
+        # A session bus that takes the connection and never answers holds up nothing (libdbus
+        # would wait 25 s for it): the window comes at once, the game runs, SIGTERM ends it.
+        silent = socket.socket(socket.AF_UNIX)
+        silent.bind(str(session.tmp / "silent-bus"))
+        silent.listen(16)
+        asked = time.monotonic()
+        program = session.launch(executable, extra_env={
+            "DBUS_SESSION_BUS_ADDRESS": f"unix:path={session.tmp / 'silent-bus'}"})
+        program.show()
+        check(time.monotonic() - asked < 5, f"the window came after {time.monotonic() - asked:.1f} s")
+        check(program.trace.find("did not answer", category="limbora.session"), "the bus was not set aside")
+        program.key("alt+s")
+        program.trace.wait_for(r'^status "The game will start"$', 2)
+        os.kill(program.process.pid, signal.SIGTERM)
+        check(program.exit_code(3.0) == 0, "SIGTERM did not end it cleanly beside a silent bus")
+        silent.close()
+
         # Installed under a name that isn't UTF-8: the sounds are still found and heard out.
         root = session.tmp / os.fsdecode(b"caf\xe9")
         (root / "bin").mkdir(parents=True)
@@ -48,7 +67,8 @@ def scenario(executable):
         start = program.trace.wait_for(r"^sound-start \w+\.wav wait$", 15)[0]
         end = program.trace.wait_for(r"^sound-end ", 3, since=start)[0]
         check(end - start > 0.5, f"the first sound lasted {end - start:.3f} s: not found")
-    print("a signal storm, an unanswering display and a non-UTF-8 install path were survived")
+    print("a signal storm, an unanswering display, a silent session bus and a non-UTF-8 install "
+          "path were survived")
 
 
 if __name__ == "__main__":
