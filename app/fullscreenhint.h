@@ -27,10 +27,8 @@ public:
     void setDelays(int hintMs, int pointerMs);
 
     void setActive(bool active);
-    bool isActive() const { return m_active; }
     // Sized to its words in the given font, at the foot of the room given, centred.
     void place(const QRect &room, const QFont &font);
-    QLabel *label() const { return m_label; }
     bool isPointerHidden() const { return m_pointerHidden; }
 
 protected:

@@ -49,7 +49,6 @@ public:
     static void setTextColour(QWidget *widget, Rgb rgb);
 
     // The call as reported, before any line break.
-    const QString &displayText() const { return m_displayText; }
 
 private:
     void showCall();

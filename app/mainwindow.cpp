@@ -14,7 +14,6 @@
 #include "helplauncher.h"
 #include "windowplacement.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>

@@ -18,7 +18,6 @@ public:
     // The picture's file URL, or an empty text where the file can't be written.
     QString urlFor(Rgb colour);
 
-    QString folder() const { return m_folder; }
 
 private:
     QString m_folder;

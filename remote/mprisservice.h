@@ -24,7 +24,6 @@ public:
 
     // Connects and asks for the name without waiting for either.
     void start();
-    bool isOnBus() const { return m_onBus; }
 
     // A bus that never answers keeps the connecting thread waiting (libdbus gives up after
     // 25 s), and the D-Bus library's tidying up at exit would wait for it: then the program

@@ -14,19 +14,18 @@ RemoteControl::RemoteControl(GameSequencer &game, QWidget *window)
     , m_game(std::make_unique<SequencerRemote>(game))
     , m_art(std::make_unique<CallArt>())
 {
-    m_player = new RemotePlayer(
+    auto *player = new RemotePlayer(
         *m_game, [art = m_art.get()](Rgb colour) { return art->urlFor(colour); }, this);
-    m_game->follow(*m_player);
+    m_game->follow(*player);
     // Unminimized in the state it had, full screen or not.
-    connect(m_player, &RemotePlayer::raiseRequested, window, [window] {
+    connect(player, &RemotePlayer::raiseRequested, window, [window] {
         window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
         window->show();
         window->raise();
         window->activateWindow();
     });
-    addMediaKeys(window, *m_player);
-    m_service = new MprisService(*m_player, this);
-    m_service->start();
+    addMediaKeys(window, *player);
+    (new MprisService(*player, this))->start();
 }
 
 RemoteControl::~RemoteControl() = default;

@@ -22,12 +22,7 @@ public:
     RemoteControl(GameSequencer &game, QWidget *window);
     ~RemoteControl() override;
 
-    RemotePlayer &player() const { return *m_player; }
-    MprisService &service() const { return *m_service; }
-
 private:
     std::unique_ptr<SequencerRemote> m_game;
     std::unique_ptr<CallArt> m_art;
-    RemotePlayer *m_player = nullptr;
-    MprisService *m_service = nullptr;
 };

@@ -32,7 +32,6 @@ public:
 
     // Holds or lets go; repeated calls and quick changes are fine.
     void setHeld(bool held);
-    bool isHeld() const { return m_wanted; }
     // What holds the screen awake right now.
     Holder holder() const { return m_holder; }
 

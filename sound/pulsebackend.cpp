@@ -291,16 +291,8 @@ bool PulseBackend::ensureContext()
 
 void PulseBackend::dropContext()
 {
-    std::vector<quint64> serials;
-    for (const auto &entry : m_streams) {
-        serials.push_back(entry.first);
-    }
-    for (quint64 serial : serials) {
-        auto found = m_streams.find(serial);
-        if (found->second->playing) {
-            endPlayback(*found->second, Outcome::Failed);
-        }
-        closeStream(serial);
+    while (!m_streams.empty()) {
+        closeStream(m_streams.begin()->first); // a sound still playing there fails
     }
     if (m_context) {
         pa_context_set_state_callback(m_context, nullptr, nullptr);
@@ -406,12 +398,7 @@ PulseBackend::Stream *PulseBackend::streamFor(quint32 format)
             ++kept;
         }
     }
-    auto stream = std::make_unique<Stream>();
-    stream->link = Link{this, ++m_lastSerial};
-    stream->format = format;
-    stream->kept = kept < KeptStreams;
-    stream->volumePercent = m_volumePercent;
-    return m_streams.emplace(stream->link.serial, std::move(stream)).first->second.get();
+    return addStream(format, kept < KeptStreams);
 }
 
 void PulseBackend::keepStreams(quint32 format)
@@ -423,13 +410,17 @@ void PulseBackend::keepStreams(quint32 format)
         }
     }
     for (; kept < KeptStreams; ++kept) {
-        auto stream = std::make_unique<Stream>();
-        stream->link = Link{this, ++m_lastSerial};
-        stream->format = format;
-        stream->kept = true;
-        stream->volumePercent = m_volumePercent;
-        m_streams.emplace(stream->link.serial, std::move(stream));
+        addStream(format, true);
     }
+}
+
+PulseBackend::Stream *PulseBackend::addStream(quint32 format, bool kept)
+{
+    auto stream = std::make_unique<Stream>();
+    stream->link = Link{this, ++m_lastSerial};
+    stream->format = format;
+    stream->kept = kept;
+    return m_streams.emplace(stream->link.serial, std::move(stream)).first->second.get();
 }
 
 PulseBackend::Stream *PulseBackend::findPlaying(quint64 id)
@@ -578,45 +569,38 @@ void PulseBackend::onTimed(Stream &stream, bool success, qint64 answeredNs)
         stream.audibleEndNs = endNs;
         m_reports.push_back({stream.request, Report::Started, endNs});
     }
-    const quint64 serial = stream.link.serial;
     const quint64 id = stream.request.id;
     const qint64 untilEndMs = msUntil(endNs);
     if (untilEndMs > RecheckBeforeMs) {
-        QTimer::singleShot(untilEndMs - RecheckBeforeMs, this, [this, serial, id] {
-            locked([this, serial, id] {
-                const auto found = m_streams.find(serial);
-                if (found != m_streams.end() && found->second->playing
-                    && found->second->request.id == id) {
-                    askTiming(*found->second);
+        QTimer::singleShot(untilEndMs - RecheckBeforeMs, this, [this, id] {
+            locked([this, id] {
+                if (Stream *playing = findPlaying(id)) {
+                    askTiming(*playing);
                 }
             });
         });
         return;
     }
     // Past its end the stream is drained: a server that doesn't get there has stalled.
-    QTimer::singleShot(untilEndMs, this, [this, serial, id] {
-        locked([this, serial, id] {
-            const auto found = m_streams.find(serial);
-            if (found == m_streams.end() || !found->second->playing
-                || found->second->request.id != id) {
+    QTimer::singleShot(untilEndMs, this, [this, id] {
+        locked([this, id] {
+            Stream *playing = findPlaying(id);
+            if (!playing) {
                 return;
             }
-            Stream &stream = *found->second;
-            unrefOperation(std::exchange(stream.operation, nullptr));
-            stream.operation = pa_stream_drain(
-                stream.stream,
+            unrefOperation(std::exchange(playing->operation, nullptr));
+            playing->operation = pa_stream_drain(
+                playing->stream,
                 [](pa_stream *, int success, void *link) { post(link, Event::Drained, success); },
-                &stream.link);
-            if (!stream.operation) {
-                endPlayback(stream, Outcome::Failed);
+                &playing->link);
+            if (!playing->operation) {
+                endPlayback(*playing, Outcome::Failed);
             }
         });
     });
-    QTimer::singleShot(untilEndMs + DrainGraceMs, this, [this, serial, id] {
-        locked([this, serial, id] {
-            const auto found = m_streams.find(serial);
-            if (found != m_streams.end() && found->second->playing
-                && found->second->request.id == id) {
+    QTimer::singleShot(untilEndMs + DrainGraceMs, this, [this, id] {
+        locked([this, id] {
+            if (findPlaying(id)) {
                 qCDebug(lcSound, "the audio server stopped playing");
                 dropContext();
             }

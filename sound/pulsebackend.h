@@ -93,6 +93,7 @@ private:
     void reconnectLater();
     Stream *streamFor(quint32 format);
     void keepStreams(quint32 format);
+    Stream *addStream(quint32 format, bool kept);
     Stream *findPlaying(quint64 id);
     void openStream(Stream &stream);
     void begin(Stream &stream);
