@@ -21,6 +21,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+QString volumeText(int percent)
+{
+    //: The volume, in per cent.
+    return ConfigureDialog::tr("%1 %").arg(percent);
+}
+
 QSpinBox *secondsBox(int lowest, int highest, const QString &name)
 {
     auto *box = new QSpinBox;
@@ -102,12 +108,10 @@ ConfigureDialog::ConfigureDialog(const GameSettings &values, QWidget *parent)
     m_volumeValue->setObjectName(u"lblVolume"_s);
     // Wide enough for "100 %" so that the slider doesn't jump as the number grows.
     m_volumeValue->setMinimumWidth(
-        m_volumeValue->fontMetrics().horizontalAdvance(tr("%1 %").arg(GameSettings::MaxVolume)));
+        m_volumeValue->fontMetrics().horizontalAdvance(volumeText(GameSettings::MaxVolume)));
     m_volumeValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    connect(m_volume, &QSlider::valueChanged, m_volumeValue, [this](int value) {
-        //: The volume, in per cent.
-        m_volumeValue->setText(tr("%1 %").arg(value));
-    });
+    connect(m_volume, &QSlider::valueChanged, m_volumeValue,
+            [this](int value) { m_volumeValue->setText(volumeText(value)); });
     auto *volumeRow = new QHBoxLayout;
     volumeRow->addWidget(m_volume);
     volumeRow->addWidget(m_volumeValue);
@@ -176,7 +180,7 @@ void ConfigureDialog::setValues(const GameSettings &values)
     m_repeats->setChecked(values.game.repeatsAllowed);
     m_fullScreen->setChecked(values.startFullScreen);
     m_volume->setValue(values.volume);
-    m_volumeValue->setText(tr("%1 %").arg(values.volume));
+    m_volumeValue->setText(volumeText(values.volume));
     m_voice->setOwnVoice(values.ownVoice);
     updateAcceptable();
 }

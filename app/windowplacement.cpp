@@ -72,6 +72,17 @@ bool WindowPlacement::isWindowedAsAsked() const
     return m_steady && !isSettling() && standsWindowed();
 }
 
+// The windowed frame, moved to where the window stands when it stands as it was put: the user
+// may have dragged it since.
+QRect WindowPlacement::standingFrame() const
+{
+    QRect frame = m_windowedFrame;
+    if (m_positionKnown && isWindowedAsAsked()) {
+        frame.moveTopLeft(currentFrame().topLeft());
+    }
+    return frame;
+}
+
 bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != &m_window) {
@@ -85,9 +96,7 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
             m_frameFitted = true;
             fitClientToFrame();
         }
-        if (m_positionKnown && isWindowedAsAsked()) {
-            m_windowedFrame.moveTopLeft(currentFrame().topLeft());
-        }
+        m_windowedFrame = standingFrame();
         break;
     case QEvent::WindowStateChange:
         // Only the platform's own reports; the window's own requests are known already.
@@ -118,10 +127,7 @@ void WindowPlacement::save()
     if (m_window.isMinimized()) {
         return; // the placement of the last normal closing stays
     }
-    QRect frame = m_windowedFrame;
-    if (m_positionKnown && isWindowedAsAsked()) {
-        frame.moveTopLeft(currentFrame().topLeft());
-    }
+    QRect frame = standingFrame();
     // The window can't be resized: its size is the one asked for, whoever draws the frame.
     frame.setSize(m_frameSize);
     m_store.save(frame);
@@ -139,8 +145,8 @@ void WindowPlacement::requestFullScreen(bool on)
 void WindowPlacement::apply()
 {
     if (m_wanted) {
-        if (m_window.isVisible() && m_positionKnown && isWindowedAsAsked()) {
-            m_windowedFrame.moveTopLeft(currentFrame().topLeft());
+        if (m_window.isVisible()) {
+            m_windowedFrame = standingFrame();
         }
         if (m_window.minimumSize() == m_window.maximumSize()) {
             m_windowedClientSize = m_window.minimumSize();
@@ -153,12 +159,17 @@ void WindowPlacement::apply()
     m_steady = false;
     m_inFlight = m_window.isVisible();
     m_settle.start(); // what the window passes through on its way is not where it stands
+    put();
+    Q_EMIT fullScreenChanged(m_applied);
+}
+
+void WindowPlacement::put()
+{
     if (m_applied) {
         putFullScreen();
     } else {
         putWindowed();
     }
-    Q_EMIT fullScreenChanged(m_applied);
 }
 
 void WindowPlacement::putFullScreen()
@@ -220,9 +231,5 @@ void WindowPlacement::settled()
     }
     ++m_retries;
     m_settle.start();
-    if (m_applied) {
-        putFullScreen();
-    } else {
-        putWindowed();
-    }
+    put();
 }

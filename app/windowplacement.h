@@ -63,8 +63,10 @@ private:
     QRect currentFrame() const;
     bool standsWindowed() const;
     bool isWindowedAsAsked() const;
+    QRect standingFrame() const;
     void apply();
     void settled();
+    void put();
     void putWindowed();
     void putFullScreen();
 

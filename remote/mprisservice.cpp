@@ -64,7 +64,6 @@ MprisService::~MprisService()
 void MprisService::start()
 {
     if (!sessionBusNamed()) {
-        Q_EMIT joined(false);
         return;
     }
     // Connecting waits for the bus's answer: in a thread of its own, so a bus that is slow or
@@ -88,7 +87,6 @@ bool MprisService::isStillConnecting()
 void MprisService::connected(const Bus &bus)
 {
     if (!bus.connection.isConnected()) {
-        Q_EMIT joined(false);
         return;
     }
     *m_bus = bus;
@@ -96,7 +94,6 @@ void MprisService::connected(const Bus &bus)
     new MprisRootAdaptor(m_host, m_player);
     new MprisPlayerAdaptor(m_host, m_player);
     if (!m_bus->connection.registerObject(ObjectPath, m_host, QDBusConnection::ExportAdaptors)) {
-        Q_EMIT joined(false);
         return;
     }
     QDBusMessage request
@@ -119,12 +116,10 @@ void MprisService::nameReplied(bool granted)
     if (!granted) {
         // Another player has the name: stay off the bus altogether.
         m_bus->connection.unregisterObject(ObjectPath);
-        Q_EMIT joined(false);
         return;
     }
     m_onBus = true;
     connect(&m_player, &RemotePlayer::propertiesChanged, this, &MprisService::announce);
-    Q_EMIT joined(true);
 }
 
 void MprisService::announce(const QVariantMap &changed)

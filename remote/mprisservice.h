@@ -30,10 +30,6 @@ public:
     // must end without tidying up.
     static bool isStillConnecting();
 
-Q_SIGNALS:
-    // The attempt to join is over, either way.
-    void joined(bool onBus);
-
 private:
     struct Bus;
 
