@@ -527,6 +527,11 @@ void PulseBackend::feed(Stream &stream)
         return;
     }
     stream.written += count;
+    if (stream.written < samples.size() || count < samples.size()) {
+        qCDebug(lcSound, "%s: wrote %lld bytes, %lld of %lld in all",
+                qUtf8Printable(stream.request.name), static_cast<long long>(count),
+                static_cast<long long>(stream.written), static_cast<long long>(samples.size()));
+    }
     // A server that kept less asks for the rest as it makes room.
     if (stream.written == samples.size() && stream.begun) {
         askTiming(stream);
