@@ -8,7 +8,6 @@
 #include "language.h"
 #include "limboraversion.h"
 #include "mainwindow.h"
-#include "mprisservice.h"
 #include "randomsource.h"
 #include "remotecontrol.h"
 #include "sessionbus.h"
@@ -223,7 +222,7 @@ int main(int argc, char *argv[])
         frmMain.show();
     }
     const int code = QApplication::exec();
-    if (!sounds.shutDown() || screenAwake.isConnecting() || MprisService::isStillConnecting()) {
+    if (!sounds.shutDown() || isBusStillConnecting()) {
         // The sound thread is stuck in a stalled audio server, or a bus hasn't answered:
         // tidying up would wait on it. The bus lets go of the screen by itself.
         std::fflush(nullptr);

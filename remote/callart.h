@@ -18,7 +18,6 @@ public:
     // The picture's file URL, or an empty text where the file can't be written.
     QString urlFor(Rgb colour);
 
-
 private:
     QString m_folder;
     QHash<QString, QString> m_made; // colour to URL, for this run

@@ -3,16 +3,12 @@
 
 #include "mprisadaptors.h"
 #include "remoteplayer.h"
+#include "sessionbus.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QFileInfo>
-#include <QThread>
-
-#include <atomic>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -27,81 +23,50 @@ constexpr uint PrimaryOwner = 1;
 constexpr uint AlreadyOwner = 4;
 constexpr int NameReplyBound = 5000;
 
-std::atomic<int> connecting{0};
+const QString ConnectionName = u"limbora-mpris"_s;
 
-// Where no session bus is named or found at its usual place, the D-Bus library would start one
-// of its own through the X server (autolaunch): no remote could find that one.
-bool sessionBusNamed()
+QDBusConnection bus()
 {
-    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
-        return true;
-    }
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && QFileInfo::exists(runtime + u"/bus"_s);
+    return QDBusConnection(ConnectionName);
 }
 
 } // namespace
 
-struct MprisService::Bus
-{
-    QDBusConnection connection{QString()};
-};
-
 MprisService::MprisService(RemotePlayer &player, QObject *parent)
     : QObject(parent)
     , m_player(player)
-    , m_bus(std::make_unique<Bus>())
 {
 }
 
 MprisService::~MprisService()
 {
     if (m_onBus) {
-        m_bus->connection.unregisterObject(ObjectPath);
+        bus().unregisterObject(ObjectPath);
     }
 }
 
 void MprisService::start()
 {
-    if (!sessionBusNamed()) {
-        return;
-    }
-    // Connecting waits for the bus's answer: in a thread of its own, so a bus that is slow or
-    // never answers holds up nothing but that thread.
-    auto bus = std::make_shared<Bus>();
-    ++connecting;
-    QThread *thread = QThread::create([bus] {
-        bus->connection = QDBusConnection::sessionBus();
-        --connecting;
+    connectBusInBackground(QString(), ConnectionName, this, [this](bool connected) {
+        if (connected) {
+            this->connected();
+        }
     });
-    connect(thread, &QThread::finished, this, [this, bus] { connected(*bus); });
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start();
 }
 
-bool MprisService::isStillConnecting()
+void MprisService::connected()
 {
-    return connecting > 0;
-}
-
-void MprisService::connected(const Bus &bus)
-{
-    if (!bus.connection.isConnected()) {
-        return;
-    }
-    *m_bus = bus;
     m_host = new QObject(this);
     new MprisRootAdaptor(m_host, m_player);
     new MprisPlayerAdaptor(m_host, m_player);
-    if (!m_bus->connection.registerObject(ObjectPath, m_host, QDBusConnection::ExportAdaptors)) {
+    if (!bus().registerObject(ObjectPath, m_host, QDBusConnection::ExportAdaptors)) {
         return;
     }
     QDBusMessage request
         = QDBusMessage::createMethodCall(u"org.freedesktop.DBus"_s, u"/org/freedesktop/DBus"_s,
                                          u"org.freedesktop.DBus"_s, u"RequestName"_s);
     request << ServiceName << DoNotQueue;
-    auto *watcher
-        = new QDBusPendingCallWatcher(m_bus->connection.asyncCall(request, NameReplyBound), this);
+    auto *watcher = new QDBusPendingCallWatcher(bus().asyncCall(request, NameReplyBound), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this](QDBusPendingCallWatcher *call) {
                 call->deleteLater();
@@ -115,7 +80,7 @@ void MprisService::nameReplied(bool granted)
 {
     if (!granted) {
         // Another player has the name: stay off the bus altogether.
-        m_bus->connection.unregisterObject(ObjectPath);
+        bus().unregisterObject(ObjectPath);
         return;
     }
     m_onBus = true;
@@ -128,5 +93,5 @@ void MprisService::announce(const QVariantMap &changed)
         ObjectPath, u"org.freedesktop.DBus.Properties"_s, u"PropertiesChanged"_s);
     signal << u"org.mpris.MediaPlayer2.Player"_s << MprisPlayerAdaptor::forBus(changed)
            << QStringList();
-    m_bus->connection.send(signal);
+    bus().send(signal);
 }

@@ -3,8 +3,6 @@
 
 #include <QObject>
 
-#include <memory>
-
 class RemotePlayer;
 
 // Puts the player on the session bus as the MPRIS player org.mpris.MediaPlayer2.limbora, where
@@ -25,20 +23,12 @@ public:
     // Connects and asks for the name without waiting for either.
     void start();
 
-    // A bus that never answers keeps the connecting thread waiting (libdbus gives up after
-    // 25 s), and the D-Bus library's tidying up at exit would wait for it: then the program
-    // must end without tidying up.
-    static bool isStillConnecting();
-
 private:
-    struct Bus;
-
-    void connected(const Bus &bus);
+    void connected();
     void nameReplied(bool granted);
     void announce(const QVariantMap &changed);
 
     RemotePlayer &m_player;
     QObject *m_host = nullptr; // carries the adaptors at the object path
-    std::unique_ptr<Bus> m_bus;
     bool m_onBus = false;
 };

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "idleinhibitor.h"
 
+#include "sessionbus.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QLoggingCategory>
-#include <QThread>
 #include <QTimer>
 
 #include <atomic>
@@ -93,23 +94,12 @@ void IdleInhibitor::acquire()
     }
 }
 
-// Connecting waits for the bus's greeting, which a stalled bus may keep for its own timeout of
-// many seconds: so it is done on a thread of its own, and given up on here after the allowance.
+// A stalled bus may keep its greeting for many seconds: it is given up on here after the
+// allowance, and a connection that comes later serves the next hold.
 void IdleInhibitor::connectBus()
 {
-    m_connecting = true;
-    const QString address = m_busAddress;
-    const QString name = m_connectionName;
-    QThread *thread = QThread::create([address, name] {
-        if (address.isEmpty()) {
-            QDBusConnection::connectToBus(QDBusConnection::SessionBus, name);
-        } else {
-            QDBusConnection::connectToBus(address, name);
-        }
-    });
     const auto decided = [this](bool connected) {
         if (m_busTried) {
-            // Too late for this hold; the next one uses it.
             m_busUsable = m_busUsable || connected;
             return;
         }
@@ -123,13 +113,8 @@ void IdleInhibitor::connectBus()
             }
         }
     };
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    connect(thread, &QThread::finished, this, [this, decided] {
-        m_connecting = false;
-        decided(QDBusConnection(m_connectionName).isConnected());
-    });
+    connectBusInBackground(m_busAddress, m_connectionName, this, decided);
     QTimer::singleShot(AllowanceMs, this, [decided] { decided(false); });
-    thread->start();
 }
 
 void IdleInhibitor::tryService(Holder service)

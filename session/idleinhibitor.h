@@ -39,10 +39,6 @@ public:
     // could.
     void setFallback(std::function<bool(bool)> fallback) { m_fallback = std::move(fallback); }
 
-    // The bus connection is still being made: it may stay so for the bus's own timeout, so the
-    // process had better not tidy up after it.
-    bool isConnecting() const { return m_connecting; }
-
 Q_SIGNALS:
     void holderChanged(IdleInhibitor::Holder holder);
 
@@ -57,7 +53,6 @@ private:
     QString m_busAddress;
     QString m_connectionName;
     bool m_busTried = false;
-    bool m_connecting = false;
     bool m_busUsable = false;
     bool m_wanted = false;
     bool m_acquiring = false;

@@ -2,8 +2,13 @@
 #include "sessionbus.h"
 
 #include <QByteArray>
+#include <QDBusConnection>
+#include <QFileInfo>
 #include <QLoggingCategory>
+#include <QThread>
 #include <QtGlobal>
+
+#include <atomic>
 
 #ifdef Q_OS_UNIX
 #include <QDeadlineTimer>
@@ -20,6 +25,51 @@
 #endif
 
 Q_DECLARE_LOGGING_CATEGORY(lcSession)
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::atomic<int> connecting{0};
+
+bool sessionBusNamed()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+        return true;
+    }
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && QFileInfo::exists(runtime + u"/bus"_s);
+}
+
+} // namespace
+
+void connectBusInBackground(const QString &address, const QString &name, QObject *context,
+                            std::function<void(bool connected)> done)
+{
+    if (address.isEmpty() && !sessionBusNamed()) {
+        QMetaObject::invokeMethod(
+            context, [done = std::move(done)] { done(false); }, Qt::QueuedConnection);
+        return;
+    }
+    ++connecting;
+    QThread *thread = QThread::create([address, name] {
+        if (address.isEmpty()) {
+            QDBusConnection::connectToBus(QDBusConnection::SessionBus, name);
+        } else {
+            QDBusConnection::connectToBus(address, name);
+        }
+        --connecting;
+    });
+    QObject::connect(thread, &QThread::finished, context,
+                     [name, done = std::move(done)] { done(QDBusConnection(name).isConnected()); });
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
+}
+
+bool isBusStillConnecting()
+{
+    return connecting > 0;
+}
 
 #ifdef Q_OS_UNIX
 namespace {
