@@ -527,7 +527,7 @@ void PulseBackend::feed(Stream &stream)
         return;
     }
     stream.written += count;
-    if (stream.written < samples.size() || count < samples.size()) {
+    if (count < samples.size()) { // the server kept less than the whole sound
         qCDebug(lcSound, "%s: wrote %lld bytes, %lld of %lld in all",
                 qUtf8Printable(stream.request.name), static_cast<long long>(count),
                 static_cast<long long>(stream.written), static_cast<long long>(samples.size()));

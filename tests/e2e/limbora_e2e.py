@@ -402,15 +402,16 @@ def _match_with_break(segment, template, whole):
     places = {whole} | {int(np.argmax(_match(segment, template[a:b]))) - a
                         for a, b in zip(bounds, bounds[1:]) if b - a > RATE // 100}
     places = [p for p in places if 0 <= p and p + length <= len(segment)]
+    # Per place, the running products with the word and the running level of what was heard.
+    sums = {p: (np.cumsum(segment[p:p + length] * template), np.cumsum(segment[p:p + length] ** 2))
+            for p in places}
     norm, found = np.sqrt(energy[-1]), None
     for start in places:
         for later in places:
             shift = later - start
             if shift == 0 or abs(shift) > BREAK * RATE:
                 continue
-            before, after = segment[start:start + length], segment[later:later + length]
-            products, heard = np.cumsum(before * template), np.cumsum(before ** 2)
-            products_after, heard_after = np.cumsum(after * template), np.cumsum(after ** 2)
+            (products, heard), (products_after, heard_after) = sums[start], sums[later]
             correlation = products[:-1] + products_after[-1] - products_after[:-1]
             level = heard[:-1] + heard_after[-1] - heard_after[:-1]
             score = correlation / (norm * np.sqrt(np.maximum(level, 1e-18)))
