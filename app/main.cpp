@@ -1,20 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calltables.h"
+#include "application.h"
 #include "datadir.h"
 #include "designfonts.h"
-#include "gamesequencer.h"
 #include "helplauncher.h"
-#include "idleinhibitor.h"
 #include "language.h"
 #include "limboraversion.h"
-#include "mainwindow.h"
 #include "randomsource.h"
-#include "remotecontrol.h"
 #include "sessionbus.h"
 #include "singleinstance.h"
 #include "soundplayer.h"
 #include "steadyclock.h"
-#include "terminationwatcher.h"
 #include "x11screensaver.h"
 
 #include <QApplication>
@@ -197,30 +192,9 @@ int main(int argc, char *argv[])
     sounds.setDefaultSound([] { QApplication::beep(); }); // where even the desktop's failed
     const HelpLauncher help = HelpLauncher::forHelpFile(helpPage);
 
-    // Outlives the window, so that it lets go after the game has ended.
-    IdleInhibitor screenAwake;
-    screenAwake.setFallback(suspendX11ScreenSaver);
-
-    MainWindow frmMain(clock, random, sounds, help, callSoundFolder);
-    // The screen stays awake from Start to Stop: exactly while STOP! can be pressed.
-    QObject::connect(frmMain.sequencer(), &GameSequencer::buttonsChanged, &screenAwake,
-                     [&screenAwake](bool, bool stopEnabled) { screenAwake.setHeld(stopEnabled); });
-    QObject::connect(&instance, &SingleInstance::raiseRequested, &frmMain, [&frmMain] {
-        frmMain.setWindowState((frmMain.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-        frmMain.show();
-        frmMain.raise();
-        frmMain.activateWindow();
-    });
-    // A phone or the desktop's media controls over the session bus, and the media keys.
-    new RemoteControl(*frmMain.sequencer(), &frmMain);
-    TerminationWatcher termination;
-    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &frmMain,
-                     &QWidget::close);
-    if (frmMain.startsFullScreen()) {
-        frmMain.setFullScreen(true);
-    } else {
-        frmMain.show();
-    }
+    Application limbora({clock, random, sounds, help, callSoundFolder, suspendX11ScreenSaver});
+    QObject::connect(&instance, &SingleInstance::raiseRequested, &limbora, &Application::raise);
+    limbora.show();
     const int code = QApplication::exec();
     if (!sounds.shutDown() || isBusStillConnecting()) {
         // The sound thread is stuck in a stalled audio server, or a bus hasn't answered:

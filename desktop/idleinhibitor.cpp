@@ -212,5 +212,5 @@ void IdleInhibitor::setHolder(Holder holder)
     qCDebug(lcSession, "%s %s", holder == Holder::None ? "release" : "inhibit",
             holderName(holder == Holder::None ? m_holder : holder));
     m_holder = holder;
-    emit holderChanged(holder);
+    Q_EMIT holderChanged(holder);
 }

@@ -95,7 +95,7 @@ void SingleInstance::listen()
                 }
                 if (socket->readLine(RaiseRequest.size() + 1) == RaiseRequest) {
                     qCDebug(lcSession, "raise requested");
-                    emit raiseRequested();
+                    Q_EMIT raiseRequested();
                 }
                 socket->abort();
             });

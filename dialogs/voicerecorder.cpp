@@ -42,13 +42,10 @@ VoiceRecorder::VoiceRecorder(const QString &language, CaptureFactory makeCapture
     m_words->setObjectName(u"frmVoiceWords"_s);
     auto *grid = new QGridLayout(m_words);
     grid->setContentsMargins(0, 0, 0, 0);
-    const QStringList files
-        = {u"lefthand.wav"_s, u"righthand.wav"_s, u"leftfoot.wav"_s, u"rightfoot.wav"_s,
-           u"green.wav"_s,    u"yellow.wav"_s,    u"blue.wav"_s,     u"red.wav"_s};
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < int(m_list.size()); ++i) {
         Word &word = m_list[size_t(i)];
-        word.file = files.at(i);
-        word.caption = i < 4 ? GameWords::limb(qint16(i + 1)) : GameWords::colour(qint16(i - 3));
+        word.file = callWords().at(i).sound;
+        word.caption = GameWords::word(callWords().at(i));
         const QString name = word.file.chopped(4);
         auto *caption = new QLabel(word.caption);
         word.state = new QLabel;

@@ -20,10 +20,12 @@ struct Rgb
 inline constexpr Rgb Black{0, 0, 0};
 
 // The words are the English source texts of the translations (context "Game"); the window
-// translates them. The sounds are file names, the same in every language's sound folder.
+// translates them. The name is the word in the settings file; the sound, the name's file, the
+// same in every language's sound folder and among the host's own recordings.
 struct Limb
 {
     const char *word;
+    QString name;
     QString sound;
 };
 
@@ -31,6 +33,7 @@ struct Colour
 {
     const char *word;
     Rgb rgb;
+    QString name;
     QString sound;
 };
 
@@ -48,6 +51,17 @@ inline constexpr qint16 DrawUpper = 4;
 const Limb &limb(qint16 number);
 const Colour &colour(qint16 number);
 
+// One of the eight words a call is made of: a limb or a colour, by its number.
+struct CallWord
+{
+    enum class Kind { Limb, Colour };
+    Kind kind;
+    qint16 number;
+    QString sound;
+};
+
+// The eight call words, limbs first, each numbered as in the tables.
+const QList<CallWord> &callWords();
 // Every sound a game can ask for, limbs first.
 const QStringList &callSounds();
 

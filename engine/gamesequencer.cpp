@@ -130,7 +130,7 @@ void GameSequencer::noteRepeatable()
     const bool repeatable = canRepeatCall();
     if (repeatable != m_repeatable) {
         m_repeatable = repeatable;
-        emit repeatableChanged(repeatable);
+        Q_EMIT repeatableChanged(repeatable);
     }
 }
 

@@ -17,13 +17,7 @@ RemoteControl::RemoteControl(GameSequencer &game, QWidget *window)
     auto *player = new RemotePlayer(
         *m_game, [art = m_art.get()](Rgb colour) { return art->urlFor(colour); }, this);
     m_game->follow(*player);
-    // Unminimized in the state it had, full screen or not.
-    connect(player, &RemotePlayer::raiseRequested, window, [window] {
-        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-        window->show();
-        window->raise();
-        window->activateWindow();
-    });
+    connect(player, &RemotePlayer::raiseRequested, this, &RemoteControl::raiseRequested);
     addMediaKeys(window, *player);
     (new MprisService(*player, this))->start();
 }

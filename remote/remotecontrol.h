@@ -13,7 +13,7 @@ class RemotePlayer;
 class SequencerRemote;
 
 // A remote for the game in a window: the MPRIS player on the session bus (where there is one)
-// and the media keys on the window. Raise brings the window to the front.
+// and the media keys on the window. Raise asks for the window to come to the front.
 class RemoteControl : public QObject
 {
     Q_OBJECT
@@ -21,6 +21,9 @@ class RemoteControl : public QObject
 public:
     RemoteControl(GameSequencer &game, QWidget *window);
     ~RemoteControl() override;
+
+Q_SIGNALS:
+    void raiseRequested();
 
 private:
     std::unique_ptr<SequencerRemote> m_game;

@@ -5,7 +5,9 @@
 
 #include <QSettings>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -18,18 +20,6 @@ int readWhole(const QSettings &settings, const QString &key, int fallback, int l
     bool ok = false;
     const int value = settings.value(key).toString().trimmed().toInt(&ok);
     return ok && value >= lowest && value <= highest ? value : fallback;
-}
-
-bool readBool(const QSettings &settings, const QString &key, bool fallback)
-{
-    const QString text = settings.value(key).toString().trimmed().toLower();
-    if (text == u"true") {
-        return true;
-    }
-    if (text == u"false") {
-        return false;
-    }
-    return fallback;
 }
 
 // Written as one text, but a hand-written list without quotes reads back as a list.
@@ -66,21 +56,97 @@ QString writeNumbers(const QList<qint16> &numbers, const QStringList &names)
     return items.join(u',');
 }
 
-QString writeBool(bool value)
+// Each option is one row: its key, and how its value is read (falling back to the default it
+// has) and written. A new option is a member of GameSettings and a row here.
+struct Option
 {
-    return value ? u"true"_s : u"false"_s;
+    std::function<void(const QSettings &, GameSettings &)> read;
+    std::function<void(QSettings &, const GameSettings &)> write;
+};
+
+template<typename Field>
+Option whole(const QString &key, Field field, int lowest, int highest)
+{
+    return {[=](const QSettings &file, GameSettings &values) {
+                int &value = field(values);
+                value = readWhole(file, key, value, lowest, highest);
+            },
+            [=](QSettings &file, const GameSettings &values) {
+                file.setValue(key, QString::number(field(const_cast<GameSettings &>(values))));
+            }};
+}
+
+// A choice of two, written as its words: true and false, or builtin and own.
+template<typename Field>
+Option choice(const QString &key, Field field, const QString &no = u"false"_s,
+              const QString &yes = u"true"_s)
+{
+    return {[=](const QSettings &file, GameSettings &values) {
+                const QString text = file.value(key).toString().trimmed().toLower();
+                bool &value = field(values);
+                value = text == yes || (text != no && value);
+            },
+            [=](QSettings &file, const GameSettings &values) {
+                file.setValue(key, field(const_cast<GameSettings &>(values)) ? yes : no);
+            }};
+}
+
+template<typename Field>
+Option numbers(const QString &key, Field field, const QStringList &names)
+{
+    return {[=](const QSettings &file, GameSettings &values) {
+                QList<qint16> &value = field(values);
+                value = readNumbers(file, key, names, value);
+            },
+            [=](QSettings &file, const GameSettings &values) {
+                file.setValue(key, writeNumbers(field(const_cast<GameSettings &>(values)), names));
+            }};
+}
+
+const std::vector<Option> &options()
+{
+    using S = GameSettings;
+    static const std::vector<Option> table{
+        whole(
+            u"PauseSeconds"_s, [](S &s) -> int & { return s.game.pauseSeconds; },
+            GameOptions::MinPauseSeconds, GameOptions::MaxPauseSeconds),
+        whole(
+            u"CountdownSeconds"_s, [](S &s) -> int & { return s.game.countdownSeconds; },
+            GameOptions::MinCountdownSeconds, GameOptions::MaxCountdownSeconds),
+        numbers(
+            u"Limbs"_s, [](S &s) -> QList<qint16> & { return s.game.limbs; }, limbNames()),
+        numbers(
+            u"Colours"_s, [](S &s) -> QList<qint16> & { return s.game.colours; }, colourNames()),
+        choice(u"Spoken"_s, [](S &s) -> bool & { return s.game.spoken; }),
+        whole(
+            u"Volume"_s, [](S &s) -> int & { return s.volume; }, GameSettings::MinVolume,
+            GameSettings::MaxVolume),
+        choice(u"RepeatsAllowed"_s, [](S &s) -> bool & { return s.game.repeatsAllowed; }),
+        choice(u"StartFullScreen"_s, [](S &s) -> bool & { return s.startFullScreen; }),
+        choice(
+            u"Voice"_s, [](S &s) -> bool & { return s.ownVoice; }, u"builtin"_s, u"own"_s),
+    };
+    return table;
 }
 
 } // namespace
 
 QStringList limbNames()
 {
-    return {u"lefthand"_s, u"righthand"_s, u"leftfoot"_s, u"rightfoot"_s};
+    QStringList names;
+    for (qint16 number = DrawLower; number <= DrawUpper; ++number) {
+        names << limb(number).name;
+    }
+    return names;
 }
 
 QStringList colourNames()
 {
-    return {u"green"_s, u"yellow"_s, u"blue"_s, u"red"_s};
+    QStringList names;
+    for (qint16 number = DrawLower; number <= DrawUpper; ++number) {
+        names << colour(number).name;
+    }
+    return names;
 }
 
 GameSettings readGameSettings()
@@ -90,23 +156,10 @@ GameSettings readGameSettings()
     if (!file) {
         return result;
     }
-    QSettings &settings = *file;
-    settings.beginGroup(Group);
-    GameOptions &game = result.game;
-    const GameOptions defaults;
-    game.pauseSeconds = readWhole(settings, u"PauseSeconds"_s, defaults.pauseSeconds,
-                                  GameOptions::MinPauseSeconds, GameOptions::MaxPauseSeconds);
-    game.countdownSeconds
-        = readWhole(settings, u"CountdownSeconds"_s, defaults.countdownSeconds,
-                    GameOptions::MinCountdownSeconds, GameOptions::MaxCountdownSeconds);
-    game.limbs = readNumbers(settings, u"Limbs"_s, limbNames(), defaults.limbs);
-    game.colours = readNumbers(settings, u"Colours"_s, colourNames(), defaults.colours);
-    game.spoken = readBool(settings, u"Spoken"_s, defaults.spoken);
-    game.repeatsAllowed = readBool(settings, u"RepeatsAllowed"_s, defaults.repeatsAllowed);
-    result.startFullScreen = readBool(settings, u"StartFullScreen"_s, false);
-    result.volume = readWhole(settings, u"Volume"_s, GameSettings::MaxVolume,
-                              GameSettings::MinVolume, GameSettings::MaxVolume);
-    result.ownVoice = settings.value(u"Voice"_s).toString().trimmed().toLower() == u"own";
+    file->beginGroup(Group);
+    for (const Option &option : options()) {
+        option.read(*file, result);
+    }
     return result;
 }
 
@@ -118,16 +171,9 @@ bool writeGameSettings(const GameSettings &values)
     }
     QSettings &settings = file->settings();
     settings.beginGroup(Group);
-    const GameOptions &game = values.game;
-    settings.setValue(u"PauseSeconds"_s, QString::number(game.pauseSeconds));
-    settings.setValue(u"CountdownSeconds"_s, QString::number(game.countdownSeconds));
-    settings.setValue(u"Limbs"_s, writeNumbers(game.limbs, limbNames()));
-    settings.setValue(u"Colours"_s, writeNumbers(game.colours, colourNames()));
-    settings.setValue(u"Spoken"_s, writeBool(game.spoken));
-    settings.setValue(u"Volume"_s, QString::number(values.volume));
-    settings.setValue(u"RepeatsAllowed"_s, writeBool(game.repeatsAllowed));
-    settings.setValue(u"StartFullScreen"_s, writeBool(values.startFullScreen));
-    settings.setValue(u"Voice"_s, values.ownVoice ? u"own"_s : u"builtin"_s);
+    for (const Option &option : options()) {
+        option.write(settings, values);
+    }
     settings.endGroup();
     return file->commit();
 }

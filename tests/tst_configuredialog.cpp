@@ -47,7 +47,7 @@ private Q_SLOTS:
         dialog->findChild<QSpinBox *>(u"spnPause"_s)->setValue(3);
         dialog->reject();
         QTRY_VERIFY(!program->window.findChild<ConfigureDialog *>());
-        QCOMPARE(program->window.sequencer()->options(), GameOptions());
+        QCOMPARE(program->game.sequencer()->options(), GameOptions());
         QVERIFY(!QSettings(u"Limbora"_s, u"Limbora"_s).childGroups().contains(u"Game"_s));
 
         configure->trigger();
@@ -62,10 +62,10 @@ private Q_SLOTS:
         QCOMPARE(chosen.volume, 40);
         dialog->accept();
         QCOMPARE(program->player.volume(), 40);
-        QCOMPARE(program->window.sequencer()->options().pauseSeconds, 3);
-        QCOMPARE(program->window.sequencer()->options().limbs, (QList<qint16>{1, 2, 4}));
+        QCOMPARE(program->game.sequencer()->options().pauseSeconds, 3);
+        QCOMPARE(program->game.sequencer()->options().limbs, (QList<qint16>{1, 2, 4}));
         QCOMPARE(readGameSettings(), chosen);
-        QVERIFY(program->window.startsFullScreen());
+        QVERIFY(program->game.settings().startFullScreen);
     }
 
     void configureDialogKeepsOneOfEachAndRestoresDefaults()

@@ -326,7 +326,7 @@ private Q_SLOTS:
         program->clock.advanceBy(10'000);
         QTRY_COMPARE(program->phase(), Phase::Pause);
         QVERIFY(repeat->isEnabled());
-        QSignalSpy shown(program->window.sequencer(), &GameSequencer::displayChanged);
+        QSignalSpy shown(program->game.sequencer(), &GameSequencer::displayChanged);
         QTest::keyClick(&program->window, Qt::Key_R);
         QTRY_COMPARE(shown.count(), 2); // the limb, then the whole call again
         QCOMPARE(program->phase(), Phase::Pause);

@@ -3,6 +3,7 @@
 #include "configuredialog.h"
 #include "designfonts.h"
 #include "gamedoubles.h"
+#include "gamesession.h"
 #include "gamewords.h"
 #include "helplauncher.h"
 #include "hiddenwindow.h"
@@ -53,7 +54,8 @@ struct Window
     ScriptedRandom random;
     SoundPlayer player{QDir::tempPath() + u"/limbora-no-sounds/"_s}; // every sound ends at once
     HelpLauncher help{u"/nonexistent/viewer"_s, {}};
-    MainWindow window{clock, random, player, help};
+    GameSession game{clock, random, player, QString(), MainWindow::DesktopColour};
+    MainWindow window{game, help};
 };
 
 GameDisplay showing(GameDisplay::Kind kind, qint16 seconds = 0)
@@ -269,9 +271,9 @@ private Q_SLOTS:
         Window main;
         main.window.setFullScreen(true);
         main.random.values = {0.3f, 0.9f}; // yellow, right foot
-        main.window.sequencer()->start();
+        main.game.sequencer()->start();
         main.clock.advanceBy(10000);
-        QTRY_COMPARE(main.window.sequencer()->display().kind, GameDisplay::Kind::Call);
+        QTRY_COMPARE(main.game.sequencer()->display().kind, GameDisplay::Kind::Call);
         auto *display = main.window.findChild<QLabel *>(u"lblDisplay"_s);
         QCOMPARE(display->text(), u"PIED DROIT\nSUR LE JAUNE"_s);
         const QFontMetrics metrics(display->font());
@@ -437,13 +439,13 @@ private Q_SLOTS:
         main.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main.window));
         QStringList seen = texts(&main.window);
-        main.window.sequencer()->start();
+        main.game.sequencer()->start();
         seen << texts(&main.window);
         main.clock.advanceBy(10000);
         seen << texts(&main.window);
-        QTRY_COMPARE(main.window.sequencer()->display().kind, GameDisplay::Kind::Call);
+        QTRY_COMPARE(main.game.sequencer()->display().kind, GameDisplay::Kind::Call);
         seen << texts(&main.window);
-        main.window.sequencer()->stop();
+        main.game.sequencer()->stop();
         seen << texts(&main.window);
 
         main.window.findChild<QAction *>(u"mnuHelpAbout"_s)->trigger();

@@ -278,9 +278,9 @@ private Q_SLOTS:
             : elapsed > 10000                       ? GameSequencer::Phase::Pause
                                                     : GameSequencer::Phase::Countdown;
         if (elapsed > 10000) {
-            QTRY_COMPARE_WITH_TIMEOUT(program->window.sequencer()->phase(), expectedPhase, 200);
+            QTRY_COMPARE_WITH_TIMEOUT(program->game.sequencer()->phase(), expectedPhase, 200);
         }
-        QCOMPARE(program->window.sequencer()->phase(), expectedPhase);
+        QCOMPARE(program->game.sequencer()->phase(), expectedPhase);
         program->window.move(300, 200);
 
         if (byExit && elapsed == 4000) {
@@ -294,13 +294,13 @@ private Q_SLOTS:
         QCOMPARE(storedPlacement(), (QStringList{u"4500"_s, u"3000"_s, u"6500"_s, u"6500"_s}));
 
         // Nothing more is shown, and no call is made: the game is over with the window.
-        QSignalSpy display(program->window.sequencer(), &GameSequencer::displayChanged);
-        QSignalSpy status(program->window.sequencer(), &GameSequencer::statusChanged);
+        QSignalSpy display(program->game.sequencer(), &GameSequencer::displayChanged);
+        QSignalSpy status(program->game.sequencer(), &GameSequencer::statusChanged);
         program->clock.advanceBy(60000);
         QTest::qWait(20);
         QCOMPARE(display.count(), 0);
         QCOMPARE(status.count(), 0);
-        QCOMPARE(program->window.sequencer()->phase(), GameSequencer::Phase::Idle);
+        QCOMPARE(program->game.sequencer()->phase(), GameSequencer::Phase::Idle);
     }
 
     void closingMinimizedKeepsTheLastPlacement()
@@ -360,7 +360,7 @@ private Q_SLOTS:
         // change is what Qt announces. (Headless Qt has no accessibility bridge, so the
         // announcement itself can't be caught here; the name it carries can.)
         QStringList heard;
-        connect(program->window.sequencer(), &GameSequencer::displayChanged, this, [&heard, this] {
+        connect(program->game.sequencer(), &GameSequencer::displayChanged, this, [&heard, this] {
             heard << QAccessible::queryAccessibleInterface(program->display())
                          ->text(QAccessible::Name);
         });
@@ -385,17 +385,17 @@ private Q_SLOTS:
         program->find<QAction>(u"mnuHelpContents"_s)->trigger();
         QTest::keySequence(&program->window, QKeySequence(Qt::Key_F1));
         QTRY_COMPARE_WITH_TIMEOUT(launches(), 2, 5000);
-        QCOMPARE(program->window.sequencer()->phase(), GameSequencer::Phase::Countdown);
-        QVERIFY(!program->window.sequencer()->isSuspended());
+        QCOMPARE(program->game.sequencer()->phase(), GameSequencer::Phase::Countdown);
+        QVERIFY(!program->game.sequencer()->isSuspended());
     }
 
     void viewerThatCannotStartChangesNothing()
     {
         open(Program::Viewer::Missing);
-        program->window.sequencer()->start();
+        program->game.sequencer()->start();
         program->find<QAction>(u"mnuHelpContents"_s)->trigger();
         program->clock.advanceBy(10000);
-        QCOMPARE(program->window.sequencer()->phase(), GameSequencer::Phase::Limb);
+        QCOMPARE(program->game.sequencer()->phase(), GameSequencer::Phase::Limb);
         QVERIFY(program->window.isVisible());
     }
 
@@ -406,7 +406,7 @@ private Q_SLOTS:
         program->player.setDefaultSound([&defaults] { ++defaults; });
         QTest::mouseClick(program->start(), Qt::LeftButton);
         program->clock.advanceBy(10000);
-        QTRY_COMPARE_WITH_TIMEOUT(program->window.sequencer()->phase(), GameSequencer::Phase::Pause,
+        QTRY_COMPARE_WITH_TIMEOUT(program->game.sequencer()->phase(), GameSequencer::Phase::Pause,
                                   200);
 
         program->find<QAction>(u"mnuHelpAbout"_s)->trigger();
@@ -418,17 +418,17 @@ private Q_SLOTS:
         QVERIFY(about->isModal());
 
         // A minute of fake time: the pause ran out long ago, but nothing happens.
-        QSignalSpy display(program->window.sequencer(), &GameSequencer::displayChanged);
+        QSignalSpy display(program->game.sequencer(), &GameSequencer::displayChanged);
         program->clock.advanceBy(60000);
         QTest::qWait(10);
         QCOMPARE(display.count(), 0);
-        QVERIFY(program->window.sequencer()->isSuspended());
+        QVERIFY(program->game.sequencer()->isSuspended());
 
         about->findChild<QPushButton *>(u"cmdOk"_s)->click();
-        QVERIFY(!program->window.sequencer()->isSuspended());
+        QVERIFY(!program->game.sequencer()->isSuspended());
         QCOMPARE(display.count(), 1); // the next call, at once: its limb in black
         QCOMPARE(display.first().at(0).value<GameDisplay>().colour, Black);
-        QCOMPARE(program->window.sequencer()->phase(), GameSequencer::Phase::Limb);
+        QCOMPARE(program->game.sequencer()->phase(), GameSequencer::Phase::Limb);
     }
 
     // The game's trace carries the words exactly as the window shows them.
@@ -492,7 +492,7 @@ private Q_SLOTS:
         program->window.move(300, 200);
         program->window.close();
         QTRY_VERIFY_WITH_TIMEOUT(!about && !hidden, 1000);
-        QCOMPARE(program->window.sequencer()->phase(), GameSequencer::Phase::Idle);
+        QCOMPARE(program->game.sequencer()->phase(), GameSequencer::Phase::Idle);
         QCOMPARE(program->display()->text(), u"in 10 seconds..."_s); // no call was ever shown
         QCOMPARE(storedPlacement().first(), u"4500"_s);
     }

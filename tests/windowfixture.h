@@ -5,6 +5,7 @@
 // there, and a main window whose game hears nothing.
 
 #include "gamedoubles.h"
+#include "gamesession.h"
 #include "helplauncher.h"
 #include "mainwindow.h"
 #include "soundplayer.h"
@@ -65,7 +66,8 @@ struct Program
     // Each launch of the help viewer leaves a line in a file.
     QString launches = sounds.filePath(QStringLiteral("launches"));
     HelpLauncher help;
-    MainWindow window{clock, random, player, help};
+    GameSession game{clock, random, player, QString(), MainWindow::DesktopColour};
+    MainWindow window{game, help};
 
     template<typename T>
     T *find(const QString &name)
@@ -80,5 +82,5 @@ struct Program
     QPushButton *stop() { return find<QPushButton>(QStringLiteral("cmdStop")); }
     QLabel *status() { return find<QLabel>(QStringLiteral("lblStatus")); }
     QLabel *display() { return find<QLabel>(QStringLiteral("lblDisplay")); }
-    GameSequencer::Phase phase() { return window.sequencer()->phase(); }
+    GameSequencer::Phase phase() { return game.sequencer()->phase(); }
 };

@@ -46,13 +46,7 @@ void GamePresenter::follow(GameSequencer *sequencer)
     connect(sequencer, &GameSequencer::buttonsChanged, this, &GamePresenter::showButtons);
     connect(sequencer, &GameSequencer::repeatableChanged, m_controls.repeatAction,
             &QAction::setEnabled);
-    QAction *pause = m_controls.pauseAction;
-    connect(sequencer, &GameSequencer::pausedChanged, pause, &QAction::setChecked);
-    // The mark shows what the game did with the choice, which it may refuse.
-    connect(pause, &QAction::triggered, sequencer, [sequencer, pause](bool paused) {
-        sequencer->setPaused(paused);
-        pause->setChecked(sequencer->isPaused());
-    });
+    connect(sequencer, &GameSequencer::pausedChanged, m_controls.pauseAction, &QAction::setChecked);
 }
 
 // Both trace the words as shown, in the game's trace vocabulary.

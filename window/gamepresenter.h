@@ -48,8 +48,6 @@ public:
 
     static void setTextColour(QWidget *widget, Rgb rgb);
 
-    // The call as reported, before any line break.
-
 private:
     void showCall();
     static QString displayPurpose();

@@ -24,10 +24,10 @@ using namespace Qt::StringLiterals;
 
 const Rgb MainWindow::DesktopColour{58, 110, 165};
 
-MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &sounds,
-                       const HelpLauncher &help, const QString &callSoundFolder, QWidget *parent)
+MainWindow::MainWindow(GameSession &game, const HelpLauncher &help, QWidget *parent)
     : QMainWindow(parent)
     , m_help(help)
+    , m_game(game)
 {
     setObjectName(u"frmMain"_s);
     //: The program's name, in the title bar.
@@ -48,18 +48,12 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
     // The window loads (placement, buttons) before the rest of its state is set up.
     Form_Load();
     m_presenter->showStatus(GameStatus::Blank); // the design's caption never shows
-    m_session = new GameSession(clock, random, sounds, callSoundFolder, DesktopColour, this);
-    m_presenter->follow(m_sequencer = m_session->sequencer());
+    m_presenter->follow(m_game.sequencer());
 }
 
 bool MainWindow::isFullScreenMode() const
 {
     return m_placement->isFullScreenRequested();
-}
-
-bool MainWindow::startsFullScreen() const
-{
-    return m_session->settings().startFullScreen;
 }
 
 void MainWindow::createControls()
@@ -86,17 +80,17 @@ void MainWindow::createControls()
     cmdStart->setDefault(true);
     m_buttonFont = cmdStart->font();
 
-    const auto makeLabel = [client](const QString &name, const QString &caption) {
-        // The call's label can outline a faint colour in full screen.
-        QLabel *label = name == u"lblDisplay" ? new CallLabel(client) : new QLabel(client);
+    const auto setUpLabel = [](QLabel *label, const QString &name, const QString &caption) {
         label->setText(caption);
         label->setObjectName(name);
         GamePresenter::setTextColour(label, DesktopColour);
         return label;
     };
-    lblDisplay = makeLabel(u"lblDisplay"_s, QString());
+    // The call's label can outline a faint colour in full screen.
+    lblDisplay = new CallLabel(client);
+    setUpLabel(lblDisplay, u"lblDisplay"_s, QString());
     // The design's caption, cleared before the window first shows: never seen, not translated.
-    lblStatus = makeLabel(u"lblStatus"_s, u"status goes here"_s);
+    lblStatus = setUpLabel(new QLabel(client), u"lblStatus"_s, u"status goes here"_s);
     //: For screen readers: the picture behind the buttons.
     imgBoard->setAccessibleName(tr("Game board"));
 
@@ -136,7 +130,8 @@ void MainWindow::createMenus()
     mnuGameRepeat->setShortcut(QKeySequence(Qt::Key_R));
     connect(mnuGameStart, &QAction::triggered, this, &MainWindow::cmdStart_Click);
     connect(mnuGameStop, &QAction::triggered, this, &MainWindow::cmdStop_Click);
-    connect(mnuGameRepeat, &QAction::triggered, this, [this] { sequencer()->repeatCall(); });
+    connect(mnuGamePause, &QAction::triggered, this, &MainWindow::mnuGamePause_Click);
+    connect(mnuGameRepeat, &QAction::triggered, m_game.sequencer(), &GameSequencer::repeatCall);
 
     QMenu *mnuSettings = named(menuBar()->addMenu(tr("Se&ttings")), u"mnuSettings"_s);
     mnuSettingsFullScreen
@@ -203,7 +198,7 @@ void MainWindow::showCaller(bool fullScreen)
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    if (!menuBar()->isVisibleTo(this)) {
+    if (m_placement->isFullScreen()) {
         layoutFullScreen(); // the caller follows the screen's size
     }
 }
@@ -221,12 +216,12 @@ void MainWindow::layoutDesigned()
     cmdStop->setFont(QFont());
     lblDisplay->setGeometry(DisplayRect);
     lblStatus->setGeometry(StatusRect);
-    for (QLabel *label : {lblDisplay, lblStatus}) {
+    for (QLabel *label : {static_cast<QLabel *>(lblDisplay), lblStatus}) {
         label->setFont(labelFont());
         label->setAlignment(Qt::AlignCenter);
     }
     m_presenter->setCallWidth(0);
-    static_cast<CallLabel *>(lblDisplay)->setOutlineFaintColours(false);
+    lblDisplay->setOutlineFaintColours(false);
 }
 
 void MainWindow::layoutFullScreen()
@@ -258,7 +253,7 @@ void MainWindow::layoutFullScreen()
     // Top-aligned in two lines, so the limb stays put when its colour joins it below.
     lblDisplay->setAlignment(layout.twoLines ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignCenter);
     m_presenter->setCallWidth(layout.callWidth);
-    static_cast<CallLabel *>(lblDisplay)->setOutlineFaintColours(true);
+    lblDisplay->setOutlineFaintColours(true);
 
     // The hint at the foot of the room beside the board, as wide as its words.
     m_fullScreenHint->place(layout.hint, layout.hintFont);
@@ -277,7 +272,7 @@ void MainWindow::Form_Unload()
     }
     m_unloaded = true;
     // The game ends first, so that closing the About box can't let it go on.
-    sequencer()->abandon();
+    m_game.sequencer()->abandon();
     closeOtherWindows(this);
     writeSettings();
 }
@@ -299,12 +294,20 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 void MainWindow::cmdStart_Click()
 {
-    sequencer()->start();
+    m_game.sequencer()->start();
 }
 
 void MainWindow::cmdStop_Click()
 {
-    sequencer()->stop();
+    m_game.sequencer()->stop();
+}
+
+// The mark shows what the game did with the choice, which it may refuse.
+void MainWindow::mnuGamePause_Click(bool paused)
+{
+    GameSequencer *game = m_game.sequencer();
+    game->setPaused(paused);
+    mnuGamePause->setChecked(game->isPaused());
 }
 
 void MainWindow::mnuFileExit_Click()
@@ -321,11 +324,11 @@ void MainWindow::mnuHelpContents_Click()
 // (and the hidden window above it) is open, and goes on where it stood once it closes.
 void MainWindow::mnuHelpAbout_Click()
 {
-    m_session->playAndReturn(u"About.wav"_s);
+    m_game.playAndReturn(u"About.wav"_s);
     auto *frmAbout
-        = new AboutBox([this](const QString &name) { m_session->playAndReturn(name); }, this);
-    sequencer()->suspend();
-    connect(frmAbout, &QDialog::finished, sequencer(), &GameSequencer::resume);
+        = new AboutBox([this](const QString &name) { m_game.playAndReturn(name); }, this);
+    m_game.sequencer()->suspend();
+    connect(frmAbout, &QDialog::finished, m_game.sequencer(), &GameSequencer::resume);
     frmAbout->setModal(true);
     frmAbout->show();
 }
@@ -339,9 +342,8 @@ void MainWindow::mnuSettingsConfigure_Click()
         m_configure->activateWindow();
         return;
     }
-    auto *dialog = new ConfigureDialog(m_session->settings(), this);
+    auto *dialog = new ConfigureDialog(m_game.settings(), this);
     m_configure = dialog;
-    connect(dialog, &QDialog::accepted, this,
-            [this, dialog] { m_session->store(dialog->values()); });
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { m_game.store(dialog->values()); });
     dialog->show();
 }

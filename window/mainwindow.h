@@ -6,24 +6,21 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class CallLabel;
 class ConfigureDialog;
 class FullScreenHint;
-class GameClock;
 class GamePresenter;
-class GameSequencer;
 class GameSession;
 class HelpLauncher;
 class QAction;
 class QLabel;
 class QPushButton;
-class RandomSource;
-class SoundPlayer;
 class WindowPlacement;
 struct Rgb;
 
 // frmMain: the board with START and STOP, the status and call labels, and the menus. It shows
-// what the game reports and forwards the clicks; the game, its presentation and the window's
-// placement are units of their own.
+// what the game reports and forwards the clicks and keys to it; the game is the application's,
+// its presentation and the window's placement are units of their own.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -33,13 +30,8 @@ public:
     // reads well on the white board (the classic desktop blue).
     static const Rgb DesktopColour;
 
-    // The call sounds are played from callSoundFolder, relative to the sound player's directory
-    // (the language's own voice); the About box's sounds from that directory itself.
-    MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &sounds,
-               const HelpLauncher &help, const QString &callSoundFolder = QString(),
-               QWidget *parent = nullptr);
-
-    GameSequencer *sequencer() const { return m_sequencer; }
+    // The window follows and drives the game, which outlives it.
+    MainWindow(GameSession &game, const HelpLauncher &help, QWidget *parent = nullptr);
 
     // Saves the placement now (unless minimized); closing saves again, which does no harm.
     // In full screen it is the window's placement from before, never the screen's.
@@ -49,8 +41,6 @@ public:
     // window back where it was.
     void setFullScreen(bool on);
     bool isFullScreenMode() const;
-    // Whether the options ask to start in full screen.
-    bool startsFullScreen() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -65,6 +55,7 @@ private:
 
     void cmdStart_Click();
     void cmdStop_Click();
+    void mnuGamePause_Click(bool paused);
     void mnuFileExit_Click();
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
@@ -75,8 +66,7 @@ private:
 
     const HelpLauncher &m_help;
     WindowPlacement *m_placement = nullptr;
-    GameSession *m_session = nullptr;
-    GameSequencer *m_sequencer = nullptr;
+    GameSession &m_game;
     GamePresenter *m_presenter = nullptr;
     BoardPicture m_board;
     bool m_unloaded = false;
@@ -90,7 +80,7 @@ private:
 
     QPushButton *cmdStart = nullptr;
     QPushButton *cmdStop = nullptr;
-    QLabel *lblDisplay = nullptr;
+    CallLabel *lblDisplay = nullptr;
     QLabel *lblStatus = nullptr;
     QLabel *imgBoard = nullptr;
     QFont m_buttonFont;

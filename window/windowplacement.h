@@ -45,6 +45,8 @@ public:
     // Where the window should end, whatever it passes through on the way.
     void requestFullScreen(bool on);
     bool isFullScreenRequested() const { return m_wanted; }
+    // Whether the window was last put into full screen, which its contents show.
+    bool isFullScreen() const { return m_applied; }
     bool isSettling() const { return m_inFlight || m_settle.isActive(); }
 
     // Whether the platform reports and sets a window's position (Wayland does neither); where it

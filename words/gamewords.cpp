@@ -55,6 +55,11 @@ QString colour(qint16 number)
     return QCoreApplication::translate("Game", ::colour(number).word);
 }
 
+QString word(const CallWord &word)
+{
+    return word.kind == CallWord::Kind::Limb ? limb(word.number) : colour(word.number);
+}
+
 QString limbAlone(const QString &limb)
 {
     //: The limb alone (%1), shown and spoken before its colour joins it. The English keeps a

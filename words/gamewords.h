@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calltables.h"
 #include "gamereport.h"
 
 #include <QString>
@@ -15,6 +16,7 @@ QString display(const GameDisplay &display);
 
 QString limb(qint16 number);
 QString colour(qint16 number);
+QString word(const CallWord &word);
 // The limb as it shows alone, before its colour joins it.
 QString limbAlone(const QString &limb);
 // A whole call, joined as the language calls it out ("MAIN GAUCHE SUR LE VERT").

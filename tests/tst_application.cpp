@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "application.h"
+#include "gamedoubles.h"
+#include "gamesequencer.h"
+#include "gamesession.h"
+#include "helplauncher.h"
+#include "idleinhibitor.h"
+#include "mainwindow.h"
+#include "soundplayer.h"
+#include "windowfixture.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <csignal>
+
+using namespace Qt::StringLiterals;
+
+// What the application wires between the game and those who follow or drive it.
+class TestApplication : public QObject
+{
+    Q_OBJECT
+
+    struct Wired
+    {
+        FakeClock clock;
+        ScriptedRandom random;
+        QTemporaryDir sounds;
+        SoundPlayer player{sounds.path() + u'/'};
+        HelpLauncher help{u"/nonexistent/viewer"_s, {}};
+        QList<bool> screenSaver; // each request to the X server's screen saver
+        Application application{{clock, random, player, help, QString(), [this](bool suspend) {
+                                     screenSaver << suspend;
+                                     return true;
+                                 }}};
+        GameSequencer &game() { return *application.game().sequencer(); }
+    };
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // No bus: the screen is kept awake through the fallback, at once.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    }
+
+    void init() { m_config = std::make_unique<TemporaryConfig>(); }
+
+    // Held from Start to Stop, through every way into the game; let go when the window closes
+    // in the middle of a game.
+    void screenStaysAwakeWhileAGameRuns()
+    {
+        Wired wired;
+        QCOMPARE(wired.application.screenAwake().holder(), IdleInhibitor::Holder::None);
+        wired.game().start();
+        QTRY_COMPARE(wired.application.screenAwake().holder(), IdleInhibitor::Holder::Fallback);
+        wired.clock.advanceBy(30'000);
+        QCOMPARE(wired.screenSaver, QList<bool>{true});
+        wired.game().stop();
+        QTRY_COMPARE(wired.application.screenAwake().holder(), IdleInhibitor::Holder::None);
+        QCOMPARE(wired.screenSaver, (QList<bool>{true, false}));
+    }
+
+    // A second start or a phone brings a minimized window back as it was.
+    void raiseBringsTheWindowBack()
+    {
+        Wired wired;
+        MainWindow &window = wired.application.window();
+        wired.application.show();
+        window.showMinimized();
+        wired.application.raise();
+        QVERIFY(window.isVisible());
+        QVERIFY(!(window.windowState() & Qt::WindowMinimized));
+    }
+
+    // The options decide how the window first shows.
+    void showsAsTheOptionsAsk_data()
+    {
+        QTest::addColumn<bool>("startFullScreen");
+        QTest::newRow("designed") << false;
+        QTest::newRow("full screen") << true;
+    }
+    void showsAsTheOptionsAsk()
+    {
+        QFETCH(bool, startFullScreen);
+        QSettings(u"Limbora"_s, u"Limbora"_s).setValue(u"Game/StartFullScreen"_s, startFullScreen);
+        Wired wired;
+        wired.application.show();
+        QVERIFY(wired.application.window().isVisible());
+        QCOMPARE(wired.application.window().isFullScreenMode(), startFullScreen);
+    }
+
+    // The desktop's request to end closes the window as its close box does: the game ends and
+    // the placement is saved.
+    void terminationClosesTheWindow()
+    {
+        Wired wired;
+        wired.application.show();
+        wired.game().start();
+        std::raise(SIGTERM);
+        QTRY_VERIFY(!wired.application.window().isVisible());
+        QCOMPARE(wired.game().phase(), GameSequencer::Phase::Idle);
+        QVERIFY(!storedPlacement().first().isEmpty());
+    }
+
+private:
+    std::unique_ptr<TemporaryConfig> m_config;
+};
+
+QTEST_MAIN(TestApplication)
+#include "tst_application.moc"
