@@ -105,34 +105,6 @@ private Q_SLOTS:
         QCOMPARE(board.drawn(1080, 2.0).cacheKey(), drawn.cacheKey());
     }
 
-    void designedCallFont_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("fits") << u"RIGHT FOOT YELLOW"_s;
-        QTest::newRow("on the discs") << u"MANO IZQUIERDA AL AMARILLO"_s;
-        QTest::newRow("far too wide") << u"MANO IZQUIERDA AL AMARILLO MANO IZQUIERDA AL AMARILLO"_s;
-        QTest::newRow("empty") << QString();
-    }
-
-    // Between the discs, and as designed wherever the designed font already fits.
-    void designedCallFont()
-    {
-        QFETCH(QString, text);
-        const QFont designed = CallerLayout::labelFont();
-        const QFont font = CallerLayout::designedCallFont(text);
-        QVERIFY(QFontMetricsF(font).horizontalAdvance(text) <= CallerLayout::DiscGap);
-        QCOMPARE(font.family(), designed.family());
-        const qreal wanted = QFontMetricsF(designed).horizontalAdvance(text);
-        if (wanted <= CallerLayout::DiscGap) {
-            QCOMPARE(font, designed);
-        } else {
-            // No smaller than it must be: a pixel more would run onto the discs.
-            QFont larger = font;
-            larger.setPixelSize(font.pixelSize() + 1);
-            QVERIFY(QFontMetricsF(larger).horizontalAdvance(text) > CallerLayout::DiscGap);
-        }
-    }
-
     void aWideCallBreaksBeforeItsColour()
     {
         const QFont font = CallerLayout::labelFont();

@@ -89,7 +89,7 @@ private Q_SLOTS:
         QVERIFY(ok->isEnabled());
     }
 
-    // Play in the recorder lets the host hear a word as loud as the game will say it.
+    // Play in the recorder says a word as loud as the game will.
     void playSaysAWordAtTheChosenVolume_data()
     {
         QTest::addColumn<int>("opened");
@@ -111,13 +111,10 @@ private Q_SLOTS:
         values.volume = opened;
         values.ownVoice = true;
         ConfigureDialog dialog(values);
-        auto *slider = dialog.findChild<QSlider *>(u"sldVolume"_s);
-        auto *play = dialog.findChild<QPushButton *>(u"cmdPlay_red"_s);
-        QVERIFY(play && play->isEnabled());
         if (moved >= 0) {
-            slider->setValue(moved);
+            dialog.findChild<QSlider *>(u"sldVolume"_s)->setValue(moved);
         }
-        play->click();
+        dialog.findChild<QPushButton *>(u"cmdPlay_red"_s)->click();
         const auto *player = dialog.findChild<SoundPlayer *>();
         QVERIFY(player);
         QCOMPARE(player->volume(), moved >= 0 ? moved : opened);

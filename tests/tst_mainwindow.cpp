@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "callerlayout.h"
-#include "calltables.h"
 #include "designfonts.h"
 #include "gamesequencer.h"
 #include "gamewords.h"
@@ -156,8 +155,6 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(smaller == 0, asDesigned);
-        QTest::mouseClick(program->stop(), Qt::LeftButton);
-        QCOMPARE(display->font(), designed);
     }
 
     void boardIsDrawnAtItsNaturalSize()
