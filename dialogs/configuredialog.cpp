@@ -143,6 +143,7 @@ ConfigureDialog::ConfigureDialog(const GameSettings &values, QWidget *parent)
     layout->addWidget(m_fullScreen);
     // The host's own voice, recorded for the language the calls are spoken in.
     m_voice = new VoiceRecorder(Language::current());
+    connect(m_volume, &QSlider::valueChanged, m_voice, &VoiceRecorder::setVolume);
     layout->addWidget(m_voice);
     layout->addStretch();
     layout->addWidget(m_buttons);
@@ -182,6 +183,7 @@ void ConfigureDialog::setValues(const GameSettings &values)
     m_volume->setValue(values.volume);
     m_volumeValue->setText(volumeText(values.volume));
     m_voice->setOwnVoice(values.ownVoice);
+    m_voice->setVolume(values.volume); // the slider tells it only of a change
     updateAcceptable();
 }
 

@@ -111,6 +111,11 @@ void VoiceRecorder::setOwnVoice(bool own)
     (own ? m_own : m_builtin)->setChecked(true);
 }
 
+void VoiceRecorder::setVolume(int percent)
+{
+    m_volume = percent;
+}
+
 QString VoiceRecorder::message() const
 {
     return m_message->text();
@@ -146,7 +151,8 @@ void VoiceRecorder::play(int word)
     if (m_player) {
         m_player->shutDown();
     }
-    m_player = std::make_unique<SoundPlayer>(VoiceFolder::path(m_language));
+    m_player = std::make_unique<SoundPlayer>(VoiceFolder::path(m_language), this);
+    m_player->setVolume(m_volume);
     m_player->playAndReturn(m_list[size_t(word)].file);
 }
 

@@ -32,6 +32,8 @@ public:
 
     bool ownVoice() const;
     void setOwnVoice(bool own);
+    // Play says a word at this volume (0 to 100), so the host hears it as the game will.
+    void setVolume(int percent);
     QString message() const;
 
 private:
@@ -58,6 +60,7 @@ private:
     std::unique_ptr<VoiceCapture> m_capture;
     std::unique_ptr<SoundPlayer> m_player;
     int m_recording = -1;
+    int m_volume = 100;
     QRadioButton *m_builtin = nullptr;
     QRadioButton *m_own = nullptr;
     QWidget *m_words = nullptr;

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "configuredialog.h"
 #include "helplauncher.h"
+#include "language.h"
 #include "mainwindow.h"
 #include "soundplayer.h"
+#include "takeprocessing.h"
+#include "voicefolder.h"
 #include "windowfixture.h"
 
 #include <QAction>
@@ -84,6 +87,37 @@ private Q_SLOTS:
         dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::RestoreDefaults)->click();
         QCOMPARE(dialog.values(), GameSettings());
         QVERIFY(ok->isEnabled());
+    }
+
+    // Play in the recorder says a word as loud as the game will.
+    void playSaysAWordAtTheChosenVolume_data()
+    {
+        QTest::addColumn<int>("opened");
+        QTest::addColumn<int>("moved"); // -1: the slider is left as it opened
+        QTest::newRow("as opened") << 35 << -1;
+        QTest::newRow("slider moved") << 100 << 20;
+        QTest::newRow("silent") << 0 << -1;
+    }
+
+    void playSaysAWordAtTheChosenVolume()
+    {
+        QFETCH(int, opened);
+        QFETCH(int, moved);
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        QVERIFY(VoiceFolder::store(Language::current(), u"red.wav"_s,
+                                   TakeProcessing::wavFile(std::vector<float>(800, 0.0f), 16000)));
+        GameSettings values;
+        values.volume = opened;
+        values.ownVoice = true;
+        ConfigureDialog dialog(values);
+        if (moved >= 0) {
+            dialog.findChild<QSlider *>(u"sldVolume"_s)->setValue(moved);
+        }
+        dialog.findChild<QPushButton *>(u"cmdPlay_red"_s)->click();
+        const auto *player = dialog.findChild<SoundPlayer *>();
+        QVERIFY(player);
+        QCOMPARE(player->volume(), moved >= 0 ? moved : opened);
     }
 
     // Keyboard-only use: every field is reached by its own access key.

@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>Waiting for the microphone…</source>
-        <translation>Warte auf das Mikrofon…</translation>
+        <translation>Warten auf das Mikrofon…</translation>
     </message>
     <message>
         <source>Removed %1: the built-in voice says it.</source>
@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>%1 is recorded, but it was too loud and sounds distorted: record it again a little farther from the microphone.</source>
-        <translation>%1 ist aufgenommen, war aber zu laut und klingt verzerrt: Nimm es etwas weiter weg vom Mikrofon noch einmal auf.</translation>
+        <translation>%1 ist aufgenommen, war aber zu laut und klingt verzerrt: Nimm das Wort etwas weiter weg vom Mikrofon noch einmal auf.</translation>
     </message>
     <message>
         <source>%1 is recorded.</source>
@@ -454,7 +454,7 @@
     </message>
     <message>
         <source>No microphone answers: nothing was recorded.</source>
-        <translation>Kein Mikrofon antwortet: Es wurde nichts aufgenommen.</translation>
+        <translation>Kein Mikrofon reagiert: Es wurde nichts aufgenommen.</translation>
     </message>
     <message>
         <source>Limbora may not use the microphone: nothing was recorded.</source>

@@ -139,7 +139,7 @@
     <message>
         <source>Esc leaves full screen</source>
         <extracomment>Shown for a few seconds on entering full screen and when the mouse moves there. Esc is the Escape key as its cap reads on your keyboards.</extracomment>
-        <translation>Esc sale de la pantalla completa</translation>
+        <translation>Esc para salir de la pantalla completa</translation>
     </message>
 </context>
 <context>
@@ -277,7 +277,7 @@
     </message>
     <message>
         <source>Thank you for playing, and for every tangle you laughed your way out of!</source>
-        <translation>¡Gracias por jugar, y por cada enredo del que saliste riendo!</translation>
+        <translation>¡Gracias por jugar y por cada enredo del que salisteis riendo!</translation>
     </message>
 </context>
 <context>
@@ -503,7 +503,7 @@
     </message>
     <message>
         <source>Calls a random hand or foot and colour for a floor party game.</source>
-        <translation>Canta al azar una mano o un pie y un color para un juego de fiesta sobre una alfombra.</translation>
+        <translation>Canta al azar una mano o un pie y un color en un juego para fiestas sobre una alfombra.</translation>
     </message>
     <message>
         <source>no display to show the window on (DISPLAY is not set, or names no display that answers)</source>

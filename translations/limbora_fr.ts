@@ -499,7 +499,7 @@
     </message>
     <message>
         <source>Calls a random hand or foot and colour for a floor party game.</source>
-        <translation>Annonce au hasard une main ou un pied et une couleur pour un jeu de société sur tapis.</translation>
+        <translation>Annonce au hasard une main ou un pied et une couleur pour un jeu d’ambiance sur tapis.</translation>
     </message>
     <message>
         <source>no display to show the window on (DISPLAY is not set, or names no display that answers)</source>

@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Cou&amp;ntdown before the first call:</source>
-        <translation>&amp;Conto alla rovescia prima della prima chiamata:</translation>
+        <translation>&amp;Conto alla rovescia iniziale:</translation>
     </message>
     <message>
         <source>Limbs called</source>
@@ -139,7 +139,7 @@
     <message>
         <source>Esc leaves full screen</source>
         <extracomment>Shown for a few seconds on entering full screen and when the mouse moves there. Esc is the Escape key as its cap reads on your keyboards.</extracomment>
-        <translation>Esc esce dallo schermo intero</translation>
+        <translation>Esc per uscire dallo schermo intero</translation>
     </message>
 </context>
 <context>

@@ -412,7 +412,7 @@
     </message>
     <message>
         <source>A word you don&apos;t record is spoken by the built-in voice.</source>
-        <translation>Een woord dat je niet opneemt, spreekt de ingebouwde stem uit.</translation>
+        <translation>Een woord dat je niet opneemt, wordt door de ingebouwde stem uitgesproken.</translation>
     </message>
     <message>
         <source>Speak now: %1</source>

@@ -5,6 +5,7 @@
 #include "designfonts.h"
 #include "gamewords.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 
@@ -37,6 +38,24 @@ QFont fontWithCapHeight(qreal cap)
 QFont labelFont()
 {
     return designFont(u"Comic Sans MS"_s, LabelPoints);
+}
+
+QFont designedCallFont(const QString &text)
+{
+    QFont font = labelFont();
+    const qreal width = QFontMetricsF(font).horizontalAdvance(text);
+    if (width <= DiscGap) {
+        return font;
+    }
+    // Text is drawn at whole pixels, whose widths don't shrink exactly with the size: from a
+    // pixel above the estimate, step down until the text fits.
+    const int designed = QFontInfo(font).pixelSize();
+    int pixels = std::min(designed - 1, int(designed * DiscGap / width) + 1);
+    font.setPixelSize(std::max(1, pixels));
+    while (pixels > 1 && QFontMetricsF(font).horizontalAdvance(text) > DiscGap) {
+        font.setPixelSize(--pixels);
+    }
+    return font;
 }
 
 FullScreen fullScreen(const QSize &area)

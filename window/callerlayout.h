@@ -24,6 +24,14 @@ inline constexpr qreal LabelPoints = 15.75;
 // The labels' face at the designed size.
 QFont labelFont();
 
+// In the designed window the call stands between two discs of the board's ring; the white
+// between them, centred on the call, is this wide.
+inline constexpr int DiscGap = 235;
+
+// The call's font in the designed window: the labels' face, made smaller for a text that would
+// run onto the discs beside it.
+QFont designedCallFont(const QString &text);
+
 struct FullScreen
 {
     QRect board;

@@ -98,9 +98,12 @@ void GamePresenter::setTextColour(QWidget *widget, Rgb rgb)
 void GamePresenter::showCall()
 {
     QLabel *label = m_controls.display;
-    label->setText(m_callWidth <= 0
-                       ? m_displayText
-                       : CallerLayout::fittedCall(m_displayText, label->font(), m_callWidth));
+    if (m_callWidth <= 0) {
+        label->setFont(CallerLayout::designedCallFont(m_displayText));
+        label->setText(m_displayText);
+        return;
+    }
+    label->setText(CallerLayout::fittedCall(m_displayText, label->font(), m_callWidth));
 }
 
 QString GamePresenter::displayPurpose()

@@ -43,7 +43,8 @@ public:
     void showButtons(bool startEnabled, bool stopEnabled);
 
     // In full screen a call wider than callWidth goes over two lines, limb above colour; 0 is
-    // the designed window's one line.
+    // the designed window's one line, in a smaller font where it would run onto the board's
+    // discs.
     void setCallWidth(int callWidth);
 
     static void setTextColour(QWidget *widget, Rgb rgb);

@@ -3,7 +3,7 @@
 """The host's own voice, recorded with the keyboard alone from the audio server's default input
 (here the null sink's monitor): a word played into the room while the recorder listens is stored
 whole from its first consonant, levelled and checked like every shipped sound, and Play lets the
-room hear it; no input on the server, or an audio server that goes away in the middle of a take,
+room hear it at the game's volume; no input on the server, or an audio server that goes away in the middle of a take,
 leaves nothing behind and a plain line in the dialog."""
 import pathlib
 import subprocess
@@ -44,15 +44,20 @@ def heard(recording, recording_start, template, near, window):
     return float(np.max(correlation / (np.sqrt(np.sum(template ** 2)) * np.maximum(energy, 1e-9))))
 
 
+def peak_db(samples):
+    return 20 * np.log10(max(float(np.abs(samples).max(initial=0.0)), 1e-9))
+
+
 def scenario(executable):
     with Session(audio=True) as session:
         subprocess.run(["pactl", "set-default-source", "nullsink.monitor"], env=session.env,
                        check=True, timeout=10)
         voices = pathlib.Path(session.env["XDG_DATA_HOME"]) / "Limbora" / "voices" / "en"
-        # A short game of LEFT HAND (to be recorded) and RIGHT HAND (left built-in), in red.
+        # A short game of LEFT HAND (to be recorded) and RIGHT HAND (left built-in), in red, at
+        # about half the volume.
         session.settings_file().parent.mkdir(parents=True, exist_ok=True)
         session.settings_file().write_text("[Game]\nCountdownSeconds=3\nPauseSeconds=1\n"
-                                           "Limbs=lefthand,righthand\nColours=red\n")
+                                           "Limbs=lefthand,righthand\nColours=red\nVolume=49\n")
         program = session.launch(executable)
         window = program.show()
         session.press(window, "alt+t", "c")
@@ -86,12 +91,18 @@ def scenario(executable):
         print(f"take: {len(take) / RATE:.2f} s, {level:.2f} LUFS, correlation {match:.3f}, "
               f"lead-in {(lag + onset) / RATE * 1000:.0f} ms")
 
-        # Play: the room hears the take.
+        # Play: the room hears the take, as loud as the game will say it (49 % on the desktop's
+        # mixer scale: about 19 dB under the take itself).
         recorder = session.record()
         played = session.press(dialog, "Tab", "space")
         time.sleep(len(take) / RATE + 0.5)
-        match = heard(recorder.samples(), recorder.start_time(), take, played, window=1.0)
+        recording, start = recorder.samples(), recorder.start_time()
+        match = heard(recording, start, take, played, window=1.0)
         check(match > 0.9, f"Play didn't play the take (correlation {match:.2f})")
+        first = max(0, int((played - 0.1 - start) * RATE))
+        level = peak_db(recording[first:first + len(take) + RATE]) - peak_db(take)
+        check(-23 < level < -15, f"Play was {level:+.1f} dB against the take: not the volume chosen")
+        print(f"play: {level:+.1f} dB against the take, at volume 49 %")
         recorder.process.terminate()
 
         # The next word (past Remove of the first) with no input at all: the server has no
