@@ -2,12 +2,14 @@
 #include "gamedoubles.h"
 #include "gamelog.h"
 #include "gamewords.h"
+#include "tracecapture.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 #include <map>
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -195,8 +197,6 @@ private Q_SLOTS:
     {
         Game game;
         game.random.values = {0.3f, 0.6f};
-        QStringList trace;
-        const auto previous = qInstallMessageHandler(nullptr);
         game.sequencer.repeatCall(); // idle: nothing
         game.sequencer.start();
         game.clock.advanceBy(3000);
@@ -212,24 +212,20 @@ private Q_SLOTS:
         game.clock.advanceBy(SoundMs / 2 + 2000);
         const qint64 pauseEnd = game.clock.now() + 5000;
 
-        QLoggingCategory::setFilterRules(u"limbora.game.debug=true"_s);
-        static QStringList *lines = nullptr;
-        lines = &trace;
-        qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext &, const QString &text) { *lines << text; });
+        std::optional<TraceCapture> capture(std::in_place);
         // The window traces what it shows; here the test stands in for it.
         const auto shown
             = QObject::connect(&game.sequencer, &GameSequencer::displayChanged, &game.sequencer,
-                               [&trace](const GameDisplay &display) {
-                                   trace << u"display \"%1\" %2"_s.arg(GameWords::display(display),
-                                                                       display.colour.hex());
+                               [&capture](const GameDisplay &display) {
+                                   capture->add(u"display \"%1\" %2"_s.arg(
+                                       GameWords::display(display), display.colour.hex()));
                                });
         game.sequencer.repeatCall();
         game.sequencer.repeatCall(); // already repeating: once is enough
         game.clock.advanceBy(2 * SoundMs);
-        qInstallMessageHandler(previous);
-        QLoggingCategory::setFilterRules(QString());
         QObject::disconnect(shown);
+        const QStringList trace = capture->lines();
+        capture.reset();
 
         QCOMPARE(trace,
                  (QStringList{u"repeat"_s, u"display \"LEFT FOOT \" #000000"_s,

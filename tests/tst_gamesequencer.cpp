@@ -2,11 +2,13 @@
 #include "gamedoubles.h"
 #include "gamelog.h"
 #include "gamewords.h"
+#include "tracecapture.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -487,15 +489,7 @@ private Q_SLOTS:
 
     void traceNamesEveryChange()
     {
-        QLoggingCategory::setFilterRules(u"limbora.game.debug=true"_s);
-        static QStringList lines;
-        lines.clear();
-        const auto previous = qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext &context, const QString &message) {
-                if (qstrcmp(context.category, "limbora.game") == 0) {
-                    lines << message;
-                }
-            });
+        std::optional<TraceCapture> trace(std::in_place);
         game->nextCall(2, 3);
         game->start();
         game->at(10000);
@@ -506,8 +500,8 @@ private Q_SLOTS:
         game->sequencer.pause();
         game->sequencer.unpause();
         game->sequencer.stop();
-        qInstallMessageHandler(previous);
-        QLoggingCategory::setFilterRules(QString());
+        const QStringList lines = trace->lines();
+        trace.reset();
 
         // The words shown are the window's to trace; these are the game's own lines.
         const QStringList expected{

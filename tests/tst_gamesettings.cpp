@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamesettings.h"
+#include "settingsfixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,10 +44,8 @@ class TestGameSettings : public QObject
 private Q_SLOTS:
     void init()
     {
-        config = std::make_unique<QTemporaryDir>();
+        config = std::make_unique<TemporaryConfig>();
         QVERIFY(config->isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
     }
 
     void noSectionIsTheClassicGame()
@@ -140,7 +139,7 @@ private Q_SLOTS:
     }
 
 private:
-    QString file() const { return config->filePath(u"Limbora/Limbora.conf"_s); }
+    QString file() const { return config->settingsFile(); }
 
     void writeFile(const char *text)
     {
@@ -150,7 +149,7 @@ private:
         out.write(text);
     }
 
-    std::unique_ptr<QTemporaryDir> config;
+    std::unique_ptr<TemporaryConfig> config;
 };
 
 QTEST_GUILESS_MAIN(TestGameSettings)

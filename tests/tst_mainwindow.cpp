@@ -7,6 +7,7 @@
 #include "language.h"
 #include "mainwindow.h"
 #include "soundplayer.h"
+#include "tracecapture.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
@@ -26,6 +27,7 @@
 #include <QTranslator>
 
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -462,22 +464,14 @@ private Q_SLOTS:
     void traceShowsTheWordsAsShown()
     {
         open();
-        QLoggingCategory::setFilterRules(u"limbora.game.debug=true"_s);
-        static QStringList lines;
-        lines.clear();
-        const auto previous = qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext &context, const QString &message) {
-                if (qstrcmp(context.category, "limbora.game") == 0) {
-                    lines << message;
-                }
-            });
+        std::optional<TraceCapture> trace(std::in_place);
+        const QStringList &lines = trace->lines();
         program->random.values = {0.35f, 0.6f}; // yellow, left foot
         program->start()->click();
         program->clock.advanceBy(10000);
         QTRY_VERIFY(lines.contains(u"pause 7"_s));
         program->stop()->click();
-        qInstallMessageHandler(previous);
-        QLoggingCategory::setFilterRules(QString());
+        trace.reset(); // the lines stay
 
         QCOMPARE(lines.mid(0, 3),
                  (QStringList{u"buttons start=0 stop=1"_s, u"status \"The game will start\""_s,

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "placementstore.h"
+#include "settingsfixture.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,8 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList Keys{u"MainLeft"_s, u"MainTop"_s, u"MainWidth"_s, u"MainHeight"_s};
-
 } // namespace
 
 class TestPlacementStore : public QObject
@@ -27,10 +26,8 @@ class TestPlacementStore : public QObject
 private Q_SLOTS:
     void init()
     {
-        config = std::make_unique<QTemporaryDir>();
+        config = std::make_unique<TemporaryConfig>();
         QVERIFY(config->isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config->path());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
     }
 
     void firstRunGivesTheDefaults()
@@ -269,7 +266,7 @@ private Q_SLOTS:
     }
 
 private:
-    QString file() const { return config->filePath(u"Limbora/Limbora.conf"_s); }
+    QString file() const { return config->settingsFile(); }
 
     static void writeBytes(const QString &path, const QByteArray &bytes)
     {
@@ -288,8 +285,8 @@ private:
     {
         QSettings settings(u"Limbora"_s, u"Limbora"_s);
         settings.beginGroup(u"Settings"_s);
-        for (int i = 0; i < Keys.size(); ++i) {
-            settings.setValue(Keys[i], values[i]);
+        for (int i = 0; i < PlacementKeys.size(); ++i) {
+            settings.setValue(PlacementKeys[i], values[i]);
         }
     }
 
@@ -298,13 +295,13 @@ private:
         QSettings settings(file(), QSettings::IniFormat);
         settings.beginGroup(u"Settings"_s);
         QStringList values;
-        for (const QString &key : Keys) {
+        for (const QString &key : PlacementKeys) {
             values << settings.value(key).toString();
         }
         return values;
     }
 
-    std::unique_ptr<QTemporaryDir> config;
+    std::unique_ptr<TemporaryConfig> config;
 };
 
 QTEST_GUILESS_MAIN(TestPlacementStore)

@@ -2,6 +2,7 @@
 #include "gamesettings.h"
 #include "placementstore.h"
 #include "settingsfile.h"
+#include "settingsfixture.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -43,9 +44,8 @@ class TestSettingsFile : public QObject
 private Q_SLOTS:
     void init()
     {
-        config = std::make_unique<QTemporaryDir>();
+        config = std::make_unique<TemporaryConfig>();
         QVERIFY(config->isValid());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
         QVERIFY(QDir().mkpath(config->filePath(u"Limbora"_s)));
     }
 
@@ -192,7 +192,7 @@ private Q_SLOTS:
     }
 
 private:
-    QString file() const { return config->filePath(u"Limbora/Limbora.conf"_s); }
+    QString file() const { return config->settingsFile(); }
 
     static void writeBytes(const QString &path, const QByteArray &bytes)
     {
@@ -207,7 +207,7 @@ private:
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }
 
-    std::unique_ptr<QTemporaryDir> config;
+    std::unique_ptr<TemporaryConfig> config;
 };
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

@@ -98,7 +98,7 @@ private:
     {
         QSettings settings(u"Limbora"_s, u"Limbora"_s);
         settings.beginGroup(u"Settings"_s);
-        const QStringList keys{u"MainLeft"_s, u"MainTop"_s, u"MainWidth"_s, u"MainHeight"_s};
+        const QStringList &keys = PlacementKeys;
         for (int i = 0; i < keys.size(); ++i) {
             settings.setValue(keys[i], values[i]);
         }

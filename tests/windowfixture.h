@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// What the window's widget tests share: a settings folder of their own, the placement as stored
-// there, and a main window whose game hears nothing.
+// What the window's widget tests share: a settings folder of their own (settingsfixture.h), and a
+// main window whose game hears nothing.
 
 #include "gamedoubles.h"
 #include "gamesession.h"
 #include "helplauncher.h"
 #include "mainwindow.h"
+#include "settingsfixture.h"
 #include "soundplayer.h"
 
 #include <QFile>
@@ -16,33 +17,6 @@
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
-
-// Settings of the test's own, for QSettings and for whatever looks in XDG_CONFIG_HOME.
-class TemporaryConfig
-{
-public:
-    TemporaryConfig()
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path()));
-    }
-
-private:
-    QTemporaryDir m_dir;
-};
-
-// The stored placement: left, top, width and height, empty where missing.
-inline QStringList storedPlacement()
-{
-    using namespace Qt::StringLiterals;
-    QSettings settings(u"Limbora"_s, u"Limbora"_s);
-    settings.beginGroup(u"Settings"_s);
-    QStringList values;
-    for (const QString &key : {u"MainLeft"_s, u"MainTop"_s, u"MainWidth"_s, u"MainHeight"_s}) {
-        values << settings.value(key).toString();
-    }
-    return values;
-}
 
 // The main window over an empty sound folder: nothing is heard, every sound ends at once.
 struct Program
