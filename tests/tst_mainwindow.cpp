@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMenu>
@@ -264,9 +265,8 @@ private Q_SLOTS:
         const QString paused = u"(Game paused)"_s;
         QTest::newRow("Enter on START") << int(Qt::Key_Return) << none << false << started;
         QTest::newRow("Enter on STOP!") << int(Qt::Key_Return) << none << true << stopped;
+        QTest::newRow("Space on STOP!") << int(Qt::Key_Space) << none << true << stopped;
         QTest::newRow("Alt+S") << int(Qt::Key_S) << int(Qt::AltModifier) << true << stopped;
-        QTest::newRow("F5") << int(Qt::Key_F5) << none << false << started;
-        QTest::newRow("Page Up") << int(Qt::Key_PageUp) << none << true << stopped;
         QTest::newRow("P") << int(Qt::Key_P) << none << true << paused;
         QTest::newRow("Pause") << int(Qt::Key_Pause) << none << true << paused;
         QTest::newRow("R") << int(Qt::Key_R) << none << true << u"(Game in progress)"_s;
@@ -293,11 +293,26 @@ private Q_SLOTS:
             spies.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
         }
         const auto held = Qt::KeyboardModifiers(modifiers);
-        for (int repeat = 0; repeat <= 12; ++repeat) { // half a second of the keyboard's repeat
-            QTest::simulateEvent(QApplication::focusWidget(), true, key, held, QString(),
-                                 repeat > 0);
+        const auto send = [this, key, held](QEvent::Type type, ulong at, bool repeat) {
+            QWidget *target = QApplication::focusWidget();
+            target = target ? target : &program->window;
+            QKeyEvent event(type, key, held, QString(), repeat);
+            event.setTimestamp(at);
+            QSpontaneKeyEvent::setSpontaneous(&event);
+            if (type == QEvent::KeyRelease
+                || !qt_sendShortcutOverrideEvent(target, at, key, held, QString(), repeat)) {
+                QApplication::sendEvent(target, &event);
+            }
+        };
+        send(QEvent::KeyPress, 1000, false);
+        // Half a second of the keyboard's repeat as X11 brings it: each a release and a press
+        // of the same time, marked as a repeat only where the press was queued in time.
+        for (int repeat = 1; repeat <= 12; ++repeat) {
+            for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+                send(type, 1500 + 40 * repeat, repeat % 2 != 0);
+            }
         }
-        QTest::simulateEvent(QApplication::focusWidget(), false, key, held, QString(), false);
+        send(QEvent::KeyRelease, 2100, false);
         qsizetype acted = 0;
         for (const auto &spy : spies) {
             acted += spy->count();

@@ -20,5 +20,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Milliseconds between a key's release and its next press within which the press is taken
+    // for the keyboard's repeat.
+    static constexpr quint64 RepeatGap = 2;
+
     QWidget *m_window = nullptr;
+    int m_released = 0; // the last key let go, and when
+    quint64 m_releasedAt = 0;
 };
