@@ -81,6 +81,13 @@ void GameSequencer::start()
     m_repeating = false;
     m_waitStart = m_clock.now();
     m_waitLength = qint64(m_options.countdownSeconds) * 1000;
+    // Started behind a modal window: the ten seconds are the players', so they run once it
+    // closes; until then the countdown shows where it will begin.
+    m_countdownAwaitsRelease = isSuspended();
+    if (m_countdownAwaitsRelease) {
+        CountDown = qint16(m_options.countdownSeconds);
+        setDisplay(GameDisplay::Kind::Countdown, m_display.colour);
+    }
     enterPhase(Phase::Countdown);
 }
 
@@ -89,12 +96,12 @@ void GameSequencer::stop()
     if (m_phase == Phase::Idle) {
         return;
     }
+    // Nothing held back plays after a Stop, whatever held it.
+    m_held.clear();
+    m_countdownAwaitsRelease = false;
     if (m_paused) {
-        // What the paused game held back is never said: the host asked for quiet.
+        // Nor does the rest of a paused game's word: the host asked for quiet.
         m_silencedGeneration = m_generation;
-        if (!isSuspended()) {
-            m_held.clear();
-        }
         m_paused = false;
         qCDebug(lcGame, "pause-release");
         Q_EMIT pausedChanged(false);
@@ -206,7 +213,11 @@ void GameSequencer::setPaused(bool paused)
     } else {
         qCDebug(lcGame, "pause-release");
         // The wait under way keeps what it had left; one not begun yet starts whole.
-        m_waitStart += m_clock.now() - m_pausedAt;
+        const qint64 held = m_clock.now() - m_pausedAt;
+        m_waitStart += held;
+        for (HeldSound &sound : m_held) {
+            sound.endedAt = std::min(sound.endedAt, m_pausedAt) + held;
+        }
         setStatus(m_statusBeforePause);
     }
     Q_EMIT pausedChanged(paused);
@@ -217,9 +228,12 @@ void GameSequencer::setPaused(bool paused)
 
 void GameSequencer::release()
 {
+    if (std::exchange(m_countdownAwaitsRelease, false)) {
+        m_waitStart = m_clock.now();
+    }
     // Sounds that ended meanwhile go on first; a wait whose time ran out then ends at once.
-    for (auto &held : std::exchange(m_held, {})) {
-        held();
+    for (const HeldSound &held : std::exchange(m_held, {})) {
+        soundFinished(m_generation, held.sound, held.call, held.repeatOf, held.endedAt);
     }
     enterPhase(m_phase);
 }
@@ -343,7 +357,7 @@ void GameSequencer::playSound(quint64 generation, Sound sound, Call call, quint6
 {
     if (!m_callSpoken) {
         // A silent call goes on as if its sound had ended at once.
-        soundFinished(generation, sound, call, repeatOf);
+        soundFinished(generation, sound, call, repeatOf, m_clock.now());
         return;
     }
     const QString name = soundName(sound, call);
@@ -355,17 +369,20 @@ void GameSequencer::playSound(quint64 generation, Sound sound, Call call, quint6
     m_playAndWait(name, [self, generation, sound, call, repeatOf, name] {
         if (self) {
             qCDebug(lcGame, "sound-end %s", qUtf8Printable(name));
-            self->soundFinished(generation, sound, call, repeatOf);
+            self->soundFinished(generation, sound, call, repeatOf, self->m_clock.now());
         }
     });
 }
 
-void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call, quint64 repeatOf)
+void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call, quint64 repeatOf,
+                                  qint64 endedAt)
 {
     if (isHeld()) {
-        m_held.push_back([this, generation, sound, call, repeatOf] {
-            soundFinished(generation, sound, call, repeatOf);
-        });
+        // A stopped game's rest is never held for later; the running game's word ended when it
+        // did, so the pause after it runs from then.
+        if (generation == m_generation) {
+            m_held.push_back({sound, call, repeatOf, endedAt});
+        }
         return;
     }
 
@@ -398,7 +415,7 @@ void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call, qu
         playSound(generation, Sound::Colour, call);
     } else {
         qCDebug(lcGame, "pause %d", m_options.pauseSeconds);
-        m_waitStart = m_clock.now();
+        m_waitStart = endedAt;
         m_waitLength = qint64(m_options.pauseSeconds) * 1000;
         enterPhase(Phase::Pause);
     }

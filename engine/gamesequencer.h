@@ -58,6 +58,7 @@ public Q_SLOTS:
     void start();
     void stop();
     // A modal window is open: nothing changes and no sound starts until every suspend is resumed.
+    // A game started meanwhile begins its countdown when the last one is resumed.
     void suspend();
     void resume();
     // The host holds the game where it stands: no text changes, no draw, no sound starts (a word
@@ -84,6 +85,15 @@ Q_SIGNALS:
 private:
     enum class Sound { Limb, Colour };
 
+    // A sound of the running game that ended while the game was held, to go on from at release.
+    struct HeldSound
+    {
+        Sound sound;
+        Call call;
+        quint64 repeatOf;
+        qint64 endedAt; // on the game's time: the host's pause doesn't count
+    };
+
     void enterPhase(Phase phase);
     // Held by a modal window or by the host's pause: nothing may change or start.
     bool isHeld() const { return isSuspended() || m_paused; }
@@ -99,7 +109,8 @@ private:
     static QString soundName(Sound sound, Call call);
     // A repeat carries the number of the call it repeats, zero for the call itself.
     void playSound(quint64 generation, Sound sound, Call call, quint64 repeatOf = 0);
-    void soundFinished(quint64 generation, Sound sound, Call call, quint64 repeatOf);
+    void soundFinished(quint64 generation, Sound sound, Call call, quint64 repeatOf,
+                       qint64 endedAt);
 
     void setStatus(GameStatus status);
     void setDisplay(GameDisplay::Kind kind, Rgb colour);
@@ -134,7 +145,9 @@ private:
     GameStatus m_statusBeforePause = GameStatus::Blank;
     // A game stopped while paused says nothing more, not even the rest of its call.
     quint64 m_silencedGeneration = 0;
-    std::vector<std::function<void()>> m_held;
+    // Only the running game's: a Stop drops them, so nothing held plays after it.
+    std::vector<HeldSound> m_held;
+    bool m_countdownAwaitsRelease = false; // started while a modal window held the game
 
     GameStatus m_status = GameStatus::Blank;
     GameDisplay m_display;

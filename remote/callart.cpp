@@ -36,11 +36,20 @@ QByteArray spotPicture(Rgb colour)
 } // namespace
 
 CallArt::CallArt(const QString &folder)
-    : m_folder(folder.isEmpty()
-                   ? QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+    : m_folder(folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
                        + u"/limbora"_s
-                   : folder)
+                                : folder)
 {
+}
+
+CallArt::~CallArt()
+{
+    for (const QString &file : std::as_const(m_files)) {
+        QFile::remove(file);
+    }
+    if (!m_files.isEmpty()) {
+        QDir().rmdir(m_folder); // only if nothing else is in it
+    }
 }
 
 QString CallArt::urlFor(Rgb colour)
@@ -65,6 +74,7 @@ QString CallArt::urlFor(Rgb colour)
     if (!file.open(QIODevice::WriteOnly) || file.write(spotPicture(colour)) < 0 || !file.commit()) {
         return QString();
     }
+    m_files << path;
     const QString url = QUrl::fromLocalFile(path).toString();
     m_made.insert(name, url);
     return url;

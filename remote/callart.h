@@ -5,15 +5,19 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 // A small picture of a call's colour, a spot as on the board, for a remote's notification: a PNG
-// file per colour in the user's cache folder (limbora/ in $XDG_CACHE_HOME), made when first asked
-// for.
+// file per colour in the user's runtime folder (limbora/ in $XDG_RUNTIME_DIR), made when first
+// asked for and removed again with the art, so that nothing of it outlives the run.
 class CallArt
 {
 public:
-    // The folder defaults to the user's cache folder.
+    // The folder defaults to the user's runtime folder.
     explicit CallArt(const QString &folder = QString());
+    ~CallArt();
+    CallArt(const CallArt &) = delete;
+    CallArt &operator=(const CallArt &) = delete;
 
     // The picture's file URL, or an empty text where the file can't be written.
     QString urlFor(Rgb colour);
@@ -21,4 +25,5 @@ public:
 private:
     QString m_folder;
     QHash<QString, QString> m_made; // colour to URL, for this run
+    QStringList m_files; // what we wrote, to remove
 };

@@ -85,6 +85,7 @@ void MprisService::nameReplied(bool granted)
     }
     m_onBus = true;
     connect(&m_player, &RemotePlayer::propertiesChanged, this, &MprisService::announce);
+    Q_EMIT joined();
 }
 
 void MprisService::announce(const QVariantMap &changed)

@@ -23,6 +23,10 @@ public:
     // Connects and asks for the name without waiting for either.
     void start();
 
+Q_SIGNALS:
+    // The player is on the bus under its name, for the rest of the run.
+    void joined();
+
 private:
     void connected();
     void nameReplied(bool granted);

@@ -7,19 +7,24 @@
 #include "remoteplayer.h"
 #include "sequencerremote.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 RemoteControl::RemoteControl(GameSequencer &game, QWidget *window)
     : QObject(window)
     , m_game(std::make_unique<SequencerRemote>(game))
-    , m_art(std::make_unique<CallArt>())
 {
+    // Only a remote on the bus shows the art: without one no file is made.
     auto *player = new RemotePlayer(
-        *m_game, [art = m_art.get()](Rgb colour) { return art->urlFor(colour); }, this);
+        *m_game, [this](Rgb colour) { return m_art ? m_art->urlFor(colour) : QString(); }, this);
     m_game->follow(*player);
     connect(player, &RemotePlayer::raiseRequested, this, &RemoteControl::raiseRequested);
     addMediaKeys(window, *player);
-    (new MprisService(*player, this))->start();
+    auto *service = new MprisService(*player, this);
+    connect(service, &MprisService::joined, this, [this] { m_art = std::make_unique<CallArt>(); });
+    // Removed as the program quits, also where it then leaves without tidying up.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { m_art.reset(); });
+    service->start();
 }
 
 RemoteControl::~RemoteControl() = default;

@@ -47,6 +47,13 @@ struct Game
         sequencer.start();
     }
     void at(qint64 sinceStart) { clock.advanceTo(started + sinceStart); }
+    // Every call word ends by itself this long after it began.
+    void wordsLast(qint64 ms)
+    {
+        for (const QString &name : callSounds()) {
+            speaker.lengths.insert(name, ms);
+        }
+    }
     // What the window would show: the reports in the designed English.
     QString status() const { return GameWords::status(sequencer.status()); }
     QString displayText() const { return GameWords::display(sequencer.display()); }
@@ -351,20 +358,87 @@ private Q_SLOTS:
         QVERIFY(!game->sequencer.isSuspended());
     }
 
-    void stopWhileSuspended()
+    // Nothing held plays after a Stop, whichever came first, the Stop or the window; a game
+    // started behind the window counts down its ten seconds once the window has closed.
+    void nothingHeldPlaysAfterAStop_data()
     {
+        QTest::addColumn<bool>("stopFirst");
+        QTest::addColumn<bool>("paused");
+        QTest::addColumn<bool>("startAgain");
+        QTest::newRow("stop behind the window") << false << false << false;
+        QTest::newRow("stop, then the window") << true << false << false;
+        QTest::newRow("paused, stop behind the window") << false << true << false;
+        QTest::newRow("stop and start behind the window") << false << false << true;
+        QTest::newRow("paused, stop and start behind the window") << false << true << true;
+    }
+
+    void nothingHeldPlaysAfterAStop()
+    {
+        QFETCH(bool, stopFirst);
+        QFETCH(bool, paused);
+        QFETCH(bool, startAgain);
+        game->wordsLast(500);
         game->start();
-        game->at(10000);
-        game->sequencer.suspend();
-        game->sequencer.stop();
-        game->speaker.finish(); // the limb ends while a window is still open
+        game->at(10200); // the limb is being said
+        if (paused) {
+            game->sequencer.pause();
+        }
+        if (stopFirst) {
+            game->sequencer.stop();
+            game->sequencer.suspend();
+        } else {
+            game->sequencer.suspend();
+            game->sequencer.stop();
+        }
+        if (startAgain) {
+            game->start();
+            QCOMPARE(game->status(), u"The game will start"_s);
+            QCOMPARE(game->displayText(), u"in 10 seconds..."_s);
+        }
+        game->clock.advanceBy(30000); // the limb ends behind the window
         QCOMPARE(game->speaker.started.size(), 1);
         game->sequencer.resume();
-        QCOMPARE(game->speaker.started.size(), 2); // the stopped call's colour, unseen
-        QCOMPARE(game->displayText(), QString());
-        game->clock.advanceBy(60000);
-        game->speaker.finish();
-        QCOMPARE(game->speaker.started.size(), 2);
+        QCOMPARE(game->speaker.started.size(), 1);
+        const qint64 closed = game->clock.now();
+        game->clock.advanceTo(closed + 9999);
+        QCOMPARE(game->speaker.started.size(), 1);
+        game->clock.advanceTo(closed + 10000);
+        QCOMPARE(game->speaker.started.size(), startAgain ? 2 : 1);
+        QCOMPARE(game->speaker.overlap(), QString());
+    }
+
+    // A word that ends behind a window ends when it does: the pause runs from there, and a pause
+    // that ran out meanwhile ends when the window closes. The host's pause stops the game's time.
+    void wordEndsWhenItEnds_data()
+    {
+        // Since the colour word's end: s suspend (a window opens), r resume, p pause, u unpause.
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<qint64>("nextCall");
+        QTest::newRow("window closed within the pause") << u"s-300 r3000"_s << 7000LL;
+        QTest::newRow("window closed after the pause") << u"s-300 r60000"_s << 60000LL;
+        QTest::newRow("host's pause") << u"p-100 u60000"_s << 67000LL;
+        QTest::newRow("host's pause behind the window")
+            << u"s-300 p2000 u30000 r31000"_s << 35000LL;
+    }
+
+    void wordEndsWhenItEnds()
+    {
+        QFETCH(QString, steps);
+        QFETCH(qint64, nextCall);
+        const QHash<QChar, void (GameSequencer::*)()> actions{{u's', &GameSequencer::suspend},
+                                                              {u'r', &GameSequencer::resume},
+                                                              {u'p', &GameSequencer::pause},
+                                                              {u'u', &GameSequencer::unpause}};
+        game->wordsLast(500);
+        game->start();
+        const qint64 wordEnd = game->started + 11000; // limb 10.0-10.5 s, colour 10.5-11.0 s
+        for (const QString &step : steps.split(u' ')) {
+            game->clock.advanceTo(wordEnd + step.mid(1).toLongLong());
+            (game->sequencer.*actions.value(step.at(0)))();
+        }
+        game->clock.advanceTo(wordEnd + 100000);
+        QVERIFY(game->speaker.startTimes.size() >= 3);
+        QCOMPARE(game->speaker.startTimes.at(2) - wordEnd, nextCall);
     }
 
     // The host's pause holds a wait with the time it had left: nothing is shown, drawn or said
@@ -382,9 +456,7 @@ private Q_SLOTS:
     {
         QFETCH(qint64, pauseAt);
         QFETCH(qint64, left);
-        for (const QString &name : callSounds()) {
-            game->speaker.lengths.insert(name, 500);
-        }
+        game->wordsLast(500);
         QSignalSpy paused(&game->sequencer, &GameSequencer::pausedChanged);
         game->start();
         game->at(pauseAt);

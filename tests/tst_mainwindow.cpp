@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMenu>
@@ -28,6 +29,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -254,32 +256,98 @@ private Q_SLOTS:
         QCOMPARE(program->status()->text(), u"The game will start"_s);
     }
 
-    // Space pauses a running game whichever button has the focus, and goes on when pressed
-    // again; with no game it presses the focused button, as it always did.
-    void spacePausesAGameAndOtherwisePressesTheFocusedButton()
+    // Start enables STOP! before it disables START, and Stop the other way round, so the focus
+    // moves to the button offered: Space and Enter press it, and stop the game they started.
+    void focusedButtonTakesSpaceAndEnter_data()
     {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+    }
+
+    void focusedButtonTakesSpaceAndEnter()
+    {
+        QFETCH(int, key);
         open();
-        auto *pause = program->find<QAction>(u"mnuGamePause"_s);
-        QVERIFY(pause && !pause->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), program->start());
-        QTest::keyClick(program->start(), Qt::Key_Space);
-        QCOMPARE(program->status()->text(), u"The game will start"_s);
+        for (int round = 0; round < 2; ++round) {
+            QCOMPARE(QApplication::focusWidget(), program->start());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            QCOMPARE(program->status()->text(), u"The game will start"_s);
+            QCOMPARE(QApplication::focusWidget(), program->stop());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            QCOMPARE(program->status()->text(), u"(Game stopped)"_s);
+        }
+    }
 
-        program->stop()->setFocus();
-        QTest::keyClick(program->stop(), Qt::Key_Space);
-        QCOMPARE(program->status()->text(), u"(Game paused)"_s);
-        QVERIFY(pause->isChecked() && program->stop()->isEnabled());
-        program->clock.advanceBy(60000);
-        QCOMPARE(program->display()->text(), u"in 10 seconds..."_s);
-        QTest::keyClick(program->stop(), Qt::Key_Space);
-        QCOMPARE(program->status()->text(), u"The game will start"_s);
-        QVERIFY(!pause->isChecked());
+    // Each key acts once however long it is held: the keyboard's repeats never toggle, start,
+    // stop or repeat. P and the Pause key pause; Space is the focused button's.
+    void heldKeyActsOnce_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("running"); // a call stands in its pause
+        QTest::addColumn<QString>("status");
+        const int none = Qt::NoModifier;
+        const QString started = u"The game will start"_s;
+        const QString stopped = u"(Game stopped)"_s;
+        const QString paused = u"(Game paused)"_s;
+        QTest::newRow("Enter on START") << int(Qt::Key_Return) << none << false << started;
+        QTest::newRow("Enter on STOP!") << int(Qt::Key_Return) << none << true << stopped;
+        QTest::newRow("Space on STOP!") << int(Qt::Key_Space) << none << true << stopped;
+        QTest::newRow("Alt+S") << int(Qt::Key_S) << int(Qt::AltModifier) << true << stopped;
+        QTest::newRow("P") << int(Qt::Key_P) << none << true << paused;
+        QTest::newRow("Pause") << int(Qt::Key_Pause) << none << true << paused;
+        QTest::newRow("R") << int(Qt::Key_R) << none << true << u"(Game in progress)"_s;
+        QTest::newRow("F11") << int(Qt::Key_F11) << none << false << QString();
+    }
 
-        pause->trigger();
-        QCOMPARE(program->status()->text(), u"(Game paused)"_s);
-        QTest::mouseClick(program->stop(), Qt::LeftButton);
-        QCOMPARE(program->status()->text(), u"(Game stopped)"_s);
-        QVERIFY(!pause->isChecked() && !pause->isEnabled());
+    void heldKeyActsOnce()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, running);
+        QFETCH(QString, status);
+        open();
+        if (running) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            program->clock.advanceBy(10000);
+            QTRY_COMPARE_WITH_TIMEOUT(program->phase(), GameSequencer::Phase::Pause, 200);
+        }
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        for (QAction *action : program->window.findChildren<QAction *>()) {
+            spies.push_back(std::make_unique<QSignalSpy>(action, &QAction::triggered));
+        }
+        for (QPushButton *button : {program->start(), program->stop()}) {
+            spies.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
+        }
+        const auto held = Qt::KeyboardModifiers(modifiers);
+        const auto send = [this, key, held](QEvent::Type type, ulong at, bool repeat) {
+            QWidget *target = QApplication::focusWidget();
+            target = target ? target : &program->window;
+            QKeyEvent event(type, key, held, QString(), repeat);
+            event.setTimestamp(at);
+            QSpontaneKeyEvent::setSpontaneous(&event);
+            if (type == QEvent::KeyRelease
+                || !qt_sendShortcutOverrideEvent(target, at, key, held, QString(), repeat)) {
+                QApplication::sendEvent(target, &event);
+            }
+        };
+        send(QEvent::KeyPress, 1000, false);
+        // Half a second of the keyboard's repeat as X11 brings it: each a release and a press
+        // of the same time, marked as a repeat only where the press was queued in time.
+        for (int repeat = 1; repeat <= 12; ++repeat) {
+            for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+                send(type, 1500 + 40 * repeat, repeat % 2 != 0);
+            }
+        }
+        send(QEvent::KeyRelease, 2100, false);
+        qsizetype acted = 0;
+        for (const auto &spy : spies) {
+            acted += spy->count();
+        }
+        QCOMPARE(acted, 1);
+        QCOMPARE(program->status()->text(), status);
     }
 
     // How far into a game the window is closed.

@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>(Game paused)</source>
-        <extracomment>Status while the host holds the game (Game &gt; Pause, or Space).</extracomment>
+        <extracomment>Status while the host holds the game (Game &gt; Pause, or P).</extracomment>
         <translation>(Partida en pausa)</translation>
     </message>
 </context>
@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>&amp;Pause</source>
-        <extracomment>Holds the game where it stands until chosen again (also Space).</extracomment>
+        <extracomment>Holds the game where it stands until chosen again (also P or the Pause key).</extracomment>
         <translation>Pa&amp;usa</translation>
     </message>
 </context>

@@ -5,7 +5,32 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QScreen>
+
+namespace {
+
+// These windows have no cancel button, so Escape has nothing to press; OK (Enter) and the title
+// bar's close button close them.
+class EscapeIgnored : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && watched == parent()) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_Escape || key->matches(QKeySequence::Cancel)) {
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 void setUpDialog(QDialog *dialog, const QString &name, const QString &title)
 {
@@ -16,6 +41,7 @@ void setUpDialog(QDialog *dialog, const QString &name, const QString &title)
     dialog->setWindowIcon(QIcon());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFont(dialogFont());
+    dialog->installEventFilter(new EscapeIgnored(dialog));
 }
 
 void centreOnScreen(QDialog *dialog)

@@ -7,7 +7,8 @@ class QDialog;
 class QWidget;
 
 // What the About box and the hidden window share: a title bar with only a close button, which
-// acts as OK; no icon; the dialogs' own font; and being discarded once closed.
+// acts as OK; Escape does nothing; no icon; the dialogs' own font; and being discarded once
+// closed.
 void setUpDialog(QDialog *dialog, const QString &name, const QString &title);
 
 // Closes every other top-level window, the last opened first: modal ones stack, so the active

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <utility>
+
 namespace {
 
 // A label's accessible name is what it shows, so that screen readers hear every change (the
@@ -74,8 +76,17 @@ void GamePresenter::showDisplay(const GameDisplay &display)
 
 void GamePresenter::showButtons(bool startEnabled, bool stopEnabled)
 {
-    m_controls.start->setEnabled(startEnabled);
-    m_controls.stop->setEnabled(stopEnabled);
+    // The button offered now is enabled before the other is disabled, so that the keyboard's
+    // focus passes to it (Enter and Space then press it) instead of being lost.
+    const std::pair<QPushButton *, bool> buttons[]
+        = {{m_controls.start, startEnabled}, {m_controls.stop, stopEnabled}};
+    for (const bool enabling : {true, false}) {
+        for (const auto &[button, enabled] : buttons) {
+            if (enabled == enabling) {
+                button->setEnabled(enabled);
+            }
+        }
+    }
     m_controls.startAction->setEnabled(startEnabled);
     m_controls.stopAction->setEnabled(stopEnabled);
     // Pause follows STOP!: offered while a game runs.

@@ -11,6 +11,7 @@
 #include "gamepresenter.h"
 #include "gamesequencer.h"
 #include "gamesession.h"
+#include "heldkeys.h"
 #include "helplauncher.h"
 #include "windowplacement.h"
 
@@ -40,6 +41,7 @@ MainWindow::MainWindow(GameSession &game, const HelpLauncher &help, QWidget *par
     connect(m_placement, &WindowPlacement::fullScreenChanged, this, &MainWindow::showCaller);
     createControls();
     createMenus();
+    new HeldKeys(this);
     m_presenter = new GamePresenter({lblStatus, lblDisplay, cmdStart, cmdStop, mnuGameStart,
                                      mnuGameStop, mnuGamePause, mnuGameRepeat},
                                     this);
@@ -121,11 +123,11 @@ void MainWindow::createMenus()
     mnuGameStop = named(mnuGame->addAction(tr("S&top Game")), u"mnuGameStop"_s);
     mnuGameStop->setShortcuts(
         {QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::Key_B), QKeySequence(Qt::Key_Period)});
-    // Space pauses only while a game runs; otherwise it stays the focused button's, as designed.
-    //: Holds the game where it stands until chosen again (also Space).
+    // Space and Enter stay the focused button's, as designed.
+    //: Holds the game where it stands until chosen again (also P or the Pause key).
     mnuGamePause = named(mnuGame->addAction(tr("&Pause")), u"mnuGamePause"_s);
     mnuGamePause->setCheckable(true);
-    mnuGamePause->setShortcut(QKeySequence(Qt::Key_Space));
+    mnuGamePause->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
     mnuGameRepeat = named(mnuGame->addAction(tr("&Repeat Call")), u"mnuGameRepeat"_s);
     mnuGameRepeat->setShortcut(QKeySequence(Qt::Key_R));
     connect(mnuGameStart, &QAction::triggered, this, &MainWindow::cmdStart_Click);

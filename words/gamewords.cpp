@@ -20,7 +20,7 @@ QString status(GameStatus status)
         //: Status once Stop was pressed.
         return QCoreApplication::translate("Game", "(Game stopped)");
     case GameStatus::Paused:
-        //: Status while the host holds the game (Game > Pause, or Space).
+        //: Status while the host holds the game (Game > Pause, or P).
         return QCoreApplication::translate("Game", "(Game paused)");
     case GameStatus::Blank:
         break;

@@ -4,8 +4,11 @@
 media controls or a phone would drive it: Play starts a game, the title follows each call,
 Previous in a pause says the call again and the next call still comes on time, Pause and Play hold
 and resume the pause with the time that was left, Stop stops, and the status is Playing, Paused
-and Stopped at the right moments. Without a bus, or with the name taken, the game runs as
-before."""
+and Stopped at the right moments. Stop and Play behind the About box leave nothing of the old game
+to be said and start the countdown when the box closes. The call's art lives in the runtime folder
+while on the bus and is gone at exit. Without a bus, or with the name taken, the game runs as
+before and makes no art."""
+import pathlib
 import subprocess
 import sys
 import threading
@@ -75,6 +78,12 @@ def short_game(session):
     settings.write_text(f"[Game]\nPauseSeconds={PAUSE}\nCountdownSeconds={COUNTDOWN}\n")
 
 
+def art_files(session):
+    """The call pictures in the runtime and the cache folders."""
+    return [str(path) for folder in ("XDG_RUNTIME_DIR", "XDG_CACHE_HOME")
+            for path in pathlib.Path(session.env[folder]).glob("**/call-*.png")]
+
+
 def call_shown(trace, since):
     """The text of the first whole call shown after `since`, as the window shows it."""
     time_shown, line = trace.wait_for(r'^display "(LEFT|RIGHT) (HAND|FOOT) (GREEN|YELLOW|BLUE|RED)"',
@@ -126,6 +135,10 @@ def remote_drives_a_game(executable):
         title = bus.ctl("metadata", "xesam:title")
         check(title == first_call, f"the title is {title!r}, not {first_call!r}")
         metadata = bus.ctl("metadata")
+        art = bus.ctl("metadata", "mpris:artUrl") or ""
+        runtime = pathlib.Path(session.env["XDG_RUNTIME_DIR"])
+        check(art.startswith(f"file://{runtime}/limbora/call-"), f"the art is at {art!r}")
+        check(art_files(session) == [art[len("file://"):]], f"art files {art_files(session)}")
         player = bus.properties("org.mpris.MediaPlayer2.Player")
         check('"mpris:trackid"\nvariant object path "/org/limbora/Limbora/track/' in player,
               f"the track id is not an object path: {player}")
@@ -185,6 +198,8 @@ def remote_drives_a_game(executable):
             check(title in heard_titles, f"title {title!r} never announced: {heard_titles}")
         session.press(program.window, "alt+f", "x")
         check(program.exit_code(5) == 0, "did not exit cleanly")
+        check(not art_files(session) and not (runtime / "limbora").exists(),
+              f"the art outlived the program: {art_files(session)}")
         print(f"window shown {shown - launched:.3f} s after launch; calls {first_call!r}, "
               f"{second_call!r}, {third_call!r}; Play to countdown {started - play_sent:.3f} s, "
               f"Previous to repeat {repeated - previous_sent:.3f} s, next call "
@@ -252,12 +267,62 @@ def plays_without_a_remote(executable, how):
         check(ended < 2.0, f"{how}: closing took {ended:.3f} s")
         warnings = [line for line in trace.other if line.strip()]
         check(not warnings, f"{how}: the program said {warnings}")
+        check(not art_files(session), f"{how}: art made without a remote: {art_files(session)}")
         print(f"{how}: window after {shown:.3f} s, {call!r} on time, closed in {ended:.3f} s"
               + (" (media keys: Play, Previous, Pause, Play, Stop)" if keys else ""))
 
 
+def stop_and_play_behind_the_about_box(executable):
+    """About opened while a limb is said, then Stop and Play from the remote: the old call's colour
+    is never said, the new countdown runs once the box closes, and the status tells the truth."""
+    with Session(audio=True) as session:
+        short_game(session)
+        bus = Bus(session)
+        program = session.launch(executable, extra_env={"DBUS_SESSION_BUS_ADDRESS": bus.address})
+        program.show()
+        trace = program.trace
+        deadline = time.monotonic() + 5
+        while "limbora" not in bus.players():
+            check(time.monotonic() < deadline, "no player limbora on the bus")
+            time.sleep(0.05)
+        bus.ctl("play")
+        limb = trace.wait_for(r"^sound-start (left|right)(hand|foot)\.wav wait$", COUNTDOWN + 3)[0]
+        program.key("alt+h")
+        time.sleep(0.1)
+        program.key("a")
+        suspended = trace.wait_for(r"^suspend$", 2, since=limb)[0]
+        about = program.wait_for_window(title="About Limbora")
+        limb_end = trace.wait_for(r"^sound-end", 3, since=limb)[0]
+        held = suspended < limb_end
+        sent = time.monotonic()
+        bus.ctl("stop")
+        stopped = trace.wait_for(r'^status "\(Game stopped\)"$', 2, since=sent)[0]
+        bus.wait_for_status("Stopped")
+        bus.ctl("play")
+        trace.wait_for(r'^status "The game will start"$', 2, since=stopped)
+        bus.wait_for_status("Playing")
+        time.sleep(COUNTDOWN + 1)  # longer than the countdown, behind the box
+        check(not trace.find(r"^sound-start", since=stopped), "a sound started behind the box")
+        session.press(about, "Return")
+        resumed = trace.wait_for(r"^resume$", 3, since=stopped)[0]
+        check(bus.ctl("status") == "Playing", f"status {bus.ctl('status')!r} after closing")
+        first = trace.wait_for(r"^sound-start \w+\.wav wait$", COUNTDOWN + 2, since=resumed)
+        check(first[1].split()[1].startswith(("left", "right")),
+              f"the first sound after the box closed was {first[1]}")
+        check(abs(first[0] - resumed - COUNTDOWN) <= TIMING,
+              f"the new game's first call came {first[0] - resumed:.3f} s after the box closed")
+        bus.ctl("stop")
+        bus.wait_for_status("Stopped")
+        session.press(program.window, "alt+f", "x")
+        check(program.exit_code(5) == 0, "did not exit cleanly")
+        print(f"About opened {'while' if held else 'after'} the limb was said; Stop and Play "
+              f"behind it; the new game's first call came {first[0] - resumed:.3f} s after the "
+              f"box closed, nothing between")
+
+
 def scenario(executable):
     remote_drives_a_game(executable)
+    stop_and_play_behind_the_about_box(executable)
     for how in ("no bus", "name taken"):
         plays_without_a_remote(executable, how)
 

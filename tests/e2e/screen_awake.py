@@ -101,7 +101,7 @@ def scenario(executable):
         program.key("alt+s")
         line = standin.expect("inhibit portal", 3)
         check("flags=8" in line and "reason=A game is running" in line, line)
-        paused = program.key("space")  # a paused game keeps the screen awake
+        paused = program.key("p")  # a paused game keeps the screen awake
         program.trace.wait_for(r"^pause-hold$", 2, since=paused)
         standin.quiet(1.0)
         program.key("alt+s")
