@@ -19,7 +19,14 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include <csignal>
+#include <cstring>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -34,6 +41,7 @@ class StandIn : public QDBusVirtualObject
 public:
     QStringList offered;
     QStringList silent;
+    QStringList late; // answer only after the inhibitor's allowance
     QStringList events; // "inhibit portal", "release screensaver", ...
     int held = 0;
 
@@ -56,7 +64,13 @@ public:
                 ? message.createReply(QVariant::fromValue(
                     QDBusObjectPath(u"/org/freedesktop/portal/desktop/request/t%1"_s.arg(held))))
                 : message.createReply(uint(100 + held));
-            connection.send(reply);
+            if (late.contains(service)) {
+                QTimer::singleShot(IdleInhibitor::AllowanceMs + 300, [connection, reply] {
+                    QDBusConnection(connection).send(reply);
+                });
+            } else {
+                connection.send(reply);
+            }
         } else {
             // Close on the portal's handle, UnInhibit and Uninhibit with the cookie.
             const bool right = service == u"portal"
@@ -188,6 +202,58 @@ private Q_SLOTS:
         QCOMPARE(standIn->held, 1);
     }
 
+    // A service that grants after the allowance is not waited for, and what it granted is given
+    // back as the answer comes, also where the inhibitor is gone by then: nothing is left held.
+    void lateGrantsAreGivenBack_data()
+    {
+        QTest::addColumn<QStringList>("offered");
+        QTest::addColumn<QStringList>("late");
+        QTest::addColumn<IdleInhibitor::Holder>("holder");
+        QTest::addColumn<bool>("closed");
+        using H = IdleInhibitor::Holder;
+        QTest::newRow("late portal") << QStringList{u"portal"_s, u"screensaver"_s}
+                                     << QStringList{u"portal"_s} << H::ScreenSaver << false;
+        QTest::newRow("late ScreenSaver")
+            << QStringList{u"screensaver"_s, u"gnome"_s} << QStringList{u"screensaver"_s}
+            << H::GnomeSession << false;
+        QTest::newRow("all late") << QStringList{u"portal"_s, u"screensaver"_s, u"gnome"_s}
+                                  << QStringList{u"portal"_s, u"screensaver"_s, u"gnome"_s}
+                                  << H::Fallback << false;
+        QTest::newRow("closed before the answer")
+            << QStringList{u"gnome"_s} << QStringList{u"gnome"_s} << H::None << true;
+    }
+
+    void lateGrantsAreGivenBack()
+    {
+        QFETCH(QStringList, offered);
+        QFETCH(QStringList, late);
+        QFETCH(IdleInhibitor::Holder, holder);
+        QFETCH(bool, closed);
+        offer(offered);
+        standIn->late = late;
+        auto inhibitor = std::make_unique<IdleInhibitor>(address);
+        inhibitor->setFallback([](bool) { return true; });
+        inhibitor->setHeld(true);
+        if (closed) {
+            QTRY_COMPARE(standIn->events.size(), 1); // asked, not yet answered
+            inhibitor.reset();
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(inhibitor->holder(), holder,
+                                      (late.size() + 1) * IdleInhibitor::AllowanceMs + 500);
+        }
+        // Every late grant is let go; only the holder's own stays held until the game ends.
+        const bool onBus
+            = holder != IdleInhibitor::Holder::None && holder != IdleInhibitor::Holder::Fallback;
+        QTRY_COMPARE_WITH_TIMEOUT(standIn->events.filter(u"release "_s).size(), late.size(),
+                                  2 * IdleInhibitor::AllowanceMs + 500);
+        QCOMPARE(standIn->held, onBus ? 1 : 0);
+        QVERIFY(standIn->events.filter(u"wrong"_s).isEmpty());
+        if (inhibitor) {
+            inhibitor->setHeld(false);
+            QTRY_COMPARE(standIn->held, 0);
+        }
+    }
+
     // Closing the program lets go, without waiting for the service.
     void closingLetsGo()
     {
@@ -296,6 +362,46 @@ private Q_SLOTS:
         QTRY_COMPARE(raised.count(), 1);
     }
 
+    // Whatever lies where the lock goes, the first start runs at once and a later one still
+    // brings it forward: a lock no process holds is taken over, one that can't be used is done
+    // without.
+    void lockThatCantBeUsedNeverKeepsTheProgramFromStarting_data()
+    {
+        QTest::addColumn<QString>("there");
+        QTest::newRow("empty") << u"empty"_s;
+        QTest::newRow("garbage") << u"garbage"_s;
+        QTest::newRow("FIFO") << u"fifo"_s;
+        QTest::newRow("folder") << u"folder"_s;
+        QTest::newRow("link") << u"link"_s;
+    }
+
+    void lockThatCantBeUsedNeverKeepsTheProgramFromStarting()
+    {
+        QFETCH(QString, there);
+        QTemporaryDir runtime;
+        const QByteArray lock = QFile::encodeName(runtime.filePath(u"limbora.lock"_s));
+        if (there == u"fifo") {
+            QCOMPARE(::mkfifo(lock.constData(), 0600), 0);
+        } else if (there == u"folder") {
+            QCOMPARE(::mkdir(lock.constData(), 0700), 0);
+        } else if (there == u"link") {
+            QCOMPARE(::symlink("/dev/zero", lock.constData()), 0);
+        } else {
+            QFile file(QFile::decodeName(lock));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(there == u"empty" ? QByteArray() : QByteArray("\xff\x00garbage\n", 10));
+        }
+
+        QElapsedTimer elapsed;
+        elapsed.start();
+        SingleInstance first(runtime.path());
+        QVERIFY(first.claim());
+        QCOMPARE_LE(elapsed.elapsed(), 500);
+        QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+        QVERIFY(!SingleInstance(runtime.path()).claim());
+        QTRY_COMPARE(raised.count(), 1);
+    }
+
     // A folder where no lock can be made: every start runs, as before. A first one that holds
     // the lock but never answers keeps the second out for no longer than the allowance.
     void boundsWhereTheLockCantHelp()
@@ -311,7 +417,89 @@ private Q_SLOTS:
         QCOMPARE_LE(elapsed.elapsed(), SingleInstance::ReachAllowanceMs + 300);
     }
 
+    // Before Qt starts, the bus is greeted through its whole handshake within one bound: one that
+    // falls silent at any step is set aside, so is one that isn't there at all (else libdbus
+    // would start one through the X server); a bus that answers is kept.
+    void busThatDoesntGreetIsSetAside_data()
+    {
+        QTest::addColumn<int>("answeredSteps"); // -1: a real bus; -2: none
+        QTest::addColumn<bool>("setAside");
+        QTest::newRow("silent at the credentials") << 0 << true;
+        QTest::newRow("silent at descriptor passing") << 1 << true;
+        QTest::newRow("silent at Hello") << 2 << true;
+        QTest::newRow("a bus that answers") << -1 << false;
+        QTest::newRow("no bus named or found") << -2 << true;
+    }
+
+    void busThatDoesntGreetIsSetAside()
+    {
+        QFETCH(int, answeredSteps);
+        QFETCH(bool, setAside);
+        QTemporaryDir runtime;
+        const QByteArray savedAddress = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        pid_t standIn = -1;
+        if (answeredSteps == -1) {
+            qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
+        } else if (answeredSteps == -2) {
+            qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        } else {
+            const QByteArray path = QFile::encodeName(runtime.filePath(u"bus"_s));
+            standIn = fakeBus(path, answeredSteps);
+            QVERIFY(standIn > 0);
+            qunsetenv("DBUS_SESSION_BUS_ADDRESS"); // found at its usual place
+        }
+        const QByteArray named = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+
+        QElapsedTimer elapsed;
+        elapsed.start();
+        setAsideSilentSessionBus(std::chrono::milliseconds(300));
+        QCOMPARE_LE(elapsed.elapsed(), 300 + 700);
+        const QByteArray now = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", savedAddress);
+        qputenv("XDG_RUNTIME_DIR", savedRuntime);
+        if (standIn > 0) {
+            ::kill(standIn, SIGKILL);
+            ::waitpid(standIn, nullptr, 0);
+        }
+        QCOMPARE(now, setAside ? QByteArray("disabled:") : named);
+    }
+
 private:
+    // A bus at `path` that answers the first `steps` lines of the handshake as a bus does, then
+    // says nothing more.
+    static pid_t fakeBus(const QByteArray &path, int steps)
+    {
+        const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un name = {};
+        name.sun_family = AF_UNIX;
+        qstrncpy(name.sun_path, path.constData(), sizeof(name.sun_path));
+        if (::bind(server, reinterpret_cast<sockaddr *>(&name), sizeof(name)) != 0
+            || ::listen(server, 4) != 0) {
+            return -1;
+        }
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const int client = ::accept(server, nullptr, nullptr);
+            const char *answers[]
+                = {"OK 0123456789abcdef0123456789abcdef\r\n", "AGREE_UNIX_FD\r\n"};
+            char byte = 0;
+            for (int step = 0; step < steps; ++step) {
+                char last = 0;
+                while (::read(client, &byte, 1) == 1 && !(last == '\r' && byte == '\n')) {
+                    last = byte;
+                }
+                [[maybe_unused]] const auto sent
+                    = ::write(client, answers[step], std::strlen(answers[step]));
+            }
+            while (::read(client, &byte, 1) == 1) { }
+            ::_exit(0);
+        }
+        ::close(server);
+        return child;
+    }
+
     void offer(const QStringList &services)
     {
         for (const QString &service : services) {

@@ -140,6 +140,32 @@ private Q_SLOTS:
         QCOMPARE(readBytes(file()), Stored);
     }
 
+    // A lock that no process holds, whatever it says, is taken over at once: an empty one left by a
+    // full disk or a crash, or one whose owner can't be read.
+    void lockWithoutALiveOwnerIsTakenOver_data()
+    {
+        QTest::addColumn<QByteArray>("lock");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbage") << QByteArray("\x01\x02 not a lock \xff\n", 17);
+        QTest::newRow("a dead process's") << QByteArray("99999999\nLimbora\nhost\n");
+    }
+
+    void lockWithoutALiveOwnerIsTakenOver()
+    {
+        QFETCH(QByteArray, lock);
+        writeBytes(file(), Stored);
+        writeBytes(file() + u".lock"_s, lock);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        GameSettings options;
+        options.game.pauseSeconds = 3;
+        QVERIFY(writeGameSettings(options));
+        QCOMPARE_LE(elapsed.elapsed(), 1000);
+        const QByteArray saved = readBytes(file());
+        QVERIFY2(saved.contains("[Game]") && saved.contains("MainLeft=3000"), saved.constData());
+        QVERIFY(!QFileInfo::exists(file() + u".lock"_s));
+    }
+
     // The lock is held from the first look at the file until the new one is in place, so another
     // writer can't slip in between; it is free again once the change is kept or dropped.
     void lockIsHeldAcrossTheWholeWrite()

@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The lock every shared file of ours goes through, against whatever may lie at its path.
+#include "lockfile.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+using State = LockFile::State;
+
+class TestLockFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        path = folder->filePath(u"test.lock"_s);
+    }
+
+    // What lies at the path decides: taken, or left as it is with the reason; never a wait.
+    void whatLiesThere_data()
+    {
+        QTest::addColumn<QString>("there");
+        QTest::addColumn<State>("state");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("nothing") << u"nothing"_s << State::Locked << QString();
+        QTest::newRow("a crashed owner's") << u"stale"_s << State::Locked << QString();
+        QTest::newRow("empty") << u"empty"_s << State::Locked << QString();
+        QTest::newRow("garbage") << u"garbage"_s << State::Locked << QString();
+        QTest::newRow("too big") << u"big"_s << State::Unusable << u"larger than a lock"_s;
+        QTest::newRow("FIFO") << u"fifo"_s << State::Unusable << u"a FIFO"_s;
+        QTest::newRow("folder") << u"folder"_s << State::Unusable << u"a folder"_s;
+        QTest::newRow("socket") << u"socket"_s << State::Unusable << u"a socket"_s;
+        QTest::newRow("link to a lock") << u"link"_s << State::Unusable << u"a link"_s;
+        QTest::newRow("link to nothing") << u"dangling"_s << State::Unusable << u"a link"_s;
+        QTest::newRow("held by a live process") << u"held"_s << State::Held << QString();
+    }
+
+    void whatLiesThere()
+    {
+        QFETCH(QString, there);
+        QFETCH(State, state);
+        QFETCH(QString, why);
+        const QByteArray name = QFile::encodeName(path);
+        const QString target = folder->filePath(u"elsewhere"_s);
+        QLockFile live(path);
+        if (there == u"stale") {
+            // Its process is gone (ids go no higher than 2^22).
+            write("99999999\nLimbora\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        } else if (there == u"empty") {
+            write({});
+        } else if (there == u"garbage") {
+            write(QByteArray("\x7f\x00\xff\xfe junk \n\n\n", 14).repeated(20));
+        } else if (there == u"big") {
+            write(QByteArray(LockFile::LargestLock + 1, '\n'));
+        } else if (there == u"fifo") {
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        } else if (there == u"folder") {
+            QCOMPARE(::mkdir(name.constData(), 0700), 0);
+        } else if (there == u"socket") {
+            const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address = {};
+            address.sun_family = AF_UNIX;
+            QVERIFY(size_t(name.size()) < sizeof(address.sun_path));
+            qstrcpy(address.sun_path, name.constData());
+            QCOMPARE(::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+            ::close(socket);
+        } else if (there == u"link" || there == u"dangling") {
+            if (there == u"link") {
+                QFile file(target);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+            }
+            QCOMPARE(::symlink(QFile::encodeName(target).constData(), name.constData()), 0);
+        } else if (there == u"held") {
+            QVERIFY(live.tryLock(0));
+        }
+        struct stat before = {};
+        ::lstat(name.constData(), &before);
+
+        QElapsedTimer elapsed;
+        elapsed.start();
+        LockFile lock(path);
+        QCOMPARE(lock.tryLock(), state == State::Locked);
+        QCOMPARE_LE(elapsed.elapsed(), 500);
+        QCOMPARE(lock.state(), state);
+        QVERIFY2(lock.whyUnusable().contains(why), qPrintable(lock.whyUnusable()));
+        QCOMPARE(lock.whyUnusable().isEmpty(), state != State::Unusable);
+
+        struct stat after = {};
+        ::lstat(name.constData(), &after);
+        if (state == State::Locked) {
+            QVERIFY(S_ISREG(after.st_mode));
+            QCOMPARE(read().split('\n').value(0), QByteArray::number(::getpid()));
+            // Another lock, ours or Qt's, finds it held, and it is gone once let go.
+            QVERIFY(!LockFile(path).tryLock());
+            QVERIFY(!QLockFile(path).tryLock(0));
+            lock.unlock();
+            QVERIFY(!QFileInfo::exists(path));
+        } else {
+            // Left exactly as it was, and nothing made at a link's target.
+            QCOMPARE(after.st_ino, before.st_ino);
+            QCOMPARE(after.st_size, before.st_size);
+            QCOMPARE(QFileInfo::exists(target), there == u"link");
+        }
+    }
+
+    // Another process holds it: waited for no longer than asked, and taken once it lets go, even
+    // when it dies without a word.
+    void waitsForAnotherProcessWithinTheBound()
+    {
+        int ready[2];
+        QCOMPARE(::pipe(ready), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            LockFile held(path);
+            const char taken = held.tryLock() ? 'y' : 'n';
+            [[maybe_unused]] const auto written = ::write(ready[1], &taken, 1);
+            ::usleep(400 * 1000);
+            ::_exit(0); // no unlock: the lock dies with the process
+        }
+        char taken = 0;
+        QCOMPARE(::read(ready[0], &taken, 1), 1);
+        QCOMPARE(taken, 'y');
+
+        LockFile lock(path);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QVERIFY(!lock.tryLock(std::chrono::milliseconds(100)));
+        QCOMPARE(lock.state(), State::Held);
+        QVERIFY(elapsed.elapsed() >= 100);
+        QVERIFY(lock.tryLock(std::chrono::milliseconds(5000)));
+        QCOMPARE_LE(elapsed.elapsed(), 3000);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        ::close(ready[0]);
+        ::close(ready[1]);
+    }
+
+    // A socket's leftover is cleared for its new owner, however it was left; a folder is not.
+    void clearsAnOwnedPath()
+    {
+        const QString socket = folder->filePath(u"test.socket"_s);
+        const QByteArray name = QFile::encodeName(socket);
+        QVERIFY(LockFile::clearOwnedPath(socket).isEmpty());
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        QVERIFY(LockFile::clearOwnedPath(socket).isEmpty());
+        QVERIFY(!QFileInfo::exists(socket));
+        QCOMPARE(::symlink(QFile::encodeName(path).constData(), name.constData()), 0);
+        write("kept");
+        QVERIFY(LockFile::clearOwnedPath(socket).isEmpty());
+        QCOMPARE(read(), QByteArray("kept")); // the link went, not what it named
+        QCOMPARE(::mkdir(name.constData(), 0700), 0);
+        QCOMPARE(LockFile::clearOwnedPath(socket), u"a folder"_s);
+        QVERIFY(QFileInfo(socket).isDir());
+    }
+
+private:
+    void write(const QByteArray &bytes)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+
+    QByteArray read()
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    std::unique_ptr<QTemporaryDir> folder;
+    QString path;
+};
+
+QTEST_GUILESS_MAIN(TestLockFile)
+#include "tst_lockfile.moc"
