@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lock every shared file of ours goes through, against whatever may lie at its path.
 #include "lockfile.h"
+#include "pathfixture.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -10,11 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -61,32 +58,15 @@ private Q_SLOTS:
         if (there == u"stale") {
             // Its process is gone (ids go no higher than 2^22).
             write("99999999\nLimbora\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-        } else if (there == u"empty") {
-            write({});
-        } else if (there == u"garbage") {
-            write(QByteArray("\x7f\x00\xff\xfe junk \n\n\n", 14).repeated(20));
-        } else if (there == u"big") {
-            write(QByteArray(LockFile::LargestLock + 1, '\n'));
-        } else if (there == u"fifo") {
-            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
-        } else if (there == u"folder") {
-            QCOMPARE(::mkdir(name.constData(), 0700), 0);
-        } else if (there == u"socket") {
-            const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            sockaddr_un address = {};
-            address.sun_family = AF_UNIX;
-            QVERIFY(size_t(name.size()) < sizeof(address.sun_path));
-            qstrcpy(address.sun_path, name.constData());
-            QCOMPARE(::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
-            ::close(socket);
-        } else if (there == u"link" || there == u"dangling") {
-            if (there == u"link") {
-                QFile file(target);
-                QVERIFY(file.open(QIODevice::WriteOnly));
-            }
-            QCOMPARE(::symlink(QFile::encodeName(target).constData(), name.constData()), 0);
         } else if (there == u"held") {
             QVERIFY(live.tryLock(0));
+        } else if (there == u"dangling") {
+            placeAt(path, u"link"_s, target);
+        } else if (there != u"nothing") {
+            if (there == u"link") {
+                placeAt(target, u"empty"_s);
+            }
+            placeAt(path, there, target, LockFile::LargestLock);
         }
         struct stat before = {};
         ::lstat(name.constData(), &before);
@@ -154,16 +134,15 @@ private Q_SLOTS:
     void clearsAnOwnedPath()
     {
         const QString socket = folder->filePath(u"test.socket"_s);
-        const QByteArray name = QFile::encodeName(socket);
         QVERIFY(LockFile::clearOwnedPath(socket).isEmpty());
-        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        placeAt(socket, u"fifo"_s);
         QVERIFY(LockFile::clearOwnedPath(socket).isEmpty());
         QVERIFY(!QFileInfo::exists(socket));
-        QCOMPARE(::symlink(QFile::encodeName(path).constData(), name.constData()), 0);
+        placeAt(socket, u"link"_s, path);
         write("kept");
         QVERIFY(LockFile::clearOwnedPath(socket).isEmpty());
         QCOMPARE(read(), QByteArray("kept")); // the link went, not what it named
-        QCOMPARE(::mkdir(name.constData(), 0700), 0);
+        placeAt(socket, u"folder"_s);
         QCOMPARE(LockFile::clearOwnedPath(socket), u"a folder"_s);
         QVERIFY(QFileInfo(socket).isDir());
     }

@@ -2,6 +2,7 @@
 // The screen kept awake through a private session bus (its own dbus-daemon) with a stand-in for
 // the desktop's services, and one caller at a time through a private runtime folder.
 #include "idleinhibitor.h"
+#include "pathfixture.h"
 #include "sessionbus.h"
 #include "singleinstance.h"
 
@@ -24,9 +25,6 @@
 #include <csignal>
 #include <cstring>
 
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -379,19 +377,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, there);
         QTemporaryDir runtime;
-        const QByteArray lock = QFile::encodeName(runtime.filePath(u"limbora.lock"_s));
-        if (there == u"fifo") {
-            QCOMPARE(::mkfifo(lock.constData(), 0600), 0);
-        } else if (there == u"folder") {
-            QCOMPARE(::mkdir(lock.constData(), 0700), 0);
-        } else if (there == u"link") {
-            QCOMPARE(::symlink("/dev/zero", lock.constData()), 0);
-        } else {
-            QFile file(QFile::decodeName(lock));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(there == u"empty" ? QByteArray() : QByteArray("\xff\x00garbage\n", 10));
-        }
-
+        placeAt(runtime.filePath(u"limbora.lock"_s), there, u"/dev/zero"_s);
         QElapsedTimer elapsed;
         elapsed.start();
         SingleInstance first(runtime.path());

@@ -4,7 +4,6 @@
 answer, a session bus that takes the connection and never answers or never answers Hello, no
 session bus at all (none may be started), and an install path whose bytes aren't UTF-8."""
 import os
-import pathlib
 import shutil
 import signal
 import socket
@@ -41,27 +40,6 @@ def greet_then_fall_silent(server):
         threading.Thread(target=serve, args=(client,), daemon=True).start()
 
 
-def autolaunched_buses(session):
-    """Session buses started for this X display by something other than the test itself."""
-    ours = {process.pid for process in session.processes}
-    display = f"DISPLAY={session.env['DISPLAY']}".encode()
-    found = []
-    for entry in pathlib.Path("/proc").iterdir():
-        try:
-            if entry.name.isdigit() and int(entry.name) not in ours \
-                    and (entry / "comm").read_text().strip() in ("dbus-daemon", "dbus-launch") \
-                    and display in (entry / "environ").read_bytes().split(b"\0"):
-                found.append(int(entry.name))
-        except OSError:
-            pass
-    for pid in found:  # they outlive their X server otherwise
-        try:
-            os.kill(pid, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
-    return found
-
-
 def bus_launches(session, executable):
     """The runs of dbus-launch that a start with no session bus attempts, under strace (none
     where strace is missing)."""
@@ -95,13 +73,11 @@ def scenario(executable):
         check(session.placement() == {"MainLeft": "2250", "MainTop": "1800", "MainWidth": "6500",
                                       "MainHeight": "6500"}, f"saved {session.placement()}")
 
-        # With no bus named and none in the runtime folder, nothing starts one: libdbus would
-        # through the X server, for Limbora or Qt's accessibility bridge.
-        started = autolaunched_buses(session)
-        check(not started, f"session buses were started for the display: processes {started}")
+        # With no bus named and none in the runtime folder, nothing starts one (libdbus would,
+        # through the X server, for Limbora or Qt's accessibility bridge, and it would outlive
+        # the display); watched under strace, so that it shows where dbus-launch is missing too.
         check(program.trace.find("no session bus named", category="limbora.session"),
               "the trace doesn't say that it went on without a session bus")
-        # Where dbus-launch isn't installed the attempt fails unseen: watch for it.
         attempts = bus_launches(session, executable)
         check(not attempts, f"it tried to start a session bus: {attempts}")
 
