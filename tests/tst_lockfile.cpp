@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -96,38 +96,6 @@ private Q_SLOTS:
             QCOMPARE(after.st_size, before.st_size);
             QCOMPARE(QFileInfo::exists(target), there == u"link");
         }
-    }
-
-    // Another process holds it: waited for no longer than asked, and taken once it lets go, even
-    // when it dies without a word.
-    void waitsForAnotherProcessWithinTheBound()
-    {
-        int ready[2];
-        QCOMPARE(::pipe(ready), 0);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            LockFile held(path);
-            const char taken = held.tryLock() ? 'y' : 'n';
-            [[maybe_unused]] const auto written = ::write(ready[1], &taken, 1);
-            ::usleep(400 * 1000);
-            ::_exit(0); // no unlock: the lock dies with the process
-        }
-        char taken = 0;
-        QCOMPARE(::read(ready[0], &taken, 1), 1);
-        QCOMPARE(taken, 'y');
-
-        LockFile lock(path);
-        QElapsedTimer elapsed;
-        elapsed.start();
-        QVERIFY(!lock.tryLock(std::chrono::milliseconds(100)));
-        QCOMPARE(lock.state(), State::Held);
-        QVERIFY(elapsed.elapsed() >= 100);
-        QVERIFY(lock.tryLock(std::chrono::milliseconds(5000)));
-        QCOMPARE_LE(elapsed.elapsed(), 3000);
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        ::close(ready[0]);
-        ::close(ready[1]);
     }
 
     // A socket's leftover is cleared for its new owner, however it was left; a folder is not.
