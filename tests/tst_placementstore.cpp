@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLockFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
