@@ -13,7 +13,6 @@
 #ifdef Q_OS_UNIX
 #include <QDeadlineTimer>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
@@ -162,16 +161,22 @@ Heard hear(int fd, bool line, const QDeadlineTimer &deadline, QByteArray *said =
 {
     QByteArray heard;
     char buffer[256];
-    do {
+    while (!line || !heard.endsWith("\r\n")) {
         if (!waitFor(fd, POLLIN, deadline)) {
             return Heard::Nothing;
         }
         const ssize_t count = ::recv(fd, buffer, sizeof buffer, 0);
-        if (count == 0 || (count < 0 && errno != EINTR && errno != EAGAIN)) {
+        if (count < 0 && (errno == EINTR || errno == EAGAIN)) {
+            continue;
+        }
+        if (count <= 0) {
             return Heard::Closed;
         }
-        heard.append(buffer, std::max<ssize_t>(count, 0));
-    } while (line && !heard.endsWith("\r\n") && heard.size() < 4096);
+        heard.append(buffer, count);
+        if (!line || heard.size() > 4096) {
+            break;
+        }
+    }
     if (said) {
         *said = heard;
     }
