@@ -22,9 +22,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <csignal>
-#include <cstring>
-
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -403,89 +400,7 @@ private Q_SLOTS:
         QCOMPARE_LE(elapsed.elapsed(), SingleInstance::ReachAllowanceMs + 300);
     }
 
-    // Before Qt starts, the bus is greeted through its whole handshake within one bound: one that
-    // falls silent at any step is set aside, so is one that isn't there at all (else libdbus
-    // would start one through the X server); a bus that answers is kept.
-    void busThatDoesntGreetIsSetAside_data()
-    {
-        QTest::addColumn<int>("answeredSteps"); // -1: a real bus; -2: none
-        QTest::addColumn<bool>("setAside");
-        QTest::newRow("silent at the credentials") << 0 << true;
-        QTest::newRow("silent at descriptor passing") << 1 << true;
-        QTest::newRow("silent at Hello") << 2 << true;
-        QTest::newRow("a bus that answers") << -1 << false;
-        QTest::newRow("no bus named or found") << -2 << true;
-    }
-
-    void busThatDoesntGreetIsSetAside()
-    {
-        QFETCH(int, answeredSteps);
-        QFETCH(bool, setAside);
-        QTemporaryDir runtime;
-        const QByteArray savedAddress = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-        pid_t standIn = -1;
-        if (answeredSteps == -1) {
-            qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
-        } else if (answeredSteps == -2) {
-            qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-        } else {
-            const QByteArray path = QFile::encodeName(runtime.filePath(u"bus"_s));
-            standIn = fakeBus(path, answeredSteps);
-            QVERIFY(standIn > 0);
-            qunsetenv("DBUS_SESSION_BUS_ADDRESS"); // found at its usual place
-        }
-        const QByteArray named = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-
-        QElapsedTimer elapsed;
-        elapsed.start();
-        setAsideSilentSessionBus(std::chrono::milliseconds(300));
-        QCOMPARE_LE(elapsed.elapsed(), 300 + 700);
-        const QByteArray now = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-        qputenv("DBUS_SESSION_BUS_ADDRESS", savedAddress);
-        qputenv("XDG_RUNTIME_DIR", savedRuntime);
-        if (standIn > 0) {
-            ::kill(standIn, SIGKILL);
-            ::waitpid(standIn, nullptr, 0);
-        }
-        QCOMPARE(now, setAside ? QByteArray("disabled:") : named);
-    }
-
 private:
-    // A bus at `path` that answers the first `steps` lines of the handshake as a bus does, then
-    // says nothing more.
-    static pid_t fakeBus(const QByteArray &path, int steps)
-    {
-        const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un name = {};
-        name.sun_family = AF_UNIX;
-        qstrncpy(name.sun_path, path.constData(), sizeof(name.sun_path));
-        if (::bind(server, reinterpret_cast<sockaddr *>(&name), sizeof(name)) != 0
-            || ::listen(server, 4) != 0) {
-            return -1;
-        }
-        const pid_t child = ::fork();
-        if (child == 0) {
-            const int client = ::accept(server, nullptr, nullptr);
-            const char *answers[]
-                = {"OK 0123456789abcdef0123456789abcdef\r\n", "AGREE_UNIX_FD\r\n"};
-            char byte = 0;
-            for (int step = 0; step < steps; ++step) {
-                char last = 0;
-                while (::read(client, &byte, 1) == 1 && !(last == '\r' && byte == '\n')) {
-                    last = byte;
-                }
-                [[maybe_unused]] const auto sent
-                    = ::write(client, answers[step], std::strlen(answers[step]));
-            }
-            while (::read(client, &byte, 1) == 1) { }
-            ::_exit(0);
-        }
-        ::close(server);
-        return child;
-    }
-
     void offer(const QStringList &services)
     {
         for (const QString &service : services) {
