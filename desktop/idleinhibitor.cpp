@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "idleinhibitor.h"
 
+#include "boundedcall.h"
 #include "sessionbus.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
+#include <QDBusObjectPath>
 #include <QLoggingCategory>
 #include <QTimer>
 
@@ -47,6 +47,27 @@ const char *holderName(IdleInhibitor::Holder holder)
         break;
     }
     return "none";
+}
+
+// What lets go of an inhibit that `grant` (the portal's request handle, or a cookie) stands for.
+QDBusMessage releaseMessage(IdleInhibitor::Holder holder, const QVariant &grant)
+{
+    QDBusMessage message;
+    if (holder == IdleInhibitor::Holder::Portal) {
+        message
+            = QDBusMessage::createMethodCall(PortalService, grant.value<QDBusObjectPath>().path(),
+                                             u"org.freedesktop.portal.Request"_s, u"Close"_s);
+    } else if (holder == IdleInhibitor::Holder::ScreenSaver) {
+        message
+            = QDBusMessage::createMethodCall(ScreenSaverService, u"/org/freedesktop/ScreenSaver"_s,
+                                             ScreenSaverService, u"UnInhibit"_s);
+        message << grant.toUInt();
+    } else {
+        message = QDBusMessage::createMethodCall(GnomeService, u"/org/gnome/SessionManager"_s,
+                                                 GnomeService, u"Uninhibit"_s);
+        message << grant.toUInt();
+    }
+    return message;
 }
 
 } // namespace
@@ -147,27 +168,24 @@ void IdleInhibitor::tryService(Holder service)
                                                  GnomeService, u"Inhibit"_s);
         message << u"org.limbora.Limbora"_s << uint(0) << reason() << IdleFlag;
     }
-    const QDBusPendingCall call = QDBusConnection(m_connectionName).asyncCall(message, AllowanceMs);
-    auto *watcher = new QDBusPendingCallWatcher(call, this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, service](QDBusPendingCallWatcher *w) { answered(w, service); });
+    const QString connection = m_connectionName;
+    callWithBound(
+        QDBusConnection(connection), message, std::chrono::milliseconds(AllowanceMs), this,
+        [this, service](const QDBusMessage &reply) { answered(reply, service); },
+        [connection, service](const QDBusMessage &late) {
+            QDBusConnection(connection).send(releaseMessage(service, late.arguments().value(0)));
+        });
 }
 
-void IdleInhibitor::answered(QDBusPendingCallWatcher *watcher, Holder service)
+void IdleInhibitor::answered(const QDBusMessage &reply, Holder service)
 {
-    watcher->deleteLater();
-    const QDBusMessage reply = watcher->reply();
     const bool held = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty();
     if (!held) {
         qCDebug(lcSession, "%s: %s", holderName(service), qUtf8Printable(reply.errorName()));
         tryService(Holder(int(service) + 1));
         return;
     }
-    if (service == Holder::Portal) {
-        m_request = reply.arguments().constFirst().value<QDBusObjectPath>();
-    } else {
-        m_cookie = reply.arguments().constFirst().toUInt();
-    }
+    m_grant = reply.arguments().constFirst();
     m_acquiring = false;
     setHolder(service);
     if (!m_wanted) {
@@ -181,25 +199,13 @@ void IdleInhibitor::release()
     if (holder == Holder::None) {
         return;
     }
-    QDBusMessage message;
-    if (holder == Holder::Portal) {
-        message = QDBusMessage::createMethodCall(PortalService, m_request.path(),
-                                                 u"org.freedesktop.portal.Request"_s, u"Close"_s);
-    } else if (holder == Holder::ScreenSaver) {
-        message
-            = QDBusMessage::createMethodCall(ScreenSaverService, u"/org/freedesktop/ScreenSaver"_s,
-                                             ScreenSaverService, u"UnInhibit"_s);
-        message << m_cookie;
-    } else if (holder == Holder::GnomeSession) {
-        message = QDBusMessage::createMethodCall(GnomeService, u"/org/gnome/SessionManager"_s,
-                                                 GnomeService, u"Uninhibit"_s);
-        message << m_cookie;
-    } else if (m_fallback) {
-        m_fallback(false);
-    }
-    if (holder != Holder::Fallback) {
+    if (holder == Holder::Fallback) {
+        if (m_fallback) {
+            m_fallback(false);
+        }
+    } else {
         // Nothing waits for the answer: the service lets go whether we hear back or not.
-        QDBusConnection(m_connectionName).send(message);
+        QDBusConnection(m_connectionName).send(releaseMessage(holder, m_grant));
     }
     setHolder(Holder::None);
 }

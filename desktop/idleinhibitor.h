@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDBusObjectPath>
 #include <QObject>
 #include <QString>
+#include <QVariant>
 
 #include <functional>
 
-class QDBusPendingCallWatcher;
+class QDBusMessage;
 
 // Keeps the screen from blanking, locking or idling into sleep while it is held: through the
 // desktop portal's Inhibit (Wayland, sandboxes), else org.freedesktop.ScreenSaver (KDE and
 // others), else GNOME's session manager, else a fallback of the caller's (the X server's own
-// screen saver). Every call on the bus is asynchronous and bounded; with no bus and no fallback
-// nothing is held and nothing is said. A process that dies lets go by itself: the bus drops its
-// inhibitors with its connection.
+// screen saver). Every call on the bus is asynchronous and bounded, and an inhibit granted after
+// its bound is let go at once; with no bus and no fallback nothing is held and nothing is said. A
+// process that dies lets go by itself: the bus drops its inhibitors with its connection.
 class IdleInhibitor : public QObject
 {
     Q_OBJECT
@@ -46,7 +46,7 @@ private:
     void acquire();
     void connectBus();
     void tryService(Holder service);
-    void answered(QDBusPendingCallWatcher *watcher, Holder service);
+    void answered(const QDBusMessage &reply, Holder service);
     void release();
     void setHolder(Holder holder);
 
@@ -57,7 +57,6 @@ private:
     bool m_wanted = false;
     bool m_acquiring = false;
     Holder m_holder = Holder::None;
-    uint m_cookie = 0;
-    QDBusObjectPath m_request; // the portal's handle
+    QVariant m_grant; // what the holder answered: the portal's request handle, or a cookie
     std::function<bool(bool)> m_fallback;
 };

@@ -120,8 +120,78 @@ bool waitFor(int fd, short events, const QDeadlineTimer &deadline)
     return ready > 0;
 }
 
-// False only for a bus that doesn't take the connection or says nothing in time: one that
-// refuses or fails is found as quickly by everyone else.
+void appendLittleEndian(QByteArray &bytes, quint32 value)
+{
+    for (int shift = 0; shift < 32; shift += 8) {
+        bytes.append(char((value >> shift) & 0xff));
+    }
+}
+
+// The bus's own Hello, which every client sends first once it is let in, in D-Bus's wire format.
+QByteArray helloMessage()
+{
+    QByteArray fields;
+    const auto field = [&fields](char code, char type, const QByteArray &value) {
+        while (fields.size() % 8 != 0) {
+            fields.append('\0');
+        }
+        fields.append(code).append('\1').append(type).append('\0');
+        appendLittleEndian(fields, quint32(value.size()));
+        fields.append(value).append('\0');
+    };
+    field(1, 'o', "/org/freedesktop/DBus"); // path
+    field(2, 's', "org.freedesktop.DBus"); // interface
+    field(3, 's', "Hello"); // member
+    field(6, 's', "org.freedesktop.DBus"); // destination
+    QByteArray message("l\1\0\1", 4); // little-endian method call, version 1
+    appendLittleEndian(message, 0); // no body
+    appendLittleEndian(message, 1); // serial
+    appendLittleEndian(message, quint32(fields.size()));
+    message.append(fields);
+    while (message.size() % 8 != 0) {
+        message.append('\0');
+    }
+    return message;
+}
+
+enum class Heard { Answer, Closed, Nothing };
+
+// Waits for what the bus says next: a whole line where `line` is set, else any bytes.
+Heard hear(int fd, bool line, const QDeadlineTimer &deadline, QByteArray *said = nullptr)
+{
+    QByteArray heard;
+    char buffer[256];
+    while (!line || !heard.endsWith("\r\n")) {
+        if (!waitFor(fd, POLLIN, deadline)) {
+            return Heard::Nothing;
+        }
+        const ssize_t count = ::recv(fd, buffer, sizeof buffer, 0);
+        if (count < 0 && (errno == EINTR || errno == EAGAIN)) {
+            continue;
+        }
+        if (count <= 0) {
+            return Heard::Closed;
+        }
+        heard.append(buffer, count);
+        if (!line || heard.size() > 4096) {
+            break;
+        }
+    }
+    if (said) {
+        *said = heard;
+    }
+    return Heard::Answer;
+}
+
+bool sendAll(int fd, const QByteArray &bytes)
+{
+    return ::send(fd, bytes.constData(), std::size_t(bytes.size()), MSG_NOSIGNAL) == bytes.size();
+}
+
+// False only for a bus that doesn't take the connection or falls silent before it has greeted us,
+// as libdbus would meet it: the credentials, the passing of file descriptors it asks for, and the
+// Hello that makes it a client, all within one bound. A bus that refuses or fails is found as
+// quickly by everyone else.
 bool answers(const BusSocket &bus, const QDeadlineTimer &deadline)
 {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
@@ -133,29 +203,44 @@ bool answers(const BusSocket &bus, const QDeadlineTimer &deadline)
         ::close(fd);
         return !full;
     }
-    // The first step of D-Bus's handshake; any bus answers it at once, if only to refuse.
-    const QByteArray hello
+    const QByteArray credentials
         = QByteArray(1, '\0') + "AUTH EXTERNAL " + QByteArray::number(::getuid()).toHex() + "\r\n";
-    bool answered = true;
-    if (::send(fd, hello.constData(), std::size_t(hello.size()), MSG_NOSIGNAL) == hello.size()) {
-        answered = waitFor(fd, POLLIN, deadline);
+    QByteArray said;
+    Heard heard = Heard::Closed;
+    if (sendAll(fd, credentials)) {
+        heard = hear(fd, true, deadline, &said);
+    }
+    // Anything but OK ends the handshake here, for libdbus as well, without a wait. Whatever the
+    // answer to the descriptors, libdbus goes on with the Hello.
+    if (heard == Heard::Answer && said.startsWith("OK ") && sendAll(fd, "NEGOTIATE_UNIX_FD\r\n")) {
+        heard = hear(fd, true, deadline);
+        if (heard == Heard::Answer && sendAll(fd, "BEGIN\r\n" + helloMessage())) {
+            heard = hear(fd, false, deadline);
+        }
     }
     ::close(fd);
-    return answered;
+    return heard != Heard::Nothing;
 }
 
 } // namespace
 
 void setAsideSilentSessionBus(std::chrono::milliseconds within)
 {
+    // An address of no kind libdbus knows: every connection fails at once, ours and Qt's, and
+    // none starts a bus through the X server, which nothing else would find.
+    constexpr char Disabled[] = "disabled:";
+    if (!sessionBusNamed()) {
+        qCDebug(lcSession, "no session bus named or found: going on without one");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", Disabled);
+        return;
+    }
     const auto bus = namedBusSocket();
     if (!bus || answers(*bus, QDeadlineTimer(within))) {
         return;
     }
     qCDebug(lcSession, "the session bus did not answer in %lld ms: going on without it",
             static_cast<long long>(within.count()));
-    // An address of no kind libdbus knows: every connection fails at once, ours and Qt's.
-    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", Disabled);
 }
 #else
 void setAsideSilentSessionBus(std::chrono::milliseconds) { }

@@ -10,8 +10,10 @@ class QObject;
 
 // A session bus that takes a connection and never answers would hold the window's thread for
 // libdbus's 25 s while Qt starts (its accessibility bridge and desktop theme ask the bus there,
-// and wait). Asked once before Qt starts, with a short bound: a bus that hasn't answered by then
-// is set aside for this run, so that everyone finds at once that there is none.
+// and wait). Greeted once before Qt starts, the whole handshake within a short bound: a bus that
+// hasn't answered by then is set aside for this run, so that everyone finds at once that there is
+// none. Where no bus is named or found at its usual place, the same is done, so that libdbus
+// doesn't start one of its own through the X server.
 void setAsideSilentSessionBus(std::chrono::milliseconds within);
 
 // Connects to the session bus, or to `address` where one is given, as the connection `name`, on

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "singleinstance.h"
 
+#include "lockfile.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 #include <QLoggingCategory>
 #include <QThread>
 #include <QTimer>
@@ -34,44 +35,65 @@ SingleInstance::~SingleInstance() = default;
 bool SingleInstance::claim()
 {
     if (m_folder.isEmpty() || !QDir().mkpath(m_folder)) {
+        qCDebug(lcSession, "no runtime folder: running without the lock");
         return true;
     }
-    m_lock = std::make_unique<QLockFile>(m_folder + u"/limbora.lock"_s);
-    m_lock->setStaleLockTime(0); // stale only when its process is gone, however long it ran
-    if (m_lock->tryLock(0)) {
+    m_lock = std::make_unique<LockFile>(m_folder + u"/limbora.lock"_s);
+    if (m_lock->tryLock()) {
         listen();
         return true;
     }
-    if (m_lock->error() != QLockFile::LockFailedError) {
-        qCDebug(lcSession, "no lock in %s: running anyway", qUtf8Printable(m_folder));
-        return true;
-    }
-
-    // The first one may still be starting: try again for a little while. Nothing else runs yet,
-    // so these short bounded waits hold up nothing.
-    const QString socketPath = m_folder + u"/limbora.socket"_s;
-    const QDeadlineTimer deadline(ReachAllowanceMs);
-    QLocalSocket socket;
-    while (!deadline.hasExpired()) {
-        socket.connectToServer(socketPath);
-        if (socket.waitForConnected(int(std::min<qint64>(200, deadline.remainingTime())))) {
-            socket.write(RaiseRequest);
-            socket.waitForBytesWritten(int(std::max<qint64>(1, deadline.remainingTime())));
-            socket.disconnectFromServer();
-            qCDebug(lcSession, "another instance runs: asked it to come forward");
+    if (m_lock->state() == LockFile::State::Unusable) {
+        // Nothing at that path may keep the program from starting: only bringing an earlier
+        // start forward suffers, and that is still tried once.
+        qCDebug(lcSession, "limbora.lock in %s is %s: running without the lock",
+                qUtf8Printable(m_folder), qUtf8Printable(m_lock->whyUnusable()));
+        if (reach(0)) {
             return false;
         }
-        socket.abort();
-        QThread::msleep(50);
+        listen();
+        return true;
     }
-    qCDebug(lcSession, "another instance holds the lock but doesn't answer");
+    // Held by a live process: the first one may still be starting, so try again for a little
+    // while.
+    if (!reach(ReachAllowanceMs)) {
+        qCDebug(lcSession, "another instance holds the lock but doesn't answer");
+    }
+    return false;
+}
+
+// Nothing else runs yet, so these short bounded waits hold up nothing.
+bool SingleInstance::reach(int allowanceMs)
+{
+    const QString socketPath = m_folder + u"/limbora.socket"_s;
+    const QDeadlineTimer deadline(allowanceMs);
+    QLocalSocket socket;
+    do {
+        socket.connectToServer(socketPath);
+        if (socket.waitForConnected(int(std::clamp<qint64>(deadline.remainingTime(), 50, 200)))) {
+            socket.write(RaiseRequest);
+            socket.waitForBytesWritten(int(std::max<qint64>(50, deadline.remainingTime())));
+            socket.disconnectFromServer();
+            qCDebug(lcSession, "another instance runs: asked it to come forward");
+            return true;
+        }
+        socket.abort();
+        if (!deadline.hasExpired()) {
+            QThread::msleep(50);
+        }
+    } while (!deadline.hasExpired());
     return false;
 }
 
 void SingleInstance::listen()
 {
+    // What lies there is a crashed instance's, or no one's that answered: this start owns it.
     const QString socketPath = m_folder + u"/limbora.socket"_s;
-    QLocalServer::removeServer(socketPath); // a crashed instance's
+    if (const QString why = LockFile::clearOwnedPath(socketPath); !why.isEmpty()) {
+        qCDebug(lcSession, "limbora.socket in %s is %s: a later start can't reach this one",
+                qUtf8Printable(m_folder), qUtf8Printable(why));
+        return;
+    }
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_server->listen(socketPath)) {

@@ -6,13 +6,14 @@
 
 #include <memory>
 
+class LockFile;
 class QLocalServer;
-class QLockFile;
 
 // One caller at a time for each user: the first start holds a lock file in the user's runtime
 // folder and listens on a local socket beside it; a later start finds the lock held, asks the
 // first through the socket to come forward, and should then end. It needs no session bus. A lock
-// left by a crashed instance is taken over (its process is gone), and its socket replaced.
+// left by a crashed instance, or an empty or damaged one, is taken over (no process holds it),
+// and its socket replaced. Where nothing can be made a lock there, every start runs.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -24,8 +25,9 @@ public:
     explicit SingleInstance(const QString &folder, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // True when this process is the one to run: it holds the lock, or the folder can't take one
-    // (then every start runs, as before). False when another runs and was asked to come forward.
+    // True when this process is the one to run: it holds the lock, or no lock can be made (then
+    // it runs unless one that runs answers at once). False when another runs and was asked to
+    // come forward.
     bool claim();
 
 Q_SIGNALS:
@@ -33,9 +35,10 @@ Q_SIGNALS:
     void raiseRequested();
 
 private:
+    bool reach(int allowanceMs);
     void listen();
 
     QString m_folder;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<LockFile> m_lock;
     QLocalServer *m_server = nullptr;
 };

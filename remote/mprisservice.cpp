@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mprisservice.h"
 
+#include "boundedcall.h"
 #include "mprisadaptors.h"
 #include "remoteplayer.h"
 #include "sessionbus.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
 
 using namespace Qt::StringLiterals;
 
@@ -28,6 +27,13 @@ const QString ConnectionName = u"limbora-mpris"_s;
 QDBusConnection bus()
 {
     return QDBusConnection(ConnectionName);
+}
+
+bool isGranted(const QDBusMessage &reply)
+{
+    const uint answer = reply.arguments().value(0).toUInt();
+    return reply.type() == QDBusMessage::ReplyMessage
+        && (answer == PrimaryOwner || answer == AlreadyOwner);
 }
 
 } // namespace
@@ -66,14 +72,18 @@ void MprisService::connected()
         = QDBusMessage::createMethodCall(u"org.freedesktop.DBus"_s, u"/org/freedesktop/DBus"_s,
                                          u"org.freedesktop.DBus"_s, u"RequestName"_s);
     request << ServiceName << DoNotQueue;
-    auto *watcher = new QDBusPendingCallWatcher(bus().asyncCall(request, NameReplyBound), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher *call) {
-                call->deleteLater();
-                const QDBusPendingReply<uint> reply = *call;
-                nameReplied(!reply.isError()
-                            && (reply.value() == PrimaryOwner || reply.value() == AlreadyOwner));
-            });
+    callWithBound(
+        bus(), request, std::chrono::milliseconds(NameReplyBound), this,
+        [this](const QDBusMessage &reply) { nameReplied(isGranted(reply)); },
+        [](const QDBusMessage &late) {
+            if (isGranted(late)) {
+                QDBusMessage giveBack = QDBusMessage::createMethodCall(
+                    u"org.freedesktop.DBus"_s, u"/org/freedesktop/DBus"_s,
+                    u"org.freedesktop.DBus"_s, u"ReleaseName"_s);
+                giveBack << ServiceName;
+                bus().send(giveBack);
+            }
+        });
 }
 
 void MprisService::nameReplied(bool granted)

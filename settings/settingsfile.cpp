@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsfile.h"
 
+#include "lockfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -33,8 +34,6 @@ std::unique_ptr<QSettings> nativeStore()
 
 // Ours holds a few short lines; a file far larger is not settings we wrote.
 constexpr qint64 LargestFile = 1 << 20;
-// A lock holds a process id, a program and a host name.
-constexpr qint64 LargestLock = 4096;
 
 enum class State { Missing, Readable, Damaged, NotAFile, Unreadable };
 
@@ -179,17 +178,6 @@ Contents inspect(const QString &path)
     return {State::Readable, bytes, mode};
 }
 
-// QLockFile reads an existing lock to see whether it is stale, and a FIFO or a device there would
-// hold it up for good: only a regular file of a lock's size, or nothing, is left to it.
-bool lockIsUsable(const QString &path)
-{
-    struct stat lock = {};
-    if (::lstat(QFile::encodeName(path).constData(), &lock) != 0) {
-        return errno == ENOENT;
-    }
-    return S_ISREG(lock.st_mode) && lock.st_size <= LargestLock;
-}
-
 #endif
 
 } // namespace
@@ -238,14 +226,13 @@ std::unique_ptr<SettingsWriter> SettingsFile::forWriting() const
         return writer;
     }
 #ifdef Q_OS_UNIX
-    const QString lockPath = m_path + u".lock"_s;
-    if (!QDir().mkpath(QFileInfo(m_path).path()) || !lockIsUsable(lockPath)) {
+    if (!QDir().mkpath(QFileInfo(m_path).path())) {
         return nullptr;
     }
     // Held until the new file is in place, so that no other instance writes in between; QSettings
     // never takes it, since it only ever writes the private copy.
-    writer->m_lock = std::make_unique<QLockFile>(lockPath);
-    if (!writer->m_lock->tryLock(LockWaitMs)) {
+    writer->m_lock = std::make_unique<LockFile>(m_path + u".lock"_s);
+    if (!writer->m_lock->tryLock(std::chrono::milliseconds(LockWaitMs))) {
         return nullptr;
     }
     const Contents now = inspect(m_path);

@@ -5,10 +5,10 @@
 
 #include <memory>
 
-class QLockFile;
 class QSettings;
 class QTemporaryFile;
 
+class LockFile;
 class SettingsWriter;
 
 // Limbora's per-user settings, opened so that nothing outside the program can hold it up, crash
@@ -51,7 +51,7 @@ private:
     friend class SettingsFile;
     SettingsWriter();
 
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<LockFile> m_lock;
     std::unique_ptr<QTemporaryFile> m_work; // the new file, until it takes the old one's place
     QString m_target; // empty: the native store
     unsigned m_mode = 0644; // the replaced file's permissions

@@ -2,6 +2,7 @@
 // The screen kept awake through a private session bus (its own dbus-daemon) with a stand-in for
 // the desktop's services, and one caller at a time through a private runtime folder.
 #include "idleinhibitor.h"
+#include "pathfixture.h"
 #include "sessionbus.h"
 #include "singleinstance.h"
 
@@ -19,6 +20,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -34,6 +36,7 @@ class StandIn : public QDBusVirtualObject
 public:
     QStringList offered;
     QStringList silent;
+    QStringList late; // answer only after the inhibitor's allowance
     QStringList events; // "inhibit portal", "release screensaver", ...
     int held = 0;
 
@@ -56,7 +59,13 @@ public:
                 ? message.createReply(QVariant::fromValue(
                     QDBusObjectPath(u"/org/freedesktop/portal/desktop/request/t%1"_s.arg(held))))
                 : message.createReply(uint(100 + held));
-            connection.send(reply);
+            if (late.contains(service)) {
+                QTimer::singleShot(IdleInhibitor::AllowanceMs + 300, [connection, reply] {
+                    QDBusConnection(connection).send(reply);
+                });
+            } else {
+                connection.send(reply);
+            }
         } else {
             // Close on the portal's handle, UnInhibit and Uninhibit with the cookie.
             const bool right = service == u"portal"
@@ -188,6 +197,58 @@ private Q_SLOTS:
         QCOMPARE(standIn->held, 1);
     }
 
+    // A service that grants after the allowance is not waited for, and what it granted is given
+    // back as the answer comes, also where the inhibitor is gone by then: nothing is left held.
+    void lateGrantsAreGivenBack_data()
+    {
+        QTest::addColumn<QStringList>("offered");
+        QTest::addColumn<QStringList>("late");
+        QTest::addColumn<IdleInhibitor::Holder>("holder");
+        QTest::addColumn<bool>("closed");
+        using H = IdleInhibitor::Holder;
+        QTest::newRow("late portal") << QStringList{u"portal"_s, u"screensaver"_s}
+                                     << QStringList{u"portal"_s} << H::ScreenSaver << false;
+        QTest::newRow("late ScreenSaver")
+            << QStringList{u"screensaver"_s, u"gnome"_s} << QStringList{u"screensaver"_s}
+            << H::GnomeSession << false;
+        QTest::newRow("all late") << QStringList{u"portal"_s, u"screensaver"_s, u"gnome"_s}
+                                  << QStringList{u"portal"_s, u"screensaver"_s, u"gnome"_s}
+                                  << H::Fallback << false;
+        QTest::newRow("closed before the answer")
+            << QStringList{u"gnome"_s} << QStringList{u"gnome"_s} << H::None << true;
+    }
+
+    void lateGrantsAreGivenBack()
+    {
+        QFETCH(QStringList, offered);
+        QFETCH(QStringList, late);
+        QFETCH(IdleInhibitor::Holder, holder);
+        QFETCH(bool, closed);
+        offer(offered);
+        standIn->late = late;
+        auto inhibitor = std::make_unique<IdleInhibitor>(address);
+        inhibitor->setFallback([](bool) { return true; });
+        inhibitor->setHeld(true);
+        if (closed) {
+            QTRY_COMPARE(standIn->events.size(), 1); // asked, not yet answered
+            inhibitor.reset();
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(inhibitor->holder(), holder,
+                                      (late.size() + 1) * IdleInhibitor::AllowanceMs + 500);
+        }
+        // Every late grant is let go; only the holder's own stays held until the game ends.
+        const bool onBus
+            = holder != IdleInhibitor::Holder::None && holder != IdleInhibitor::Holder::Fallback;
+        QTRY_COMPARE_WITH_TIMEOUT(standIn->events.filter(u"release "_s).size(), late.size(),
+                                  2 * IdleInhibitor::AllowanceMs + 500);
+        QCOMPARE(standIn->held, onBus ? 1 : 0);
+        QVERIFY(standIn->events.filter(u"wrong"_s).isEmpty());
+        if (inhibitor) {
+            inhibitor->setHeld(false);
+            QTRY_COMPARE(standIn->held, 0);
+        }
+    }
+
     // Closing the program lets go, without waiting for the service.
     void closingLetsGo()
     {
@@ -293,6 +354,34 @@ private Q_SLOTS:
         QSignalSpy raised(&next, &SingleInstance::raiseRequested);
         SingleInstance later(runtime.path());
         QVERIFY(!later.claim());
+        QTRY_COMPARE(raised.count(), 1);
+    }
+
+    // Whatever lies where the lock goes, the first start runs at once and a later one still
+    // brings it forward: a lock no process holds is taken over, one that can't be used is done
+    // without.
+    void lockThatCantBeUsedNeverKeepsTheProgramFromStarting_data()
+    {
+        QTest::addColumn<QString>("there");
+        QTest::newRow("empty") << u"empty"_s;
+        QTest::newRow("garbage") << u"garbage"_s;
+        QTest::newRow("FIFO") << u"fifo"_s;
+        QTest::newRow("folder") << u"folder"_s;
+        QTest::newRow("link") << u"link"_s;
+    }
+
+    void lockThatCantBeUsedNeverKeepsTheProgramFromStarting()
+    {
+        QFETCH(QString, there);
+        QTemporaryDir runtime;
+        placeAt(runtime.filePath(u"limbora.lock"_s), there, u"/dev/zero"_s);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        SingleInstance first(runtime.path());
+        QVERIFY(first.claim());
+        QCOMPARE_LE(elapsed.elapsed(), 500);
+        QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+        QVERIFY(!SingleInstance(runtime.path()).claim());
         QTRY_COMPARE(raised.count(), 1);
     }
 

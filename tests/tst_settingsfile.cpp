@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamesettings.h"
+#include "pathfixture.h"
 #include "placementstore.h"
 #include "settingsfile.h"
 #include "settingsfixture.h"
@@ -11,11 +12,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -100,33 +96,22 @@ private Q_SLOTS:
         QTest::newRow("socket") << u"socket"_s;
         QTest::newRow("link to a device") << u"device"_s;
         QTest::newRow("link to a FIFO") << u"linked fifo"_s;
-        QTest::newRow("far too large") << u"large"_s;
+        QTest::newRow("far too large") << u"big"_s;
     }
 
     void lockThatIsNoFileGivesUpSaving()
     {
         QFETCH(QString, kind);
         writeBytes(file(), Stored);
-        const QByteArray lock = QFile::encodeName(file() + u".lock"_s);
-        const QByteArray fifo = QFile::encodeName(config->filePath(u"fifo"_s));
-        if (kind == u"fifo") {
-            QCOMPARE(::mkfifo(lock.constData(), 0600), 0);
-        } else if (kind == u"socket") {
-            const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            sockaddr_un address = {};
-            address.sun_family = AF_UNIX;
-            QVERIFY(size_t(lock.size()) < sizeof(address.sun_path));
-            qstrcpy(address.sun_path, lock.constData());
-            QCOMPARE(::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
-            ::close(socket);
-        } else if (kind == u"device") {
-            QCOMPARE(::symlink("/dev/zero", lock.constData()), 0);
+        const QString lock = file() + u".lock"_s;
+        const QString fifo = config->filePath(u"fifo"_s);
+        if (kind == u"device") {
+            placeAt(lock, u"link"_s, u"/dev/zero"_s);
         } else if (kind == u"linked fifo") {
-            QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
-            QCOMPARE(::symlink(fifo.constData(), lock.constData()), 0);
+            placeAt(fifo, u"fifo"_s);
+            placeAt(lock, u"link"_s, fifo);
         } else {
-            QFile large(QFile::decodeName(lock));
-            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(qint64(2) << 30));
+            placeAt(lock, kind, {}, qint64(2) << 30);
         }
 
         QElapsedTimer elapsed;
@@ -138,6 +123,33 @@ private Q_SLOTS:
         QVERIFY(!writeGameSettings(options));
         QCOMPARE_LE(elapsed.elapsed(), 1000);
         QCOMPARE(readBytes(file()), Stored);
+    }
+
+    // A lock that no process holds, whatever it says, is taken over at once: an empty one left by a
+    // full disk or a crash, or one whose owner can't be read.
+    void lockWithoutALiveOwnerIsTakenOver_data()
+    {
+        QTest::addColumn<QByteArray>("lock");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbage") << QByteArray("\x01\x02 not a lock \xff\n", 17);
+        QTest::newRow("a dead process's") << QByteArray("99999999\nLimbora\nhost\n");
+        QTest::newRow("another host's") << QByteArray("1\nlimbora\nsomewhere-else\n");
+    }
+
+    void lockWithoutALiveOwnerIsTakenOver()
+    {
+        QFETCH(QByteArray, lock);
+        writeBytes(file(), Stored);
+        writeBytes(file() + u".lock"_s, lock);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        GameSettings options;
+        options.game.pauseSeconds = 3;
+        QVERIFY(writeGameSettings(options));
+        QCOMPARE_LE(elapsed.elapsed(), 1000);
+        const QByteArray saved = readBytes(file());
+        QVERIFY2(saved.contains("[Game]") && saved.contains("MainLeft=3000"), saved.constData());
+        QVERIFY(!QFileInfo::exists(file() + u".lock"_s));
     }
 
     // The lock is held from the first look at the file until the new one is in place, so another

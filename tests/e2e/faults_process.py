@@ -1,16 +1,60 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The process in a hostile world: a storm of termination signals, a display that doesn't
-answer, a session bus that takes the connection and never answers, and an install path whose
-bytes aren't UTF-8."""
+answer, a session bus that takes the connection and never answers or never answers Hello, no
+session bus at all (none may be started), and an install path whose bytes aren't UTF-8."""
 import os
 import shutil
 import signal
 import socket
 import subprocess
+import threading
 import time
 
 from limbora_e2e import SOUNDS, Session, check, main
+
+
+def greet_then_fall_silent(server):
+    """Lets every client in as a bus does (credentials, descriptor passing), then never says
+    another word: no answer to Hello."""
+    def serve(client):
+        try:
+            for answer in (b"OK 0123456789abcdef0123456789abcdef\r\n", b"AGREE_UNIX_FD\r\n"):
+                heard = b""
+                while not heard.endswith(b"\r\n"):
+                    byte = client.recv(1)
+                    if not byte:
+                        return
+                    heard += byte
+                client.sendall(answer)
+            while client.recv(4096):
+                pass
+        except OSError:
+            pass
+
+    while True:
+        try:
+            client, _ = server.accept()
+        except OSError:
+            return
+        threading.Thread(target=serve, args=(client,), daemon=True).start()
+
+
+def bus_launches(session, executable):
+    """The runs of dbus-launch that a start with no session bus attempts, under strace (none
+    where strace is missing)."""
+    if not shutil.which("strace"):
+        return []
+    log = session.tmp / "execs.log"
+    traced = session.spawn(["strace", "-f", "-qq", "-e", "trace=execve", "-o", str(log), str(executable)],
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    deadline = time.monotonic() + 15
+    while not session.xdotool("search", "--onlyvisible", "--name", "^Limbora$", check_result=False):
+        check(time.monotonic() < deadline and traced.poll() is None, "no window under strace")
+        time.sleep(0.05)
+    os.killpg(traced.pid, signal.SIGTERM)
+    traced.wait(10)
+    return [line for line in log.read_text().splitlines() if "dbus-launch" in line]
 
 
 def scenario(executable):
@@ -29,6 +73,14 @@ def scenario(executable):
         check(session.placement() == {"MainLeft": "2250", "MainTop": "1800", "MainWidth": "6500",
                                       "MainHeight": "6500"}, f"saved {session.placement()}")
 
+        # With no bus named and none in the runtime folder, nothing starts one (libdbus would,
+        # through the X server, for Limbora or Qt's accessibility bridge, and it would outlive
+        # the display); watched under strace, so that it shows where dbus-launch is missing too.
+        check(program.trace.find("no session bus named", category="limbora.session"),
+              "the trace doesn't say that it went on without a session bus")
+        attempts = bus_launches(session, executable)
+        check(not attempts, f"it tried to start a session bus: {attempts}")
+
         # A display that names no server is told as plainly as no display at all.
         answers = []
         for display in ("", ":999"):
@@ -41,13 +93,18 @@ def scenario(executable):
 
         # A session bus that takes the connection and never answers holds up nothing (libdbus
         # would wait 25 s for it): the window comes at once, the game runs, SIGTERM ends it.
-        # Named by a path, and by an abstract name as older desktops do.
+        # Named by a path, and by an abstract name as older desktops do; and one that lets the
+        # client in and then never answers its Hello.
         abstract = f"limbora-silent-{os.getpid()}"
-        for name, address in ((str(session.tmp / "silent-bus"), f"unix:path={session.tmp / 'silent-bus'}"),
-                              ("\0" + abstract, f"unix:abstract={abstract},guid=0123456789abcdef")):
+        for name, address, greets in (
+                (str(session.tmp / "silent-bus"), f"unix:path={session.tmp / 'silent-bus'}", False),
+                ("\0" + abstract, f"unix:abstract={abstract},guid=0123456789abcdef", False),
+                (str(session.tmp / "mute-bus"), f"unix:path={session.tmp / 'mute-bus'}", True)):
             silent = socket.socket(socket.AF_UNIX)
             silent.bind(name)
             silent.listen(16)
+            if greets:
+                threading.Thread(target=greet_then_fall_silent, args=(silent,), daemon=True).start()
             asked = time.monotonic()
             program = session.launch(executable, extra_env={"DBUS_SESSION_BUS_ADDRESS": address})
             program.show()

@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """One caller at a time: a second start brings the running window to the front and exits 0, with
-no session bus, and leaves the settings to the first; a lock left by a killed caller doesn't keep
-the next one from starting."""
+no session bus, and leaves the settings to the first; a lock left by a killed caller, or a FIFO,
+an empty file or garbage in its place, doesn't keep the next one from starting."""
 import os
+import pathlib
 import signal
 import time
 
@@ -44,7 +45,33 @@ def scenario(executable):
         check(third.process.poll() is None, "a start after a killed caller did not run")
         os.kill(third.process.pid, signal.SIGTERM)
         check(third.exit_code(3) == 0, "the third caller did not end cleanly")
-    print(f"the second start raised the first and exited 0 after {took:.2f} s")
+
+        # Whatever lies where the lock goes (a FIFO, an empty file as a crash or a full disk
+        # leaves, random bytes), a start comes up at once, and a second start still brings it
+        # forward.
+        lock = pathlib.Path(session.env["XDG_RUNTIME_DIR"]) / "limbora.lock"
+        came = {}
+        for kind in ("FIFO", "empty", "garbage"):
+            lock.unlink(missing_ok=True)
+            if kind == "FIFO":
+                os.mkfifo(lock)
+            else:
+                lock.write_bytes(b"" if kind == "empty" else os.urandom(300))
+            started = time.monotonic()
+            first = session.launch(executable)
+            first.show()
+            came[kind] = time.monotonic() - started
+            check(came[kind] < 5, f"with a lock that is {kind}, the window came after {came[kind]:.1f} s")
+            if kind == "FIFO":
+                check(first.trace.find(r"limbora\.lock in .* is a FIFO: running", category="limbora.session"),
+                      "the trace doesn't say why the lock wasn't used")
+            second = session.launch(executable)
+            check(second.exit_code(5) == 0, f"the second start ended with {second.process.returncode}")
+            first.trace.wait_for(r"^raise requested$", 3, category="limbora.session")
+            os.kill(first.process.pid, signal.SIGTERM)
+            check(first.exit_code(3) == 0, "the caller did not end cleanly")
+    print(f"the second start raised the first and exited 0 after {took:.2f} s; with a lock that is "
+          + ", ".join(f"{kind}: the window after {seconds:.2f} s" for kind, seconds in came.items()))
 
 
 if __name__ == "__main__":

@@ -7,8 +7,11 @@ and resume the pause with the time that was left, Stop stops, and the status is 
 and Stopped at the right moments. Stop and Play behind the About box leave nothing of the old game
 to be said and start the countdown when the box closes. The call's art lives in the runtime folder
 while on the bus and is gone at exit. Without a bus, or with the name taken, the game runs as
-before and makes no art."""
+before and makes no art; a name the bus grants too late is given back."""
+import os
 import pathlib
+import signal
+import socket
 import subprocess
 import sys
 import threading
@@ -320,7 +323,61 @@ def stop_and_play_behind_the_about_box(executable):
               f"box closed, nothing between")
 
 
+def slow_bus(session, bus, delay):
+    """A socket in front of the bus that holds back what the bus says to a client for `delay`
+    seconds once that client has asked for a name; returns its address."""
+    path = session.tmp / "slow-bus"
+    server = socket.socket(socket.AF_UNIX)
+    server.bind(str(path))
+    server.listen(16)
+    real = bus.address.split("unix:path=")[1].split(",")[0]
+
+    def pump(source, target, asked, held_back):
+        try:
+            while data := source.recv(65536):
+                if asked is not None and b"RequestName" in data:
+                    asked.append(time.monotonic())
+                if held_back:
+                    time.sleep(max(0.0, held_back[0] + delay - time.monotonic()))
+                target.sendall(data)
+        except OSError:
+            pass
+        for end in (source, target):
+            end.close()
+
+    def serve():
+        while True:
+            client, _ = server.accept()
+            upstream = socket.socket(socket.AF_UNIX)
+            upstream.connect(real)
+            asked = []
+            threading.Thread(target=pump, args=(client, upstream, asked, None), daemon=True).start()
+            threading.Thread(target=pump, args=(upstream, client, None, asked), daemon=True).start()
+
+    threading.Thread(target=serve, daemon=True).start()
+    return f"unix:path={path}"
+
+
+def late_name_is_given_back(executable):
+    """A bus that grants the player's name only after Limbora stopped waiting for it: the name is
+    given back as the answer comes, not left to a player that isn't there."""
+    with Session(audio=False) as session:
+        bus = Bus(session)
+        program = session.launch(executable, extra_env={
+            "DBUS_SESSION_BUS_ADDRESS": slow_bus(session, bus, 6.0)})
+        program.show()
+        program.trace.wait_for(r"^late answer to RequestName: undone$", 12, category="limbora.session")
+        deadline = time.monotonic() + 2
+        while bus.players():
+            check(time.monotonic() < deadline, f"the name stayed taken: {bus.players()}")
+            time.sleep(0.05)
+        os.kill(program.process.pid, signal.SIGTERM)
+        check(program.exit_code(5) == 0, "SIGTERM did not end it cleanly")
+    print("a name granted after its bound was given back")
+
+
 def scenario(executable):
+    late_name_is_given_back(executable)
     remote_drives_a_game(executable)
     stop_and_play_behind_the_about_box(executable)
     for how in ("no bus", "name taken"):

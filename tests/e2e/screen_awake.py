@@ -3,7 +3,8 @@
 """The screen stays awake during a game: on a private session bus with stand-ins for the desktop
 portal, org.freedesktop.ScreenSaver and GNOME's session manager, a game holds an inhibitor from
 Start, through the desktop's first offer, also while paused, and lets go at Stop; the next offer serves where the
-first is missing; Exit and SIGTERM in a game let go too."""
+first is missing; Exit and SIGTERM in a game let go too; what a service grants after the
+program stopped waiting is given back."""
 import ctypes
 import os
 import queue
@@ -44,6 +45,16 @@ class StandIn:
         except queue.Empty:
             return
         raise Failure(f"stand-in: unexpected '{line}'")
+
+    def held_after(self, seconds):
+        """How many inhibits are held once the stand-in has been quiet for a while."""
+        held, deadline = 0, time.monotonic() + seconds
+        while True:
+            try:
+                line = self.lines.get(timeout=max(0.01, deadline - time.monotonic()))
+            except queue.Empty:
+                return held
+            held += 1 if line.startswith("inhibit") else -1
 
     def stop(self):
         self.process.terminate()
@@ -134,6 +145,26 @@ def scenario(executable):
         check(program.exit_code(3) == 0, "SIGTERM did not end the program cleanly")
         line = standin.expect("", 3)
         check(line in ("release gnome", "gone gnome"), f"at SIGTERM: {line}")
+        standin.stop()
+
+        # Services that grant only after the program stopped waiting: the next offer holds, and
+        # what they granted late is given back as the answer comes. Six games leave nothing held.
+        standin = StandIn(session, "late", "portal", "screensaver")
+        program = session.launch(executable)
+        program.show()
+        for game in range(6):
+            started = program.key("alt+s")
+            # Both services are given up after a second each; the last late grant comes 0.3 s on.
+            program.trace.wait_for(r"^inhibit fallback$", 5, since=started, category="limbora.session")
+            time.sleep(0.6)
+            stopped = program.key("alt+s")
+            program.trace.wait_for(r"^release fallback$", 3, since=stopped, category="limbora.session")
+        held = standin.held_after(2.0)
+        check(held == 0, f"{held} inhibits still held after six games with late answers")
+        check(len(program.trace.find(r"^late answer to Inhibit: undone$", category="limbora.session")) == 12,
+              "not every late grant was undone")
+        os.kill(program.process.pid, signal.SIGTERM)
+        check(program.exit_code(3) == 0, "SIGTERM did not end the program cleanly")
         standin.stop()
 
     # A bare X server, no bus: its own screen saver is suspended during a game, and comes on
