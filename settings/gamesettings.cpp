@@ -107,6 +107,7 @@ GameSettings readGameSettings()
     result.volume = readWhole(settings, u"Volume"_s, GameSettings::MaxVolume,
                               GameSettings::MinVolume, GameSettings::MaxVolume);
     result.ownVoice = settings.value(u"Voice"_s).toString().trimmed().toLower() == u"own";
+    result.gameSounds = readBool(settings, u"GameSounds"_s, false);
     return result;
 }
 
@@ -128,6 +129,7 @@ bool writeGameSettings(const GameSettings &values)
     settings.setValue(u"RepeatsAllowed"_s, writeBool(game.repeatsAllowed));
     settings.setValue(u"StartFullScreen"_s, writeBool(values.startFullScreen));
     settings.setValue(u"Voice"_s, values.ownVoice ? u"own"_s : u"builtin"_s);
+    settings.setValue(u"GameSounds"_s, writeBool(values.gameSounds));
     settings.endGroup();
     return file->commit();
 }

@@ -12,6 +12,7 @@
 #include "gamesequencer.h"
 #include "gamesession.h"
 #include "helplauncher.h"
+#include "stage.h"
 #include "windowplacement.h"
 
 #include <QCloseEvent>
@@ -50,6 +51,9 @@ MainWindow::MainWindow(GameClock &clock, RandomSource &random, SoundPlayer &soun
     m_presenter->showStatus(GameStatus::Blank); // the design's caption never shows
     m_session = new GameSession(clock, random, sounds, callSoundFolder, DesktopColour, this);
     m_presenter->follow(m_sequencer = m_session->sequencer());
+    m_stage
+        = new Stage(centralWidget(), m_fullScreenHint,
+                    {mnuGameStart, mnuGamePause, mnuGameRepeat, mnuGameStop}, m_sequencer, this);
 }
 
 bool MainWindow::isFullScreenMode() const
@@ -196,6 +200,7 @@ void MainWindow::showCaller(bool fullScreen)
     } else {
         layoutDesigned();
     }
+    m_stage->setActive(fullScreen);
     const QSignalBlocker blocker(mnuSettingsFullScreen);
     mnuSettingsFullScreen->setChecked(m_placement->isFullScreenRequested());
 }
@@ -262,6 +267,9 @@ void MainWindow::layoutFullScreen()
 
     // The hint at the foot of the room beside the board, as wide as its words.
     m_fullScreenHint->place(layout.hint, layout.hintFont);
+    if (m_stage) {
+        m_stage->place(layout);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

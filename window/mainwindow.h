@@ -18,6 +18,7 @@ class QLabel;
 class QPushButton;
 class RandomSource;
 class SoundPlayer;
+class Stage;
 class WindowPlacement;
 struct Rgb;
 
@@ -82,6 +83,7 @@ private:
     bool m_unloaded = false;
     QPointer<ConfigureDialog> m_configure;
     FullScreenHint *m_fullScreenHint = nullptr;
+    Stage *m_stage = nullptr;
     QAction *mnuGameStart = nullptr;
     QAction *mnuGameStop = nullptr;
     QAction *mnuGamePause = nullptr;
