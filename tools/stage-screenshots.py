@@ -1,10 +1,10 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Screenshots of full screen's stage on a 1920x1080 screen, in one language: a limb alone, a
+"""Screenshots of full screen's stage on a 1920x1080 screen (or the size given), in one language: a limb alone, a
 whole call, the game paused, and the touch controls shown. The host's own voice stands in with
 limb words padded to three seconds, so that a limb alone stays long enough to be taken.
 
-    tools/stage-screenshots.py [program] [output folder] [language]"""
+    tools/stage-screenshots.py [program] [output folder] [language] [screen size]"""
 import pathlib
 import shutil
 import subprocess
@@ -19,10 +19,11 @@ program = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else TOP / "build" / "ap
 output = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else TOP / "docs")
 language = sys.argv[3] if len(sys.argv) > 3 else "en"
 output.mkdir(parents=True, exist_ok=True)
-suffix = "" if language == "en" else f"-{language}"
+screen = sys.argv[4] if len(sys.argv) > 4 else "1920x1080"
+suffix = ("" if language == "en" else f"-{language}") + ("" if screen == "1920x1080" else f"-{screen}")
 sounds = program.parent.parent / "share" / "limbora"
 
-with Session(audio=True, screen="1920x1080") as session:
+with Session(audio=True, screen=screen) as session:
     voices = pathlib.Path(session.env["XDG_DATA_HOME"]) / "Limbora" / "voices" / language
     voices.mkdir(parents=True)
     words = sounds if language == "en" else sounds / language
