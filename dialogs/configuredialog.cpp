@@ -122,6 +122,9 @@ ConfigureDialog::ConfigureDialog(const GameSettings &values, QWidget *parent)
 
     m_repeats = new QCheckBox(tr("&Allow the same call twice in a row"));
     m_repeats->setObjectName(u"chkRepeats"_s);
+    //: A tick for each of the countdown's last three seconds, a chime as a game starts and stops.
+    m_gameSounds = new QCheckBox(tr("Game s&ounds: countdown ticks, start and stop chimes"));
+    m_gameSounds->setObjectName(u"chkGameSounds"_s);
     m_fullScreen = new QCheckBox(tr("Start in f&ull screen"));
     m_fullScreen->setObjectName(u"chkStartFullScreen"_s);
 
@@ -140,6 +143,7 @@ ConfigureDialog::ConfigureDialog(const GameSettings &values, QWidget *parent)
     layout->addWidget(m_spoken);
     layout->addLayout(volume);
     layout->addWidget(m_repeats);
+    layout->addWidget(m_gameSounds);
     layout->addWidget(m_fullScreen);
     // The host's own voice, recorded for the language the calls are spoken in.
     m_voice = new VoiceRecorder(Language::current());
@@ -168,6 +172,7 @@ GameSettings ConfigureDialog::values() const
     values.startFullScreen = m_fullScreen->isChecked();
     values.volume = m_volume->value();
     values.ownVoice = m_voice->ownVoice();
+    values.gameSounds = m_gameSounds->isChecked();
     return values;
 }
 
@@ -180,6 +185,7 @@ void ConfigureDialog::setValues(const GameSettings &values)
     m_spoken->setChecked(values.game.spoken);
     m_repeats->setChecked(values.game.repeatsAllowed);
     m_fullScreen->setChecked(values.startFullScreen);
+    m_gameSounds->setChecked(values.gameSounds);
     m_volume->setValue(values.volume);
     m_volumeValue->setText(volumeText(values.volume));
     m_voice->setOwnVoice(values.ownVoice);

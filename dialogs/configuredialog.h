@@ -37,6 +37,7 @@ private:
     QSlider *m_volume = nullptr;
     QLabel *m_volumeValue = nullptr;
     QCheckBox *m_repeats = nullptr;
+    QCheckBox *m_gameSounds = nullptr;
     QCheckBox *m_fullScreen = nullptr;
     VoiceRecorder *m_voice = nullptr;
     QLabel *m_rule = nullptr;

@@ -158,6 +158,17 @@ void GameSequencer::repeatCall()
     }
 }
 
+qint64 GameSequencer::waitLength() const
+{
+    return m_phase == Phase::Countdown || m_phase == Phase::Pause ? m_waitLength : 0;
+}
+
+qint64 GameSequencer::waitLeft() const
+{
+    const qint64 now = m_paused ? m_pausedAt : m_clock.now();
+    return std::clamp(m_waitStart + waitLength() - now, qint64(0), waitLength());
+}
+
 void GameSequencer::abandon()
 {
     ++m_generation;
@@ -241,7 +252,11 @@ void GameSequencer::release()
 // The one place that enters a phase and arms the clock for it.
 void GameSequencer::enterPhase(Phase phase)
 {
+    const bool changed = phase != m_phase;
     m_phase = phase;
+    if (changed) {
+        Q_EMIT phaseChanged(phase);
+    }
     m_clock.cancelWake();
     noteRepeatable();
     if (isHeld()) {

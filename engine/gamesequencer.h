@@ -46,6 +46,10 @@ public:
     bool startEnabled() const { return m_startEnabled; }
     bool stopEnabled() const { return m_stopEnabled; }
     bool repeatable() const { return m_repeatable; }
+    // The wait under way (the countdown or a pause): its length and what is left of it, in ms.
+    // Held still while paused; zero and zero while no wait runs.
+    qint64 waitLength() const;
+    qint64 waitLeft() const;
 
     // Options apply from the next wait or call on; a wait or call under way keeps its own.
     void setOptions(const GameOptions &options);
@@ -81,6 +85,7 @@ Q_SIGNALS:
     void pausedChanged(bool paused);
     // Whether Repeat Call has a call to repeat now.
     void repeatableChanged(bool repeatable);
+    void phaseChanged(GameSequencer::Phase phase);
 
 private:
     enum class Sound { Limb, Colour };

@@ -4,6 +4,7 @@
 #include "calltables.h"
 #include "gamelog.h"
 #include "gamesequencer.h"
+#include "gamesounds.h"
 #include "language.h"
 #include "soundplayer.h"
 #include "voicefolder.h"
@@ -33,7 +34,8 @@ GameSession::GameSession(GameClock &clock, RandomSource &random, SoundPlayer &so
 {
     const GameSettings settings = readGameSettings();
     m_sounds.setCallFolders(callFolders(m_callSoundFolder, settings.ownVoice));
-    m_sounds.preload(QStringList{u"About.wav"_s, u"hid.wav"_s} + callSounds());
+    m_sounds.preload(QStringList{u"About.wav"_s, u"hid.wav"_s} + callSounds()
+                     + GameSounds::names());
     m_sequencer = new GameSequencer(
         clock, random,
         [this](const QString &name, std::function<void()> finished) {
@@ -41,6 +43,15 @@ GameSession::GameSession(GameClock &clock, RandomSource &random, SoundPlayer &so
         },
         displayColour, this);
     m_sequencer->setStopSound([this](const QString &name) { m_sounds.stop(name); });
+    // Silent where the file can't be played: a missed tick needs no stand-in.
+    m_gameSounds = new GameSounds(
+        m_sequencer,
+        [this](const QString &name) {
+            qCDebug(lcGame, "sound-start %s wait", qUtf8Printable(name));
+            m_sounds.playAndWait(name,
+                                 [name] { qCDebug(lcGame, "sound-end %s", qUtf8Printable(name)); });
+        },
+        this);
     apply(settings);
 }
 
@@ -48,6 +59,7 @@ void GameSession::apply(const GameSettings &settings)
 {
     m_settings = settings;
     m_sequencer->setOptions(settings.game);
+    m_gameSounds->setEnabled(settings.gameSounds);
     m_sounds.setVolume(settings.volume);
     m_sounds.setCallFolders(callFolders(m_callSoundFolder, settings.ownVoice));
 }

@@ -8,6 +8,7 @@
 
 class GameClock;
 class GameSequencer;
+class GameSounds;
 class RandomSource;
 class SoundPlayer;
 struct Rgb;
@@ -39,5 +40,6 @@ private:
     SoundPlayer &m_sounds;
     QString m_callSoundFolder;
     GameSequencer *m_sequencer = nullptr;
+    GameSounds *m_gameSounds = nullptr;
     GameSettings m_settings;
 };

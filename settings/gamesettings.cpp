@@ -125,6 +125,7 @@ const std::vector<Option> &options()
         choice(u"StartFullScreen"_s, [](S &s) -> bool & { return s.startFullScreen; }),
         choice(
             u"Voice"_s, [](S &s) -> bool & { return s.ownVoice; }, u"builtin"_s, u"own"_s),
+        choice(u"GameSounds"_s, [](S &s) -> bool & { return s.gameSounds; }),
     };
     return table;
 }

@@ -10,7 +10,7 @@
 //   PauseSeconds=7  CountdownSeconds=10  Limbs=lefthand,righthand,leftfoot,rightfoot
 //   Colours=green,yellow,blue,red  Spoken=true  Volume=100  RepeatsAllowed=true
 //   StartFullScreen=false  Voice=builtin (or own: the host's recordings, the built-in word where
-//   one is missing)
+//   one is missing)  GameSounds=false (ticks before the first call, chimes at Start and Stop)
 // A value that is missing, empty, out of range or unreadable falls back to its own default
 // without touching the others. Nothing is ever reported.
 struct GameSettings
@@ -23,6 +23,7 @@ struct GameSettings
     // The calls' and chimes' loudness, in per cent.
     int volume = MaxVolume;
     bool ownVoice = false;
+    bool gameSounds = false;
 
     friend bool operator==(const GameSettings &, const GameSettings &) = default;
 };

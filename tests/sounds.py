@@ -3,8 +3,8 @@
 """The call words as the program finds them: for every language its eight sounds and its help
 page, each sound a WAV the audio backend plays (16-bit PCM mono, 22050 Hz, sizes that agree), with
 a trailing silence, no clicks, a start that leads into the word rather than cutting into it, and,
-across all languages and the two About chimes, one loudness (EBU R128), measured here from the
-samples.
+across all languages, the About chimes and the game's own sounds, one loudness (EBU R128),
+measured here from the samples (the countdown's tick as it is heard: three, a second apart).
 
     sounds.py DATA-DIRECTORY LANGUAGE...    (en: the files at the top of the directory)"""
 import math
@@ -24,7 +24,7 @@ CLICK = 0.6
 # A word's first 10 ms, from its first sample within 50 dB of its peak, stay this far below the
 # peak: a trim that cut into the word starts at the vowel's full level.
 LEAD_IN_DB = 8.0
-CHIMES = ["About.wav", "hid.wav"]
+CHIMES = ["About.wav", "hid.wav", "gamestart.wav", "gamestop.wav", "tick.wav"]
 
 
 def read_pcm(path):
@@ -140,6 +140,8 @@ def main():
                 failures.append(f"{path}: {error}")
                 continue
             failures += [f"{path}: {fault}" for fault in clicks(x)]
+            if name == "tick.wav":
+                x = np.tile(np.pad(x, (0, max(0, RATE - len(x)))), 3)
             level = loudness(x, RATE)
             print(f"{name}: {level:.2f} LUFS")
             if abs(level - TARGET) > TOLERANCE:

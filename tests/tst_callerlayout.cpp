@@ -45,6 +45,21 @@ private Q_SLOTS:
             QVERIFY(screen.contains(rect));
             QVERIFY(!rect.intersects(layout.board));
         }
+        // The stage: the call's picture beside the words, several times their capitals where the
+        // screen isn't narrow; touch controls at least a centimetre tall between STOP! and the
+        // hint.
+        QVERIFY(screen.contains(layout.spot));
+        for (const QRect &rect : {layout.start, layout.stop, layout.status, layout.display}) {
+            QVERIFY(!rect.intersects(layout.spot));
+            QVERIFY(!rect.intersects(layout.controls));
+        }
+        if (area.width() >= 1000) {
+            QVERIFY2(layout.spot.height() >= 3 * QFontMetricsF(layout.callFont).capHeight(),
+                     qPrintable(QString::number(layout.spot.height())));
+        }
+        QVERIFY(screen.contains(layout.ring) && !layout.ring.intersects(layout.start));
+        QVERIFY(layout.controls.height() >= CallerLayout::LeastControlHeight);
+        QVERIFY(screen.contains(layout.controls));
         QVERIFY(layout.start.bottom() < layout.status.top());
         QVERIFY(layout.stop.bottom() < layout.hint.top());
         QVERIFY(layout.status.bottom() < layout.display.top());

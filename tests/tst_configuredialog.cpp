@@ -58,11 +58,13 @@ private Q_SLOTS:
         dialog->findChild<QSpinBox *>(u"spnPause"_s)->setValue(3);
         dialog->findChild<QCheckBox *>(u"chkLeftFoot"_s)->setChecked(false);
         dialog->findChild<QCheckBox *>(u"chkStartFullScreen"_s)->setChecked(true);
+        dialog->findChild<QCheckBox *>(u"chkGameSounds"_s)->setChecked(true);
         QCOMPARE(program->player.volume(), 100);
         dialog->findChild<QSlider *>(u"sldVolume"_s)->setValue(40);
         QCOMPARE(program->player.volume(), 100); // nothing applies before OK
         const GameSettings chosen = dialog->values();
         QCOMPARE(chosen.volume, 40);
+        QVERIFY(chosen.gameSounds);
         dialog->accept();
         QCOMPARE(program->player.volume(), 40);
         QCOMPARE(program->game.sequencer()->options().pauseSeconds, 3);

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "callerlayout.h"
 #include "calllabel.h"
 #include "designfonts.h"
 #include "fullscreenhint.h"
 #include "helplauncher.h"
+#include "limbspot.h"
 #include "mainwindow.h"
+#include "nextcallring.h"
+#include "pausedveil.h"
 #include "soundplayer.h"
 #include "windowfixture.h"
 #include "windowplacement.h"
@@ -13,6 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointingDevice>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -32,6 +37,23 @@ qreal capHeight(const QLabel *label)
 {
     return QFontMetricsF(label->font()).capHeight();
 }
+
+// The share of pixels of exactly this colour in an image, outside a rectangle.
+qreal share(const QImage &image, const QColor &colour, const QRect &outside)
+{
+    qint64 count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == colour.rgb() && !outside.contains(x, y)) {
+                ++count;
+            }
+        }
+    }
+    return count / qreal(image.width() * image.height());
+}
+
+const QStringList StageWidgets{u"imgCall"_s, u"imgNextCall"_s, u"lblPaused"_s,
+                               u"frmStageControls"_s};
 
 } // namespace
 
@@ -85,6 +107,10 @@ private Q_SLOTS:
         }
         QVERIFY(!window.isFullScreenMode());
         // The window manager answers first: the window follows within a moment.
+        QTRY_VERIFY(!program->find<QWidget>(u"frmStageControls"_s)->isVisible());
+        for (const QString &name : StageWidgets) {
+            QVERIFY2(!program->find<QWidget>(name)->isVisible(), qPrintable(name));
+        }
         QTRY_VERIFY(!program->find<QAction>(u"mnuSettingsFullScreen"_s)->isChecked());
         QTRY_VERIFY(window.menuBar()->isVisible());
         QTRY_COMPARE(window.frameGeometry(), before);
@@ -301,6 +327,171 @@ private Q_SLOTS:
         QCOMPARE(program->window.cursor().shape(), Qt::ArrowCursor);
         QTest::mouseMove(program->window.windowHandle(), QPoint(120, 100));
         QVERIFY(!label->isVisible());
+    }
+
+    // The call as a picture: the limb alone on a plain spot, then on the call's colour, which
+    // covers a good share of the screen outside the words; left and right are different pictures.
+    void stageShowsTheCallAsAPicture_data()
+    {
+        QTest::addColumn<float>("colourDraw");
+        QTest::addColumn<float>("limbDraw");
+        QTest::addColumn<qint16>("limb");
+        QTest::newRow("green left hand") << 0.1f << 0.1f << qint16(1);
+        QTest::newRow("yellow right hand") << 0.3f << 0.3f << qint16(2);
+        QTest::newRow("blue left foot") << 0.6f << 0.6f << qint16(3);
+        QTest::newRow("red right foot") << 0.9f << 0.9f << qint16(4);
+    }
+
+    void stageShowsTheCallAsAPicture()
+    {
+        QFETCH(float, colourDraw);
+        QFETCH(float, limbDraw);
+        QFETCH(qint16, limb);
+        for (const QString &name : StageWidgets) {
+            QVERIFY2(!program->find<QWidget>(name)->isVisible(), qPrintable(name));
+        }
+        program->window.setFullScreen(true);
+        auto *spot = program->window.findChild<LimbSpot *>();
+        QTRY_VERIFY(spot->isVisible());
+        // Larger than the capitals even on this square screen, where the board is small.
+        QVERIFY(spot->height() >= 2 * capHeight(program->display()));
+        QVERIFY(program->window.rect().contains(spot->geometry()));
+        for (const QString &name : {u"cmdStart"_s, u"cmdStop"_s, u"lblStatus"_s, u"lblDisplay"_s}) {
+            QVERIFY2(!spot->geometry().intersects(program->find<QWidget>(name)->geometry()),
+                     qPrintable(name));
+        }
+
+        program->random.values = {colourDraw, limbDraw};
+        QSignalSpy shown(program->game.sequencer(), &GameSequencer::displayChanged);
+        QTest::keyClick(&program->window, Qt::Key_F5);
+        program->clock.advanceBy(10'000);
+        QTRY_VERIFY(!shown.isEmpty()
+                    && shown.last().at(0).value<GameDisplay>().kind == GameDisplay::Kind::Call);
+        QCOMPARE(spot->limb(), limb);
+        const QColor colour = program->display()->palette().color(QPalette::WindowText);
+        QCOMPARE(spot->colour(), colour);
+        const QImage screen = program->window.grab().toImage();
+        // Most of the spot is the colour, the picture on it taking the rest (at 1080p that is
+        // 4 % of the screen and more, which the screenshots of the real program measure).
+        const qreal spotShare = share(screen, colour, program->display()->geometry())
+            * screen.width() * screen.height() / (spot->width() * spot->height());
+        QVERIFY2(spotShare >= 0.4, qPrintable(QString::number(spotShare)));
+        // A colour faint on white has a dark rim; the picture differs from the other side's.
+        QCOMPARE(spot->hasRim(), CallLabel::contrast(colour, Qt::white) < 3.0);
+        const QImage picture = spot->grab().toImage();
+        spot->showCall(qint16(limb % 2 == 1 ? limb + 1 : limb - 1), colour);
+        QVERIFY(spot->grab().toImage() != picture);
+        program->stop()->click();
+        QCOMPARE(spot->limb(), qint16(0));
+    }
+
+    // A paused game dims the whole stage under "Paused" and the seconds left; Resume clears it.
+    void pauseDimsTheStage()
+    {
+        program->window.setFullScreen(true);
+        QTest::keyClick(&program->window, Qt::Key_F5);
+        program->clock.advanceBy(10'000);
+        QTRY_COMPARE(program->phase(), GameSequencer::Phase::Pause);
+        program->clock.advanceBy(2'500);
+        QApplication::processEvents();
+        const QImage running = program->window.grab().toImage();
+        program->find<QAction>(u"mnuGamePause"_s)->trigger();
+        auto *veil = program->window.findChild<PausedVeil *>();
+        QVERIFY(veil->isVisible());
+        QCOMPARE(veil->geometry(), program->window.rect());
+        QCOMPARE(veil->title(), u"Paused"_s);
+        QCOMPARE(veil->secondsText(), u"Seconds left: 5"_s);
+        const QImage paused = program->window.grab().toImage();
+        qint64 changed = 0;
+        for (int y = 0; y < paused.height(); ++y) {
+            for (int x = 0; x < paused.width(); ++x) {
+                changed += paused.pixel(x, y) != running.pixel(x, y);
+            }
+        }
+        QVERIFY(changed >= paused.width() * paused.height() * 3 / 100);
+        program->find<QAction>(u"mnuGamePause"_s)->trigger();
+        QVERIFY(!veil->isVisible());
+    }
+
+    // Large buttons to touch drive the game as the menu does, offered when its entries are,
+    // without taking the keyboard's focus; they hide with the pointer and come back with it.
+    void touchControlsDriveTheGame()
+    {
+        auto *hint = program->window.findChild<FullScreenHint *>();
+        program->window.setFullScreen(true);
+        QWidget *controls = program->find<QWidget>(u"frmStageControls"_s);
+        QTRY_VERIFY(controls->isVisible());
+        const auto button = [this](const QString &name) {
+            return program->find<QPushButton>(u"cmdStage"_s + name);
+        };
+        for (const QString &name : {u"Start"_s, u"Pause"_s, u"Repeat"_s, u"Stop"_s}) {
+            QVERIFY2(button(name)->height() >= CallerLayout::LeastControlHeight, qPrintable(name));
+            QVERIFY2(button(name)->width() >= CallerLayout::LeastControlHeight, qPrintable(name));
+            QVERIFY2(controls->rect().contains(button(name)->geometry()), qPrintable(name));
+            QVERIFY2(!button(name)->accessibleName().isEmpty() || !button(name)->text().isEmpty(),
+                     qPrintable(name));
+        }
+        QVERIFY(button(u"Stop"_s)->x() - button(u"Repeat"_s)->geometry().right()
+                >= CallerLayout::LeastControlHeight);
+        QVERIFY(!button(u"Stop"_s)->isEnabled() && !button(u"Pause"_s)->isEnabled());
+
+        QTest::mouseClick(button(u"Start"_s), Qt::LeftButton);
+        QCOMPARE(program->phase(), GameSequencer::Phase::Countdown);
+        QVERIFY(!controls->isAncestorOf(QApplication::focusWidget()));
+        QTest::mouseClick(button(u"Pause"_s), Qt::LeftButton);
+        QVERIFY(program->game.sequencer()->isPaused());
+        QCOMPARE(button(u"Pause"_s)->text(), u"Resume"_s);
+        QTest::mouseClick(button(u"Pause"_s), Qt::LeftButton);
+        QVERIFY(!program->game.sequencer()->isPaused());
+        QCOMPARE(button(u"Pause"_s)->text(), u"Pause"_s);
+        program->clock.advanceBy(10'000);
+        QTRY_VERIFY(button(u"Repeat"_s)->isEnabled());
+        QSignalSpy shown(program->game.sequencer(), &GameSequencer::displayChanged);
+        QTest::mouseClick(button(u"Repeat"_s), Qt::LeftButton);
+        QTRY_COMPARE(shown.count(), 2);
+
+        // A finger on Stop: Qt makes the touch a click.
+        QPointingDevice *finger = QTest::createTouchDevice();
+        const QPoint stop
+            = button(u"Stop"_s)->mapTo(&program->window, button(u"Stop"_s)->rect().center());
+        QTest::touchEvent(&program->window, finger).press(0, stop, &program->window);
+        QTest::touchEvent(&program->window, finger).release(0, stop, &program->window);
+        QTRY_COMPARE(program->phase(), GameSequencer::Phase::Idle);
+
+        hint->setDelays(60, 100);
+        QTest::mouseMove(program->window.windowHandle(), QPoint(100, 100));
+        QTRY_VERIFY(!controls->isVisible());
+        QTest::mouseMove(program->window.windowHandle(), QPoint(120, 100));
+        QVERIFY(controls->isVisible());
+    }
+
+    // The sign of the time to the next call empties over each wait, rests while the game is
+    // paused, and goes while a call is made.
+    void nextCallRingFollowsTheWait()
+    {
+        program->window.setFullScreen(true);
+        auto *ring = program->window.findChild<NextCallRing *>();
+        QTRY_VERIFY(ring->isVisible() == false);
+        QTest::keyClick(&program->window, Qt::Key_F5);
+        QVERIFY(ring->isVisible());
+        QCOMPARE(ring->shownFraction(), 1.0);
+        QVERIFY(ring->isTicking());
+        program->clock.advanceBy(6'000);
+        QTRY_COMPARE(ring->shownFraction(), 0.4);
+        program->find<QAction>(u"mnuGamePause"_s)->trigger();
+        QVERIFY(!ring->isTicking());
+        program->clock.advanceBy(60'000);
+        QTest::qWait(2 * NextCallRing::LeastIntervalMs);
+        QCOMPARE(ring->shownFraction(), 0.4);
+        program->find<QAction>(u"mnuGamePause"_s)->trigger();
+        QVERIFY(ring->isTicking());
+        program->clock.advanceBy(4'000);
+        QTRY_COMPARE(program->phase(), GameSequencer::Phase::Pause); // the call came and went
+        QVERIFY(ring->isVisible());
+        QCOMPARE(ring->shownFraction(), 1.0);
+        program->stop()->click();
+        QVERIFY(!ring->isVisible());
+        QVERIFY(!ring->isTicking());
     }
 
     void presentationRemoteRunsTheGame()

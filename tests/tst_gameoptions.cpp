@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamedoubles.h"
 #include "gamelog.h"
+#include "gamesounds.h"
 #include "gamewords.h"
 #include "tracecapture.h"
 
@@ -327,6 +328,55 @@ private Q_SLOTS:
         game.clock.advanceBy(2000);
         QCOMPARE(game.sequencer.phase(), GameSequencer::Phase::Pause);
         QVERIFY(game.speaker.started.isEmpty());
+    }
+
+    // The host's game sounds, when chosen: a chime at Start, a tick as the countdown shows each
+    // of its last three numbers (not its first, which the chime covers), a chime at Stop, and
+    // none again when a pause ends. Times in ms since Start.
+    void gameSoundsMarkStartTheLastSecondsAndStop_data()
+    {
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("countdown");
+        QTest::addColumn<QStringList>("expected");
+        const QString start = GameSounds::StartChime;
+        const QString tick = GameSounds::Tick;
+        const QString stop = GameSounds::StopChime;
+        // Paused from 2 s to 62 s; stopped 1 s into the first pause. An odd number of seconds
+        // shows a millisecond after its half-second edge (half to even).
+        QTest::newRow("off") << false << 10 << QStringList{};
+        QTest::newRow("ten seconds")
+            << true << 10
+            << QStringList{start + u"@0"_s, tick + u"@66501"_s, tick + u"@67500"_s,
+                           tick + u"@68501"_s, stop + u"@71800"_s};
+        QTest::newRow("three seconds") << true << 3
+                                       << QStringList{start + u"@0"_s, tick + u"@500"_s,
+                                                      tick + u"@1501"_s, stop + u"@64800"_s};
+    }
+
+    void gameSoundsMarkStartTheLastSecondsAndStop()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(int, countdown);
+        QFETCH(QStringList, expected);
+        GameOptions options;
+        options.countdownSeconds = countdown;
+        Game game(options);
+        const qint64 started = game.clock.now();
+        QStringList played;
+        GameSounds sounds(&game.sequencer, [&](const QString &name) {
+            played << u"%1@%2"_s.arg(name).arg(game.clock.now() - started);
+        });
+        sounds.setEnabled(enabled);
+        game.sequencer.start();
+        game.clock.advanceTo(started + 2000);
+        game.sequencer.pause();
+        game.clock.advanceTo(started + 62'000);
+        game.sequencer.unpause();
+        const qint64 firstPause = started + 60'000 + countdown * 1000 + 2 * SoundMs;
+        game.clock.advanceTo(firstPause + 1000);
+        game.sequencer.stop();
+        game.sequencer.stop(); // stopped already: no second chime
+        QCOMPARE(played, expected);
     }
 };
 

@@ -466,10 +466,12 @@ private Q_SLOTS:
         game->sequencer.pause();
         QVERIFY(game->sequencer.isPaused());
         QCOMPARE(game->status(), u"(Game paused)"_s);
+        QCOMPARE(game->sequencer.waitLeft(), left);
         QSignalSpy displays(&game->sequencer, &GameSequencer::displayChanged);
         game->at(pauseAt + 20000);
         QCOMPARE(displays.count(), 0);
         QCOMPARE(game->speaker.started.size(), sounds);
+        QCOMPARE(game->sequencer.waitLeft(), left); // what the window shows as left stands still
 
         game->sequencer.unpause();
         QCOMPARE(game->status(), status);
@@ -481,6 +483,35 @@ private Q_SLOTS:
         QCOMPARE(paused.count(), 2);
         QCOMPARE(paused.at(0).at(0).toBool(), true);
         QCOMPARE(paused.at(1).at(0).toBool(), false);
+    }
+
+    // The wait under way and its phase, as a sign of the time to the next call reads them:
+    // the countdown, nothing while a call is made, then the pause; nothing once stopped.
+    void waitIsReportedWithItsPhase()
+    {
+        for (const QString &name : callSounds()) {
+            game->speaker.lengths.insert(name, 500);
+        }
+        QSignalSpy phases(&game->sequencer, &GameSequencer::phaseChanged);
+        const auto waitAt = [this](qint64 sinceStart) {
+            game->at(sinceStart);
+            return std::pair{game->sequencer.waitLength(), game->sequencer.waitLeft()};
+        };
+        game->start();
+        QCOMPARE(waitAt(0), (std::pair<qint64, qint64>{10000, 10000}));
+        QCOMPARE(waitAt(4000), (std::pair<qint64, qint64>{10000, 6000}));
+        QCOMPARE(waitAt(10200), (std::pair<qint64, qint64>{0, 0})); // the limb is being said
+        QCOMPARE(waitAt(13000), (std::pair<qint64, qint64>{7000, 5000}));
+        game->sequencer.stop();
+        QCOMPARE(waitAt(14000), (std::pair<qint64, qint64>{0, 0}));
+        using Phase = GameSequencer::Phase;
+        QList<Phase> entered;
+        for (const QList<QVariant> &change : phases) {
+            entered << change.at(0).value<Phase>();
+        }
+        QCOMPARE(entered,
+                 (QList<Phase>{Phase::Countdown, Phase::Limb, Phase::Colour, Phase::Pause,
+                               Phase::Idle}));
     }
 
     void pauseLetsTheWordBeingSpokenFinishAndHoldsTheNext()

@@ -27,13 +27,14 @@ GameSettings unusual()
     values.startFullScreen = true;
     values.volume = 35;
     values.ownVoice = true;
+    values.gameSounds = true;
     return values;
 }
 
 const char *const UnusualText
     = "[Game]\nPauseSeconds=12\nCountdownSeconds=30\n"
       "Limbs=\"lefthand,righthand\"\nColours=red\nSpoken=false\n"
-      "RepeatsAllowed=false\nStartFullScreen=true\nVolume=35\nVoice=own\n";
+      "RepeatsAllowed=false\nStartFullScreen=true\nVolume=35\nVoice=own\nGameSounds=true\n";
 
 } // namespace
 
@@ -77,6 +78,7 @@ private Q_SLOTS:
         QTest::newRow("volume per cent sign") << u"Volume"_s << u"50%"_s;
         QTest::newRow("voice unknown") << u"Voice"_s << u"robot"_s;
         QTest::newRow("voice empty") << u"Voice"_s << QString();
+        QTest::newRow("game sounds") << u"GameSounds"_s << u"loud"_s;
     }
 
     void damagedValueFallsBackAlone()
@@ -104,6 +106,8 @@ private Q_SLOTS:
             expected.volume = defaults.volume;
         } else if (key == u"Voice") {
             expected.ownVoice = defaults.ownVoice;
+        } else if (key == u"GameSounds") {
+            expected.gameSounds = defaults.gameSounds;
         } else {
             expected.startFullScreen = defaults.startFullScreen;
         }
@@ -114,7 +118,7 @@ private Q_SLOTS:
     {
         writeFile("[Game]\nPauseSeconds= 12 \nCountdownSeconds=30\nLimbs=righthand, LeftHand, "
                   "lefthand\nColours=red\nSpoken=FALSE\nRepeatsAllowed=false\n"
-                  "StartFullScreen=True\nVolume= 35\nVoice= Own\n");
+                  "StartFullScreen=True\nVolume= 35\nVoice= Own\nGameSounds= TRUE\n");
         QCOMPARE(readGameSettings(), unusual());
     }
 

@@ -96,6 +96,39 @@ def sock(x, y, scale, mirror):
     )
 
 
+def foot(x, y, scale, mirror):
+    """A bare foot seen from above, toes up, as its owner looks down at it: the big toe on the
+    right for a left foot (as the board's left hand has its thumb on the right)."""
+    flip = -1 if mirror else 1
+    sole = (
+        "M -2 44 C -14 44 -15 30 -13 18 C -11 8 -19 -4 -18 -14 C -17 -24 -6 -28 5 -26 "
+        "C 15 -24 19 -14 17 -4 C 15 8 12 20 11 30 C 10 40 6 44 -2 44 Z"
+    )
+    toes = [(11, -35, 7.0), (0, -38, 5.2), (-7.5, -36, 4.5), (-13.5, -32, 3.9), (-18, -26, 3.4)]
+    shapes = [f'<path d="{sole}"/>']
+    shapes += [f'<ellipse cx="{cx}" cy="{cy}" rx="{r}" ry="{r * 1.15:.2f}"/>' for cx, cy, r in toes]
+    return (
+        f'<g transform="translate({x} {y}) scale({flip * scale} {scale})" fill="{SKIN}" '
+        f'stroke="{SKIN_LINE}" stroke-width="1.6" stroke-linejoin="round">{"".join(shapes)}</g>'
+    )
+
+
+def stage_limb(kind, mirror):
+    """One limb alone, for the call in full screen: the board's hand, or a bare foot, whose
+    left and right a child who can't read yet tells apart."""
+    drawing = hand(50, 45, 1.2, mirror) if kind == "hand" else foot(50, 50, 1.05, mirror)
+    return (
+        '<svg xmlns="http://www.w3.org/2000/svg" width="100" height="100" viewBox="0 0 100 100">'
+        f"{drawing}</svg>\n"
+    )
+
+
+STAGE_LIMBS = {  # the file names of the call sounds; mirrored is the right side
+    "lefthand": ("hand", False), "righthand": ("hand", True),
+    "leftfoot": ("foot", False), "rightfoot": ("foot", True),
+}
+
+
 def label(text, x, y, anchor):
     return (
         f'<text x="{x}" y="{y}" text-anchor="{anchor}" font-family="Quicksand" '
@@ -256,6 +289,8 @@ def main():
     for size in (32, 48, 64, 128, 256):
         render("limbora.svg", f"limbora-{size}.png", size)
     (OUT / "portrait.svg").write_text(portrait())
+    for name, (kind, mirror) in STAGE_LIMBS.items():
+        (OUT / f"limb-{name}.svg").write_text(stage_limb(kind, mirror))
     render("portrait.svg", "portrait.png", 126, 190)
     icns()
 

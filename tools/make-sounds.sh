@@ -1,7 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Makes the program's sounds in assets/sounds: the eight spoken call words in every language, and
-# the two About chimes. The results are committed, so building needs none of these tools.
+# Makes the program's sounds in assets/sounds: the eight spoken call words in every language, the
+# two About chimes, and the game's own sounds (a chime at Start and at Stop, the countdown's tick). The results are committed, so building needs none of these tools.
 #
 #   tools/make-sounds.sh [--chimes] [LANGUAGE...]
 #
@@ -143,6 +143,22 @@ level_chime() { # file
     echo "$1: $(lufs "$assets/$1") LUFS"
 }
 
+# The countdown's tick: a short knock that dies away, made the same at every run. Alone it is
+# shorter than the loudness meter's 0.4 s blocks, so it is levelled as it is heard: three of them,
+# a second apart.
+tick() {
+    sox -n -r 22050 -c 1 -e floating-point -b 32 "$tmp/tick.wav" synth 0.15 sine 1000 \
+        fade t 0.003 0.15 0.14 pad 0 0.25
+    sox "$tmp/tick.wav" "$tmp/second.wav" pad 0 0.6
+    sox "$tmp/second.wav" "$tmp/second.wav" "$tmp/second.wav" "$tmp/three.wav"
+    level "$tmp/tick.wav" "$(awk "BEGIN { print $target - ($(lufs "$tmp/three.wav")) }")" \
+        "$tmp/level.wav"
+    sox -V1 -D "$tmp/level.wav" -e signed-integer -b 16 "$assets/tick.wav"
+    sox "$assets/tick.wav" "$tmp/second.wav" pad 0 0.6
+    sox "$tmp/second.wav" "$tmp/second.wav" "$tmp/second.wav" "$tmp/three.wav"
+    echo "tick.wav: three a second apart, $(lufs "$tmp/three.wav") LUFS"
+}
+
 chimes=false
 if [ "${1:-}" = --chimes ]; then
     chimes=true
@@ -167,3 +183,14 @@ if $chimes || [ ! -f "$assets/hid.wav" ]; then
 fi
 level_chime About.wav
 level_chime hid.wav
+
+# The game's own sounds, played only where the host chose them: rising at Start, falling at Stop.
+if $chimes || [ ! -f "$assets/gamestart.wav" ]; then
+    chime gamestart.wav 0.09 C5 E5 G5
+fi
+if $chimes || [ ! -f "$assets/gamestop.wav" ]; then
+    chime gamestop.wav 0.09 G5 E5 C5
+fi
+level_chime gamestart.wav
+level_chime gamestop.wav
+tick

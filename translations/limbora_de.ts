@@ -133,6 +133,11 @@
         <source>&amp;Volume of the calls:</source>
         <translation>Lau&amp;tstärke der Ansagen:</translation>
     </message>
+    <message>
+        <source>Game s&amp;ounds: countdown ticks, start and stop chimes</source>
+        <extracomment>A tick for each of the countdown&apos;s last three seconds, a chime as a game starts and stops.</extracomment>
+        <translation>Spiel&amp;klänge: Ticken beim Countdown, Gong bei Start und Stopp</translation>
+    </message>
 </context>
 <context>
     <name>FullScreenHint</name>
@@ -289,6 +294,14 @@
     </message>
 </context>
 <context>
+    <name>LimbSpot</name>
+    <message>
+        <source>Picture of the call</source>
+        <extracomment>For screen readers: the picture of the call in full screen, while no call stands.</extracomment>
+        <translation>Bild der Ansage</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Limbora</source>
@@ -363,6 +376,60 @@
         <source>&amp;Pause</source>
         <extracomment>Holds the game where it stands until chosen again (also P or the Pause key).</extracomment>
         <translation>&amp;Pause</translation>
+    </message>
+</context>
+<context>
+    <name>NextCallRing</name>
+    <message>
+        <source>Time to the next call</source>
+        <extracomment>For screen readers: the ring in full screen that empties until the next call.</extracomment>
+        <translation>Zeit bis zur nächsten Ansage</translation>
+    </message>
+</context>
+<context>
+    <name>PausedVeil</name>
+    <message>
+        <source>Paused</source>
+        <extracomment>Large, over the whole screen while a game is paused in full screen.</extracomment>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>Seconds left: %1</source>
+        <extracomment>Under &quot;Paused&quot;: how long the countdown or the pause had left when the game was paused.</extracomment>
+        <translation>Verbleibende Sekunden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StageControls</name>
+    <message>
+        <source>Game controls</source>
+        <extracomment>For screen readers: the row of large buttons shown in full screen.</extracomment>
+        <translation>Spielsteuerung</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A large button in full screen: starts a game.</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Repeat Call</source>
+        <extracomment>A large button in full screen: says the current call again.</extracomment>
+        <translation>Ansage wiederholen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>A large button in full screen: stops the game.</extracomment>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <extracomment>A large button in full screen, in place of Pause while the game holds: goes on with it.</extracomment>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <extracomment>A large button in full screen: holds the game.</extracomment>
+        <translation>Pause</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,11 @@
         <source>&amp;Volume of the calls:</source>
         <translation>V&amp;olumen de las jugadas:</translation>
     </message>
+    <message>
+        <source>Game s&amp;ounds: countdown ticks, start and stop chimes</source>
+        <extracomment>A tick for each of the countdown&apos;s last three seconds, a chime as a game starts and stops.</extracomment>
+        <translation>Sonidos del &amp;juego: tictac de la cuenta atrás, campanilla al empezar y al parar</translation>
+    </message>
 </context>
 <context>
     <name>FullScreenHint</name>
@@ -289,6 +294,14 @@
     </message>
 </context>
 <context>
+    <name>LimbSpot</name>
+    <message>
+        <source>Picture of the call</source>
+        <extracomment>For screen readers: the picture of the call in full screen, while no call stands.</extracomment>
+        <translation>Imagen de la jugada</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Limbora</source>
@@ -367,6 +380,60 @@
         <source>&amp;Pause</source>
         <extracomment>Holds the game where it stands until chosen again (also P or the Pause key).</extracomment>
         <translation>Pa&amp;usa</translation>
+    </message>
+</context>
+<context>
+    <name>NextCallRing</name>
+    <message>
+        <source>Time to the next call</source>
+        <extracomment>For screen readers: the ring in full screen that empties until the next call.</extracomment>
+        <translation>Tiempo hasta la próxima jugada</translation>
+    </message>
+</context>
+<context>
+    <name>PausedVeil</name>
+    <message>
+        <source>Paused</source>
+        <extracomment>Large, over the whole screen while a game is paused in full screen.</extracomment>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Seconds left: %1</source>
+        <extracomment>Under &quot;Paused&quot;: how long the countdown or the pause had left when the game was paused.</extracomment>
+        <translation>Segundos restantes: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StageControls</name>
+    <message>
+        <source>Game controls</source>
+        <extracomment>For screen readers: the row of large buttons shown in full screen.</extracomment>
+        <translation>Controles del juego</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A large button in full screen: starts a game.</extracomment>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>Repeat Call</source>
+        <extracomment>A large button in full screen: says the current call again.</extracomment>
+        <translation>Repetir jugada</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>A large button in full screen: stops the game.</extracomment>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <extracomment>A large button in full screen, in place of Pause while the game holds: goes on with it.</extracomment>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <extracomment>A large button in full screen: holds the game.</extracomment>
+        <translation>Pausa</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,9 @@ namespace {
 // little to spare for rounding, and the status at half of it.
 constexpr qreal CallCapShare = 1.0 / 12.0 * 1.04;
 constexpr qreal StatusCapShare = CallCapShare / 2.0;
+// The call's picture is this many times the call's capitals tall where the board's middle is
+// smaller, as far as the room beside the call allows.
+constexpr qreal SpotPerCap = 3.5;
 
 // A font of the label face whose capital letters are `cap` pixels tall.
 QFont fontWithCapHeight(qreal cap)
@@ -156,6 +159,33 @@ FullScreen fullScreen(const QSize &area)
     top += callHeight + gap;
     layout.stop = button();
     layout.hint = QRect(inner.left(), inner.bottom() + 1 - hintHeight, inner.width(), hintHeight);
+
+    // The board's middle is a white disc of radius 116 around (226, 205) on its 413 units; the
+    // spot leaves a margin of it white. Where the board is small (a screen nearer square), the
+    // picture stays several times the capitals' height and covers the ring instead.
+    const qreal unit = layout.board.width() / qreal(BoardSide);
+    const QRect stage = area.width() >= area.height() ? QRect(0, 0, room.left(), area.height())
+                                                      : QRect(0, 0, area.width(), room.top());
+    const int spotSide = std::min(
+        {std::max(int(std::lround(200 * unit)),
+                  int(std::ceil(QFontMetricsF(layout.callFont).capHeight() * SpotPerCap))),
+         stage.width(), stage.height()});
+    layout.spot = QRect(0, 0, spotSide, spotSide);
+    layout.spot.moveCenter(layout.board.topLeft() + QPointF(226 * unit, 205 * unit).toPoint());
+    layout.spot.moveLeft(std::clamp(layout.spot.left(), stage.left(),
+                                    std::max(stage.left(), stage.right() + 1 - spotSide)));
+    layout.spot.moveTop(std::clamp(layout.spot.top(), stage.top(),
+                                   std::max(stage.top(), stage.bottom() + 1 - spotSide)));
+    const int ringSide = std::max(16, buttonSize.height());
+    layout.ring = QRect(inner.right() + 1 - ringSide, inner.top(), ringSide, ringSide);
+    const int controlHeight = std::max(LeastControlHeight, area.height() / 14);
+    const int free = layout.hint.top() - layout.stop.bottom() - 1;
+    layout.controls
+        = QRect(inner.left(), layout.stop.bottom() + 1 + std::max(0, (free - controlHeight) / 2),
+                inner.width(), controlHeight);
+    layout.controlsFont = labelFont();
+    layout.controlsFont.setPixelSize(std::max(12, controlHeight * 2 / 5));
+    layout.pausedFont = fontWithCapHeight(area.height() / 6.0);
     return layout;
 }
 

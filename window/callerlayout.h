@@ -46,6 +46,13 @@ struct FullScreen
     bool twoLines = false; // some call is too wide for one line: limb above colour
     QRect hint; // where the hint on leaving stands, at the foot of the room
     QFont hintFont;
+    // The stage: the call's picture in the board's plain white middle, the sign of the time to
+    // the next call in the room's top corner, the touch controls between STOP! and the hint.
+    QRect spot;
+    QRect ring;
+    QRect controls;
+    QFont controlsFont;
+    QFont pausedFont;
 
     bool isValid() const { return !board.isEmpty(); }
 };
@@ -57,6 +64,9 @@ struct FullScreen
 // else limb above colour; on a wide area the board takes what the call leaves. Invalid for an
 // empty area.
 FullScreen fullScreen(const QSize &area);
+
+// The touch controls are at least this tall: a centimetre at 96 dots per inch.
+inline constexpr int LeastControlHeight = 38;
 
 // The buttons' font, grown with them.
 QFont scaledFont(QFont font, qreal scale);

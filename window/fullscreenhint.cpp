@@ -75,8 +75,16 @@ void FullScreenHint::place(const QRect &room, const QFont &font)
 
 bool FullScreenHint::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_active && event->type() == QEvent::MouseMove) {
-        showHint();
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::TouchBegin:
+        if (m_active) {
+            showHint();
+        }
+        break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }
@@ -96,6 +104,7 @@ void FullScreenHint::setPointerHidden(bool hidden)
         return;
     }
     m_pointerHidden = hidden;
+    Q_EMIT pointerHiddenChanged(hidden);
     if (hidden) {
         m_window->setCursor(Qt::BlankCursor);
     } else {

@@ -9,8 +9,9 @@ class QTimer;
 class QWidget;
 
 // In full screen: a short hint on how to leave it, shown on entering and whenever the mouse
-// moves, and the pointer hidden after a few seconds without movement, so nothing but the game
-// stands on the screen. The window places the hint; this only decides when it shows.
+// moves or a finger touches, and the pointer hidden after a few seconds without movement, so
+// nothing but the game stands on the screen. The window places the hint; this only decides when it
+// shows.
 class FullScreenHint : public QObject
 {
     Q_OBJECT
@@ -30,6 +31,10 @@ public:
     // Sized to its words in the given font, at the foot of the room given, centred.
     void place(const QRect &room, const QFont &font);
     bool isPointerHidden() const { return m_pointerHidden; }
+
+Q_SIGNALS:
+    // What shows with the pointer (the touch controls) follows this.
+    void pointerHiddenChanged(bool hidden);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

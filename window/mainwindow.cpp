@@ -13,6 +13,7 @@
 #include "gamesession.h"
 #include "heldkeys.h"
 #include "helplauncher.h"
+#include "stage.h"
 #include "windowplacement.h"
 
 #include <QCloseEvent>
@@ -51,6 +52,9 @@ MainWindow::MainWindow(GameSession &game, const HelpLauncher &help, QWidget *par
     Form_Load();
     m_presenter->showStatus(GameStatus::Blank); // the design's caption never shows
     m_presenter->follow(m_game.sequencer());
+    m_stage = new Stage(centralWidget(), m_fullScreenHint,
+                        {mnuGameStart, mnuGamePause, mnuGameRepeat, mnuGameStop}, m_game.sequencer(),
+                        this);
 }
 
 bool MainWindow::isFullScreenMode() const
@@ -193,6 +197,7 @@ void MainWindow::showCaller(bool fullScreen)
     } else {
         layoutDesigned();
     }
+    m_stage->setActive(fullScreen);
     const QSignalBlocker blocker(mnuSettingsFullScreen);
     mnuSettingsFullScreen->setChecked(m_placement->isFullScreenRequested());
 }
@@ -259,6 +264,9 @@ void MainWindow::layoutFullScreen()
 
     // The hint at the foot of the room beside the board, as wide as its words.
     m_fullScreenHint->place(layout.hint, layout.hintFont);
+    if (m_stage) {
+        m_stage->place(layout);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -15,6 +15,7 @@ class HelpLauncher;
 class QAction;
 class QLabel;
 class QPushButton;
+class Stage;
 class WindowPlacement;
 struct Rgb;
 
@@ -72,6 +73,7 @@ private:
     bool m_unloaded = false;
     QPointer<ConfigureDialog> m_configure;
     FullScreenHint *m_fullScreenHint = nullptr;
+    Stage *m_stage = nullptr;
     QAction *mnuGameStart = nullptr;
     QAction *mnuGameStop = nullptr;
     QAction *mnuGamePause = nullptr;

@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Full screen reads across a room, seen on screenshots of a 1920x1080 screen: a hint on how to
 leave shows on entering, goes after a few seconds and comes back when the mouse moves; during a
-game nothing is drawn over the board's pictures; and every call colour stands at least 3:1
-against what lies right around its letters (measured, and printed for the record)."""
+game nothing is drawn over the board's pictures (the call's picture stands in its plain middle);
+every call colour stands at least 3:1 against what lies right around its letters (measured, and
+printed for the record); the call's colour covers at least 4 % of the screen outside its words;
+and a paused game changes at least 3 % of the screen, which Resume clears."""
 import re
 import subprocess
 import time
@@ -14,6 +16,7 @@ from limbora_e2e import Session, check, main
 
 WIDTH, HEIGHT = 1920, 1080
 HINT_GROUND = np.array([40, 40, 40])  # the hint's own ground
+VEILED_WHITE = np.array([90, 90, 90])  # white under the paused veil
 
 
 def screenshot(session):
@@ -71,6 +74,9 @@ def scenario(executable):
         check(side >= HEIGHT * 0.8, f"a board of {side} px")
         board = np.zeros((HEIGHT, WIDTH), dtype=bool)
         board[y:y + side, x:x + side] = True
+        sx, sy, spot_side, _ = map(int, re.findall(r"\d+", trace.find(r"^full-screen spot", category="limbora.window")[-1][1]))
+        pictures = board.copy()
+        pictures[sy:sy + spot_side, sx:sx + spot_side] = False
 
         entered = screenshot(session)
         check(hint_rows(entered, board) >= 10, "no hint on entering full screen")
@@ -92,7 +98,7 @@ def scenario(executable):
             name = line.rsplit(" ", 1)[1]
             time.sleep(0.1)
             shot = screenshot(session)
-            check((shot[board] == resting[board]).all(), f"something was drawn over the board in call {line}")
+            check((shot[pictures] == resting[pictures]).all(), f"something was drawn over the board in call {line}")
             if name in measured:
                 continue
             colour = np.array([int(name[i:i + 2], 16) for i in (1, 3, 5)])
@@ -100,12 +106,32 @@ def scenario(executable):
             if text.sum() <= 1000 and trace.find(r"^display ", since=since):
                 continue  # a loaded X server drew it late, and the next call has come meanwhile
             check(text.sum() > 1000, f"no call of colour {name} beside the board")
+            covered = ((shot == colour).all(axis=2) & (shot != resting).any(axis=2) & ~text).mean()
+            check(covered >= 0.04, f"{name} covers only {covered:.1%} of the screen outside its words")
+            print(f"call colour {name}: {covered:.1%} of the screen outside its words")
             around = behind(shot, text)
             measured[name] = (contrast(colour, around), around)
         for name, (ratio, around) in sorted(measured.items()):
             print(f"call colour {name}: {ratio:.1f}:1 against #{''.join(f'{int(c):02x}' for c in around)} around it")
             check(ratio >= 3.0, f"{name} stands only {ratio:.2f}:1")
         check(len(measured) >= 2, f"only {len(measured)} colours came")
+
+        # Paused, the stage dims for the room; Resume clears it.
+        running = screenshot(session)
+        sent = program.key("p")
+        trace.wait_for(r"^pause-hold$", 3, since=sent)
+        time.sleep(0.3)
+        paused = screenshot(session)
+        dimmed = (paused != running).any(axis=2).mean()
+        check(dimmed >= 0.03, f"pausing changed only {dimmed:.1%} of the screen")
+        sent = program.key("p")
+        trace.wait_for(r"^pause-release$", 3, since=sent)
+        time.sleep(0.3)
+        # The room's white under the veil; calls go on meanwhile, so the veil is looked for alone.
+        veiled = (np.abs(paused - VEILED_WHITE) <= 3).all(axis=2).mean()
+        left = (np.abs(screenshot(session) - VEILED_WHITE) <= 3).all(axis=2).mean()
+        check(veiled >= 0.03 and left < 0.005, f"the veil covered {veiled:.1%}, {left:.1%} after Resume")
+        print(f"pausing changed {dimmed:.1%} of the screen, veiled {veiled:.1%}, {left:.1%} after Resume")
     print(f"hint on entering and on moving, the board clear, {len(measured)} call colours at least 3:1")
 
 

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "stage.h"
+
+#include "callerlayout.h"
+#include "fullscreenhint.h"
+#include "gamesequencer.h"
+#include "limbspot.h"
+#include "nextcallring.h"
+#include "pausedveil.h"
+#include "windowplacement.h"
+
+#include <QWidget>
+
+#include <cmath>
+
+Stage::Stage(QWidget *client, FullScreenHint *hint, const StageControls::Actions &actions,
+             GameSequencer *sequencer, QObject *parent)
+    : QObject(parent)
+    , m_sequencer(sequencer)
+    , m_hint(hint)
+{
+    // Made in the order they stack: the picture and the ring under the veil, the controls on top.
+    m_spot = new LimbSpot(client);
+    m_ring = new NextCallRing(sequencer, client);
+    m_veil = new PausedVeil(client);
+    m_controls = new StageControls(actions, client);
+    connect(sequencer, &GameSequencer::displayChanged, this, &Stage::showDisplay);
+    connect(sequencer, &GameSequencer::pausedChanged, this, &Stage::showPaused);
+    connect(hint, &FullScreenHint::pointerHiddenChanged, this, &Stage::showControls);
+}
+
+void Stage::setActive(bool active)
+{
+    m_active = active;
+    m_spot->setVisible(active);
+    m_ring->setActive(active);
+    showDisplay(m_sequencer->display());
+    showPaused(m_sequencer->isPaused());
+    showControls();
+    if (active) {
+        for (QWidget *widget :
+             std::initializer_list<QWidget *>{m_spot, m_ring, m_veil, m_controls}) {
+            widget->raise();
+        }
+    }
+}
+
+void Stage::place(const CallerLayout::FullScreen &layout)
+{
+    m_spot->setGeometry(layout.spot);
+    qCDebug(lcWindow, "full-screen spot %d,%d %dx%d", layout.spot.x(), layout.spot.y(),
+            layout.spot.width(), layout.spot.height());
+    m_ring->setGeometry(layout.ring);
+    m_veil->setGeometry(QRect(QPoint(0, 0), m_veil->window()->size())); // the client may lag
+    m_veil->setFont(layout.pausedFont);
+    m_controls->place(layout.controls, layout.controlsFont);
+}
+
+void Stage::showDisplay(const GameDisplay &display)
+{
+    switch (display.kind) {
+    case GameDisplay::Kind::Limb:
+        m_spot->showCall(display.call.limb, QColor());
+        break;
+    case GameDisplay::Kind::Call:
+        m_spot->showCall(display.call.limb,
+                         QColor(display.colour.red, display.colour.green, display.colour.blue));
+        break;
+    case GameDisplay::Kind::Blank:
+    case GameDisplay::Kind::Countdown:
+        m_spot->showCall(0, QColor());
+        break;
+    }
+}
+
+void Stage::showPaused(bool paused)
+{
+    const qint64 left = m_sequencer->waitLength() > 0 ? m_sequencer->waitLeft() : -1;
+    m_veil->setSecondsLeft(left < 0 ? -1 : int(std::ceil(left / 1000.0)));
+    m_veil->setVisible(m_active && paused);
+}
+
+void Stage::showControls()
+{
+    m_controls->setVisible(m_active && !m_hint->isPointerHidden());
+}
