@@ -53,6 +53,7 @@ public:
     bool startsFullScreen() const;
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -72,6 +73,7 @@ private:
     void showCaller(bool fullScreen);
     void layoutDesigned();
     void layoutFullScreen();
+    void redrawBoard();
 
     const HelpLauncher &m_help;
     WindowPlacement *m_placement = nullptr;
