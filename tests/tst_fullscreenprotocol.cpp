@@ -18,6 +18,7 @@ public:
     bool windowManager = true;
     bool fullScreen = false; // what the screen shows
     bool frameLeftOver = false; // a title bar drawn in the full screen
+    bool sizeKept = false; // the platform's full screen left the window its own size
     QStringList actions;
 
     bool isShown() const override { return shown; }
@@ -31,6 +32,7 @@ public:
     {
         actions << u"cover"_s;
         fullScreen = true;
+        sizeKept = false;
     }
     void putWindowed() override
     {
@@ -39,7 +41,7 @@ public:
     }
     bool standsAsAsked(bool full) const override
     {
-        return fullScreen == full && !(full && frameLeftOver);
+        return fullScreen == full && !(full && (frameLeftOver || sizeKept));
     }
     void changed(bool full) override { actions << (full ? u"changed on"_s : u"changed off"_s); }
 };
@@ -67,57 +69,59 @@ private Q_SLOTS:
         QTest::addColumn<bool>("windowManager");
         QTest::addColumn<bool>("shown");
         QTest::addColumn<bool>("frameLeftOver");
+        QTest::addColumn<bool>("sizeKept");
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("states");
         QTest::addColumn<QStringList>("actions");
 
         QTest::newRow("window manager answers")
-            << true << true << false
+            << true << true << false << false
             << QStringList{u"F11 on"_s, u"+20"_s, u"wm on"_s, u"+279"_s, u"+1"_s}
             << QStringList{u"FullScreenRequested"_s, u"FullScreenRequested"_s, u"FullScreenShown"_s,
                            u"FullScreenShown"_s, u"FullScreenSettled"_s}
             << QStringList{u"full"_s, u"changed on"_s};
         // It must never cover the screen itself there: that makes the flip.
         QTest::newRow("window manager flips full, normal, full")
-            << true << true << false
+            << true << true << false << false
             << QStringList{u"F11 on"_s, u"wm on"_s, u"wm off"_s, u"+3"_s, u"wm on"_s, u"+300"_s}
             << QStringList{u"FullScreenRequested"_s, u"FullScreenShown"_s, u"FullScreenShown"_s,
                            u"FullScreenShown"_s,     u"FullScreenShown"_s, u"FullScreenSettled"_s}
             << QStringList{u"full"_s, u"changed on"_s};
         QTest::newRow("no window manager")
-            << false << true << false
+            << false << true << false << false
             << QStringList{u"F11 on"_s, u"+300"_s, u"F11 off"_s, u"+300"_s}
             << QStringList{u"FullScreenRequested"_s, u"FullScreenSettled"_s, u"WindowedRequested"_s,
                            u"WindowedSettled"_s}
             << QStringList{u"full"_s, u"cover"_s, u"changed on"_s, u"windowed"_s, u"changed off"_s};
         QTest::newRow("compositor's own full screen")
-            << true << true << false << QStringList{u"wm on"_s, u"+300"_s, u"wm off"_s, u"+300"_s}
+            << true << true << false << false
+            << QStringList{u"wm on"_s, u"+300"_s, u"wm off"_s, u"+300"_s}
             << QStringList{u"FullScreenShown"_s, u"FullScreenSettled"_s, u"WindowedShown"_s,
                            u"WindowedSettled"_s}
             << QStringList{u"full"_s, u"changed on"_s, u"windowed"_s, u"changed off"_s};
         QTest::newRow("late answer")
-            << true << true << false
+            << true << true << false << false
             << QStringList{u"F11 on"_s, u"+300"_s, u"+100"_s, u"wm on"_s, u"+300"_s}
             << QStringList{u"FullScreenRequested"_s, u"FullScreenRequested"_s,
                            u"FullScreenRequested"_s, u"FullScreenShown"_s, u"FullScreenSettled"_s}
             << QStringList{u"full"_s, u"changed on"_s, u"full"_s};
         // Requests while a change is under way wait for its answer; echoes of it are not one.
         QTest::newRow("back before the answer")
-            << true << true << false << QStringList{u"F11 on"_s, u"F11 off"_s, u"wm off"_s,
-                                                    u"wm on"_s,  u"wm off"_s,  u"+300"_s}
+            << true << true << false << false << QStringList{u"F11 on"_s, u"F11 off"_s, u"wm off"_s,
+                                                             u"wm on"_s,  u"wm off"_s,  u"+300"_s}
             << QStringList{u"FullScreenRequested"_s, u"FullScreenRequested"_s,
                            u"FullScreenRequested"_s, u"WindowedRequested"_s,
                            u"WindowedShown"_s,       u"WindowedSettled"_s}
             << QStringList{u"full"_s, u"changed on"_s, u"windowed"_s, u"changed off"_s};
         // Once answered, the next change starts at once: no need to wait for the settling.
         QTest::newRow("back after the answer")
-            << true << true << false
+            << true << true << false << false
             << QStringList{u"F11 on"_s, u"wm on"_s, u"F11 off"_s, u"wm off"_s, u"+300"_s}
             << QStringList{u"FullScreenRequested"_s, u"FullScreenShown"_s, u"WindowedRequested"_s,
                            u"WindowedShown"_s, u"WindowedSettled"_s}
             << QStringList{u"full"_s, u"changed on"_s, u"windowed"_s, u"changed off"_s};
         QTest::newRow("no answer ever")
-            << true << true << false
+            << true << true << false << false
             << QStringList{u"F11 on"_s, u"+300"_s, u"+300"_s, u"+300"_s, u"+300"_s}
             << QStringList{u"FullScreenRequested"_s, u"FullScreenRequested"_s,
                            u"FullScreenRequested"_s, u"FullScreenRequested"_s,
@@ -125,12 +129,21 @@ private Q_SLOTS:
             << QStringList{u"full"_s, u"changed on"_s, u"full"_s, u"full"_s, u"full"_s};
         // A title bar left in the full screen is no full screen: settling sees the frame.
         QTest::newRow("frame left over")
-            << true << true << true << QStringList{u"F11 on"_s, u"wm on"_s, u"+300"_s}
-            << QStringList{u"FullScreenRequested"_s, u"FullScreenShown"_s, u"FullScreenRequested"_s}
-            << QStringList{u"full"_s, u"changed on"_s, u"full"_s};
+            << true << true << true << false
+            << QStringList{u"F11 on"_s, u"wm on"_s, u"+300"_s, u"+300"_s, u"+300"_s, u"+300"_s}
+            << QStringList{u"FullScreenRequested"_s, u"FullScreenShown"_s,
+                           u"FullScreenRequested"_s, u"FullScreenRequested"_s,
+                           u"FullScreenRequested"_s, u"FullScreenSettled"_s}
+            << QStringList{u"full"_s, u"changed on"_s, u"full"_s, u"cover"_s, u"full"_s, u"full"_s};
+        // A compositor's full screen that the window's fixed size kept from taking: the window
+        // covers the screen itself.
+        QTest::newRow("full screen short of the screen")
+            << true << true << false << true << QStringList{u"wm on"_s, u"+300"_s, u"+300"_s}
+            << QStringList{u"FullScreenShown"_s, u"FullScreenRequested"_s, u"FullScreenSettled"_s}
+            << QStringList{u"full"_s, u"changed on"_s, u"full"_s, u"cover"_s};
         // Started in full screen: the window shows with the request, and nobody answers.
         QTest::newRow("not shown yet")
-            << false << false << false << QStringList{u"F11 on"_s, u"+300"_s}
+            << false << false << false << false << QStringList{u"F11 on"_s, u"+300"_s}
             << QStringList{u"FullScreenShown"_s, u"FullScreenSettled"_s}
             << QStringList{u"full"_s, u"cover"_s, u"changed on"_s};
     }
@@ -140,6 +153,7 @@ private Q_SLOTS:
         QFETCH(bool, windowManager);
         QFETCH(bool, shown);
         QFETCH(bool, frameLeftOver);
+        QFETCH(bool, sizeKept);
         QFETCH(QStringList, steps);
         QFETCH(QStringList, states);
         QFETCH(QStringList, actions);
@@ -148,6 +162,7 @@ private Q_SLOTS:
         window.windowManager = windowManager;
         window.shown = shown;
         window.frameLeftOver = frameLeftOver;
+        window.sizeKept = sizeKept;
         FullScreenProtocol protocol(window, clock);
         QCOMPARE(protocol.state(), State::WindowedSettled);
         QCOMPARE(steps.size(), states.size());

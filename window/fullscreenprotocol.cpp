@@ -127,8 +127,8 @@ void FullScreenProtocol::put()
 }
 
 // The platform has had its time: the next change starts, or the window must now stand as last
-// asked. Where it doesn't (no answer came, or an answer to an older request came last), it is
-// put there again, a bounded number of times.
+// asked. Where it doesn't (no answer came, an answer to an older request came last, or the answer
+// left the window short of the screen), it is put there again, a bounded number of times.
 void FullScreenProtocol::settle()
 {
     const bool applied = isFullScreen();
@@ -150,6 +150,12 @@ void FullScreenProtocol::settle()
         setState(settled);
         return;
     }
+    // Full screen as the platform answered, yet not covering the screen: a size the window's
+    // constraints kept from it (sway), so it covers the screen itself.
+    const bool coverToo = applied && m_state == State::FullScreenShown;
     ++m_retries;
     setState(stateOf(applied, State::WindowedRequested, State::FullScreenRequested));
+    if (coverToo && m_window.hasWindowManager()) {
+        m_window.coverScreen();
+    }
 }

@@ -14,6 +14,7 @@ beside the board) that stays, and then the window again.
 import json
 import os
 import pathlib
+import re
 import shutil
 import signal
 import subprocess
@@ -65,12 +66,12 @@ def run_once(executable, env, while_shown=None):
     return program.returncode, other
 
 
-def wait_line(program, lines, text, timeout, what, since=0):
-    """The index of the first line from since on that holds text."""
+def wait_line(program, lines, pattern, timeout, what, since=0):
+    """The index of the first line from since on that matches pattern."""
     deadline = time.monotonic() + timeout
     while True:
         for index in range(since, len(lines)):
-            if text in lines[index]:
+            if re.search(pattern, lines[index]):
                 return index
         check(time.monotonic() < deadline and program.poll() is None,
               f"{what}; the program said:\n" + "\n".join(lines[-15:]))
@@ -90,9 +91,9 @@ def start_sway(tmp, env):
     and serves root's clients all the same."""
     runtime = pathlib.Path(tempfile.mkdtemp(prefix="sway-", dir=tmp))
     config = runtime / "sway.conf"
-    # A second screen at twice the scale, to move the window to.
+    # A second screen at twice the scale, to move the window to; off until then.
     config.write_text("output HEADLESS-1 resolution 1920x1080 position 0 0\n"
-                      "output HEADLESS-2 resolution 1920x1080 position 1920 0 scale 2\n")
+                      "output HEADLESS-2 resolution 1920x1080 position 1920 0 scale 2 disable\n")
     command = ["sway", "-c", str(config)]
     if os.getuid() == 0:
         os.chmod(tmp, 0o711)
@@ -190,8 +191,9 @@ def full_screen_by_key(env):
             for entering in (True, False):
                 mark = len(lines)
                 subprocess.run(["xdotool", "key", "F11"], env=env, check=True)
-                wanted = "settled full-screen" if entering else "settled windowed"
-                wait_line(program, lines, wanted, 5, f"press {press}: not {wanted[8:]}", mark)
+                wanted = "full-screen" if entering else "windowed"
+                wait_line(program, lines, f"settled {wanted}$", 5, f"press {press}: not {wanted}",
+                          mark)
                 if entering:
                     check_clean_full_screen(env, f"press {press}")
                 else:
@@ -239,7 +241,7 @@ def full_screen_by_compositor(env):
         rect = wait(True, "full screen")
         check((rect["width"], rect["height"]) == (1920, 1080), f"full screen in {rect}")
         # The program took it for its own full screen: the full-screen caller is laid out.
-        wait_line(program, lines, "settled full-screen", 5,
+        wait_line(program, lines, "settled full-screen$", 5,
                   "no full-screen caller after sway's full screen")
         check(any("full-screen on by the window manager" in line for line in lines),
               "the compositor's full screen was not taken as one")
@@ -250,7 +252,9 @@ def full_screen_by_compositor(env):
         check((rect["width"], rect["height"]) == (windowed["width"], windowed["height"]),
               f"back from full screen in {rect}, shown in {windowed}")
 
-        # Onto the screen of scale 2 and back: the board is drawn again at each one's pixels.
+        # Onto a screen of scale 2 and back: the board is drawn again at each one's pixels.
+        subprocess.run(["swaymsg", "output", "HEADLESS-2", "enable"], env=env, check=True,
+                       capture_output=True)
         for output, ratio in (("HEADLESS-2", 2), ("HEADLESS-1", 1)):
             mark = len(lines)
             subprocess.run(["swaymsg", "[title=^Limbora$]", "move", "to", "output", output],
