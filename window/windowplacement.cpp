@@ -104,7 +104,6 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
     case QEvent::WindowStateChange:
         // Only the platform's own reports; the window's own requests are known already.
         if (event->spontaneous()) {
-            m_windowManagerSeen = true;
             m_protocol.report(m_window.windowState() & Qt::WindowFullScreen);
         }
         break;
@@ -136,8 +135,8 @@ bool WindowPlacement::isShown() const
 }
 
 // A Wayland compositor (and Windows, and macOS) always makes the window full screen; on X11 a
-// window manager shows itself by framing the window or by answering. Elsewhere (offscreen, a
-// bare framebuffer) nobody does.
+// window manager shows itself by framing the window (a state report may be Qt's own property
+// write). Elsewhere (offscreen, a bare framebuffer) nobody does.
 bool WindowPlacement::hasWindowManager() const
 {
     return m_platformFullScreen

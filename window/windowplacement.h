@@ -69,7 +69,7 @@ private:
     bool m_frameFitted = false;
     bool m_positionKnown = true;
     bool m_platformFullScreen = false; // the platform always makes windows full screen itself
-    bool m_windowManagerSeen = false; // an X11 window manager framed the window, or answered
+    bool m_windowManagerSeen = false; // an X11 window manager framed the window
     QRect m_windowedFrame; // where the window last stood, settled, outside full screen
     QSize m_windowedClientSize;
     SteadyClock m_clock;
