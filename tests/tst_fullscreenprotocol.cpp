@@ -182,36 +182,6 @@ private Q_SLOTS:
         QCOMPARE(window.actions, actions);
         QCOMPARE(protocol.isSettling(), clock.hasAlarm());
     }
-
-    // However the keys and answers interleave, the protocol ends settled where the last request
-    // asked, and the contents changed once per change made, alternating.
-    void keyStormEndsAsLastAsked()
-    {
-        FakeClock clock;
-        FakeWindow window;
-        FullScreenProtocol protocol(window, clock);
-        for (int i = 0; i < 101; ++i) {
-            protocol.request(i % 2 == 0);
-            if (i % 3 == 0) { // the window manager answers what it was last asked
-                const bool full = window.actions.lastIndexOf(u"full"_s)
-                    > window.actions.lastIndexOf(u"windowed"_s);
-                window.fullScreen = full;
-                protocol.report(full);
-            }
-            clock.advanceBy(7);
-        }
-        window.fullScreen = true;
-        protocol.report(true);
-        clock.advanceBy(10 * FullScreenProtocol::SettleMs);
-        QCOMPARE(protocol.state(), State::FullScreenSettled);
-        QVERIFY(protocol.isRequested());
-        const QStringList changes = window.actions.filter(u"changed"_s);
-        QVERIFY(!changes.isEmpty());
-        for (qsizetype i = 0; i < changes.size(); ++i) {
-            QCOMPARE(changes[i], i % 2 == 0 ? u"changed on"_s : u"changed off"_s);
-        }
-        QVERIFY(!clock.hasAlarm());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestFullScreenProtocol)
