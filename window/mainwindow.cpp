@@ -210,6 +210,26 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     }
 }
 
+bool MainWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        // The new screen's pixel ratio is the window's once this event is through.
+        QMetaObject::invokeMethod(this, &MainWindow::redrawBoard, Qt::QueuedConnection);
+    }
+    return QMainWindow::event(event);
+}
+
+// A screen of another scale: the board is drawn again at its pixels, not scaled.
+void MainWindow::redrawBoard()
+{
+    qCDebug(lcWindow, "board at pixel ratio %g", devicePixelRatioF());
+    if (menuBar()->isVisibleTo(this)) {
+        imgBoard->setPixmap(m_board.designed(devicePixelRatioF()));
+    } else {
+        layoutFullScreen();
+    }
+}
+
 void MainWindow::layoutDesigned()
 {
     using namespace CallerLayout;

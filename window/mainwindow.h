@@ -44,6 +44,7 @@ public:
     bool isFullScreenMode() const;
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -64,6 +65,7 @@ private:
     void showCaller(bool fullScreen);
     void layoutDesigned();
     void layoutFullScreen();
+    void redrawBoard();
 
     const HelpLauncher &m_help;
     WindowPlacement *m_placement = nullptr;

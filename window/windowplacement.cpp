@@ -16,9 +16,9 @@ WindowPlacement::WindowPlacement(QWidget &window)
     , m_window(window)
     , m_positionKnown(!QGuiApplication::platformName().startsWith("wayland"_L1))
 {
-    m_settle.setSingleShot(true);
-    m_settle.setInterval(SettleMs);
-    connect(&m_settle, &QTimer::timeout, this, &WindowPlacement::settled);
+    const QString platform = QGuiApplication::platformName();
+    m_platformFullScreen
+        = platform.startsWith("wayland"_L1) || platform == "windows"_L1 || platform == "cocoa"_L1;
     m_window.installEventFilter(this);
     // Logging out: keep the placement even if the session ends us without a close.
     connect(qApp, &QGuiApplication::commitDataRequest, this, &WindowPlacement::save);
@@ -62,14 +62,15 @@ bool WindowPlacement::standsWindowed() const
 {
     const QWindow *handle = m_window.windowHandle();
     const QSize fixed = m_window.minimumSize();
-    return !m_applied && !(m_window.windowState() & (Qt::WindowFullScreen | Qt::WindowMinimized))
+    return !m_protocol.isFullScreen()
+        && !(m_window.windowState() & (Qt::WindowFullScreen | Qt::WindowMinimized))
         && fixed == m_window.maximumSize() && (!handle || handle->geometry().size() == fixed);
 }
 
 // ... and has been seen so since the last change, so where it stands is where it was put.
 bool WindowPlacement::isWindowedAsAsked() const
 {
-    return m_steady && !isSettling() && standsWindowed();
+    return m_protocol.state() == FullScreenProtocol::State::WindowedSettled && standsWindowed();
 }
 
 // The windowed frame, moved to where the window stands when it stands as it was put: the user
@@ -91,29 +92,19 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::Move:
     case QEvent::Resize:
-        if (!m_frameFitted && m_window.windowHandle()
-            && !m_window.windowHandle()->frameMargins().isNull()) {
-            m_frameFitted = true;
-            fitClientToFrame();
+        if (m_window.windowHandle() && !m_window.windowHandle()->frameMargins().isNull()) {
+            m_windowManagerSeen = true;
+            if (!m_frameFitted) {
+                m_frameFitted = true;
+                fitClientToFrame();
+            }
         }
         m_windowedFrame = standingFrame();
         break;
     case QEvent::WindowStateChange:
         // Only the platform's own reports; the window's own requests are known already.
         if (event->spontaneous()) {
-            const bool on = m_window.windowState() & Qt::WindowFullScreen;
-            if (m_inFlight) {
-                if (on == m_applied) { // the answer; anything else is a late echo
-                    m_inFlight = false;
-                    if (m_wanted != m_applied) {
-                        apply();
-                    }
-                }
-            } else if (on != m_applied && !m_settle.isActive()) {
-                qCDebug(lcWindow, "full-screen %s by the window manager", on ? "on" : "off");
-                m_wanted = on;
-                apply();
-            }
+            m_protocol.report(m_window.windowState() & Qt::WindowFullScreen);
         }
         break;
     default:
@@ -135,54 +126,42 @@ void WindowPlacement::save()
 
 void WindowPlacement::requestFullScreen(bool on)
 {
-    m_wanted = on;
-    if (!m_inFlight && m_wanted != m_applied) {
-        apply();
-    }
+    m_protocol.request(on);
 }
 
-// One change, towards the state last asked for.
-void WindowPlacement::apply()
+bool WindowPlacement::isShown() const
 {
-    if (m_wanted) {
-        if (m_window.isVisible()) {
-            m_windowedFrame = standingFrame();
-        }
-        if (m_window.minimumSize() == m_window.maximumSize()) {
-            m_windowedClientSize = m_window.minimumSize();
-        }
-    } else {
-        // A window shown before keeps its client; only one never framed is fitted later.
-        m_frameFitted = m_frameFitted || m_windowedClientSize.isValid();
-    }
-    m_applied = m_wanted;
-    m_steady = false;
-    m_inFlight = m_window.isVisible();
-    m_settle.start(); // what the window passes through on its way is not where it stands
-    put();
-    Q_EMIT fullScreenChanged(m_applied);
+    return m_window.isVisible();
 }
 
-void WindowPlacement::put()
+// A Wayland compositor (and Windows, and macOS) always makes the window full screen; on X11 a
+// window manager shows itself by framing the window (a state report may be Qt's own property
+// write). Elsewhere (offscreen, a bare framebuffer) nobody does.
+bool WindowPlacement::hasWindowManager() const
 {
-    if (m_applied) {
-        putFullScreen();
-    } else {
-        putWindowed();
-    }
+    return m_platformFullScreen
+        || (m_windowManagerSeen && QGuiApplication::platformName() == "xcb"_L1);
 }
 
 void WindowPlacement::putFullScreen()
 {
+    if (m_window.minimumSize() == m_window.maximumSize()) {
+        m_windowedClientSize = m_window.minimumSize();
+    }
     m_window.setMinimumSize(0, 0);
     m_window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     m_window.showFullScreen();
-    // Without a window manager nobody else makes the window cover the screen.
+}
+
+void WindowPlacement::coverScreen()
+{
     m_window.setGeometry(m_window.screen()->geometry());
 }
 
 void WindowPlacement::putWindowed()
 {
+    // A window shown before keeps its client; only one never framed is fitted later.
+    m_frameFitted = m_frameFitted || m_windowedClientSize.isValid();
     m_window.showNormal();
     // The frame's margins are the full screen's until the window manager frames the window
     // again, so the client takes the size it had, when it had one.
@@ -196,40 +175,26 @@ void WindowPlacement::putWindowed()
     }
 }
 
-// The window manager has had its time: the next change starts, or the window must now stand as
-// last asked. Where it doesn't (an answer to an older request came last), it is put there
-// again, a bounded number of times.
-void WindowPlacement::settled()
+// Full screen is the whole screen with no frame left over (a title bar drawn in it shows as
+// margins); where the platform keeps positions to itself, only the sizes tell.
+bool WindowPlacement::standsAsAsked(bool fullScreen) const
 {
-    m_inFlight = false;
-    if (m_wanted != m_applied) {
-        apply();
-        return;
-    }
     const QWindow *handle = m_window.windowHandle();
-    if (!handle || !m_window.isVisible()) {
-        m_steady = true;
-        return;
+    if (!handle) {
+        return true;
     }
-    const bool fullScreen = m_window.windowState() & Qt::WindowFullScreen;
-    bool asAsked = false;
-    if (m_applied) {
-        asAsked = fullScreen && handle->geometry() == m_window.screen()->geometry();
-    } else {
-        asAsked = standsWindowed()
+    if (!fullScreen) {
+        return standsWindowed()
             && (!m_positionKnown || currentFrame().topLeft() == m_windowedFrame.topLeft());
     }
-    constexpr int MaxRetries = 3;
-    qCDebug(lcWindow, "settled %s%s", m_applied ? "full-screen" : "windowed",
-            asAsked                      ? ""
-                : m_retries < MaxRetries ? ", put again"
-                                         : ", left as it is");
-    if (asAsked || m_retries >= MaxRetries) {
-        m_retries = 0;
-        m_steady = true;
-        return;
-    }
-    ++m_retries;
-    m_settle.start();
-    put();
+    const QRect screen = m_window.screen()->geometry();
+    const QRect client = handle->geometry();
+    return (m_window.windowState() & Qt::WindowFullScreen) && handle->frameMargins().isNull()
+        && client.size() == screen.size() && (!m_positionKnown || client == screen);
+}
+
+void WindowPlacement::changed(bool fullScreen)
+{
+    m_showsFullScreen = fullScreen;
+    Q_EMIT fullScreenChanged(fullScreen);
 }

@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "fullscreenprotocol.h"
 #include "placementstore.h"
+#include "steadyclock.h"
 
-#include <QLoggingCategory>
 #include <QObject>
 #include <QRect>
 #include <QSize>
-#include <QTimer>
-
-// Where the window was put, and why: limbora.window.
-Q_DECLARE_LOGGING_CATEGORY(lcWindow)
 
 class QWidget;
 
@@ -20,20 +17,12 @@ class QWidget;
 // always the window's own, never the screen's, and never one caught while the window manager is
 // between states.
 //
-// Full screen is asked of the window manager, which answers in its own time. One change is under
-// way at a time: requests that come meanwhile only say where the window should end, and the next
-// change starts once the window manager has answered (or a short bound has passed). When it
-// has settled, the window is checked to stand as asked, and asked again if it doesn't. A change
-// the window manager or compositor makes on its own (its own full-screen key, a double click)
-// is taken as a request of the user's.
-class WindowPlacement : public QObject
+// Full screen goes through FullScreenProtocol, which this puts into effect on the widget.
+class WindowPlacement : public QObject, private FullScreenProtocol::Window
 {
     Q_OBJECT
 
 public:
-    // How long the window manager is given to answer, and the window to settle after a change.
-    static constexpr int SettleMs = 300;
-
     explicit WindowPlacement(QWidget &window);
 
     // Before the first show: the stored frame, on a screen, never smaller than smallest.
@@ -44,13 +33,14 @@ public:
 
     // Where the window should end, whatever it passes through on the way.
     void requestFullScreen(bool on);
-    bool isFullScreenRequested() const { return m_wanted; }
+    bool isFullScreenRequested() const { return m_protocol.isRequested(); }
     // Whether the window was last put into full screen, which its contents show.
-    bool isFullScreen() const { return m_applied; }
-    bool isSettling() const { return m_inFlight || m_settle.isActive(); }
+    bool isFullScreen() const { return m_showsFullScreen; }
+    bool isSettling() const { return m_protocol.isSettling(); }
 
     // Whether the platform reports and sets a window's position (Wayland does neither); where it
-    // doesn't, the stored position is kept as it was.
+    // doesn't, the stored position is kept as it was, and a compositor makes the window full
+    // screen.
     void setPositionKnown(bool known) { m_positionKnown = known; }
 
 Q_SIGNALS:
@@ -66,23 +56,25 @@ private:
     bool standsWindowed() const;
     bool isWindowedAsAsked() const;
     QRect standingFrame() const;
-    void apply();
-    void settled();
-    void put();
-    void putWindowed();
-    void putFullScreen();
+
+    bool isShown() const override;
+    bool hasWindowManager() const override;
+    void putFullScreen() override;
+    void coverScreen() override;
+    void putWindowed() override;
+    bool standsAsAsked(bool fullScreen) const override;
+    void changed(bool fullScreen) override;
 
     QWidget &m_window;
     PlacementStore m_store;
     QSize m_frameSize; // the outer size the placement asks for; the window can't be resized
     bool m_frameFitted = false;
-    bool m_wanted = false; // as the last request asked
-    bool m_applied = false; // as the window was last put
-    bool m_inFlight = false; // the window manager hasn't answered the last change yet
-    bool m_steady = true; // seen standing as asked since the last change
     bool m_positionKnown = true;
+    bool m_showsFullScreen = false; // as last changed
+    bool m_platformFullScreen = false; // the platform always makes windows full screen itself
+    bool m_windowManagerSeen = false; // an X11 window manager framed the window
     QRect m_windowedFrame; // where the window last stood, settled, outside full screen
     QSize m_windowedClientSize;
-    QTimer m_settle;
-    int m_retries = 0;
+    SteadyClock m_clock;
+    FullScreenProtocol m_protocol{*this, m_clock};
 };

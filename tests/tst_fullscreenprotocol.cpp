@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fakeclock.h"
+#include "fullscreenprotocol.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using State = FullScreenProtocol::State;
+
+namespace {
+
+// The screen as a platform shows it: a window manager makes the window full screen when it
+// answers; without one, only what the window does to itself counts.
+class FakeWindow final : public FullScreenProtocol::Window
+{
+public:
+    bool shown = true;
+    bool windowManager = true;
+    bool fullScreen = false; // what the screen shows
+    bool frameLeftOver = false; // a title bar drawn in the full screen
+    bool sizeKept = false; // the platform's full screen left the window its own size
+    QStringList actions;
+
+    bool isShown() const override { return shown; }
+    bool hasWindowManager() const override { return windowManager; }
+    void putFullScreen() override
+    {
+        actions << u"full"_s;
+        shown = true;
+    }
+    void coverScreen() override
+    {
+        actions << u"cover"_s;
+        fullScreen = true;
+        sizeKept = false;
+    }
+    void putWindowed() override
+    {
+        actions << u"windowed"_s;
+        fullScreen = fullScreen && windowManager;
+    }
+    bool standsAsAsked(bool full) const override
+    {
+        return fullScreen == full && !(full && (frameLeftOver || sizeKept));
+    }
+    void changed(bool full) override { actions << (full ? u"changed on"_s : u"changed off"_s); }
+};
+
+QString name(State state)
+{
+    static const char *const names[]
+        = {"WindowedRequested",   "WindowedShown",   "WindowedSettled",
+           "FullScreenRequested", "FullScreenShown", "FullScreenSettled"};
+    return QString::fromLatin1(names[int(state)]);
+}
+
+} // namespace
+
+class TestFullScreenProtocol : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Each platform case as a script of steps: "F11 on|off" is the user's request, "wm on|off"
+    // the platform's own report (what its screen then shows), "+N" lets N ms pass. After every
+    // step the protocol stands in the state listed; at the end the window was put as listed.
+    void platformCases_data()
+    {
+        QTest::addColumn<bool>("windowManager");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("frameLeftOver");
+        QTest::addColumn<bool>("sizeKept");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("states");
+        QTest::addColumn<QStringList>("actions");
+
+        QTest::newRow("window manager answers")
+            << true << true << false << false
+            << QStringList{u"F11 on"_s, u"+20"_s, u"wm on"_s, u"+279"_s, u"+1"_s}
+            << QStringList{u"FullScreenRequested"_s, u"FullScreenRequested"_s, u"FullScreenShown"_s,
+                           u"FullScreenShown"_s, u"FullScreenSettled"_s}
+            << QStringList{u"full"_s, u"changed on"_s};
+        // It must never cover the screen itself there: that makes the flip.
+        QTest::newRow("window manager flips full, normal, full")
+            << true << true << false << false
+            << QStringList{u"F11 on"_s, u"wm on"_s, u"wm off"_s, u"+3"_s, u"wm on"_s, u"+300"_s}
+            << QStringList{u"FullScreenRequested"_s, u"FullScreenShown"_s, u"FullScreenShown"_s,
+                           u"FullScreenShown"_s,     u"FullScreenShown"_s, u"FullScreenSettled"_s}
+            << QStringList{u"full"_s, u"changed on"_s};
+        QTest::newRow("no window manager")
+            << false << true << false << false
+            << QStringList{u"F11 on"_s, u"+300"_s, u"F11 off"_s, u"+300"_s}
+            << QStringList{u"FullScreenRequested"_s, u"FullScreenSettled"_s, u"WindowedRequested"_s,
+                           u"WindowedSettled"_s}
+            << QStringList{u"full"_s, u"cover"_s, u"changed on"_s, u"windowed"_s, u"changed off"_s};
+        QTest::newRow("compositor's own full screen")
+            << true << true << false << false
+            << QStringList{u"wm on"_s, u"+300"_s, u"wm off"_s, u"+300"_s}
+            << QStringList{u"FullScreenShown"_s, u"FullScreenSettled"_s, u"WindowedShown"_s,
+                           u"WindowedSettled"_s}
+            << QStringList{u"full"_s, u"changed on"_s, u"windowed"_s, u"changed off"_s};
+        QTest::newRow("late answer")
+            << true << true << false << false
+            << QStringList{u"F11 on"_s, u"+300"_s, u"+100"_s, u"wm on"_s, u"+300"_s}
+            << QStringList{u"FullScreenRequested"_s, u"FullScreenRequested"_s,
+                           u"FullScreenRequested"_s, u"FullScreenShown"_s, u"FullScreenSettled"_s}
+            << QStringList{u"full"_s, u"changed on"_s, u"full"_s};
+        // Requests while a change is under way wait for its answer; echoes of it are not one.
+        QTest::newRow("back before the answer")
+            << true << true << false << false << QStringList{u"F11 on"_s, u"F11 off"_s, u"wm off"_s,
+                                                             u"wm on"_s,  u"wm off"_s,  u"+300"_s}
+            << QStringList{u"FullScreenRequested"_s, u"FullScreenRequested"_s,
+                           u"FullScreenRequested"_s, u"WindowedRequested"_s,
+                           u"WindowedShown"_s,       u"WindowedSettled"_s}
+            << QStringList{u"full"_s, u"changed on"_s, u"windowed"_s, u"changed off"_s};
+        // Once answered, the next change starts at once: no need to wait for the settling.
+        QTest::newRow("back after the answer")
+            << true << true << false << false
+            << QStringList{u"F11 on"_s, u"wm on"_s, u"F11 off"_s, u"wm off"_s, u"+300"_s}
+            << QStringList{u"FullScreenRequested"_s, u"FullScreenShown"_s, u"WindowedRequested"_s,
+                           u"WindowedShown"_s, u"WindowedSettled"_s}
+            << QStringList{u"full"_s, u"changed on"_s, u"windowed"_s, u"changed off"_s};
+        QTest::newRow("no answer ever")
+            << true << true << false << false
+            << QStringList{u"F11 on"_s, u"+300"_s, u"+300"_s, u"+300"_s, u"+300"_s}
+            << QStringList{u"FullScreenRequested"_s, u"FullScreenRequested"_s,
+                           u"FullScreenRequested"_s, u"FullScreenRequested"_s,
+                           u"FullScreenSettled"_s}
+            << QStringList{u"full"_s, u"changed on"_s, u"full"_s, u"full"_s, u"full"_s};
+        // A title bar left in the full screen is no full screen: settling sees the frame.
+        QTest::newRow("frame left over")
+            << true << true << true << false
+            << QStringList{u"F11 on"_s, u"wm on"_s, u"+300"_s, u"+300"_s, u"+300"_s, u"+300"_s}
+            << QStringList{u"FullScreenRequested"_s, u"FullScreenShown"_s,
+                           u"FullScreenRequested"_s, u"FullScreenRequested"_s,
+                           u"FullScreenRequested"_s, u"FullScreenSettled"_s}
+            << QStringList{u"full"_s, u"changed on"_s, u"full"_s, u"cover"_s, u"full"_s, u"full"_s};
+        // A compositor's full screen that the window's fixed size kept from taking: the window
+        // covers the screen itself.
+        QTest::newRow("full screen short of the screen")
+            << true << true << false << true << QStringList{u"wm on"_s, u"+300"_s, u"+300"_s}
+            << QStringList{u"FullScreenShown"_s, u"FullScreenRequested"_s, u"FullScreenSettled"_s}
+            << QStringList{u"full"_s, u"changed on"_s, u"full"_s, u"cover"_s};
+        // Started in full screen: the window shows with the request, and nobody answers.
+        QTest::newRow("not shown yet")
+            << false << false << false << false << QStringList{u"F11 on"_s, u"+300"_s}
+            << QStringList{u"FullScreenShown"_s, u"FullScreenSettled"_s}
+            << QStringList{u"full"_s, u"cover"_s, u"changed on"_s};
+    }
+
+    void platformCases()
+    {
+        QFETCH(bool, windowManager);
+        QFETCH(bool, shown);
+        QFETCH(bool, frameLeftOver);
+        QFETCH(bool, sizeKept);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, states);
+        QFETCH(QStringList, actions);
+        FakeClock clock;
+        FakeWindow window;
+        window.windowManager = windowManager;
+        window.shown = shown;
+        window.frameLeftOver = frameLeftOver;
+        window.sizeKept = sizeKept;
+        FullScreenProtocol protocol(window, clock);
+        QCOMPARE(protocol.state(), State::WindowedSettled);
+        QCOMPARE(steps.size(), states.size());
+        for (qsizetype i = 0; i < steps.size(); ++i) {
+            const QString &step = steps[i];
+            if (step.startsWith(u'+')) {
+                clock.advanceBy(step.mid(1).toInt());
+            } else if (step.startsWith(u"F11 ")) {
+                protocol.request(step.endsWith(u"on"));
+            } else {
+                window.fullScreen = step.endsWith(u"on");
+                protocol.report(window.fullScreen);
+            }
+            QVERIFY2(name(protocol.state()) == states[i],
+                     qPrintable(step + u" gave "_s + name(protocol.state())));
+        }
+        QCOMPARE(window.actions, actions);
+        QCOMPARE(protocol.isSettling(), clock.hasAlarm());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFullScreenProtocol)
+#include "tst_fullscreenprotocol.moc"
