@@ -6,10 +6,9 @@ recording holds each call's limb as clean as a word heard alone, never mixed wit
 import threading
 import time
 
-from limbora_e2e import LIMB_SOUNDS, Session, check, locate, main
+from limbora_e2e import LENGTH_KEPT, LIMB_SOUNDS, Session, check, locate, main
 
 CALLS = 4
-TIMING = 0.030
 # A word heard alone matches its file at 0.97 or better; a second voice over a third of it brings
 # the match down to about 0.8.
 ALONE = 0.92
@@ -59,12 +58,12 @@ def scenario(executable):
                            key=lambda line: abs(line[0] - pauses[index - 1] - 1.0))
             name = line.split()[1]
             check(name in LIMB_SOUNDS, f"call {index} began with {name}")
-            check(abs(at - pauses[index - 1] - 1.0) <= TIMING,
-                  f"pause {index} lasted {at - pauses[index - 1]:.3f} s")
-            heard_at, score = locate(recording, recorder.start_time(at), name, at)
-            scores.append(score)
-            check(heard_at is not None and score >= ALONE,
-                  f"call {index}'s {name} not heard alone (match {score:.3f})")
+            session.within(f"pause {index} after a second", at - pauses[index - 1] - 1.0,
+                           -LENGTH_KEPT, LENGTH_KEPT, at)
+            heard = locate(recording, recorder.start_time(at), name, at)
+            scores.append(heard[1])
+            check(heard[0] is not None and heard[1] >= ALONE,
+                  f"call {index}'s {name} not heard alone (match {heard[1]:.3f}) {heard.note}")
         print(f"{len(stops)} repeats cut short; the calls' limbs matched at "
               + ", ".join(f"{s:.3f}" for s in scores))
 
