@@ -419,7 +419,7 @@ class Session:
         self.audio_stack.append(self.pulse)
         self.env["PULSE_SERVER"] = f"unix:{socket}"
         while subprocess.run(["pactl", "load-module", "module-null-sink", "sink_name=nullsink",
-                              *(["norewinds=1"] if os.environ.get("TL_NR", "1") == "1" else [])],
+                              "norewinds=1"],
                              env=self.env, capture_output=True).returncode != 0:
             check(time.monotonic() < deadline, "pipewire-pulse did not start")
             time.sleep(0.05)
