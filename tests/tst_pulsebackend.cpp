@@ -74,8 +74,9 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 5000);
         qputenv("PULSE_SERVER", "unix:" + socket.toLocal8Bit());
         sounds = dir.path() + u'/';
-        for (const auto &[name, bits, ms] :
-             {std::tuple{u"word.wav"_s, 16, 400}, {u"other.wav"_s, 8, 400}, {u"long.wav"_s, 16, 3000}}) {
+        for (const auto &[name, bits, ms] : {std::tuple{u"word.wav"_s, 16, 400},
+                                             {u"other.wav"_s, 8, 400},
+                                             {u"long.wav"_s, 16, 3000}}) {
             QFile file(sounds + name);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(silentWav(bits, ms));

@@ -245,10 +245,10 @@ void TestRemotePlayer::busMethodsReachTheGame_data()
     QTest::newRow("Play, no game") << "Play"_ba << false << false << QStringList{u"start"_s};
     QTest::newRow("Play, paused") << "Play"_ba << true << true << QStringList{u"unpause"_s};
     QTest::newRow("Pause") << "Pause"_ba << true << false << QStringList{u"pause"_s};
-    QTest::newRow("PlayPause, running") << "PlayPause"_ba << true << false
-                                        << QStringList{u"pause"_s};
-    QTest::newRow("PlayPause, no game") << "PlayPause"_ba << false << false
-                                        << QStringList{u"start"_s};
+    QTest::newRow("PlayPause, running")
+        << "PlayPause"_ba << true << false << QStringList{u"pause"_s};
+    QTest::newRow("PlayPause, no game")
+        << "PlayPause"_ba << false << false << QStringList{u"start"_s};
     QTest::newRow("Stop") << "Stop"_ba << true << false << QStringList{u"stop"_s};
     QTest::newRow("Previous") << "Previous"_ba << true << false << QStringList{u"repeat"_s};
     QTest::newRow("Next") << "Next"_ba << true << false << none;
