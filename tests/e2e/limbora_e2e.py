@@ -39,6 +39,10 @@ VOICE_BEHIND = 0.125
 # A pause or countdown off by this much is not told apart by a player; one 150 ms too long is a
 # fault of the program.
 LENGTH_KEPT = 0.100
+# A key's effect seen at once, counted from just before xdotool is started to send the key.
+AT_ONCE = 0.250
+
+AUDIO_PROCESSES = {"pulseaudio", "pipewire", "wireplumber", "pipewire-pulse", "pacat"}
 
 
 Failure = private_desktop.Failure
@@ -122,27 +126,30 @@ class MachineWatch:
         self.done.set()
         self.thread.join()
 
-    def _waited(self, begin, end):
-        """The longest any followed thread waited for a processor from the last sample before
-        `begin` to the first after `end`, and whose thread it was."""
+    def _waited(self, begin, end, whose):
+        """The longest any thread of the processes named waited for a processor from the last
+        sample before `begin` to the first after `end`, and whose thread it was."""
         before = [w for t, w in self.waits if t <= begin]
         after = [w for t, w in self.waits if t >= end]
-        if not before or not after:
+        if not after:
             return 0.0, ""
-        first, last = before[-1], after[0]
-        waited = [(last[key] - first[key], key) for key in last.keys() & first.keys()]
+        first, last = dict(before[-1]) if before else {}, after[0]
+        # A thread begun since counts from nothing.
+        waited = [(last[key] - first.get(key, 0.0), key) for key in last
+                  if self.processes.get(key[0]) in whose]
         if not waited:
             return 0.0, ""
         longest, (pid, _) = max(waited)
         return longest, self.processes.get(pid, "")
 
-    def late(self, begin, end):
-        """How long the machine kept a test process waiting around [begin, end]: the longest
-        stall of the watching thread, or the longest wait for a processor of a followed thread,
-        plus what a hypervisor stole meanwhile; and a word on whom it kept waiting."""
+    def late(self, begin, end, whose):
+        """How long the machine kept waiting, around [begin, end], the processes named (a busy
+        one waits often: only those the figure depends on count): the longest stall of the
+        watching thread, or the longest wait for a processor of one of their threads, plus what
+        a hypervisor stole meanwhile; and a word on whom it kept waiting."""
         stalled = max((min(woke, end) - max(asked, begin) for asked, woke in self.stalls
                        if asked < end and woke > begin), default=0.0)
-        waited, whom = self._waited(begin, end)
+        waited, whom = self._waited(begin, end, whose)
         stolen = [s for t, s in self.steal if begin - 0.5 <= t <= end + 0.5]
         stolen = stolen[-1] - stolen[0] if len(stolen) > 1 else 0.0
         if waited > stalled:
@@ -154,14 +161,15 @@ class MachineWatch:
         long_ones = sum(woke - asked > 0.020 for asked, woke in self.stalls)
         stolen = self.steal[-1][1] - self.steal[0][1]
         waits = []
-        if len(self.waits) > 1:
-            first, last = self.waits[0][1], self.waits[-1][1]
+        if self.waits:
+            last = self.waits[-1][1]
             for pid, name in self.processes.items():
-                total = sum(last[k] - first[k] for k in last.keys() & first.keys() if k[0] == pid)
-                waits.append(f"{name} {1000 * total:.0f} ms")
+                longest = max((v for k, v in last.items() if k[0] == pid), default=None)
+                if longest is not None:
+                    waits.append(f"{name} {1000 * longest:.0f} ms")
         return (f"the machine: wake-ups late by up to {1000 * worst:.0f} ms ({long_ones} over 20 ms), "
-                f"{1000 * stolen:.0f} ms stolen, load {os.getloadavg()[0]:.1f}; waited for a "
-                f"processor: {', '.join(waits) or 'not known'}")
+                f"{1000 * stolen:.0f} ms stolen, load {os.getloadavg()[0]:.1f}; the longest a "
+                f"thread waited for a processor in all: {', '.join(waits) or 'not known'}")
 
 
 class Trace:
@@ -493,7 +501,9 @@ class Session:
             return
         excess = error - high if error > high else low - error
         begin, end = at - max(abs(error), 0.050), at + 0.050
-        late, whom = self.watch.late(begin, end)
+        # What was heard depends on the audio server and the recorder too.
+        whose = {"limbora"} | (AUDIO_PROCESSES if recorder is not None else set())
+        late, whom = self.watch.late(begin, end, whose)
         if recorder is not None and recorder.late(begin, end) > late:
             late, whom = recorder.late(begin, end), "the recorder was starved"
         bounds = f"{1000 * low:+.0f} to {1000 * high:+.0f} ms"

@@ -4,11 +4,8 @@
 call being spoken still finishes its colour word unseen, and a stopped game never calls again."""
 import time
 
-from limbora_e2e import LENGTH_KEPT, VOICE_AHEAD, VOICE_BEHIND, Session, check, heard, main
-
-# Stop's effect after the key press, at most: at once to a user, and starting xdotool on a busy
-# machine takes part of it (the benchmark measures it from the X server's key).
-AT_ONCE = 0.250
+from limbora_e2e import (AT_ONCE, LENGTH_KEPT, VOICE_AHEAD, VOICE_BEHIND, Session, check, heard,
+                         main)
 
 
 def stop(session, program):
