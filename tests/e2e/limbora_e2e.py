@@ -514,6 +514,21 @@ class Session:
         raise Failure(f"{what}: {1000 * error:+.0f} ms, beyond {bounds}; the program's doing, "
                       f"the machine was late by {1000 * late:.0f} ms at most then ({whom})")
 
+    def unheard(self, program, name, asked):
+        """Whether a word asked for at `asked` and not heard was the machine's doing: the audio
+        server, kept waiting for a processor, did not start it within the program's bound, and
+        the program gave it up as it should. The word is then set aside, and True returned."""
+        gave_up = program.trace.find(rf"^{re.escape(name)} did not start in time$", since=asked,
+                                     category="limbora.sound")
+        if not gave_up or gave_up[0][0] > asked + 1.0:
+            return False
+        late, whom = self.watch.late(asked, gave_up[0][0], AUDIO_PROCESSES)
+        if late < 0.100:
+            return False
+        self.set_aside.append(f"{name} asked for at {asked:.3f}, not heard: the audio server did "
+                              f"not start it in time, {whom}")
+        return True
+
     def settings_file(self):
         return pathlib.Path(self.env["XDG_CONFIG_HOME"]) / "Limbora" / "Limbora.conf"
 
