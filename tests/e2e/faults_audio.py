@@ -24,7 +24,8 @@ def next_call(program, since):
 def stop_and_exit(session, program, window, label):
     sent = program.key("alt+s")
     stopped = program.trace.wait_for(r'^status "\(Game stopped\)"$', 2, since=sent - 0.002)[0]
-    session.within(f"{label}: Stop after its key", stopped - sent, 0.0, AT_ONCE, stopped)
+    session.within(f"{label}: Stop after its key", stopped - sent, 0.0, AT_ONCE, stopped,
+                   keyed=program)
     sent = session.choose(window, "alt+f", "x")
     while session.xdotool("search", "--onlyvisible", "--pid", str(program.process.pid),
                           "--name", "^Limbora$", check_result=False):

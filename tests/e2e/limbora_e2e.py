@@ -295,6 +295,7 @@ class Program:
         self.reader = threading.Thread(target=self._read, daemon=True)
         self.reader.start()
         self.window = None
+        self.key_took = 0.0
 
     def _read(self):
         for raw in self.process.stdout:
@@ -319,9 +320,11 @@ class Program:
         return self.window
 
     def key(self, *keys):
-        """Presses keys; returns the monotonic time just before they were sent."""
+        """Presses keys; returns the monotonic time just before they were sent. How long xdotool
+        took to send them is kept: the keys went out somewhere in that time."""
         sent = time.monotonic()
         self.session.xdotool("key", "--window", self.window, *keys)
+        self.key_took = time.monotonic() - sent
         return sent
 
     def exit_code(self, timeout):
@@ -490,12 +493,13 @@ class Session:
         self.programs.append(program)
         return program
 
-    def within(self, what, error, low, high, at, recorder=None):
+    def within(self, what, error, low, high, at, recorder=None, keyed=None):
         """Checks a figure a user notices: `error` seconds away from what it should be, observed
         at the monotonic time `at`, is to lie within [low, high]. Beyond that, by no more than
         the machine (or the recorder, for what was heard) was itself late around that moment,
         the figure is set aside and reported, since it tells nothing of the program; beyond
-        that, it fails, saying how late the machine was."""
+        that, it fails, saying how late the machine was. A figure counted from a key that the
+        program `keyed` was sent also depends on the X server, and on xdotool's own time."""
         if low <= error <= high:
             self.judged += 1
             return
@@ -503,9 +507,12 @@ class Session:
         begin, end = at - max(abs(error), 0.050), at + 0.050
         # What was heard depends on the audio server and the recorder too.
         whose = {"limbora"} | (AUDIO_PROCESSES if recorder is not None else set())
+        whose |= {"Xvfb"} if keyed is not None else set()
         late, whom = self.watch.late(begin, end, whose)
         if recorder is not None and recorder.late(begin, end) > late:
             late, whom = recorder.late(begin, end), "the recorder was starved"
+        if keyed is not None and keyed.key_took > late:
+            late, whom = keyed.key_took, f"xdotool took {1000 * keyed.key_took:.0f} ms to send the key"
         bounds = f"{1000 * low:+.0f} to {1000 * high:+.0f} ms"
         if late >= excess:
             self.set_aside.append(f"{what} ({1000 * error:+.0f} ms, bound {bounds}): the machine "

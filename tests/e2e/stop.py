@@ -11,7 +11,7 @@ from limbora_e2e import (AT_ONCE, LENGTH_KEPT, VOICE_AHEAD, VOICE_BEHIND, Sessio
 def stop(session, program):
     sent = program.key("alt+s")
     stopped = program.trace.wait_for(r'^status "\(Game stopped\)"$', 2, since=sent)[0]
-    session.within("Stop after its key", stopped - sent, 0.0, AT_ONCE, stopped)
+    session.within("Stop after its key", stopped - sent, 0.0, AT_ONCE, stopped, keyed=program)
     return stopped
 
 
