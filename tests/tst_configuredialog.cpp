@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
 #include <QSettings>
 #include <QSlider>
@@ -71,6 +72,48 @@ private Q_SLOTS:
         QCOMPARE(program->game.sequencer()->options().limbs, (QList<qint16>{1, 2, 4}));
         QCOMPARE(readGameSettings(), chosen);
         QVERIFY(program->game.settings().startFullScreen);
+    }
+
+    // Configure's ends of each range, and the host's own voice, are what the next run plays by:
+    // its words looked for among the recordings first, the language's and English's after.
+    void chosenOptionsReachTheNextRun_data()
+    {
+        QTest::addColumn<bool>("highest");
+        QTest::addColumn<bool>("ownVoice");
+        QTest::newRow("highest, own voice") << true << true;
+        QTest::newRow("lowest, built-in voice") << false << false;
+    }
+
+    void chosenOptionsReachTheNextRun()
+    {
+        QFETCH(bool, highest);
+        QFETCH(bool, ownVoice);
+        GameSettings chosen;
+        {
+            Program program;
+            program.window.show();
+            program.window.findChild<QAction *>(u"mnuSettingsConfigure"_s)->trigger();
+            auto *dialog = program.window.findChild<ConfigureDialog *>();
+            QVERIFY(dialog);
+            for (const QString &name : {u"spnPause"_s, u"spnCountdown"_s}) {
+                auto *box = dialog->findChild<QSpinBox *>(name);
+                box->setValue(highest ? box->maximum() : box->minimum());
+            }
+            auto *volume = dialog->findChild<QSlider *>(u"sldVolume"_s);
+            volume->setValue(highest ? volume->maximum() : volume->minimum());
+            dialog->findChild<QRadioButton *>(ownVoice ? u"optOwnVoice"_s : u"optBuiltinVoice"_s)
+                ->setChecked(true);
+            chosen = dialog->values();
+            dialog->accept();
+        }
+        Program next;
+        QCOMPARE(next.game.sequencer()->options(), chosen.game);
+        QCOMPARE(next.player.volume(), chosen.volume);
+        const QStringList folders = next.player.callFolders();
+        const QString recordings = VoiceFolder::path(Language::current());
+        QCOMPARE(folders.first() == recordings, ownVoice);
+        QCOMPARE(folders.count(recordings), ownVoice ? 1 : 0);
+        QCOMPARE(folders.last(), QString());
     }
 
     void configureDialogKeepsOneOfEachAndRestoresDefaults()

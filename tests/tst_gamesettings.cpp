@@ -114,6 +114,31 @@ private Q_SLOTS:
         QCOMPARE(readGameSettings(), expected);
     }
 
+    // Both ends of every range are the user's to choose, and stay as chosen.
+    void rangeEndsAreKept_data()
+    {
+        QTest::addColumn<int>("pause");
+        QTest::addColumn<int>("countdown");
+        QTest::addColumn<int>("volume");
+        QTest::newRow("lowest") << GameOptions::MinPauseSeconds << GameOptions::MinCountdownSeconds
+                                << GameSettings::MinVolume;
+        QTest::newRow("highest") << GameOptions::MaxPauseSeconds << GameOptions::MaxCountdownSeconds
+                                 << GameSettings::MaxVolume;
+    }
+
+    void rangeEndsAreKept()
+    {
+        QFETCH(int, pause);
+        QFETCH(int, countdown);
+        QFETCH(int, volume);
+        GameSettings chosen = unusual();
+        chosen.game.pauseSeconds = pause;
+        chosen.game.countdownSeconds = countdown;
+        chosen.volume = volume;
+        QVERIFY(writeGameSettings(chosen));
+        QCOMPARE(readGameSettings(), chosen);
+    }
+
     void handWrittenValuesAreRead()
     {
         writeFile("[Game]\nPauseSeconds= 12 \nCountdownSeconds=30\nLimbs=righthand, LeftHand, "

@@ -512,7 +512,8 @@ private Q_SLOTS:
         QFETCH(QStringList, environment);
         QFETCH(QStringList, arguments);
         QFETCH(QString, expected);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QTemporaryDir top;
+        QProcessEnvironment env = programEnvironment(top);
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE",
                                  "LC_ALL", "LC_MESSAGES", "LANG"}) {
             env.remove(QString::fromLatin1(name));
@@ -561,7 +562,7 @@ private Q_SLOTS:
         QVERIFY(QFile(data + u"de/limbora.html"_s).open(QIODevice::WriteOnly));
         QVERIFY(QFile(data + u"fr"_s).open(QIODevice::WriteOnly));
 
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = programEnvironment(top);
         env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         env.insert(u"QT_LOGGING_RULES"_s, u"limbora.startup.debug=true"_s);
         env.insert(u"XDG_CONFIG_HOME"_s, top.filePath(u"config"_s));
@@ -580,6 +581,19 @@ private Q_SLOTS:
     }
 
 private:
+    // The real program with a runtime folder and no session bus of the user's: a Limbora the
+    // user has open would otherwise be the one asked, and just come forward.
+    static QProcessEnvironment programEnvironment(const QTemporaryDir &top)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        const QString runtime = top.filePath(u"runtime"_s);
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        env.insert(u"XDG_RUNTIME_DIR"_s, runtime);
+        env.remove(u"DBUS_SESSION_BUS_ADDRESS"_s);
+        return env;
+    }
+
     static QString english()
     {
         return u"Calls a random hand or foot and colour for a floor party game."_s;

@@ -59,7 +59,9 @@ private Q_SLOTS:
         QVERIFY(script.open(QIODevice::WriteOnly));
         script.write("load-module module-native-protocol-unix auth-anonymous=1 socket="
                      + socket.toLocal8Bit()
-                     + "\nload-module module-null-sink sink_name=nullsink\n"
+                     // A sink that rewinds puts the next sound on a flushed stream up to a
+                     // second late in the server's timing answer.
+                     + "\nload-module module-null-sink sink_name=nullsink norewinds=1\n"
                        "set-default-sink nullsink\n");
         script.close();
         server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -72,10 +74,12 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 5000);
         qputenv("PULSE_SERVER", "unix:" + socket.toLocal8Bit());
         sounds = dir.path() + u'/';
-        for (const auto &[name, bits] : {std::pair{u"word.wav"_s, 16}, {u"other.wav"_s, 8}}) {
+        for (const auto &[name, bits, ms] : {std::tuple{u"word.wav"_s, 16, 400},
+                                             {u"other.wav"_s, 8, 400},
+                                             {u"long.wav"_s, 16, 3000}}) {
             QFile file(sounds + name);
             QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(silentWav(bits, 400));
+            file.write(silentWav(bits, ms));
         }
     }
 
@@ -113,6 +117,36 @@ private Q_SLOTS:
             }
         }
         QVERIFY(failed.isEmpty());
+    }
+
+    // A sound stopped early leaves nothing in its stream: the next one there is heard alone and
+    // ends when it would on its own.
+    void stoppedSoundLeavesNothingBehind()
+    {
+        PulseBackend backend(sounds);
+        backend.preload({u"long.wav"_s, u"word.wav"_s}, {QString()});
+        QTest::qWait(300); // connected, streams opened ahead
+        QSignalSpy started(&backend, &SoundBackend::started);
+        // Both streams kept for the format play a long sound, stopped a moment in.
+        for (const quint64 id : {1, 2}) {
+            backend.play({id, u"long.wav"_s, true, monotonicNs() + 200'000'000});
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(started.count() >= 2, 1000);
+        QTest::qWait(200);
+        backend.stop(1);
+        backend.stop(2);
+        QTest::qWait(100);
+        for (quint64 id = 3; id <= 4; ++id) {
+            started.clear();
+            const qint64 asked = monotonicNs();
+            backend.play({id, u"word.wav"_s, true, asked + 200'000'000});
+            QTest::qWait(700);
+            QVERIFY(!started.isEmpty());
+            QCOMPARE(started.last().at(0).toULongLong(), id);
+            const qint64 endMs = (started.last().at(1).toLongLong() - asked) / 1'000'000;
+            QCOMPARE_GE(endMs, 390);
+            QCOMPARE_LE(endMs, 600);
+        }
     }
 
     // A sound whose stream is ready only after its caller gave up on it never plays then.

@@ -4,6 +4,7 @@
 #include "callart.h"
 #include "gamedoubles.h"
 #include "mediakeys.h"
+#include "mprisadaptors.h"
 #include "remotegame.h"
 #include "remoteplayer.h"
 #include "sequencerremote.h"
@@ -88,6 +89,8 @@ private Q_SLOTS:
     void metadataForEachState();
     void titleIsInTheProgramsLanguage();
     void requestsKeepToTheGame();
+    void busMethodsReachTheGame_data();
+    void busMethodsReachTheGame();
     void oneAnnouncementPerChange();
     void drivesARealGame();
     void artIsASpotOfTheColour();
@@ -231,6 +234,47 @@ void TestRemotePlayer::requestsKeepToTheGame()
     QSignalSpy raised(&player, &RemotePlayer::raiseRequested);
     player.raise();
     QCOMPARE(raised.count(), 1);
+}
+
+// Each method a remote calls on the bus, as Qt D-Bus calls it: by name on the adaptor.
+void TestRemotePlayer::busMethodsReachTheGame_data()
+{
+    QTest::addColumn<QByteArray>("method");
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<bool>("paused");
+    QTest::addColumn<QStringList>("requests");
+    const QStringList none;
+    QTest::newRow("Play, no game") << "Play"_ba << false << false << QStringList{u"start"_s};
+    QTest::newRow("Play, paused") << "Play"_ba << true << true << QStringList{u"unpause"_s};
+    QTest::newRow("Pause") << "Pause"_ba << true << false << QStringList{u"pause"_s};
+    QTest::newRow("PlayPause, running")
+        << "PlayPause"_ba << true << false << QStringList{u"pause"_s};
+    QTest::newRow("PlayPause, no game")
+        << "PlayPause"_ba << false << false << QStringList{u"start"_s};
+    QTest::newRow("Stop") << "Stop"_ba << true << false << QStringList{u"stop"_s};
+    QTest::newRow("Previous") << "Previous"_ba << true << false << QStringList{u"repeat"_s};
+    QTest::newRow("Next") << "Next"_ba << true << false << none;
+    QTest::newRow("Raise") << "Raise"_ba << true << false << QStringList{u"raise"_s};
+}
+
+void TestRemotePlayer::busMethodsReachTheGame()
+{
+    QFETCH(QByteArray, method);
+    QFETCH(bool, running);
+    QFETCH(bool, paused);
+    QFETCH(QStringList, requests);
+    RecordingGame game;
+    RemotePlayer player(game, artFor);
+    player.setRunning(running);
+    player.setPaused(paused);
+    QObject host;
+    auto *root = new MprisRootAdaptor(&host, player);
+    auto *adaptor = new MprisPlayerAdaptor(&host, player);
+    connect(&player, &RemotePlayer::raiseRequested, &host,
+            [&game] { game.requests << u"raise"_s; });
+    QObject *target = method == "Raise" ? static_cast<QObject *>(root) : adaptor;
+    QVERIFY(QMetaObject::invokeMethod(target, method.constData()));
+    QCOMPARE(game.requests, requests);
 }
 
 void TestRemotePlayer::oneAnnouncementPerChange()

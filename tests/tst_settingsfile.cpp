@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -172,6 +173,39 @@ private Q_SLOTS:
         QCOMPARE(readBytes(file()), Stored);
         QCOMPARE(QDir(config->filePath(u"Limbora"_s)).entryList(QDir::Files),
                  QStringList{u"Limbora.conf"_s});
+    }
+
+    // The new file is written beside the old one, whatever the temporary folder is: elsewhere,
+    // it could not take the old one's place in one rename.
+    void savedWhateverTheTemporaryFolder_data()
+    {
+        QTest::addColumn<QString>("temporary");
+        QTest::newRow("missing") << u"/nonexistent/limbora-tmp"_s;
+        QTest::newRow("another file system") << u"/dev/shm"_s;
+    }
+
+    void savedWhateverTheTemporaryFolder()
+    {
+        QFETCH(QString, temporary);
+        struct stat there = {}, here = {};
+        if (::stat(QFile::encodeName(temporary).constData(), &there) == 0
+            && (::stat(QFile::encodeName(config->path()).constData(), &here) != 0
+                || there.st_dev == here.st_dev)) {
+            QSKIP("the temporary folder is on the settings' own file system here");
+        }
+        const bool wasSet = qEnvironmentVariableIsSet("TMPDIR");
+        const QByteArray before = qgetenv("TMPDIR");
+        const auto restore = qScopeGuard(
+            [wasSet, &before] { wasSet ? qputenv("TMPDIR", before) : qunsetenv("TMPDIR"); });
+        qputenv("TMPDIR", QFile::encodeName(temporary));
+
+        PlacementStore store;
+        store.save(QRect(100, 100, 433, 433));
+        GameSettings options;
+        options.game.pauseSeconds = 3;
+        QVERIFY(writeGameSettings(options));
+        QCOMPARE(readGameSettings(), options);
+        QVERIFY(readBytes(file()).contains("MainLeft=1500"));
     }
 
     // A reader holding the old file (here: a second name for it) sees it whole, never emptied or

@@ -3,6 +3,8 @@
 #include "windowplacement.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QMetaMethod>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -54,6 +56,24 @@ private Q_SLOTS:
         QTRY_VERIFY(!placement.isSettling());
         placement.save();
         QCOMPARE(storedPlacement(), expected);
+    }
+
+    // Logging out: the session manager asks for the data to be saved, and may end the program
+    // without a close.
+    void sessionEndKeepsThePlacement()
+    {
+        QWidget window;
+        WindowPlacement placement(window);
+        placement.restore(QSize(1, 1));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.move(300, 200);
+        // QSessionManager can't be made outside Qt; what listens here never reads it.
+        const QMetaMethod request = QMetaMethod::fromSignal(&QGuiApplication::commitDataRequest);
+        void *arguments[] = {nullptr, nullptr};
+        QMetaObject::activate(qApp, request.enclosingMetaObject(), request.relativeMethodIndex(),
+                              arguments);
+        QCOMPARE(storedPlacement(), (QStringList{u"4500"_s, u"3000"_s, u"6000"_s, u"5000"_s}));
     }
 
     // Whatever size the window ends up with (a frame drawn inside it, a window manager that

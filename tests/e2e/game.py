@@ -5,16 +5,11 @@ Start, each limb then its colour, the seven-second pauses in silence, and every 
 where the trace says it started, saying the words the window showed."""
 import time
 
-from limbora_e2e import (COLOUR_SOUNDS, COLOUR_WORDS, LIMB_SOUNDS, LIMB_TEXTS, Session, check,
-                         locate, main, sound_lengths)
+from limbora_e2e import (COLOUR_SOUNDS, COLOUR_WORDS, LENGTH_KEPT, LIMB_SOUNDS, LIMB_TEXTS,
+                         VOICE_AHEAD, VOICE_BEHIND, Session, check, heard, locate, main,
+                         sound_lengths)
 
 CALLS = 3
-TIMING = 0.030  # seconds a wait may be late here, on a busy two-core machine
-ONSET = 0.060
-# The null sink renders its blocks a little ahead of the clock, so a sound written the moment it
-# was asked for shows in the recording up to this much before its sound-start.
-EARLY = 0.020
-AUDIBLE_END = 0.020  # how far a sound-end may lie from the moment its last sample was heard
 
 
 def showing(lines, line):
@@ -54,7 +49,8 @@ def scenario(executable):
         starts = program.trace.find(r"^sound-start ")
         check(len(starts) >= 2 * CALLS, f"{len(starts)} sounds for {CALLS} calls")
         first = starts[0][0] - started
-        check(abs(first - 10.0) <= TIMING, f"first call {first:.3f} s after Start")
+        session.within("the first call after Start's ten seconds", first - 10.0, -LENGTH_KEPT,
+                       LENGTH_KEPT, starts[0][0])
 
         pauses = program.trace.find(r"^pause 7$")
         ends = program.trace.find(r"^sound-end ")
@@ -66,46 +62,52 @@ def scenario(executable):
             check(limb in LIMB_SOUNDS and colour in COLOUR_SOUNDS, f"call {index}: {limb}, {colour}")
             check(limb_line.endswith(" wait") and colour_line.endswith(" wait"), "not wait mode")
 
-            # What the window showed as each word began: the limb in black, then the whole call
-            # in its colour. Taken in the trace's order, not by its millisecond stamps, and shown
-            # no later than the word is heard, nor noticeably before.
-            for word, started_at, expected in (
-                    (limb, limb_time, f'display "{LIMB_TEXTS[limb]}" #000000'),
-                    (colour, colour_time, f'display "{LIMB_TEXTS[limb]}{COLOUR_WORDS[colour]}" #')):
-                shown_at, shown = showing(lines, (started_at, f"sound-start {word} wait"))
+            # Each word heard with its text: the limb in black, then the whole call in its
+            # colour (taken in the trace's order, not by its millisecond stamps), and the voice
+            # neither noticeably ahead of the text nor behind it. The word heard is the one shown.
+            heard_ends = {}
+            for word, at, family, expected in (
+                    (limb, limb_time, LIMB_SOUNDS, f'display "{LIMB_TEXTS[limb]}" #000000'),
+                    (colour, colour_time, COLOUR_SOUNDS,
+                     f'display "{LIMB_TEXTS[limb]}{COLOUR_WORDS[colour]}" #')):
+                shown_at, shown = showing(lines, (at, f"sound-start {word} wait"))
                 check(shown.startswith(expected), f"as {word} began the window showed {shown}")
-                check(started_at - shown_at <= TIMING, f"{shown} came {started_at - shown_at:.3f} s before {word}")
-
-            # What was heard: each sound where the trace says, and it is the sound named.
-            for name, at, family in ((limb, limb_time, LIMB_SOUNDS), (colour, colour_time, COLOUR_SOUNDS)):
-                heard_at, score = locate(recording, recorder.start_time(at), name, at)
-                check(heard_at is not None and score > 0.8, f"{name} not heard near {at:.3f} (score {score:.2f})")
-                check(-EARLY <= heard_at - at <= ONSET, f"{name} heard {1000 * (heard_at - at):.0f} ms after its sound-start")
-                # The wait ends when the file's last sample is heard, neither before nor after.
-                end = [t for t, m in ends if t >= at and m == f"sound-end {name}"][0]
-                end_errors.append(end - (heard_at + lengths[name]))
+                end = [t for t, m in ends if t >= at and m == f"sound-end {word}"][0]
+                found = heard(recorder, recording, word, at, end)
+                if found[1] <= 0.8 and session.unheard(program, word, at):
+                    heard_ends[word] = end
+                    continue
+                check(found[0] is not None and found[1] > 0.8,
+                      f"{shown} without its word: {word} not heard, or not whole, near {at:.3f} "
+                      f"(match {found[1]:.2f}) {found.note}")
+                session.within(f"{word} heard after {shown} {found.note}", found[0] - shown_at,
+                               -VOICE_AHEAD, VOICE_BEHIND, found[0], recorder)
                 for other in family:
-                    if other != name:
-                        _, other_score = locate(recording, recorder.start_time(at), other, at)
-                        check(other_score < score, f"{name} sounds more like {other}")
+                    if other != word:
+                        check(locate(recording, recorder.start_time(found[0]), other, found[0],
+                                     window=0.1)[1] < found[1],
+                              f"{word} sounds more like {other}")
+                # The wait ends when the file's last sample is heard: the next word is not cut.
+                heard_ends[word] = found[0] + lengths[word]
+                end_errors.append(end - heard_ends[word])
+                session.within(f"sound-end {word} after its last sample was heard", end_errors[-1],
+                               -VOICE_AHEAD, VOICE_BEHIND, end, recorder)
             check(limb_time < colour_time, "colour before limb")
 
             # The pause: seven seconds from the colour's end to the next call, in silence.
             pause_time = pauses[index][0]
             check(pause_time >= colour_time, "pause before the colour ended")
-            audible_end = colour_time + lengths[colour] + ONSET
             if index + 1 < CALLS:
                 next_time = starts[2 * index + 2][0]
-                check(abs(next_time - pause_time - 7.0) <= TIMING,
-                      f"pause {index} lasted {next_time - pause_time:.3f} s")
-                quiet_until = next_time
+                session.within(f"pause {index} after seven seconds", next_time - pause_time - 7.0,
+                               -LENGTH_KEPT, LENGTH_KEPT, next_time)
+                quiet_until = next_time - VOICE_AHEAD
             else:
                 quiet_until = pause_time + 7.0
                 quiet_until = min(quiet_until, program.trace.find(r"Game stopped")[0][0])
-            level = recorder.loudness(audible_end, quiet_until)
+            level = recorder.loudness(heard_ends[colour] + 0.020, quiet_until)
             check(level < 0.003, f"not silent in pause {index}: level {level:.4f}")
         errors = " ".join(f"{1000 * e:+.0f}" for e in end_errors)
-        check(max(map(abs, end_errors)) <= AUDIBLE_END, f"sound-end minus audible end, ms: {errors}")
         print(f"sound-end minus audible end, ms: {errors}")
         print(f"first call after {first:.3f} s; calls: "
               + ", ".join(m.split()[1] for _, m in starts[: 2 * CALLS]))

@@ -31,6 +31,19 @@ COLOUR_WORDS = dict(zip(COLOUR_SOUNDS, ["GREEN", "YELLOW", "BLUE", "RED"]))
 
 TRACE_LINE = re.compile(r"^\s*(\d+\.\d+) ([\w.]+): (.*)$")
 
+# What a user notices, with bounds a loaded machine still meets; what the program achieves on a
+# quiet one (within a few milliseconds) is ./dev bench's to measure. A voice more than about
+# 45 ms ahead of its text, or 125 ms behind it, is noticed.
+VOICE_AHEAD = 0.045
+VOICE_BEHIND = 0.125
+# A pause or countdown off by this much is not told apart by a player; one 150 ms too long is a
+# fault of the program.
+LENGTH_KEPT = 0.100
+# A key's effect seen at once, counted from just before xdotool is started to send the key.
+AT_ONCE = 0.250
+
+AUDIO_PROCESSES = {"pulseaudio", "pipewire", "wireplumber", "pipewire-pulse", "pacat"}
+
 
 Failure = private_desktop.Failure
 
@@ -51,6 +64,112 @@ def read_wav(path):
             return samples.astype(np.float64) / 32768.0
         position += 8 + size + (size & 1)
     raise Failure(f"no data in {path}")
+
+
+class MachineWatch:
+    """How late the machine itself was: a thread that asks to wake every few milliseconds notes
+    each wake-up that came late; every test process (the program, the audio server, the
+    recorder, the X server) has its threads' wait for a processor read from the kernel
+    (schedstat) five times a second; and the processor time a hypervisor stole. A figure off by
+    no more than the machine kept one of them waiting at that moment tells nothing about the
+    program."""
+
+    PERIOD = 0.005
+    SAMPLE = 0.2
+
+    def __init__(self):
+        self.stalls = []  # (asked, woke) for each wake-up more than 2 ms late
+        self.steal = [(time.monotonic(), self._steal_seconds())]
+        self.processes = {}  # pid: name
+        self.waits = []  # (time, {(pid, thread): seconds waited for a processor so far})
+        self.done = threading.Event()
+        self.thread = threading.Thread(target=self._run, daemon=True)
+        self.thread.start()
+
+    def follow(self, pid, name):
+        self.processes[pid] = name
+
+    @staticmethod
+    def _steal_seconds():
+        try:
+            fields = pathlib.Path("/proc/stat").read_text().split("\n", 1)[0].split()
+            return int(fields[8]) / os.sysconf("SC_CLK_TCK")
+        except (OSError, IndexError, ValueError):
+            return 0.0
+
+    def _thread_waits(self):
+        waits = {}
+        for pid in list(self.processes):
+            for task in pathlib.Path(f"/proc/{pid}/task").glob("*/schedstat"):
+                try:
+                    waits[(pid, task.parent.name)] = int(task.read_text().split()[1]) / 1e9
+                except (OSError, IndexError, ValueError):
+                    pass
+        return waits
+
+    def _run(self):
+        asked = time.monotonic() + self.PERIOD
+        sampled = 0.0
+        while not self.done.is_set():
+            time.sleep(max(0.0, asked - time.monotonic()))
+            woke = time.monotonic()
+            if woke - asked > 0.002:
+                self.stalls.append((asked, woke))
+            if woke - sampled >= self.SAMPLE:
+                sampled = woke
+                self.waits.append((woke, self._thread_waits()))
+                if woke - self.steal[-1][0] >= 0.5:
+                    self.steal.append((woke, self._steal_seconds()))
+            asked = time.monotonic() + self.PERIOD
+
+    def stop(self):
+        self.done.set()
+        self.thread.join()
+
+    def _waited(self, begin, end, whose):
+        """The longest any thread of the processes named waited for a processor from the last
+        sample before `begin` to the first after `end`, and whose thread it was."""
+        before = [w for t, w in self.waits if t <= begin]
+        after = [w for t, w in self.waits if t >= end]
+        if not after:
+            return 0.0, ""
+        first, last = dict(before[-1]) if before else {}, after[0]
+        # A thread begun since counts from nothing.
+        waited = [(last[key] - first.get(key, 0.0), key) for key in last
+                  if self.processes.get(key[0]) in whose]
+        if not waited:
+            return 0.0, ""
+        longest, (pid, _) = max(waited)
+        return longest, self.processes.get(pid, "")
+
+    def late(self, begin, end, whose):
+        """How long the machine kept waiting, around [begin, end], the processes named (a busy
+        one waits often: only those the figure depends on count): the longest stall of the
+        watching thread, or the longest wait for a processor of one of their threads, plus what
+        a hypervisor stole meanwhile; and a word on whom it kept waiting."""
+        stalled = max((min(woke, end) - max(asked, begin) for asked, woke in self.stalls
+                       if asked < end and woke > begin), default=0.0)
+        waited, whom = self._waited(begin, end, whose)
+        stolen = [s for t, s in self.steal if begin - 0.5 <= t <= end + 0.5]
+        stolen = stolen[-1] - stolen[0] if len(stolen) > 1 else 0.0
+        if waited > stalled:
+            return waited + stolen, f"{whom} waited {1000 * waited:.0f} ms for a processor"
+        return stalled + stolen, f"the harness woke {1000 * stalled:.0f} ms late"
+
+    def summary(self):
+        worst = max((woke - asked for asked, woke in self.stalls), default=0.0)
+        long_ones = sum(woke - asked > 0.020 for asked, woke in self.stalls)
+        stolen = self.steal[-1][1] - self.steal[0][1]
+        waits = []
+        if self.waits:
+            last = self.waits[-1][1]
+            for pid, name in self.processes.items():
+                longest = max((v for k, v in last.items() if k[0] == pid), default=None)
+                if longest is not None:
+                    waits.append(f"{name} {1000 * longest:.0f} ms")
+        return (f"the machine: wake-ups late by up to {1000 * worst:.0f} ms ({long_ones} over 20 ms), "
+                f"{1000 * stolen:.0f} ms stolen, load {os.getloadavg()[0]:.1f}; the longest a "
+                f"thread waited for a processor in all: {', '.join(waits) or 'not known'}")
 
 
 class Trace:
@@ -140,6 +259,22 @@ class Recorder:
                      if near is None or near <= t <= near + 1.0]
         return min(estimates or [t - n / RATE for t, n in self.arrivals])
 
+    def late(self, begin, end):
+        """The longest wait for the recorder's data within [begin, end], beyond its own latency,
+        and the samples it lost before `end`: a starved recorder misplaces what it heard."""
+        gaps = [min(t, end) - max(before, begin) - 0.010
+                for (before, _), (t, _) in zip(self.arrivals, self.arrivals[1:])
+                if before < end and t > begin]
+        lost = self.start_time(end) - self.start_time() if self.arrivals else 0.0
+        return max([0.0, lost, *gaps])
+
+    def summary(self):
+        if len(self.arrivals) < 2:
+            return "the recorder: no data"
+        gap = max(t - before for (before, _), (t, _) in zip(self.arrivals, self.arrivals[1:]))
+        lost = self.start_time(self.arrivals[-1][0] - 1.0) - self.start_time()
+        return f"the recorder: longest wait for data {1000 * gap:.0f} ms, {1000 * lost:.0f} ms of sound lost"
+
     def loudness(self, begin, end):
         """The loudest 10 ms between two monotonic times, each quarter second placed on its own."""
         recording = self.samples()
@@ -160,6 +295,7 @@ class Program:
         self.reader = threading.Thread(target=self._read, daemon=True)
         self.reader.start()
         self.window = None
+        self.key_took = 0.0
 
     def _read(self):
         for raw in self.process.stdout:
@@ -184,9 +320,11 @@ class Program:
         return self.window
 
     def key(self, *keys):
-        """Presses keys; returns the monotonic time just before they were sent."""
+        """Presses keys; returns the monotonic time just before they were sent. How long xdotool
+        took to send them is kept: the keys went out somewhere in that time."""
         sent = time.monotonic()
         self.session.xdotool("key", "--window", self.window, *keys)
+        self.key_took = time.monotonic() - sent
         return sent
 
     def exit_code(self, timeout):
@@ -218,6 +356,10 @@ class Session:
         self.tmp = pathlib.Path(tempfile.mkdtemp(prefix="limbora-e2e-"))
         self.processes = []
         self.env = private_desktop.clean_environment(self.tmp)
+        self.watch = MachineWatch()
+        self.recorders = []
+        self.judged = 0
+        self.set_aside = []
         self._start_xvfb()
         if window_manager:
             self.spawn(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -232,12 +374,14 @@ class Session:
         options.setdefault("env", self.env)
         process = subprocess.Popen(command, start_new_session=True, **options)
         self.processes.append(process)
+        self.watch.follow(process.pid, pathlib.Path(command[0]).name)
         return process
 
     def _start_xvfb(self):
         self.xvfb_log = self.tmp / "xvfb.log"
         server, number = private_desktop.start_xvfb(self.xvfb_log, self.env, self.screen)
         self.processes.append(server)
+        self.watch.follow(server.pid, "Xvfb")
         self.env["DISPLAY"] = f":{number}"
 
     def _start_pulse(self):
@@ -252,7 +396,8 @@ class Session:
         script = self.tmp / "null.pa"
         script.write_text(
             f"load-module module-native-protocol-unix auth-anonymous=1 socket={socket}\n"
-            "load-module module-null-sink sink_name=nullsink\n"
+            # A sink that never rewinds what it rendered ahead loses fewer words under load.
+            "load-module module-null-sink sink_name=nullsink norewinds=1\n"
             "set-default-sink nullsink\n")
         self.pulse = self.spawn(["pulseaudio", "-n", "-F", str(script), "--daemonize=no", "--use-pid-file=no",
                     "--exit-idle-time=-1", "--disallow-exit"],
@@ -284,7 +429,8 @@ class Session:
         self.pulse = self.spawn(["pipewire-pulse"], **quiet)
         self.audio_stack.append(self.pulse)
         self.env["PULSE_SERVER"] = f"unix:{socket}"
-        while subprocess.run(["pactl", "load-module", "module-null-sink", "sink_name=nullsink"],
+        while subprocess.run(["pactl", "load-module", "module-null-sink", "sink_name=nullsink",
+                              "norewinds=1"],
                              env=self.env, capture_output=True).returncode != 0:
             check(time.monotonic() < deadline, "pipewire-pulse did not start")
             time.sleep(0.05)
@@ -315,8 +461,25 @@ class Session:
         self.xdotool("key", *keys)
         return sent
 
+    def choose(self, window, menu, item):
+        """Opens a menu by its access key and, once it shows, picks an item by its own (a key
+        sent before the menu shows is lost on a busy machine). Returns when the item's key was
+        sent."""
+        pid = self.xdotool("getwindowpid", window)
+        shown = self.xdotool("search", "--onlyvisible", "--pid", pid, check_result=False).split()
+        self.press(window, menu)
+        deadline = time.monotonic() + 5
+        while set(self.xdotool("search", "--onlyvisible", "--pid", pid,
+                               check_result=False).split()) <= set(shown):
+            check(time.monotonic() < deadline, f"{menu} opened no menu")
+            time.sleep(0.02)
+        sent = time.monotonic()
+        self.xdotool("key", item)
+        return sent
+
     def record(self, passive=False):
         recorder = Recorder(self, passive)
+        self.recorders.append(recorder)
         if not passive:  # a passive one hears nothing until something plays
             recorder.wait_until_running()
         return recorder
@@ -329,6 +492,49 @@ class Session:
         program = Program(self, executable, env, cwd)
         self.programs.append(program)
         return program
+
+    def within(self, what, error, low, high, at, recorder=None, keyed=None):
+        """Checks a figure a user notices: `error` seconds away from what it should be, observed
+        at the monotonic time `at`, is to lie within [low, high]. Beyond that, by no more than
+        the machine (or the recorder, for what was heard) was itself late around that moment,
+        the figure is set aside and reported, since it tells nothing of the program; beyond
+        that, it fails, saying how late the machine was. A figure counted from a key that the
+        program `keyed` was sent also depends on the X server, and on xdotool's own time."""
+        if low <= error <= high:
+            self.judged += 1
+            return
+        excess = error - high if error > high else low - error
+        begin, end = at - max(abs(error), 0.050), at + 0.050
+        # What was heard depends on the audio server and the recorder too.
+        whose = {"limbora"} | (AUDIO_PROCESSES if recorder is not None else set())
+        whose |= {"Xvfb"} if keyed is not None else set()
+        late, whom = self.watch.late(begin, end, whose)
+        if recorder is not None and recorder.late(begin, end) > late:
+            late, whom = recorder.late(begin, end), "the recorder was starved"
+        if keyed is not None and keyed.key_took > late:
+            late, whom = keyed.key_took, f"xdotool took {1000 * keyed.key_took:.0f} ms to send the key"
+        bounds = f"{1000 * low:+.0f} to {1000 * high:+.0f} ms"
+        if late >= excess:
+            self.set_aside.append(f"{what} ({1000 * error:+.0f} ms, bound {bounds}): the machine "
+                                  f"was late, {whom}")
+            return
+        raise Failure(f"{what}: {1000 * error:+.0f} ms, beyond {bounds}; the program's doing, "
+                      f"the machine was late by {1000 * late:.0f} ms at most then ({whom})")
+
+    def unheard(self, program, name, asked):
+        """Whether a word asked for at `asked` and not heard was the machine's doing: the audio
+        server, kept waiting for a processor, did not start it within the program's bound, and
+        the program gave it up as it should. The word is then set aside, and True returned."""
+        gave_up = program.trace.find(rf"^{re.escape(name)} did not start in time$", since=asked,
+                                     category="limbora.sound")
+        if not gave_up or gave_up[0][0] > asked + 1.0:
+            return False
+        late, whom = self.watch.late(asked, gave_up[0][0], AUDIO_PROCESSES)
+        if late < 0.100:
+            return False
+        self.set_aside.append(f"{name} asked for at {asked:.3f}, not heard: the audio server did "
+                              f"not start it in time, {whom}")
+        return True
 
     def settings_file(self):
         return pathlib.Path(self.env["XDG_CONFIG_HOME"]) / "Limbora" / "Limbora.conf"
@@ -346,6 +552,7 @@ class Session:
         return values
 
     def close(self):
+        self.watch.stop()
         for process in reversed(self.processes):
             if process.poll() is None:
                 try:
@@ -363,13 +570,21 @@ class Session:
         return self
 
     def __exit__(self, kind, value, traceback):
-        if kind is not None and self.programs:
-            # What the program last did tells a failure in CI from a slow machine.
-            program = self.programs[-1]
-            state = "running" if program.process.poll() is None else f"ended with {program.process.returncode}"
-            tail = program.trace.text().strip().splitlines()[-80:]
-            print(f"the program ({state}) last printed:", *tail, sep="\n  ", file=sys.stderr)
+        for note in self.set_aside:
+            print(f"set aside: {note}", file=sys.stderr)
+        unjudged = kind is None and self.set_aside and not self.judged
+        if kind is not None or unjudged:
+            # What the machine and the program last did tell a late program from a late machine.
+            print(self.watch.summary(), *(r.summary() for r in self.recorders), sep="\n",
+                  file=sys.stderr)
+            if self.programs:
+                program = self.programs[-1]
+                state = "running" if program.process.poll() is None else f"ended with {program.process.returncode}"
+                tail = program.trace.text().strip().splitlines()[-80:]
+                print(f"the program ({state}) last printed:", *tail, sep="\n  ", file=sys.stderr)
         self.close()
+        if unjudged:
+            raise Failure("every timed figure was set aside: the machine was too late to judge any")
 
 
 def sound_lengths():
@@ -421,26 +636,49 @@ def _match_with_break(segment, template, whole):
     return found
 
 
+class Match(tuple):
+    """(start time, normalised correlation) of a sound in a recording; `note` says how it was
+    heard where it was not heard whole, for the message of a check that fails on it."""
+
+    def __new__(cls, start, score, note=""):
+        match = super().__new__(cls, (start, score))
+        match.note = note
+        return match
+
+
 def locate(recording, recording_start, name, near, window=0.4):
     """Where the shipped sound `name` plays in the recording, searched within `window` seconds of
-    the monotonic time `near`: returns (start time, normalised correlation). A word heard with
-    one break of at most BREAK is matched around it, and the break is reported."""
+    the monotonic time `near`: a Match. A word heard with one break of at most BREAK is matched
+    around it, and the break is noted."""
     template = read_wav(SOUNDS / name)
     first = max(0, int((near - window - recording_start) * RATE))
     last = min(len(recording), int((near + window - recording_start) * RATE) + len(template))
     segment = recording[first:last]
     if len(segment) < len(template):
-        return None, 0.0
+        return Match(None, 0.0, "the recording ends before it")
     scores = _match(segment, template)
     best = int(np.argmax(scores))
     score = float(scores[best])
+    note = ""
     if score < 0.95:  # a clean recording matches at 0.99 or better
         broken = _match_with_break(segment, template, best)
         if broken and broken[1] > score:
             best, score, split, shift = broken
-            print(f"{name} near {near:.3f}: heard with a break of {1000 * shift / RATE:+.0f} ms "
-                  f"{1000 * split / RATE:.0f} ms in (match {score:.3f})", file=sys.stderr)
-    return recording_start + (first + best) / RATE, score
+            note = (f"heard with a break of {1000 * shift / RATE:+.0f} ms "
+                    f"{1000 * split / RATE:.0f} ms in (match {score:.3f})")
+    return Match(recording_start + (first + best) / RATE, score, note)
+
+
+def heard(recorder, recording, name, asked, ended=None):
+    """Where the recorder heard the sound `name` that was asked for at `asked`: near that
+    moment, or, where a starved audio server played it late, where the wait for it ended."""
+    found = locate(recording, recorder.start_time(asked), name, asked)
+    if found[1] < 0.8 and ended is not None:
+        played = ended - len(read_wav(SOUNDS / name)) / RATE
+        later = locate(recording, recorder.start_time(played), name, played, window=0.1)
+        if later[1] > found[1]:
+            return later
+    return found
 
 
 def loudness(recording, recording_start, begin, end):

@@ -6,10 +6,9 @@ recording holds each call's limb as clean as a word heard alone, never mixed wit
 import threading
 import time
 
-from limbora_e2e import LIMB_SOUNDS, Session, check, locate, main
+from limbora_e2e import LENGTH_KEPT, LIMB_SOUNDS, Session, check, locate, main
 
 CALLS = 4
-TIMING = 0.030
 # A word heard alone matches its file at 0.97 or better; a second voice over a third of it brings
 # the match down to about 0.8.
 ALONE = 0.92
@@ -54,17 +53,23 @@ def scenario(executable):
         pauses = [t for t, m in lines if m == "pause 1"]
         scores = []
         for index in range(1, CALLS + 1):
-            # The call after this pause: the sound-start nearest a second after it.
-            at, line = min(((t, m) for t, m in lines if m.startswith("sound-start ")),
-                           key=lambda line: abs(line[0] - pauses[index - 1] - 1.0))
+            # The call after this pause: its limb's sound-start, a second after it (a repeat's
+            # colour begun and cut short in the same moment may come just before).
+            due = pauses[index - 1] + 1.0
+            starts = [(t, m) for t, m in lines if m.startswith("sound-start ")]
+            near = [s for s in starts if abs(s[0] - due) <= LENGTH_KEPT]
+            at, line = next((s for s in near if s[1].split()[1] in LIMB_SOUNDS),
+                            min(starts, key=lambda s: abs(s[0] - due)))
             name = line.split()[1]
             check(name in LIMB_SOUNDS, f"call {index} began with {name}")
-            check(abs(at - pauses[index - 1] - 1.0) <= TIMING,
-                  f"pause {index} lasted {at - pauses[index - 1]:.3f} s")
-            heard_at, score = locate(recording, recorder.start_time(at), name, at)
-            scores.append(score)
-            check(heard_at is not None and score >= ALONE,
-                  f"call {index}'s {name} not heard alone (match {score:.3f})")
+            session.within(f"pause {index} after a second", at - pauses[index - 1] - 1.0,
+                           -LENGTH_KEPT, LENGTH_KEPT, at)
+            heard = locate(recording, recorder.start_time(at), name, at)
+            scores.append(heard[1])
+            if heard[1] < 0.8 and session.unheard(program, name, at):
+                continue
+            check(heard[0] is not None and heard[1] >= ALONE,
+                  f"call {index}'s {name} not heard alone (match {heard[1]:.3f}) {heard.note}")
         print(f"{len(stops)} repeats cut short; the calls' limbs matched at "
               + ", ".join(f"{s:.3f}" for s in scores))
 
