@@ -49,6 +49,8 @@ share/limbora/fr/red.wav
 share/limbora/fr/rightfoot.wav
 share/limbora/fr/righthand.wav
 share/limbora/fr/yellow.wav
+share/limbora/gamestart.wav
+share/limbora/gamestop.wav
 share/limbora/green.wav
 share/limbora/hid.wav
 share/limbora/it/blue.wav
@@ -75,6 +77,7 @@ share/limbora/nl/yellow.wav
 share/limbora/red.wav
 share/limbora/rightfoot.wav
 share/limbora/righthand.wav
+share/limbora/tick.wav
 share/limbora/yellow.wav
 share/man/man6/limbora.6.gz
 share/metainfo/org.limbora.Limbora.metainfo.xml"
