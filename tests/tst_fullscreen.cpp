@@ -451,7 +451,8 @@ private Q_SLOTS:
         QTRY_COMPARE(shown.count(), 2);
 
         // A finger on Stop: Qt makes the touch a click.
-        QPointingDevice *finger = QTest::createTouchDevice();
+        const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice());
+        QPointingDevice *finger = device.get();
         const QPoint stop
             = button(u"Stop"_s)->mapTo(&program->window, button(u"Stop"_s)->rect().center());
         QTest::touchEvent(&program->window, finger).press(0, stop, &program->window);

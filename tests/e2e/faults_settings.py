@@ -100,6 +100,8 @@ def scenario(executable):
             session.xdotool("windowmove", "--sync", window, str(left), str(top))
             placements.append({"MainLeft": str(left * 15), "MainTop": str(top * 15),
                                "MainWidth": "6500", "MainHeight": "6500"})
+        # Each has seen its move (the X server's word of it may come after a signal sent at once).
+        time.sleep(0.5)
         for program in programs:
             os.kill(program.process.pid, signal.SIGTERM)
         for program in programs:
