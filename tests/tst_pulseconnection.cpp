@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The connection to the audio server where no server answers as one should: nothing there, one
+// that hangs up, one that takes the connection and never says a word.
+#include "pulseconnection.h"
+
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum class Server { None, HangsUp, Silent };
+
+} // namespace
+
+class TestPulseConnection : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        socket = dir.filePath(u"native"_s);
+        qputenv("PULSE_SERVER", "unix:" + socket.toLocal8Bit());
+    }
+
+    void cleanup()
+    {
+        server.disconnect(this);
+        qDeleteAll(clients);
+        clients.clear();
+        server.close();
+    }
+
+    void endsWithoutWaiting_data()
+    {
+        QTest::addColumn<Server>("behaviour");
+        QTest::addColumn<int>("readyWithinMs");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<PulseConnection::End>("end");
+        QTest::newRow("nothing listens")
+            << Server::None << 5000 << false << PulseConnection::End::Refused;
+        QTest::newRow("hangs up") << Server::HangsUp << 5000 << true
+                                  << PulseConnection::End::Refused;
+        QTest::newRow("never answers")
+            << Server::Silent << 100 << true << PulseConnection::End::NotInTime;
+    }
+
+    // Each way ends within a bound, with the context let go and the server's socket closed; an
+    // owner may delete the connection as it hears of the end, as the recorder does.
+    void endsWithoutWaiting()
+    {
+        QFETCH(Server, behaviour);
+        QFETCH(int, readyWithinMs);
+        QFETCH(bool, opens);
+        QFETCH(PulseConnection::End, end);
+        if (behaviour != Server::None) {
+            QVERIFY(server.listen(socket));
+            connect(&server, &QLocalServer::newConnection, this, [this, behaviour] {
+                while (QLocalSocket *client = server.nextPendingConnection()) {
+                    clients << client;
+                    if (behaviour == Server::HangsUp) {
+                        client->abort();
+                    }
+                }
+            });
+        }
+        QPointer<PulseConnection> connection = new PulseConnection(readyWithinMs);
+        QStringList told;
+        connect(connection, &PulseConnection::ready, this, [&] { told << u"ready"_s; });
+        connect(connection, &PulseConnection::aboutToClose, this, [&] {
+            told << u"aboutToClose"_s;
+            QVERIFY(connection->context()); // streams close while it is still there
+        });
+        connect(connection, &PulseConnection::ended, this, [&](PulseConnection::End why) {
+            told << QString::fromLatin1(
+                QMetaEnum::fromType<PulseConnection::End>().valueToKey(int(why)));
+            QVERIFY(!connection->context());
+            delete connection.data();
+        });
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QCOMPARE(connection->open(), opens);
+        if (!opens) {
+            QVERIFY(!connection->context());
+            QTest::qWait(200);
+            told.removeAll(u"aboutToClose"_s);
+            QCOMPARE(told, QStringList()); // said at once, not told again
+            delete connection.data();
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!connection, 2000);
+        QCOMPARE_LE(elapsed.elapsed(), 1500);
+        const QString name
+            = QString::fromLatin1(QMetaEnum::fromType<PulseConnection::End>().valueToKey(int(end)));
+        QCOMPARE(told, (QStringList{u"aboutToClose"_s, name}));
+        QCOMPARE(clients.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(clients.first()->state(), QLocalSocket::UnconnectedState, 500);
+    }
+
+    // What libpulse said of a context that has been let go since never reaches the owner.
+    void newsOfAClosedContextIsDropped()
+    {
+        QVERIFY(server.listen(socket));
+        PulseConnection connection(50);
+        int told = 0;
+        connect(&connection, &PulseConnection::ready, this, [&] { ++told; });
+        connect(&connection, &PulseConnection::ended, this, [&] { ++told; });
+        for (int round = 0; round < 3; ++round) {
+            QVERIFY(connection.open()); // "connecting" is news already
+            connection.close();
+        }
+        QTest::qWait(200); // past the deadline of each
+        QCOMPARE(told, 0);
+    }
+
+    // Where nothing listens libpulse gives up at once; the tries go on all the same, so a server
+    // started in the meantime is found.
+    void serverStartedLaterIsFoundByALaterTry()
+    {
+        PulseConnection connection(1000, 50);
+        QVERIFY(!connection.open());
+        connection.reconnectLater();
+        QTest::qWait(100); // the first try, at 50 ms, found nothing
+        QVERIFY(server.listen(socket));
+        QTRY_VERIFY_WITH_TIMEOUT(server.hasPendingConnections(), 1000);
+    }
+
+private:
+    QTemporaryDir dir;
+    QString socket;
+    QLocalServer server;
+    QList<QLocalSocket *> clients;
+};
+
+QTEST_GUILESS_MAIN(TestPulseConnection)
+#include "tst_pulseconnection.moc"
