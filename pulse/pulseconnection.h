@@ -30,13 +30,12 @@ public:
     };
     Q_ENUM(End)
 
-    // How long a context may take to become ready before it is given up.
-    static constexpr int ReadyWithinMs = 1000;
     // After the server went away, a new connection is tried this long after (then doubling).
     static constexpr int ReconnectAfterMs = 500;
 
-    explicit PulseConnection(int readyWithinMs = ReadyWithinMs,
-                             int reconnectAfterMs = ReconnectAfterMs, QObject *parent = nullptr);
+    // readyWithinMs: how long a context may take to become ready before it is given up.
+    explicit PulseConnection(int readyWithinMs, int reconnectAfterMs = ReconnectAfterMs,
+                             QObject *parent = nullptr);
     // Stops the loop, then lets go of the context without a word: the owner has closed its
     // streams by then.
     ~PulseConnection() override;
