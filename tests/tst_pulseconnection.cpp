@@ -2,11 +2,13 @@
 // The connection to the audio server where no server answers as one should: nothing there, one
 // that hangs up, one that takes the connection and never says a word.
 #include "pulseconnection.h"
+#include "voicecapture.h"
 
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,17 +61,7 @@ private Q_SLOTS:
         QFETCH(int, readyWithinMs);
         QFETCH(bool, opens);
         QFETCH(PulseConnection::End, end);
-        if (behaviour != Server::None) {
-            QVERIFY(server.listen(socket));
-            connect(&server, &QLocalServer::newConnection, this, [this, behaviour] {
-                while (QLocalSocket *client = server.nextPendingConnection()) {
-                    clients << client;
-                    if (behaviour == Server::HangsUp) {
-                        client->abort();
-                    }
-                }
-            });
-        }
+        QVERIFY(serve(behaviour));
         QPointer<PulseConnection> connection = new PulseConnection(readyWithinMs);
         QStringList told;
         connect(connection, &PulseConnection::ready, this, [&] { told << u"ready"_s; });
@@ -103,6 +95,28 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(clients.first()->state(), QLocalSocket::UnconnectedState, 500);
     }
 
+    // The recorder, which makes a connection for each take and drops it as it fails, says so.
+    void recorderSaysThereIsNoServer_data()
+    {
+        QTest::addColumn<Server>("behaviour");
+        QTest::newRow("nothing listens") << Server::None;
+        QTest::newRow("hangs up") << Server::HangsUp;
+    }
+
+    void recorderSaysThereIsNoServer()
+    {
+        QFETCH(Server, behaviour);
+        QVERIFY(serve(behaviour));
+        const auto capture = makeVoiceCapture();
+        QSignalSpy failed(capture.get(), &VoiceCapture::failed);
+        for (int take = 1; take <= 2; ++take) {
+            capture->start();
+            QTRY_COMPARE_WITH_TIMEOUT(failed.size(), take, 1000);
+            QCOMPARE(failed.last().at(0).value<VoiceCapture::Failure>(),
+                     VoiceCapture::Failure::NoServer);
+        }
+    }
+
     // What libpulse said of a context that has been let go since never reaches the owner.
     void newsOfAClosedContextIsDropped()
     {
@@ -132,6 +146,22 @@ private Q_SLOTS:
     }
 
 private:
+    bool serve(Server behaviour)
+    {
+        if (behaviour == Server::None) {
+            return true;
+        }
+        connect(&server, &QLocalServer::newConnection, this, [this, behaviour] {
+            while (QLocalSocket *client = server.nextPendingConnection()) {
+                clients << client;
+                if (behaviour == Server::HangsUp) {
+                    client->abort();
+                }
+            }
+        });
+        return server.listen(socket);
+    }
+
     QTemporaryDir dir;
     QString socket;
     QLocalServer server;
