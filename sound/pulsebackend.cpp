@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pulsebackend.h"
 
+#include "pulseconnection.h"
+
 #include <QTimer>
 
 #include <pulse/context.h>
 #include <pulse/error.h>
 #include <pulse/introspect.h>
 #include <pulse/stream.h>
-#include <pulse/thread-mainloop.h>
 #include <pulse/volume.h>
 
 #include <algorithm>
@@ -27,26 +28,6 @@ constexpr int KeptStreams = 2;
 // The audible end is never put later than this past the sound's own length, whatever the
 // server says: a call is not held by the server's bookkeeping.
 constexpr qint64 MostLatencyMs = 1000;
-// After the server went away, a new connection is tried this often (doubling) before the next
-// sound tries again itself.
-constexpr int ReconnectAfterMs = 500;
-constexpr int MostReconnects = 5;
-
-class MainloopLocker
-{
-public:
-    explicit MainloopLocker(pa_threaded_mainloop *mainloop)
-        : m_mainloop(mainloop)
-    {
-        pa_threaded_mainloop_lock(m_mainloop);
-    }
-    ~MainloopLocker() { pa_threaded_mainloop_unlock(m_mainloop); }
-    MainloopLocker(const MainloopLocker &) = delete;
-    MainloopLocker &operator=(const MainloopLocker &) = delete;
-
-private:
-    pa_threaded_mainloop *m_mainloop;
-};
 
 pa_sample_spec sampleFormat(quint32 format)
 {
@@ -99,26 +80,43 @@ qint64 audibleEndNs(const StreamTiming &timing)
 PulseBackend::PulseBackend(const QString &directory, int readyWithinMs, QObject *parent)
     : SoundBackend(directory, parent)
     , m_readyWithinMs(readyWithinMs)
+    // A child: it moves to the sound thread with the backend.
+    , m_connection(new PulseConnection(readyWithinMs, PulseConnection::ReconnectAfterMs, this))
 {
+    connect(m_connection, &PulseConnection::ready, this,
+            [this] { locked([this] { connected(); }); });
+    // Whoever closes the connection, a sound still playing there fails.
+    connect(m_connection, &PulseConnection::aboutToClose, this, &PulseBackend::closeStreams);
+    connect(m_connection, &PulseConnection::ended, this,
+            [this](PulseConnection::End end, int error) {
+                if (end == PulseConnection::End::NotInTime) {
+                    qCDebug(lcSound, "the audio server did not answer in time");
+                } else {
+                    qCDebug(lcSound, "the audio server connection ended: %s", pa_strerror(error));
+                    // Gone or refused: connect again, to whatever server is there then.
+                    if (!m_formats.isEmpty()) {
+                        m_connection->reconnectLater();
+                    }
+                }
+                report();
+            });
 }
 
 PulseBackend::~PulseBackend()
 {
-    if (!m_mainloop) {
-        return;
+    {
+        PulseConnection::Locker lock(*m_connection);
+        closeStreams();
     }
-    // Once its thread has stopped, nothing else touches the connection: no lock is needed.
-    pa_threaded_mainloop_stop(m_mainloop);
-    dropContext();
     m_reports.clear();
-    pa_threaded_mainloop_free(m_mainloop);
+    delete m_connection; // after its streams: neither waits on the server
 }
 
 template<typename Work>
 void PulseBackend::locked(Work work)
 {
     {
-        MainloopLocker locker(m_mainloop);
+        PulseConnection::Locker lock(*m_connection);
         work();
         closeDiscarded();
     }
@@ -143,9 +141,7 @@ void PulseBackend::preload(const QStringList &names, const QStringList &folders)
         }
     }
     // Connects now rather than at the first call; streams are opened once connected.
-    if (ensureMainloop()) {
-        locked([this] { ensureContext(); });
-    }
+    locked([this] { m_connection->open(); });
 }
 
 // What the player hears of is told only once the lock is let go: it may take its time.
@@ -173,40 +169,14 @@ void PulseBackend::report()
 void PulseBackend::post(void *link, Event event, int success)
 {
     const auto *to = static_cast<const Link *>(link);
-    QMetaObject::invokeMethod(
-        to->owner,
+    to->owner->m_connection->post(
         [owner = to->owner, serial = to->serial, playing = to->playing, event, success,
-         atNs = monotonicNs()] { owner->handle(serial, playing, event, success != 0, atNs); },
-        Qt::QueuedConnection);
+         atNs = monotonicNs()] { owner->handle(serial, playing, event, success != 0, atNs); });
 }
 
 void PulseBackend::handle(quint64 serial, quint64 playing, Event event, bool success, qint64 atNs)
 {
     locked([&] {
-        if (event == Event::ContextChanged) {
-            if (!m_context || serial != m_contextLink.serial) {
-                return; // an older connection's news
-            }
-            const pa_context_state_t state = pa_context_get_state(m_context);
-            if (state == PA_CONTEXT_READY) {
-                m_reconnects = 0;
-                for (quint32 format : std::as_const(m_formats)) {
-                    keepStreams(format);
-                }
-                for (auto &entry : m_streams) {
-                    if (!entry.second->stream && !entry.second->closing) {
-                        openStream(*entry.second);
-                    }
-                }
-            } else if (!PA_CONTEXT_IS_GOOD(state)) {
-                // Gone or refused: connect again, to whatever server is there then.
-                qCDebug(lcSound, "the audio server connection ended: %s",
-                        pa_strerror(pa_context_errno(m_context)));
-                dropContext();
-                reconnectLater();
-            }
-            return;
-        }
         const auto found = m_streams.find(serial);
         if (found == m_streams.end() || !found->second->stream || found->second->closing) {
             return;
@@ -216,8 +186,6 @@ void PulseBackend::handle(quint64 serial, quint64 playing, Event event, bool suc
             return; // about a sound that has ended since
         }
         switch (event) {
-        case Event::ContextChanged:
-            break;
         case Event::StreamChanged: {
             const pa_stream_state_t state = pa_stream_get_state(stream.stream);
             if (state == PA_STREAM_READY && stream.playing && !stream.begun) {
@@ -242,80 +210,23 @@ void PulseBackend::handle(quint64 serial, quint64 playing, Event event, bool suc
     });
 }
 
-bool PulseBackend::ensureMainloop()
+void PulseBackend::connected()
 {
-    if (m_mainloop) {
-        return true;
+    for (quint32 format : std::as_const(m_formats)) {
+        keepStreams(format);
     }
-    m_mainloop = pa_threaded_mainloop_new();
-    if (m_mainloop && pa_threaded_mainloop_start(m_mainloop) < 0) {
-        pa_threaded_mainloop_free(m_mainloop);
-        m_mainloop = nullptr;
-    }
-    return m_mainloop != nullptr;
-}
-
-bool PulseBackend::ensureContext()
-{
-    if (m_context) {
-        if (PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context))) {
-            return true;
+    for (auto &entry : m_streams) {
+        if (!entry.second->stream && !entry.second->closing) {
+            openStream(*entry.second);
         }
-        dropContext();
     }
-    m_context = pa_context_new(pa_threaded_mainloop_get_api(m_mainloop), "Limbora");
-    if (!m_context) {
-        return false;
-    }
-    const quint64 serial = m_contextLink.serial = ++m_lastSerial;
-    pa_context_set_state_callback(
-        m_context, [](pa_context *, void *link) { post(link, Event::ContextChanged); },
-        &m_contextLink);
-    // Never starts a server of its own: that would be waited for.
-    if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-        dropContext();
-        return false;
-    }
-    // The connection is judged by its own deadline, not by how one stream fares.
-    QTimer::singleShot(m_readyWithinMs, this, [this, serial] {
-        locked([this, serial] {
-            if (m_context && serial == m_contextLink.serial
-                && pa_context_get_state(m_context) != PA_CONTEXT_READY) {
-                qCDebug(lcSound, "the audio server did not answer in time");
-                dropContext();
-            }
-        });
-    });
-    return true;
 }
 
-void PulseBackend::dropContext()
+void PulseBackend::closeStreams()
 {
     while (!m_streams.empty()) {
         closeStream(m_streams.begin()->first); // a sound still playing there fails
     }
-    if (m_context) {
-        pa_context_set_state_callback(m_context, nullptr, nullptr);
-        pa_context_disconnect(m_context);
-        pa_context_unref(m_context);
-        m_context = nullptr;
-    }
-}
-
-// A restarted server is then ready before the next call, not found by it.
-void PulseBackend::reconnectLater()
-{
-    if (m_reconnects >= MostReconnects || m_formats.isEmpty()) {
-        return;
-    }
-    const int delayMs = ReconnectAfterMs << m_reconnects++;
-    QTimer::singleShot(delayMs, this, [this] {
-        locked([this] {
-            if (!m_context) {
-                ensureContext();
-            }
-        });
-    });
 }
 
 void PulseBackend::play(const SoundRequest &request)
@@ -324,13 +235,13 @@ void PulseBackend::play(const SoundRequest &request)
         return; // the caller went on without it
     }
     const auto sound = load(request);
-    if (!sound || !ensureMainloop()) {
+    if (!sound) {
         cannotPlay(request);
         return;
     }
     m_volumePercent = request.volumePercent;
     locked([&] {
-        if (!ensureContext()) {
+        if (!m_connection->open()) {
             m_reports.push_back({request, Report::CannotPlay});
             return;
         }
@@ -345,7 +256,7 @@ void PulseBackend::play(const SoundRequest &request)
         stream.started = false;
         stream.begun = false;
         if (!stream.stream) {
-            if (pa_context_get_state(m_context) == PA_CONTEXT_READY) {
+            if (m_connection->isReady()) {
                 openStream(stream); // the rest once the stream is ready
             }
         } else if (pa_stream_get_state(stream.stream) == PA_STREAM_READY) {
@@ -373,9 +284,6 @@ void PulseBackend::play(const SoundRequest &request)
 
 void PulseBackend::stop(quint64 id)
 {
-    if (!m_mainloop) {
-        return;
-    }
     locked([this, id] {
         if (Stream *stream = findPlaying(id)) {
             qCDebug(lcSound, "stopped %s", qUtf8Printable(stream->request.name));
@@ -436,7 +344,7 @@ PulseBackend::Stream *PulseBackend::findPlaying(quint64 id)
 void PulseBackend::openStream(Stream &stream)
 {
     const pa_sample_spec sample = sampleFormat(stream.format);
-    stream.stream = pa_stream_new(m_context, "Limbora", &sample, nullptr);
+    stream.stream = pa_stream_new(m_connection->context(), "Limbora", &sample, nullptr);
     if (!stream.stream) {
         discard(stream);
         return;
@@ -487,8 +395,9 @@ void PulseBackend::begin(Stream &stream)
         stream.volumePercent = stream.request.volumePercent;
         pa_cvolume volume;
         pa_cvolume_set(&volume, stream.sound.info.channels, pulseVolume(stream.volumePercent));
-        unrefOperation(pa_context_set_sink_input_volume(
-            m_context, pa_stream_get_index(stream.stream), &volume, nullptr, nullptr));
+        unrefOperation(pa_context_set_sink_input_volume(m_connection->context(),
+                                                        pa_stream_get_index(stream.stream), &volume,
+                                                        nullptr, nullptr));
     }
     feed(stream);
     if (!stream.playing) {
@@ -607,7 +516,7 @@ void PulseBackend::onTimed(Stream &stream, bool success, qint64 answeredNs)
         locked([this, id] {
             if (findPlaying(id)) {
                 qCDebug(lcSound, "the audio server stopped playing");
-                dropContext();
+                m_connection->close();
             }
         });
     });

@@ -9,10 +9,9 @@
 #include <unordered_map>
 #include <vector>
 
-struct pa_context;
+class PulseConnection;
 struct pa_operation;
 struct pa_stream;
-struct pa_threaded_mainloop;
 
 // Plays WAV files on the PulseAudio (or PipeWire) server through libpulse's asynchronous API.
 // Two streams per sample format are kept open between sounds, corked, since opening one costs
@@ -22,8 +21,8 @@ struct pa_threaded_mainloop;
 // deadline. A connection that failed or ended is dropped too, so that the next sound connects
 // afresh to whichever server is there by then.
 //
-// libpulse runs its threaded main loop: this thread's event loop need not be GLib's. Its
-// callbacks only post the news to this thread, which handles it under the loop's lock and
+// The connection runs libpulse's threaded main loop: this thread's event loop need not be GLib's.
+// Stream callbacks only post the news to this thread, which handles it under the loop's lock and
 // reports to the player once the lock is let go.
 class PulseBackend : public SoundBackend
 {
@@ -42,10 +41,10 @@ public:
     void stop(quint64 id) override;
 
 private:
-    enum class Event { ContextChanged, StreamChanged, Writable, Timed, Drained };
+    enum class Event { StreamChanged, Writable, Timed, Drained };
     enum class Outcome { Heard, Stopped, Failed };
 
-    // What a callback's user data points to: whom to tell, and about which context or stream.
+    // What a stream callback's user data points to: whom to tell, and about which stream.
     struct Link
     {
         PulseBackend *owner = nullptr;
@@ -87,10 +86,8 @@ private:
     void locked(Work work);
     void report();
 
-    bool ensureMainloop();
-    bool ensureContext();
-    void dropContext();
-    void reconnectLater();
+    void connected();
+    void closeStreams();
     Stream *streamFor(quint32 format);
     void keepStreams(quint32 format);
     Stream *addStream(quint32 format, bool kept);
@@ -106,11 +103,8 @@ private:
     void closeDiscarded();
 
     int m_readyWithinMs;
-    pa_threaded_mainloop *m_mainloop = nullptr;
-    pa_context *m_context = nullptr;
-    Link m_contextLink{this, 0};
+    PulseConnection *m_connection;
     quint64 m_lastSerial = 0;
-    int m_reconnects = 0;
     int m_volumePercent = 100; // the last asked for, for streams opened ahead
     QSet<quint32> m_formats; // of the sounds loaded, each gets a stream opened ahead
     std::unordered_map<quint64, std::unique_ptr<Stream>> m_streams;

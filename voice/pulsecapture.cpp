@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "voicecapture.h"
 
+#include "pulseconnection.h"
+
 #include <QMetaObject>
-#include <QPointer>
 
 #include <pulse/pulseaudio.h>
 
 namespace {
 
-// libpulse's threaded mainloop runs the callbacks on a thread of its own; they copy what they
-// get and post it to the capture's thread, so nothing here ever waits on the server.
+// A connection of its own for each take. The stream's callbacks run on libpulse's thread; they
+// copy what they get and post it to the capture's thread through the connection, so nothing
+// here ever waits on the server, and nothing of a take comes after it was closed.
 class PulseCapture : public VoiceCapture
 {
 public:
@@ -24,61 +26,47 @@ protected:
     void open() override
     {
         close();
-        m_loop = pa_threaded_mainloop_new();
-        if (!m_loop) {
-            post([](PulseCapture *self) { self->fail(Failure::NoServer); });
-            return;
-        }
-        pa_threaded_mainloop_lock(m_loop);
-        m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), "Limbora");
-        if (m_context) {
-            pa_context_set_state_callback(m_context, &PulseCapture::contextChanged, this);
-        }
-        const bool connecting = m_context
-            && pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0;
-        pa_threaded_mainloop_unlock(m_loop);
-        if (!connecting || pa_threaded_mainloop_start(m_loop) < 0) {
-            post([](PulseCapture *self) { self->fail(Failure::NoServer); });
+        // A server that never answers is told as any input that never goes live.
+        m_connection = std::make_unique<PulseConnection>(LiveWithinMs);
+        connect(m_connection.get(), &PulseConnection::ready, this, [this] {
+            PulseConnection::Locker lock(*m_connection);
+            openStream();
+        });
+        connect(m_connection.get(), &PulseConnection::aboutToClose, this,
+                [this] { closeStream(); });
+        connect(m_connection.get(), &PulseConnection::ended, this,
+                [this](PulseConnection::End end) {
+                    switch (end) {
+                    case PulseConnection::End::Refused:
+                        fail(Failure::NoServer);
+                        break;
+                    case PulseConnection::End::NotInTime:
+                        fail(Failure::NoInput);
+                        break;
+                    case PulseConnection::End::WentAway:
+                        fail(Failure::Lost);
+                        break;
+                    }
+                });
+        if (!m_connection->open()) {
+            QMetaObject::invokeMethod(
+                this, [this] { fail(Failure::NoServer); }, Qt::QueuedConnection);
         }
     }
 
     void close() override
     {
-        if (!m_loop) {
-            return;
+        if (m_connection) {
+            m_connection->close();
+            m_connection.reset(); // the loop only polls: it stops at once
         }
-        pa_threaded_mainloop_lock(m_loop);
-        if (m_stream) {
-            pa_stream_set_state_callback(m_stream, nullptr, nullptr);
-            pa_stream_set_read_callback(m_stream, nullptr, nullptr);
-            pa_stream_disconnect(m_stream);
-            pa_stream_unref(m_stream);
-            m_stream = nullptr;
-        }
-        if (m_context) {
-            pa_context_set_state_callback(m_context, nullptr, nullptr);
-            pa_context_disconnect(m_context);
-            pa_context_unref(m_context);
-            m_context = nullptr;
-        }
-        pa_threaded_mainloop_unlock(m_loop);
-        pa_threaded_mainloop_stop(m_loop); // the loop only polls: it stops at once
-        pa_threaded_mainloop_free(m_loop);
-        m_loop = nullptr;
     }
 
 private:
     template<typename Function>
     void post(Function function)
     {
-        QMetaObject::invokeMethod(
-            this,
-            [self = QPointer<VoiceCapture>(this), function] {
-                if (self) {
-                    function(static_cast<PulseCapture *>(self.data()));
-                }
-            },
-            Qt::QueuedConnection);
+        m_connection->post([this, function = std::move(function)] { function(this); });
     }
 
     static Failure failureOf(int error)
@@ -96,31 +84,10 @@ private:
         }
     }
 
-    static void contextChanged(pa_context *context, void *userdata)
-    {
-        auto *self = static_cast<PulseCapture *>(userdata);
-        switch (pa_context_get_state(context)) {
-        case PA_CONTEXT_READY:
-            self->openStream();
-            break;
-        case PA_CONTEXT_FAILED:
-        case PA_CONTEXT_TERMINATED: {
-            const bool wasReady = self->m_ready;
-            self->post([wasReady](PulseCapture *capture) {
-                capture->fail(wasReady ? Failure::Lost : Failure::NoServer);
-            });
-            break;
-        }
-        default:
-            break;
-        }
-    }
-
     void openStream()
     {
-        m_ready = true;
         const pa_sample_spec sample{PA_SAMPLE_FLOAT32NE, uint32_t(m_rate), 1};
-        m_stream = pa_stream_new(m_context, "Limbora voice", &sample, nullptr);
+        m_stream = pa_stream_new(m_connection->context(), "Limbora voice", &sample, nullptr);
         if (!m_stream) {
             post([](PulseCapture *self) { self->fail(Failure::NoInput); });
             return;
@@ -132,8 +99,19 @@ private:
         attributes.fragsize = uint32_t(m_rate / 50 * sizeof(float)); // 20 ms
         if (pa_stream_connect_record(m_stream, nullptr, &attributes, PA_STREAM_ADJUST_LATENCY)
             < 0) {
-            const Failure failure = failureOf(pa_context_errno(m_context));
+            const Failure failure = failureOf(pa_context_errno(m_connection->context()));
             post([failure](PulseCapture *self) { self->fail(failure); });
+        }
+    }
+
+    void closeStream()
+    {
+        if (m_stream) {
+            pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+            pa_stream_set_read_callback(m_stream, nullptr, nullptr);
+            pa_stream_disconnect(m_stream);
+            pa_stream_unref(m_stream);
+            m_stream = nullptr;
         }
     }
 
@@ -170,10 +148,8 @@ private:
         }
     }
 
-    pa_threaded_mainloop *m_loop = nullptr;
-    pa_context *m_context = nullptr;
+    std::unique_ptr<PulseConnection> m_connection;
     pa_stream *m_stream = nullptr;
-    bool m_ready = false;
 };
 
 } // namespace
