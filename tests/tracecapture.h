@@ -12,7 +12,8 @@ public:
     {
         s_category = category;
         s_lines.clear();
-        QLoggingCategory::setFilterRules(QString::fromLatin1(category) + QStringLiteral(".debug=true"));
+        QLoggingCategory::setFilterRules(QString::fromLatin1(category)
+                                         + QStringLiteral(".debug=true"));
         m_previous = qInstallMessageHandler(
             [](QtMsgType, const QMessageLogContext &context, const QString &message) {
                 if (qstrcmp(context.category, s_category) == 0) {

@@ -53,8 +53,8 @@ MainWindow::MainWindow(GameSession &game, const HelpLauncher &help, QWidget *par
     m_presenter->showStatus(GameStatus::Blank); // the design's caption never shows
     m_presenter->follow(m_game.sequencer());
     m_stage = new Stage(centralWidget(), m_fullScreenHint,
-                        {mnuGameStart, mnuGamePause, mnuGameRepeat, mnuGameStop}, m_game.sequencer(),
-                        this);
+                        {mnuGameStart, mnuGamePause, mnuGameRepeat, mnuGameStop},
+                        m_game.sequencer(), this);
 }
 
 bool MainWindow::isFullScreenMode() const
