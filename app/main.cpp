@@ -21,6 +21,7 @@
 #include <QTranslator>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -158,6 +159,12 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
 
+#ifdef Q_OS_UNIX
+    // A peer that went away (an audio server, whoever reads our output) is an error where it is
+    // written to, never the end of the program; Qt's own sockets do the same, and the programs it
+    // starts get the default back.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     setAsideSilentSessionBus(std::chrono::seconds(2));
 
     // A display that can't be reached makes Qt abort with a toolkit message: say it plainly

@@ -148,6 +148,10 @@ def window_manager_running(env):
     return "window id" in found
 
 
+# How long the pointer, and the stage's buttons with it, stay after it last moved.
+POINTER_REST = 3.0
+
+
 def screenshot(env):
     raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=env,
                          capture_output=True, check=True).stdout
@@ -164,8 +168,10 @@ def unclean_edges(shot):
 
 
 def check_clean_full_screen(env, what):
-    """A clean full screen within a few seconds (a loaded compositor paints late), which stays."""
-    deadline = time.monotonic() + 3
+    """A clean full screen within a few seconds (a loaded compositor paints late), which stays.
+    The window coming under a still pointer shows the pointer, and with it the stage's buttons,
+    which go once the pointer has rested."""
+    deadline = time.monotonic() + POINTER_REST + 3
     while unclean := unclean_edges(screenshot(env)):
         check(time.monotonic() < deadline, f"{what}: not the caller's ground at {unclean}")
         time.sleep(0.1)
