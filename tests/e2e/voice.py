@@ -56,8 +56,10 @@ def scenario(executable):
         # A short game of LEFT HAND (to be recorded) and RIGHT HAND (left built-in), in red, at
         # about half the volume.
         session.settings_file().parent.mkdir(parents=True, exist_ok=True)
+        # No call twice in a row: the hands take turns, so two calls say both.
         session.settings_file().write_text("[Game]\nCountdownSeconds=3\nPauseSeconds=1\n"
-                                           "Limbs=lefthand,righthand\nColours=red\nVolume=49\n")
+                                           "Limbs=lefthand,righthand\nColours=red\nVolume=49\n"
+                                           "RepeatsAllowed=false\n")
         program = session.launch(executable)
         window = program.show()
         session.press(window, "alt+t", "c")
