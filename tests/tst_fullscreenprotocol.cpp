@@ -127,6 +127,19 @@ private Q_SLOTS:
                            u"FullScreenRequested"_s, u"FullScreenRequested"_s,
                            u"FullScreenSettled"_s}
             << QStringList{u"full"_s, u"changed on"_s, u"full"_s, u"full"_s, u"full"_s};
+        // Retries spent on a change the user has already asked to undo leave the next change
+        // its own: the window still comes back where it was put.
+        QTest::newRow("retries per change")
+            << true << true << false << false
+            << QStringList{u"F11 on"_s, u"+300"_s, u"+300"_s,   u"F11 off"_s, u"wm on"_s,
+                           u"+300"_s,   u"+300"_s, u"wm off"_s, u"+300"_s}
+            << QStringList{u"FullScreenRequested"_s, u"FullScreenRequested"_s,
+                           u"FullScreenRequested"_s, u"FullScreenRequested"_s,
+                           u"WindowedRequested"_s,   u"WindowedRequested"_s,
+                           u"WindowedRequested"_s,   u"WindowedShown"_s,
+                           u"WindowedSettled"_s}
+            << QStringList{u"full"_s,     u"changed on"_s,  u"full"_s,     u"full"_s,
+                           u"windowed"_s, u"changed off"_s, u"windowed"_s, u"windowed"_s};
         // A title bar left in the full screen is no full screen: settling sees the frame.
         QTest::newRow("frame left over")
             << true << true << true << false

@@ -75,9 +75,11 @@ void FullScreenProtocol::report(bool fullScreen)
 }
 
 // One change towards the state last asked for. A window not shown yet, or a change the platform
-// made itself, gets no answer: it counts as shown at once.
+// made itself, gets no answer: it counts as shown at once. Each change has its own retries: those
+// spent on a change passed through on the way (a storm of F11) leave the last one its own.
 void FullScreenProtocol::startChange(bool answered)
 {
+    m_retries = 0;
     setState(stateOf(m_wanted, State::WindowedRequested, State::FullScreenRequested));
     if (answered) {
         setState(stateOf(m_wanted, State::WindowedShown, State::FullScreenShown));
@@ -109,7 +111,6 @@ void FullScreenProtocol::setState(State next)
     case State::WindowedSettled:
     case State::FullScreenSettled:
         m_clock.cancelWake();
-        m_retries = 0;
         break;
     }
 }
