@@ -195,6 +195,5 @@ bool WindowPlacement::standsAsAsked(bool fullScreen) const
 
 void WindowPlacement::changed(bool fullScreen)
 {
-    m_showsFullScreen = fullScreen;
     Q_EMIT fullScreenChanged(fullScreen);
 }

@@ -35,7 +35,7 @@ public:
     void requestFullScreen(bool on);
     bool isFullScreenRequested() const { return m_protocol.isRequested(); }
     // Whether the window was last put into full screen, which its contents show.
-    bool isFullScreen() const { return m_showsFullScreen; }
+    bool isFullScreen() const { return m_protocol.isFullScreen(); }
     bool isSettling() const { return m_protocol.isSettling(); }
 
     // Whether the platform reports and sets a window's position (Wayland does neither); where it
@@ -70,7 +70,6 @@ private:
     QSize m_frameSize; // the outer size the placement asks for; the window can't be resized
     bool m_frameFitted = false;
     bool m_positionKnown = true;
-    bool m_showsFullScreen = false; // as last changed
     bool m_platformFullScreen = false; // the platform always makes windows full screen itself
     bool m_windowManagerSeen = false; // an X11 window manager framed the window
     QRect m_windowedFrame; // where the window last stood, settled, outside full screen
