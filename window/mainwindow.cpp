@@ -223,10 +223,10 @@ bool MainWindow::event(QEvent *event)
 void MainWindow::redrawBoard()
 {
     qCDebug(lcWindow, "board at pixel ratio %g", devicePixelRatioF());
-    if (menuBar()->isVisibleTo(this)) {
-        imgBoard->setPixmap(m_board.designed(devicePixelRatioF()));
-    } else {
+    if (m_placement->isFullScreen()) {
         layoutFullScreen();
+    } else {
+        imgBoard->setPixmap(m_board.designed(devicePixelRatioF()));
     }
 }
 
