@@ -38,18 +38,14 @@ qreal capHeight(const QLabel *label)
     return QFontMetricsF(label->font()).capHeight();
 }
 
-// The share of pixels of exactly this colour in an image, outside a rectangle.
-qreal share(const QImage &image, const QColor &colour, const QRect &outside)
+template<typename Visit>
+void forEachPixel(const QImage &image, Visit visit)
 {
-    qint64 count = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) == colour.rgb() && !outside.contains(x, y)) {
-                ++count;
-            }
+            visit(x, y);
         }
     }
-    return count / qreal(image.width() * image.height());
 }
 
 const QStringList StageWidgets{u"imgCall"_s, u"imgNextCall"_s, u"lblPaused"_s,
@@ -76,32 +72,50 @@ private Q_SLOTS:
 
     void cleanup() { program.reset(); }
 
+    // F11 and the window manager's own full screen (its key, a double click) give the same
+    // caller; each way of leaving puts the designed window back. Escape acts in full screen only.
     void leavingRestoresTheDesignedWindow_data()
     {
         QTest::addColumn<QKeySequence>("leave");
-        QTest::newRow("F11") << QKeySequence(Qt::Key_F11);
-        QTest::newRow("Ctrl+Shift+F") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
-        QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape);
-        QTest::newRow("menu") << QKeySequence();
+        QTest::addColumn<bool>("byWindowManager");
+        QTest::newRow("F11") << QKeySequence(Qt::Key_F11) << false;
+        QTest::newRow("Ctrl+Shift+F") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F) << false;
+        QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape) << false;
+        QTest::newRow("menu") << QKeySequence() << false;
+        QTest::newRow("window manager") << QKeySequence() << true;
     }
 
     void leavingRestoresTheDesignedWindow()
     {
         QFETCH(QKeySequence, leave);
+        QFETCH(bool, byWindowManager);
         MainWindow &window = program->window;
         const QRect before = window.frameGeometry();
         const QSize client = window.size();
         const QRect start = program->find<QPushButton>(u"cmdStart"_s)->geometry();
+        QAction *fullScreen = program->find<QAction>(u"mnuSettingsFullScreen"_s);
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.isFullScreenMode());
+        QCOMPARE(window.frameGeometry(), before);
 
-        QTest::keyClick(&window, Qt::Key_F11);
+        if (byWindowManager) {
+            window.windowHandle()->setWindowStates(Qt::WindowFullScreen);
+            QTRY_VERIFY(window.isFullScreenMode());
+        } else {
+            QTest::keyClick(&window, Qt::Key_F11);
+        }
         QVERIFY(window.isFullScreenMode());
         QCOMPARE(window.geometry(), window.screen()->geometry());
         QVERIFY(!window.menuBar()->isVisible());
-        QVERIFY(program->find<QAction>(u"mnuSettingsFullScreen"_s)->isChecked());
+        QVERIFY(fullScreen->isChecked());
         QVERIFY(capHeight(program->display()) >= window.screen()->geometry().height() / 12.0);
 
-        if (leave.isEmpty()) {
-            program->find<QAction>(u"mnuSettingsFullScreen"_s)->trigger();
+        if (byWindowManager) {
+            QTRY_VERIFY(!program->find<WindowPlacement>(QString())->isSettling());
+            window.windowHandle()->setWindowStates(Qt::WindowNoState);
+            QTRY_VERIFY(!window.isFullScreenMode());
+        } else if (leave.isEmpty()) {
+            fullScreen->trigger();
         } else {
             QTest::keySequence(&window, leave);
         }
@@ -111,7 +125,7 @@ private Q_SLOTS:
         for (const QString &name : StageWidgets) {
             QVERIFY2(!program->find<QWidget>(name)->isVisible(), qPrintable(name));
         }
-        QTRY_VERIFY(!program->find<QAction>(u"mnuSettingsFullScreen"_s)->isChecked());
+        QTRY_VERIFY(!fullScreen->isChecked());
         QTRY_VERIFY(window.menuBar()->isVisible());
         QTRY_COMPARE(window.frameGeometry(), before);
         QCOMPARE(window.size(), client);
@@ -121,45 +135,22 @@ private Q_SLOTS:
         QVERIFY(!program->display()->autoFillBackground());
     }
 
-    void escapeOutsideFullScreenDoesNothing()
-    {
-        const QRect before = program->window.frameGeometry();
-        QTest::keyClick(&program->window, Qt::Key_Escape);
-        QCOMPARE(program->window.frameGeometry(), before);
-        QVERIFY(!program->window.isFullScreenMode());
-    }
-
-    void closingInFullScreenKeepsTheWindowsPlacement_data()
-    {
-        QTest::addColumn<bool>("byExit");
-        QTest::newRow("Exit") << true;
-        QTest::newRow("close") << false; // also how SIGTERM ends the program
-    }
-
-    void closingInFullScreenKeepsTheWindowsPlacement()
-    {
-        QFETCH(bool, byExit);
-        program->window.setFullScreen(true);
-        if (byExit) {
-            program->find<QAction>(u"mnuFileExit"_s)->trigger();
-        } else {
-            program->window.close();
-        }
-        QCOMPARE(storedPlacement(), (QStringList{u"4500"_s, u"3000"_s, u"6500"_s, u"6500"_s}));
-    }
-
     // However fast the keys come, the window ends as the last one asked, the full-screen board
-    // is drawn once, and the placement kept is the window's.
-    void fullScreenStorm_data()
+    // is drawn once, and the placement kept on closing is the window's, full screen or not.
+    void fullScreenPressesEndAsTheLastAsked_data()
     {
         QTest::addColumn<int>("presses");
-        QTest::newRow("even") << 500;
-        QTest::newRow("odd") << 501;
+        QTest::addColumn<bool>("byExit");
+        QTest::newRow("once, Exit") << 1 << true;
+        QTest::newRow("once, close") << 1 << false; // also how SIGTERM ends the program
+        QTest::newRow("storm, even") << 500 << false;
+        QTest::newRow("storm, odd") << 501 << false;
     }
 
-    void fullScreenStorm()
+    void fullScreenPressesEndAsTheLastAsked()
     {
         QFETCH(int, presses);
+        QFETCH(bool, byExit);
         MainWindow &window = program->window;
         const QRect before = window.frameGeometry();
         const QSize client = window.size();
@@ -187,40 +178,22 @@ private Q_SLOTS:
             QCOMPARE(window.frameGeometry(), before);
             QCOMPARE(window.size(), client);
         }
-        window.close();
+        if (byExit) {
+            program->find<QAction>(u"mnuFileExit"_s)->trigger();
+        } else {
+            window.close();
+        }
         QCOMPARE(storedPlacement(), (QStringList{u"4500"_s, u"3000"_s, u"6500"_s, u"6500"_s}));
     }
 
-    // The window manager's own full screen (its key, a double click) gives the same caller as
-    // F11, and its leaving puts the window back.
-    void windowManagersFullScreenIsTheCallers()
-    {
-        MainWindow &window = program->window;
-        const QRect before = window.frameGeometry();
-        auto *placement = program->find<WindowPlacement>(QString());
-        window.windowHandle()->setWindowStates(Qt::WindowFullScreen);
-        QTRY_VERIFY(window.isFullScreenMode());
-        QVERIFY(!window.menuBar()->isVisible());
-        QVERIFY(program->find<QAction>(u"mnuSettingsFullScreen"_s)->isChecked());
-        QCOMPARE(window.geometry(), window.screen()->geometry());
-        QVERIFY(capHeight(program->display()) >= window.screen()->geometry().height() / 12.0);
-
-        QTRY_VERIFY(!placement->isSettling());
-        window.windowHandle()->setWindowStates(Qt::WindowNoState);
-        QTRY_VERIFY(!window.isFullScreenMode());
-        QTRY_COMPARE(window.frameGeometry(), before);
-        QVERIFY(window.menuBar()->isVisible());
-        QCOMPARE(program->display()->font().pointSizeF(), 15.75);
-    }
-
-    // The widest English call, spoken and shown in full screen: large, and inside the label.
-    void fullScreenCallIsLargeAndFits()
+    // The widest English call in full screen: large, inside its label, and, like every text
+    // and button, in the room beside the board's pictures.
+    void widestCallIsLargeAndKeepsTheBoardClear()
     {
         program->window.setFullScreen(true);
         program->random.values = {0.3f, 0.9f}; // yellow, right foot
-        QTest::keyClick(&program->window, Qt::Key_F5);
-        program->clock.advanceBy(10'000);
-        QTRY_COMPARE(program->display()->accessibleName(), u"RIGHT FOOT YELLOW"_s);
+        QVERIFY(playToThePause());
+        QCOMPARE(program->display()->accessibleName(), u"RIGHT FOOT YELLOW"_s);
         QLabel *display = program->display();
         QVERIFY(capHeight(display) >= program->window.height() / 12.0);
         const QFontMetrics metrics(display->font());
@@ -230,17 +203,6 @@ private Q_SLOTS:
                      qPrintable(line));
         }
         QVERIFY(metrics.lineSpacing() * lines.size() <= display->height());
-        QVERIFY(program->window.rect().contains(display->geometry()));
-    }
-
-    // Nothing stands on the board's pictures: every text and button is in the room beside it.
-    void fullScreenKeepsTheBoardClear()
-    {
-        program->random.values = {0.3f, 0.9f};
-        program->window.setFullScreen(true);
-        QTest::keyClick(&program->window, Qt::Key_F5);
-        program->clock.advanceBy(10'000);
-        QTRY_COMPARE(program->display()->accessibleName(), u"RIGHT FOOT YELLOW"_s);
         const QRect board = program->find<QLabel>(u"imgBoard"_s)->geometry();
         QVERIFY(board.width() >= program->window.height() / 6);
         for (const QString &name : {u"cmdStart"_s, u"cmdStop"_s, u"lblStatus"_s, u"lblDisplay"_s,
@@ -251,102 +213,27 @@ private Q_SLOTS:
         }
     }
 
-    // Every call colour stands out at least 3:1 from what is right behind it in full screen:
-    // yellow and green from a dark outline, blue and red from the white ground. The designed
-    // window draws them as they are.
-    void everyCallColourStandsOutInFullScreen_data()
+    // Each call in full screen: its colour stands out at least 3:1 from what is right behind it
+    // (yellow and green from a dark outline, blue and red from the white ground), and the limb
+    // stands as a picture on a spot of the colour, which covers a good share of the screen
+    // outside the words; left and right are different pictures. The designed window draws the
+    // colours as they are.
+    void everyCallShowsInFullScreen_data()
     {
-        QTest::addColumn<float>("colourDraw");
-        QTest::addColumn<bool>("outlined");
-        QTest::newRow("green") << 0.1f << true;
-        QTest::newRow("yellow") << 0.3f << true;
-        QTest::newRow("blue") << 0.6f << false;
-        QTest::newRow("red") << 0.9f << false;
-    }
-
-    void everyCallColourStandsOutInFullScreen()
-    {
-        QFETCH(float, colourDraw);
-        QFETCH(bool, outlined);
-        program->random.values = {colourDraw, 0.1f};
-        QTest::keyClick(&program->window, Qt::Key_F5);
-        program->clock.advanceBy(10'000);
-        QTRY_COMPARE(program->phase(), GameSequencer::Phase::Pause);
-        auto *call = qobject_cast<CallLabel *>(program->display());
-        QVERIFY(call);
-        QVERIFY(!call->isOutlined());
-
-        program->window.setFullScreen(true);
-        QTRY_COMPARE(call->isOutlined(), outlined);
-        const QColor text = call->palette().color(QPalette::WindowText);
-        if (!outlined) {
-            QVERIFY(CallLabel::contrast(text, call->ground()) >= 3.0);
-        } else {
-            // The darkest pixel drawn is the outline's.
-            const QImage image = call->grab().toImage();
-            QColor darkest = Qt::white;
-            for (int y = 0; y < image.height(); ++y) {
-                for (int x = 0; x < image.width(); ++x) {
-                    const QColor pixel = image.pixelColor(x, y);
-                    if (pixel.lightness() < darkest.lightness()) {
-                        darkest = pixel;
-                    }
-                }
-            }
-            QVERIFY2(CallLabel::contrast(text, darkest) >= 3.0, qPrintable(darkest.name()));
-        }
-        program->window.setFullScreen(false);
-        QTRY_VERIFY(!call->isOutlined()); // once the window has left full screen
-    }
-
-    // On entering and whenever the mouse moves, a hint says how to leave; the pointer hides
-    // while the mouse rests. None of it outlives full screen.
-    void hintAndPointerFollowTheMouse()
-    {
-        auto *hint = program->window.findChild<FullScreenHint *>();
-        hint->setDelays(60, 100);
-        QLabel *label = program->find<QLabel>(u"lblFullScreenHint"_s);
-        QVERIFY(!label->isVisible());
-
-        QTest::keyClick(&program->window, Qt::Key_F11);
-        QVERIFY(label->isVisible());
-        QCOMPARE(label->text(), u"Esc leaves full screen"_s);
-        QVERIFY(!hint->isPointerHidden());
-        QTRY_VERIFY(!label->isVisible());
-        QTRY_VERIFY(hint->isPointerHidden());
-        QCOMPARE(program->window.cursor().shape(), Qt::BlankCursor);
-
-        QTest::mouseMove(program->window.windowHandle(), QPoint(100, 100));
-        QVERIFY(label->isVisible());
-        QVERIFY(!hint->isPointerHidden());
-        QTRY_VERIFY(hint->isPointerHidden());
-
-        QTest::keyClick(&program->window, Qt::Key_Escape);
-        QVERIFY(!label->isVisible());
-        QVERIFY(!hint->isPointerHidden());
-        QCOMPARE(program->window.cursor().shape(), Qt::ArrowCursor);
-        QTest::mouseMove(program->window.windowHandle(), QPoint(120, 100));
-        QVERIFY(!label->isVisible());
-    }
-
-    // The call as a picture: the limb alone on a plain spot, then on the call's colour, which
-    // covers a good share of the screen outside the words; left and right are different pictures.
-    void stageShowsTheCallAsAPicture_data()
-    {
-        QTest::addColumn<float>("colourDraw");
-        QTest::addColumn<float>("limbDraw");
+        QTest::addColumn<float>("draw"); // the colour's and the limb's
         QTest::addColumn<qint16>("limb");
-        QTest::newRow("green left hand") << 0.1f << 0.1f << qint16(1);
-        QTest::newRow("yellow right hand") << 0.3f << 0.3f << qint16(2);
-        QTest::newRow("blue left foot") << 0.6f << 0.6f << qint16(3);
-        QTest::newRow("red right foot") << 0.9f << 0.9f << qint16(4);
+        QTest::addColumn<bool>("outlined");
+        QTest::newRow("green left hand") << 0.1f << qint16(1) << true;
+        QTest::newRow("yellow right hand") << 0.3f << qint16(2) << true;
+        QTest::newRow("blue left foot") << 0.6f << qint16(3) << false;
+        QTest::newRow("red right foot") << 0.9f << qint16(4) << false;
     }
 
-    void stageShowsTheCallAsAPicture()
+    void everyCallShowsInFullScreen()
     {
-        QFETCH(float, colourDraw);
-        QFETCH(float, limbDraw);
+        QFETCH(float, draw);
         QFETCH(qint16, limb);
+        QFETCH(bool, outlined);
         for (const QString &name : StageWidgets) {
             QVERIFY2(!program->find<QWidget>(name)->isVisible(), qPrintable(name));
         }
@@ -361,63 +248,85 @@ private Q_SLOTS:
                      qPrintable(name));
         }
 
-        program->random.values = {colourDraw, limbDraw};
-        QSignalSpy shown(program->game.sequencer(), &GameSequencer::displayChanged);
-        QTest::keyClick(&program->window, Qt::Key_F5);
-        program->clock.advanceBy(10'000);
-        QTRY_VERIFY(!shown.isEmpty()
-                    && shown.last().at(0).value<GameDisplay>().kind == GameDisplay::Kind::Call);
+        program->random.values = {draw, draw};
+        QVERIFY(playToThePause());
+        auto *call = qobject_cast<CallLabel *>(program->display());
+        QVERIFY(call);
+        QTRY_COMPARE(call->isOutlined(), outlined);
+        const QColor colour = call->palette().color(QPalette::WindowText);
+        if (!outlined) {
+            QVERIFY(CallLabel::contrast(colour, call->ground()) >= 3.0);
+        } else {
+            // The darkest pixel drawn is the outline's.
+            const QImage image = call->grab().toImage();
+            QColor darkest = Qt::white;
+            forEachPixel(image, [&](int x, int y) {
+                const QColor pixel = image.pixelColor(x, y);
+                darkest = pixel.lightness() < darkest.lightness() ? pixel : darkest;
+            });
+            QVERIFY2(CallLabel::contrast(colour, darkest) >= 3.0, qPrintable(darkest.name()));
+        }
+
         QCOMPARE(spot->limb(), limb);
-        const QColor colour = program->display()->palette().color(QPalette::WindowText);
         QCOMPARE(spot->colour(), colour);
         const QImage screen = program->window.grab().toImage();
         // Most of the spot is the colour, the picture on it taking the rest (at 1080p that is
         // 4 % of the screen and more, which the screenshots of the real program measure).
-        const qreal spotShare = share(screen, colour, program->display()->geometry())
-            * screen.width() * screen.height() / (spot->width() * spot->height());
+        qint64 coloured = 0;
+        forEachPixel(screen, [&](int x, int y) {
+            coloured += screen.pixel(x, y) == colour.rgb() && !call->geometry().contains(x, y);
+        });
+        const qreal spotShare = coloured / qreal(spot->width() * spot->height());
         QVERIFY2(spotShare >= 0.4, qPrintable(QString::number(spotShare)));
         // A colour faint on white has a dark rim; the picture differs from the other side's.
         QCOMPARE(spot->hasRim(), CallLabel::contrast(colour, Qt::white) < 3.0);
         const QImage picture = spot->grab().toImage();
         spot->showCall(qint16(limb % 2 == 1 ? limb + 1 : limb - 1), colour);
         QVERIFY(spot->grab().toImage() != picture);
+
+        program->window.setFullScreen(false);
+        QTRY_VERIFY(!call->isOutlined()); // once the window has left full screen
         program->stop()->click();
         QCOMPARE(spot->limb(), qint16(0));
     }
 
-    // A paused game dims the whole stage under "Paused" and the seconds left; Resume clears it.
-    void pauseDimsTheStage()
+    // On entering and whenever the mouse moves, a hint says how to leave; the pointer hides
+    // while the mouse rests, and the touch controls with it. None of it outlives full screen.
+    void hintAndPointerFollowTheMouse()
     {
-        program->window.setFullScreen(true);
-        QTest::keyClick(&program->window, Qt::Key_F5);
-        program->clock.advanceBy(10'000);
-        QTRY_COMPARE(program->phase(), GameSequencer::Phase::Pause);
-        program->clock.advanceBy(2'500);
-        QApplication::processEvents();
-        const QImage running = program->window.grab().toImage();
-        program->find<QAction>(u"mnuGamePause"_s)->trigger();
-        auto *veil = program->window.findChild<PausedVeil *>();
-        QVERIFY(veil->isVisible());
-        QCOMPARE(veil->geometry(), program->window.rect());
-        QCOMPARE(veil->title(), u"Paused"_s);
-        QCOMPARE(veil->secondsText(), u"Seconds left: 5"_s);
-        const QImage paused = program->window.grab().toImage();
-        qint64 changed = 0;
-        for (int y = 0; y < paused.height(); ++y) {
-            for (int x = 0; x < paused.width(); ++x) {
-                changed += paused.pixel(x, y) != running.pixel(x, y);
-            }
-        }
-        QVERIFY(changed >= paused.width() * paused.height() * 3 / 100);
-        program->find<QAction>(u"mnuGamePause"_s)->trigger();
-        QVERIFY(!veil->isVisible());
+        auto *hint = program->window.findChild<FullScreenHint *>();
+        hint->setDelays(60, 100);
+        QLabel *label = program->find<QLabel>(u"lblFullScreenHint"_s);
+        QWidget *controls = program->find<QWidget>(u"frmStageControls"_s);
+        QVERIFY(!label->isVisible());
+
+        QTest::keyClick(&program->window, Qt::Key_F11);
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(), u"Esc leaves full screen"_s);
+        QVERIFY(!hint->isPointerHidden());
+        QTRY_VERIFY(!label->isVisible());
+        QTRY_VERIFY(hint->isPointerHidden());
+        QCOMPARE(program->window.cursor().shape(), Qt::BlankCursor);
+        QTRY_VERIFY(!controls->isVisible());
+
+        QTest::mouseMove(program->window.windowHandle(), QPoint(100, 100));
+        QVERIFY(label->isVisible());
+        QVERIFY(controls->isVisible());
+        QVERIFY(!hint->isPointerHidden());
+        QTRY_VERIFY(hint->isPointerHidden());
+
+        QTest::keyClick(&program->window, Qt::Key_Escape);
+        QVERIFY(!label->isVisible());
+        QVERIFY(!hint->isPointerHidden());
+        QCOMPARE(program->window.cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseMove(program->window.windowHandle(), QPoint(120, 100));
+        QVERIFY(!label->isVisible());
     }
 
     // Large buttons to touch drive the game as the menu does, offered when its entries are,
-    // without taking the keyboard's focus; they hide with the pointer and come back with it.
+    // without taking the keyboard's focus.
     void touchControlsDriveTheGame()
     {
-        auto *hint = program->window.findChild<FullScreenHint *>();
         program->window.setFullScreen(true);
         QWidget *controls = program->find<QWidget>(u"frmStageControls"_s);
         QTRY_VERIFY(controls->isVisible());
@@ -425,9 +334,10 @@ private Q_SLOTS:
             return program->find<QPushButton>(u"cmdStage"_s + name);
         };
         for (const QString &name : {u"Start"_s, u"Pause"_s, u"Repeat"_s, u"Stop"_s}) {
-            QVERIFY2(button(name)->height() >= CallerLayout::LeastControlHeight, qPrintable(name));
-            QVERIFY2(button(name)->width() >= CallerLayout::LeastControlHeight, qPrintable(name));
-            QVERIFY2(controls->rect().contains(button(name)->geometry()), qPrintable(name));
+            const QRect rect = button(name)->geometry();
+            QVERIFY2(qMin(rect.width(), rect.height()) >= CallerLayout::LeastControlHeight,
+                     qPrintable(name));
+            QVERIFY2(controls->rect().contains(rect), qPrintable(name));
             QVERIFY2(!button(name)->accessibleName().isEmpty() || !button(name)->text().isEmpty(),
                      qPrintable(name));
         }
@@ -438,12 +348,11 @@ private Q_SLOTS:
         QTest::mouseClick(button(u"Start"_s), Qt::LeftButton);
         QCOMPARE(program->phase(), GameSequencer::Phase::Countdown);
         QVERIFY(!controls->isAncestorOf(QApplication::focusWidget()));
-        QTest::mouseClick(button(u"Pause"_s), Qt::LeftButton);
-        QVERIFY(program->game.sequencer()->isPaused());
-        QCOMPARE(button(u"Pause"_s)->text(), u"Resume"_s);
-        QTest::mouseClick(button(u"Pause"_s), Qt::LeftButton);
-        QVERIFY(!program->game.sequencer()->isPaused());
-        QCOMPARE(button(u"Pause"_s)->text(), u"Pause"_s);
+        for (const bool paused : {true, false}) {
+            QTest::mouseClick(button(u"Pause"_s), Qt::LeftButton);
+            QCOMPARE(program->game.sequencer()->isPaused(), paused);
+            QCOMPARE(button(u"Pause"_s)->text(), paused ? u"Resume"_s : u"Pause"_s);
+        }
         program->clock.advanceBy(10'000);
         QTRY_VERIFY(button(u"Repeat"_s)->isEnabled());
         QSignalSpy shown(program->game.sequencer(), &GameSequencer::displayChanged);
@@ -451,27 +360,23 @@ private Q_SLOTS:
         QTRY_COMPARE(shown.count(), 2);
 
         // A finger on Stop: Qt makes the touch a click.
-        const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice());
-        QPointingDevice *finger = device.get();
+        const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
         const QPoint stop
             = button(u"Stop"_s)->mapTo(&program->window, button(u"Stop"_s)->rect().center());
-        QTest::touchEvent(&program->window, finger).press(0, stop, &program->window);
-        QTest::touchEvent(&program->window, finger).release(0, stop, &program->window);
+        QTest::touchEvent(&program->window, finger.get()).press(0, stop, &program->window);
+        QTest::touchEvent(&program->window, finger.get()).release(0, stop, &program->window);
         QTRY_COMPARE(program->phase(), GameSequencer::Phase::Idle);
-
-        hint->setDelays(60, 100);
-        QTest::mouseMove(program->window.windowHandle(), QPoint(100, 100));
-        QTRY_VERIFY(!controls->isVisible());
-        QTest::mouseMove(program->window.windowHandle(), QPoint(120, 100));
-        QVERIFY(controls->isVisible());
     }
 
     // The sign of the time to the next call empties over each wait, rests while the game is
-    // paused, and goes while a call is made.
-    void nextCallRingFollowsTheWait()
+    // paused, and goes while a call is made. A paused game dims the whole stage under "Paused"
+    // and the seconds left; Resume clears it.
+    void pauseHoldsTheRingAndDimsTheStage()
     {
         program->window.setFullScreen(true);
         auto *ring = program->window.findChild<NextCallRing *>();
+        auto *veil = program->window.findChild<PausedVeil *>();
+        QAction *pause = program->find<QAction>(u"mnuGamePause"_s);
         QTRY_VERIFY(ring->isVisible() == false);
         QTest::keyClick(&program->window, Qt::Key_F5);
         QVERIFY(ring->isVisible());
@@ -479,17 +384,33 @@ private Q_SLOTS:
         QVERIFY(ring->isTicking());
         program->clock.advanceBy(6'000);
         QTRY_COMPARE(ring->shownFraction(), 0.4);
-        program->find<QAction>(u"mnuGamePause"_s)->trigger();
+        pause->trigger();
         QVERIFY(!ring->isTicking());
         program->clock.advanceBy(60'000);
         QTest::qWait(2 * NextCallRing::LeastIntervalMs);
         QCOMPARE(ring->shownFraction(), 0.4);
-        program->find<QAction>(u"mnuGamePause"_s)->trigger();
+        pause->trigger();
         QVERIFY(ring->isTicking());
         program->clock.advanceBy(4'000);
         QTRY_COMPARE(program->phase(), GameSequencer::Phase::Pause); // the call came and went
         QVERIFY(ring->isVisible());
         QCOMPARE(ring->shownFraction(), 1.0);
+
+        program->clock.advanceBy(2'500);
+        QApplication::processEvents();
+        const QImage running = program->window.grab().toImage();
+        pause->trigger();
+        QVERIFY(veil->isVisible());
+        QCOMPARE(veil->geometry(), program->window.rect());
+        QCOMPARE(veil->title(), u"Paused"_s);
+        QCOMPARE(veil->secondsText(), u"Seconds left: 5"_s);
+        const QImage paused = program->window.grab().toImage();
+        qint64 changed = 0;
+        forEachPixel(paused,
+                     [&](int x, int y) { changed += paused.pixel(x, y) != running.pixel(x, y); });
+        QVERIFY(changed >= paused.width() * paused.height() * 3 / 100);
+        pause->trigger();
+        QVERIFY(!veil->isVisible());
         program->stop()->click();
         QVERIFY(!ring->isVisible());
         QVERIFY(!ring->isTicking());
@@ -514,9 +435,7 @@ private Q_SLOTS:
 
         QAction *repeat = program->find<QAction>(u"mnuGameRepeat"_s);
         QVERIFY(!repeat->isEnabled()); // nothing to repeat yet
-        QTest::keyClick(&program->window, Qt::Key_F5);
-        program->clock.advanceBy(10'000);
-        QTRY_COMPARE(program->phase(), Phase::Pause);
+        QVERIFY(playToThePause());
         QVERIFY(repeat->isEnabled());
         QSignalSpy shown(program->game.sequencer(), &GameSequencer::displayChanged);
         QTest::keyClick(&program->window, Qt::Key_R);
@@ -525,6 +444,14 @@ private Q_SLOTS:
     }
 
 private:
+    // F5 starts a game, and the first call is made.
+    bool playToThePause()
+    {
+        QTest::keyClick(&program->window, Qt::Key_F5);
+        program->clock.advanceBy(10'000);
+        return QTest::qWaitFor([this] { return program->phase() == GameSequencer::Phase::Pause; });
+    }
+
     std::unique_ptr<TemporaryConfig> config;
     std::unique_ptr<Program> program;
 };

@@ -35,13 +35,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList captions(const QMenu *menu)
+QStringList captions(const QWidget *menu)
 {
     QStringList texts;
     for (const QAction *action : menu->actions()) {
         texts << (action->isSeparator() ? u"-"_s : action->text());
     }
     return texts;
+}
+
+// What a screen reader reads for a control.
+QString spokenName(QWidget *control)
+{
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
 }
 
 } // namespace
@@ -57,43 +63,33 @@ private Q_SLOTS:
 
     void cleanup() { program.reset(); }
 
-    void firstShownIdle()
+    // The designed window, as first shown: idle, its controls where they were drawn, on the
+    // board at its natural size, in a frame that can't be resized, with its menus.
+    void firstShownAsDesigned()
     {
         open();
-        QCOMPARE(program->window.objectName(), u"frmMain"_s);
-        QCOMPARE(program->window.windowTitle(), u"Limbora"_s);
+        MainWindow &window = program->window;
+        QCOMPARE(window.objectName(), u"frmMain"_s);
+        QCOMPARE(window.windowTitle(), u"Limbora"_s);
         QCOMPARE(program->status()->text(), QString());
         QCOMPARE(program->display()->text(), QString());
         QVERIFY(program->start()->isEnabled());
         QVERIFY(!program->stop()->isEnabled());
         QCOMPARE(QApplication::focusWidget(), program->start());
-    }
 
-    void designedLayout_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
-        QTest::newRow("cmdStart") << u"cmdStart"_s << QRect(168, 104, 89, 41);
-        QTest::newRow("cmdStop") << u"cmdStop"_s << QRect(168, 264, 89, 41);
-        QTest::newRow("lblDisplay") << u"lblDisplay"_s << QRect(64, 200, 313, 41);
-        QTest::newRow("lblStatus") << u"lblStatus"_s << QRect(64, 152, 313, 41);
-    }
-
-    void designedLayout()
-    {
-        QFETCH(QString, name);
-        QFETCH(QRect, geometry);
-        open();
-        auto *control = program->find<QWidget>(name);
-        QVERIFY(control);
-        QCOMPARE(control->geometry(), geometry);
-        QCOMPARE(control->parentWidget(), program->window.centralWidget());
-    }
-
-    void labelsAreTransparentCentredAndInTheDesignFont()
-    {
-        open();
-        const QColor desktop(58, 110, 165);
+        const QList<std::pair<QString, QRect>> layout{
+            {u"cmdStart"_s, QRect(168, 104, 89, 41)},
+            {u"cmdStop"_s, QRect(168, 264, 89, 41)},
+            {u"lblDisplay"_s, QRect(64, 200, 313, 41)},
+            {u"lblStatus"_s, QRect(64, 152, 313, 41)},
+        };
+        for (const auto &[name, geometry] : layout) {
+            auto *control = program->find<QWidget>(name);
+            QVERIFY(control);
+            QCOMPARE(control->geometry(), geometry);
+            QCOMPARE(control->parentWidget(), window.centralWidget());
+        }
+        // The labels: transparent, centred, in the design font.
         for (QLabel *label : {program->status(), program->display()}) {
             QVERIFY(!label->autoFillBackground());
             QCOMPARE(label->alignment(), Qt::AlignCenter);
@@ -101,10 +97,36 @@ private Q_SLOTS:
             QCOMPARE(label->font().pointSizeF(), 15.75);
             QCOMPARE(label->font().weight(), QFont::Normal);
             QVERIFY(!label->font().italic());
-            QCOMPARE(label->palette().color(QPalette::WindowText), desktop);
+            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(58, 110, 165));
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
         }
         QCOMPARE(program->start()->font(), QApplication::font(program->start()));
+
+        // The board, lowest in the stacking order so that the controls stand on it.
+        auto *board = qobject_cast<QLabel *>(window.centralWidget()->children().first());
+        QVERIFY(board && !board->pixmap().isNull());
+        QCOMPARE(board->geometry(), QRect(0, 0, 413, 413));
+        QCOMPARE(board->pixmap().size(), QSize(413, 413));
+        QVERIFY(!board->hasScaledContents());
+
+        const Qt::WindowFlags flags = window.windowFlags();
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+
+        const QList<QAction *> titles = window.menuBar()->actions();
+        QCOMPARE(captions(window.menuBar()),
+                 (QStringList{u"&File"_s, u"&Game"_s, u"Se&ttings"_s, u"&Help"_s}));
+        QCOMPARE(captions(titles[0]->menu()), QStringList{u"E&xit"_s});
+        QCOMPARE(captions(titles[3]->menu()), (QStringList{u"&Contents"_s, u"&About Limbora"_s}));
+        QVERIFY(program->find<QMenu>(u"mnuFile"_s) && program->find<QMenu>(u"mnuHelp"_s));
+        for (const QString &name : {u"mnuFileExit"_s, u"mnuHelpContents"_s, u"mnuHelpAbout"_s}) {
+            auto *action = program->find<QAction>(name);
+            QVERIFY(action);
+            QVERIFY(action->isEnabled() && action->isVisible() && !action->isCheckable());
+            QVERIFY(action->shortcut().isEmpty());
+        }
     }
 
     void everyCallFitsOnOneLine_data()
@@ -161,121 +183,42 @@ private Q_SLOTS:
         QCOMPARE(smaller == 0, asDesigned);
     }
 
-    void boardIsDrawnAtItsNaturalSize()
-    {
-        open();
-        const auto labels = program->window.centralWidget()->findChildren<QLabel *>();
-        const auto board = std::find_if(labels.begin(), labels.end(), [](const QLabel *label) {
-            return !label->pixmap().isNull();
-        });
-        QVERIFY(board != labels.end());
-        QCOMPARE((*board)->geometry(), QRect(0, 0, 413, 413));
-        QCOMPARE((*board)->pixmap().size(), QSize(413, 413));
-        QVERIFY(!(*board)->hasScaledContents());
-        // Lowest in the stacking order, so the controls stand on it.
-        QCOMPARE(program->window.centralWidget()->children().first(), *board);
-    }
-
-    void menus()
-    {
-        open();
-        const QList<QAction *> titles = program->window.menuBar()->actions();
-        QCOMPARE(titles.size(), 4);
-        QCOMPARE(titles[0]->text(), u"&File"_s);
-        QCOMPARE(titles[1]->text(), u"&Game"_s);
-        QCOMPARE(titles[2]->text(), u"Se&ttings"_s);
-        QCOMPARE(titles[3]->text(), u"&Help"_s);
-        QCOMPARE(captions(titles[0]->menu()), QStringList{u"E&xit"_s});
-        QCOMPARE(captions(titles[3]->menu()), (QStringList{u"&Contents"_s, u"&About Limbora"_s}));
-        for (const QString &name : {u"mnuFile"_s, u"mnuHelp"_s}) {
-            QVERIFY(program->find<QMenu>(name));
-        }
-        for (const QString &name : {u"mnuFileExit"_s, u"mnuHelpContents"_s, u"mnuHelpAbout"_s}) {
-            auto *action = program->find<QAction>(name);
-            QVERIFY(action);
-            QVERIFY(action->isEnabled() && action->isVisible() && !action->isCheckable());
-            QVERIFY(action->shortcut().isEmpty());
-        }
-    }
-
-    void fixedFrameWithoutMaximize()
-    {
-        open();
-        const Qt::WindowFlags flags = program->window.windowFlags();
-        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
-        QVERIFY(flags & Qt::WindowCloseButtonHint);
-        QCOMPARE(program->window.minimumSize(), program->window.maximumSize());
-    }
-
-    void startAndStopDriveTheLabels()
-    {
-        open();
-        QTest::mouseClick(program->start(), Qt::LeftButton);
-        QCOMPARE(program->status()->text(), u"The game will start"_s);
-        QCOMPARE(program->display()->text(), u"in 10 seconds..."_s);
-        QVERIFY(!program->start()->isEnabled());
-        QVERIFY(program->stop()->isEnabled());
-
-        program->random.values = {0.6f, 0.3f}; // blue, right hand
-        program->clock.advanceBy(10000);
-        QCOMPARE(program->status()->text(), u"(Game in progress)"_s);
-        QCOMPARE(program->display()->text(), u"RIGHT HAND "_s);
-        QCOMPARE(program->display()->palette().color(QPalette::WindowText), QColor(Qt::black));
-        QTRY_COMPARE_WITH_TIMEOUT(program->display()->text(), u"RIGHT HAND BLUE"_s, 200);
-        QCOMPARE(program->display()->palette().color(QPalette::WindowText), QColor(Qt::blue));
-
-        QTest::mouseClick(program->stop(), Qt::LeftButton);
-        QCOMPARE(program->status()->text(), u"(Game stopped)"_s);
-        QCOMPARE(program->display()->text(), QString());
-        QVERIFY(program->start()->isEnabled());
-        QVERIFY(!program->stop()->isEnabled());
-    }
-
-    void altSPressesWhicheverButtonIsEnabled()
-    {
-        open();
-        // At once: Qt would otherwise animate the press for a tenth of a second first.
-        QTest::keyClick(&program->window, Qt::Key_S, Qt::AltModifier);
-        QCOMPARE(program->status()->text(), u"The game will start"_s);
-        QTest::keyClick(&program->window, Qt::Key_S, Qt::AltModifier);
-        QCOMPARE(program->status()->text(), u"(Game stopped)"_s);
-        QTest::keyClick(&program->window, Qt::Key_S, Qt::AltModifier);
-        QCOMPARE(program->status()->text(), u"The game will start"_s);
-    }
-
-    void enterPressesTheDefaultOrTheFocusedButton()
-    {
-        open();
-        QTest::keyClick(&program->window, Qt::Key_Return);
-        QCOMPARE(program->status()->text(), u"The game will start"_s);
-        program->stop()->setFocus();
-        QTest::keyClick(program->stop(), Qt::Key_Enter);
-        QCOMPARE(program->status()->text(), u"(Game stopped)"_s);
-        QTest::keyClick(&program->window, Qt::Key_Enter);
-        QCOMPARE(program->status()->text(), u"The game will start"_s);
-    }
-
-    // Start enables STOP! before it disables START, and Stop the other way round, so the focus
-    // moves to the button offered: Space and Enter press it, and stop the game they started.
-    void focusedButtonTakesSpaceAndEnter_data()
+    // The offered button takes the keys: Start enables STOP! before it disables START, and Stop
+    // the other way round, so the focus moves to it, and Space and Enter press it. Alt+S presses
+    // whichever is enabled; an Enter that no focused button took starts a game.
+    void keysPressTheOfferedButton_data()
     {
         QTest::addColumn<int>("key");
-        QTest::newRow("Space") << int(Qt::Key_Space);
-        QTest::newRow("Return") << int(Qt::Key_Return);
-        QTest::newRow("Enter") << int(Qt::Key_Enter);
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("startByWindow"); // the key goes to the window, not the focus
+        QTest::addColumn<bool>("stopByWindow");
+        const int none = Qt::NoModifier;
+        QTest::newRow("Space") << int(Qt::Key_Space) << none << false << false;
+        QTest::newRow("Return") << int(Qt::Key_Return) << none << false << false;
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << none << false << false;
+        QTest::newRow("Alt+S") << int(Qt::Key_S) << int(Qt::AltModifier) << true << true;
+        QTest::newRow("Return unfocused") << int(Qt::Key_Return) << none << true << false;
+        QTest::newRow("Enter unfocused") << int(Qt::Key_Enter) << none << true << false;
     }
 
-    void focusedButtonTakesSpaceAndEnter()
+    void keysPressTheOfferedButton()
     {
         QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, startByWindow);
+        QFETCH(bool, stopByWindow);
         open();
+        const auto press = [&](bool byWindow) {
+            QWidget *target = byWindow ? &program->window : QApplication::focusWidget();
+            // At once: Qt would otherwise animate the press for a tenth of a second first.
+            QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        };
         for (int round = 0; round < 2; ++round) {
             QCOMPARE(QApplication::focusWidget(), program->start());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            press(startByWindow);
             QCOMPARE(program->status()->text(), u"The game will start"_s);
             QCOMPARE(QApplication::focusWidget(), program->stop());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            press(stopByWindow);
             QCOMPARE(program->status()->text(), u"(Game stopped)"_s);
         }
     }
@@ -413,20 +356,17 @@ private Q_SLOTS:
 
     void placementRestoredBeforeTheFirstShowAndWrittenBackUnchanged()
     {
-        {
-            QSettings settings(u"Limbora"_s, u"Limbora"_s);
-            settings.beginGroup(u"Settings"_s);
-            settings.setValue(u"MainLeft"_s, u"1507"_s);
-            settings.setValue(u"MainTop"_s, u"1492"_s);
-            settings.setValue(u"MainWidth"_s, u"6000"_s);
-            settings.setValue(u"MainHeight"_s, u"5000"_s);
+        const QStringList stored{u"1507"_s, u"1492"_s, u"6000"_s, u"5000"_s};
+        for (int i = 0; i < PlacementKeys.size(); ++i) {
+            QSettings(u"Limbora"_s, u"Limbora"_s)
+                .setValue(u"Settings/"_s + PlacementKeys[i], stored[i]);
         }
         program = std::make_unique<Program>();
         QCOMPARE(program->window.pos(), QPoint(100, 99));
         QCOMPARE(program->window.size(), QSize(400, 333)); // no frame offscreen
         program->window.show();
         program->window.close();
-        QCOMPARE(storedPlacement(), (QStringList{u"1507"_s, u"1492"_s, u"6000"_s, u"5000"_s}));
+        QCOMPARE(storedPlacement(), stored);
     }
 
     void lostPlacementComesBackOnScreen()
@@ -438,61 +378,29 @@ private Q_SLOTS:
         QCOMPARE(program->window.frameGeometry().left(), screen.left());
     }
 
-    void everyControlIsNamedAndCallsAreAnnounced()
+    // Help, from the menu and by F1, launches the viewer each time; the game goes on, and a
+    // viewer that can't start changes nothing.
+    void helpLeavesTheGameRunning_data()
     {
-        open();
-        for (QWidget *control :
-             {static_cast<QWidget *>(program->start()), static_cast<QWidget *>(program->stop()),
-              static_cast<QWidget *>(program->status()),
-              static_cast<QWidget *>(program->display())}) {
-            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
-            QVERIFY(accessible);
-            QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(),
-                     qPrintable(control->objectName()));
-        }
-        QCOMPARE(QAccessible::queryAccessibleInterface(program->start())->text(QAccessible::Name),
-                 u"START"_s);
-
-        // What a screen reader reads at each change: the name follows the text, and a name
-        // change is what Qt announces. (Headless Qt has no accessibility bridge, so the
-        // announcement itself can't be caught here; the name it carries can.)
-        QStringList heard;
-        connect(program->game.sequencer(), &GameSequencer::displayChanged, this, [&heard, this] {
-            heard << QAccessible::queryAccessibleInterface(program->display())
-                         ->text(QAccessible::Name);
-        });
-        program->random.values = {0.9f, 0.0f}; // red, left hand
-        QTest::mouseClick(program->start(), Qt::LeftButton);
-        program->clock.advanceBy(10000);
-        QTRY_COMPARE_WITH_TIMEOUT(program->display()->text(), u"LEFT HAND RED"_s, 200);
-        QTest::mouseClick(program->stop(), Qt::LeftButton);
-
-        QCOMPARE(heard.first(), u"in 10 seconds..."_s);
-        QVERIFY(heard.contains(u"in 1 seconds..."_s));
-        QCOMPARE(heard.mid(heard.size() - 3),
-                 (QStringList{u"LEFT HAND "_s, u"LEFT HAND RED"_s, u"Call"_s}));
-        QCOMPARE(QAccessible::queryAccessibleInterface(program->status())->text(QAccessible::Name),
-                 u"(Game stopped)"_s);
+        QTest::addColumn<bool>("viewerFound");
+        QTest::newRow("viewer") << true;
+        QTest::newRow("no viewer") << false;
     }
 
-    void helpContentsLaunchesTheViewerEachTime()
+    void helpLeavesTheGameRunning()
     {
-        open();
+        QFETCH(bool, viewerFound);
+        open(viewerFound ? Program::Viewer::Recording : Program::Viewer::Missing);
         QTest::mouseClick(program->start(), Qt::LeftButton);
         program->find<QAction>(u"mnuHelpContents"_s)->trigger();
         QTest::keySequence(&program->window, QKeySequence(Qt::Key_F1));
-        QTRY_COMPARE_WITH_TIMEOUT(launches(), 2, 5000);
-        QCOMPARE(program->game.sequencer()->phase(), GameSequencer::Phase::Countdown);
+        if (viewerFound) {
+            QTRY_COMPARE_WITH_TIMEOUT(launches(), 2, 5000);
+        }
+        QCOMPARE(program->phase(), GameSequencer::Phase::Countdown);
         QVERIFY(!program->game.sequencer()->isSuspended());
-    }
-
-    void viewerThatCannotStartChangesNothing()
-    {
-        open(Program::Viewer::Missing);
-        program->game.sequencer()->start();
-        program->find<QAction>(u"mnuHelpContents"_s)->trigger();
         program->clock.advanceBy(10000);
-        QCOMPARE(program->game.sequencer()->phase(), GameSequencer::Phase::Limb);
+        QCOMPARE(program->phase(), GameSequencer::Phase::Limb);
         QVERIFY(program->window.isVisible());
     }
 
@@ -528,18 +436,51 @@ private Q_SLOTS:
         QCOMPARE(program->game.sequencer()->phase(), GameSequencer::Phase::Limb);
     }
 
-    // The game's trace carries the words exactly as the window shows them.
-    void traceShowsTheWordsAsShown()
+    // A game through the window: START and STOP! drive the labels, the limb shows in black and
+    // then the call in its colour. A screen reader hears each change: the name follows the text,
+    // and a name change is what Qt announces (headless Qt has no accessibility bridge, so the
+    // announcement itself can't be caught here; the name it carries can). The game's trace
+    // carries the words exactly as the window shows them.
+    void aCallIsShownAnnouncedAndTraced()
     {
         open();
+        for (QWidget *control : std::initializer_list<QWidget *>{
+                 program->start(), program->stop(), program->status(), program->display()}) {
+            QVERIFY(QAccessible::queryAccessibleInterface(control));
+            QVERIFY2(!spokenName(control).isEmpty(), qPrintable(control->objectName()));
+        }
+        QCOMPARE(spokenName(program->start()), u"START"_s);
+        QStringList heard;
+        connect(program->game.sequencer(), &GameSequencer::displayChanged, this,
+                [&heard, this] { heard << spokenName(program->display()); });
         std::optional<TraceCapture> trace(std::in_place);
         const QStringList &lines = trace->lines();
+
         program->random.values = {0.35f, 0.6f}; // yellow, left foot
-        program->start()->click();
+        QTest::mouseClick(program->start(), Qt::LeftButton);
+        QCOMPARE(program->status()->text(), u"The game will start"_s);
+        QCOMPARE(program->display()->text(), u"in 10 seconds..."_s);
+        QVERIFY(!program->start()->isEnabled());
+        QVERIFY(program->stop()->isEnabled());
         program->clock.advanceBy(10000);
+        QCOMPARE(program->status()->text(), u"(Game in progress)"_s);
+        QCOMPARE(program->display()->text(), u"LEFT FOOT "_s);
+        QCOMPARE(program->display()->palette().color(QPalette::WindowText), QColor(Qt::black));
+        QTRY_COMPARE_WITH_TIMEOUT(program->display()->text(), u"LEFT FOOT YELLOW"_s, 200);
+        QCOMPARE(program->display()->palette().color(QPalette::WindowText), QColor(255, 205, 0));
         QTRY_VERIFY(lines.contains(u"pause 7"_s));
-        program->stop()->click();
+        QTest::mouseClick(program->stop(), Qt::LeftButton);
         trace.reset(); // the lines stay
+        QCOMPARE(program->status()->text(), u"(Game stopped)"_s);
+        QCOMPARE(program->display()->text(), QString());
+        QVERIFY(program->start()->isEnabled());
+        QVERIFY(!program->stop()->isEnabled());
+
+        QCOMPARE(heard.first(), u"in 10 seconds..."_s);
+        QVERIFY(heard.contains(u"in 1 seconds..."_s));
+        QCOMPARE(heard.mid(heard.size() - 3),
+                 (QStringList{u"LEFT FOOT "_s, u"LEFT FOOT YELLOW"_s, u"Call"_s}));
+        QCOMPARE(spokenName(program->status()), u"(Game stopped)"_s);
 
         QCOMPARE(lines.mid(0, 3),
                  (QStringList{u"buttons start=0 stop=1"_s, u"status \"The game will start\""_s,

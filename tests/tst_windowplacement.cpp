@@ -20,74 +20,73 @@ class TestWindowPlacement : public QObject
 {
     Q_OBJECT
 
+    enum Way { FullScreenAndBack, SessionEnd, Resized };
+
 private Q_SLOTS:
     void init()
     {
         config = std::make_unique<TemporaryConfig>();
-        store({u"3000"_s, u"1500"_s, u"6000"_s, u"5000"_s});
+        QSettings settings(u"Limbora"_s, u"Limbora"_s);
+        settings.beginGroup(u"Settings"_s);
+        const QStringList stored{u"3000"_s, u"1500"_s, u"6000"_s, u"5000"_s};
+        for (int i = 0; i < PlacementKeys.size(); ++i) {
+            settings.setValue(PlacementKeys[i], stored[i]);
+        }
     }
 
-    // Where the platform can't tell where a window is (Wayland), what it reports is never
-    // stored: the position read is written back as it was, and so is the size.
-    void unknownPositionIsKeptAsStored_data()
+    // However the window is left to be saved, what is written is where it stands and the size
+    // read, never what the platform makes of it.
+    void placementIsWrittenBackAsRead_data()
     {
         QTest::addColumn<bool>("positionKnown");
+        QTest::addColumn<int>("way");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("known") << true << QStringList{u"4500"_s, u"3000"_s, u"6000"_s, u"5000"_s};
-        QTest::newRow("unknown") << false
-                                 << QStringList{u"3000"_s, u"1500"_s, u"6000"_s, u"5000"_s};
+        const QStringList moved{u"4500"_s, u"3000"_s, u"6000"_s, u"5000"_s};
+        QTest::newRow("full screen and back") << true << int(FullScreenAndBack) << moved;
+        // Where the platform can't tell where a window is (Wayland), the position read is kept.
+        QTest::newRow("position unknown")
+            << false << int(FullScreenAndBack)
+            << QStringList{u"3000"_s, u"1500"_s, u"6000"_s, u"5000"_s};
+        // Logging out: the session manager asks for the data, and may end the program unclosed.
+        QTest::newRow("session end") << true << int(SessionEnd) << moved;
+        // A frame drawn inside the window, a window manager that adjusts: the size stays as read.
+        QTest::newRow("resized") << true << int(Resized) << moved;
     }
 
-    void unknownPositionIsKeptAsStored()
+    void placementIsWrittenBackAsRead()
     {
         QFETCH(bool, positionKnown);
+        QFETCH(int, way);
         QFETCH(QStringList, expected);
         QWidget window;
         WindowPlacement placement(window);
         placement.setPositionKnown(positionKnown);
-        placement.restore(QSize(1, 1));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(show(window, placement));
         window.move(300, 200);
-        placement.requestFullScreen(true);
-        placement.save();
+        switch (Way(way)) {
+        case FullScreenAndBack:
+            placement.requestFullScreen(true);
+            placement.save();
+            QCOMPARE(storedPlacement(), expected);
+            placement.requestFullScreen(false);
+            QTRY_VERIFY(!placement.isSettling());
+            placement.save();
+            break;
+        case SessionEnd: {
+            // QSessionManager can't be made outside Qt; what listens here never reads it.
+            const QMetaMethod request
+                = QMetaMethod::fromSignal(&QGuiApplication::commitDataRequest);
+            void *arguments[] = {nullptr, nullptr};
+            QMetaObject::activate(qApp, request.enclosingMetaObject(),
+                                  request.relativeMethodIndex(), arguments);
+            break;
+        }
+        case Resized:
+            window.setFixedSize(500, 500);
+            placement.save();
+            break;
+        }
         QCOMPARE(storedPlacement(), expected);
-        placement.requestFullScreen(false);
-        QTRY_VERIFY(!placement.isSettling());
-        placement.save();
-        QCOMPARE(storedPlacement(), expected);
-    }
-
-    // Logging out: the session manager asks for the data to be saved, and may end the program
-    // without a close.
-    void sessionEndKeepsThePlacement()
-    {
-        QWidget window;
-        WindowPlacement placement(window);
-        placement.restore(QSize(1, 1));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.move(300, 200);
-        // QSessionManager can't be made outside Qt; what listens here never reads it.
-        const QMetaMethod request = QMetaMethod::fromSignal(&QGuiApplication::commitDataRequest);
-        void *arguments[] = {nullptr, nullptr};
-        QMetaObject::activate(qApp, request.enclosingMetaObject(), request.relativeMethodIndex(),
-                              arguments);
-        QCOMPARE(storedPlacement(), (QStringList{u"4500"_s, u"3000"_s, u"6000"_s, u"5000"_s}));
-    }
-
-    // Whatever size the window ends up with (a frame drawn inside it, a window manager that
-    // adjusts), the stored size is the one read: the window can't be resized.
-    void sizeIsWrittenBackAsRead()
-    {
-        QWidget window;
-        WindowPlacement placement(window);
-        placement.restore(QSize(1, 1));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.setFixedSize(500, 500);
-        placement.save();
-        QCOMPARE(storedPlacement().mid(2), (QStringList{u"6000"_s, u"5000"_s}));
     }
 
     // A full-screen change the window didn't ask for is the window manager's request, followed
@@ -96,9 +95,7 @@ private Q_SLOTS:
     {
         QWidget window;
         WindowPlacement placement(window);
-        placement.restore(QSize(1, 1));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(show(window, placement));
         QSignalSpy changes(&placement, &WindowPlacement::fullScreenChanged);
         window.windowHandle()->setWindowStates(Qt::WindowFullScreen);
         QTRY_COMPARE(changes.count(), 1);
@@ -114,14 +111,11 @@ private Q_SLOTS:
     }
 
 private:
-    static void store(const QStringList &values)
+    static bool show(QWidget &window, WindowPlacement &placement)
     {
-        QSettings settings(u"Limbora"_s, u"Limbora"_s);
-        settings.beginGroup(u"Settings"_s);
-        const QStringList &keys = PlacementKeys;
-        for (int i = 0; i < keys.size(); ++i) {
-            settings.setValue(keys[i], values[i]);
-        }
+        placement.restore(QSize(1, 1));
+        window.show();
+        return QTest::qWaitForWindowExposed(&window);
     }
 
     std::unique_ptr<TemporaryConfig> config;
