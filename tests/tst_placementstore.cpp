@@ -93,7 +93,7 @@ private Q_SLOTS:
         for (int run = 0; run < 3; ++run) {
             PlacementStore store;
             store.save(store.restore().translated(run == 0 ? move : QPoint()));
-            QCOMPARE(read(), written);
+            QCOMPARE(storedPlacement(), written);
         }
     }
 
@@ -282,17 +282,6 @@ private:
         for (int i = 0; i < PlacementKeys.size(); ++i) {
             settings.setValue(PlacementKeys[i], values[i]);
         }
-    }
-
-    QStringList read() const
-    {
-        QSettings settings(file(), QSettings::IniFormat);
-        settings.beginGroup(u"Settings"_s);
-        QStringList values;
-        for (const QString &key : PlacementKeys) {
-            values << settings.value(key).toString();
-        }
-        return values;
     }
 
     std::unique_ptr<TemporaryConfig> config;
