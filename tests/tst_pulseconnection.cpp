@@ -44,53 +44,47 @@ private Q_SLOTS:
         QTest::addColumn<Server>("behaviour");
         QTest::addColumn<int>("readyWithinMs");
         QTest::addColumn<PulseConnection::End>("end");
+        QTest::newRow("nothing listens") << Server::None << 5000 << PulseConnection::End::Refused;
         QTest::newRow("hangs up") << Server::HangsUp << 5000 << PulseConnection::End::Refused;
         QTest::newRow("never answers") << Server::Silent << 100 << PulseConnection::End::NotInTime;
     }
 
     // Each way ends within a bound, its streams closed first, the context let go and the
     // server's socket closed; an owner may delete the connection as it hears of the end, as the
-    // recorder does.
+    // recorder does. The recorder, which makes a connection for each take and drops it as it
+    // fails, says where there is no server.
     void endsWithoutWaiting()
     {
         QFETCH(Server, behaviour);
         QFETCH(int, readyWithinMs);
         QFETCH(PulseConnection::End, end);
         QVERIFY(serve(behaviour));
-        QPointer<PulseConnection> connection = new PulseConnection(readyWithinMs);
-        bool streamsClosed = false;
-        int told = -1;
-        connect(connection, &PulseConnection::ready, this, [] { QFAIL("ready"); });
-        connect(connection, &PulseConnection::aboutToClose, this,
-                [&] { streamsClosed = connection->context() != nullptr; });
-        connect(connection, &PulseConnection::ended, this, [&](PulseConnection::End why) {
-            told = int(why);
-            QVERIFY(streamsClosed);
-            QVERIFY(!connection->context());
-            delete connection.data();
-        });
-        QElapsedTimer elapsed;
-        elapsed.start();
-        QVERIFY(connection->open());
-        QTRY_VERIFY_WITH_TIMEOUT(!connection, 2000);
-        QCOMPARE_LE(elapsed.elapsed(), 1500);
-        QCOMPARE(told, int(end));
-        QCOMPARE(clients.size(), 1);
-        QTRY_COMPARE_WITH_TIMEOUT(clients.first()->state(), QLocalSocket::UnconnectedState, 500);
-    }
-
-    // The recorder, which makes a connection for each take and drops it as it fails, says so.
-    void recorderSaysThereIsNoServer_data()
-    {
-        QTest::addColumn<Server>("behaviour");
-        QTest::newRow("nothing listens") << Server::None;
-        QTest::newRow("hangs up") << Server::HangsUp;
-    }
-
-    void recorderSaysThereIsNoServer()
-    {
-        QFETCH(Server, behaviour);
-        QVERIFY(serve(behaviour));
+        if (behaviour != Server::None) { // else libpulse gives up at once
+            QPointer<PulseConnection> connection = new PulseConnection(readyWithinMs);
+            bool streamsClosed = false;
+            int told = -1;
+            connect(connection, &PulseConnection::ready, this, [] { QFAIL("ready"); });
+            connect(connection, &PulseConnection::aboutToClose, this,
+                    [&] { streamsClosed = connection->context() != nullptr; });
+            connect(connection, &PulseConnection::ended, this, [&](PulseConnection::End why) {
+                told = int(why);
+                QVERIFY(streamsClosed);
+                QVERIFY(!connection->context());
+                delete connection.data();
+            });
+            QElapsedTimer elapsed;
+            elapsed.start();
+            QVERIFY(connection->open());
+            QTRY_VERIFY_WITH_TIMEOUT(!connection, 2000);
+            QCOMPARE_LE(elapsed.elapsed(), 1500);
+            QCOMPARE(told, int(end));
+            QCOMPARE(clients.size(), 1);
+            QTRY_COMPARE_WITH_TIMEOUT(clients.first()->state(), QLocalSocket::UnconnectedState,
+                                      500);
+        }
+        if (end != PulseConnection::End::Refused) {
+            return; // the recorder waits for its input to go live
+        }
         const auto capture = makeVoiceCapture();
         QSignalSpy failed(capture.get(), &VoiceCapture::failed);
         for (int take = 1; take <= 2; ++take) {

@@ -128,50 +128,94 @@ private Q_SLOTS:
         standIn.reset();
     }
 
-    // The desktop's first offer wins, and a game's end lets go of exactly that.
+    // The desktop's first offer wins, and a game's end lets go of exactly that. A service that
+    // never answers, or grants only after the allowance, costs one allowance, no more; what it
+    // granted late is given back as the answer comes, also where the inhibitor is gone by then.
     void holdsThroughTheFirstServiceOffered_data()
     {
         QTest::addColumn<QStringList>("offered");
         QTest::addColumn<QStringList>("silent");
+        QTest::addColumn<QStringList>("late");
         QTest::addColumn<IdleInhibitor::Holder>("holder");
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<bool>("closed"); // the program closes instead of the game ending
         using H = IdleInhibitor::Holder;
-        QTest::newRow("all") << QStringList{u"portal"_s, u"screensaver"_s, u"gnome"_s}
-                             << QStringList() << H::Portal << u"portal"_s;
-        QTest::newRow("no portal") << QStringList{u"screensaver"_s, u"gnome"_s} << QStringList()
-                                   << H::ScreenSaver << u"screensaver"_s;
-        QTest::newRow("GNOME only")
-            << QStringList{u"gnome"_s} << QStringList() << H::GnomeSession << u"gnome"_s;
+        const QStringList all{u"portal"_s, u"screensaver"_s, u"gnome"_s};
+        const QStringList none;
+        QTest::newRow("all") << all << none << none << H::Portal << QStringList{u"portal"_s}
+                             << false;
+        QTest::newRow("no portal") << QStringList{u"screensaver"_s, u"gnome"_s} << none << none
+                                   << H::ScreenSaver << QStringList{u"screensaver"_s} << false;
+        QTest::newRow("GNOME only") << QStringList{u"gnome"_s} << none << none << H::GnomeSession
+                                    << QStringList{u"gnome"_s} << false;
         QTest::newRow("portal never answers")
-            << QStringList{u"portal"_s, u"gnome"_s} << QStringList{u"portal"_s} << H::GnomeSession
-            << u"gnome"_s;
+            << QStringList{u"portal"_s, u"gnome"_s} << QStringList{u"portal"_s} << none
+            << H::GnomeSession << QStringList{u"gnome"_s} << false;
+        QTest::newRow("late portal")
+            << QStringList{u"portal"_s, u"screensaver"_s} << none << QStringList{u"portal"_s}
+            << H::ScreenSaver << QStringList{u"portal"_s, u"screensaver"_s} << false;
+        QTest::newRow("late ScreenSaver")
+            << QStringList{u"screensaver"_s, u"gnome"_s} << none << QStringList{u"screensaver"_s}
+            << H::GnomeSession << QStringList{u"screensaver"_s, u"gnome"_s} << false;
+        QTest::newRow("all late") << all << none << all << H::Fallback << all << false;
+        QTest::newRow("closed while held")
+            << all << none << none << H::Portal << QStringList{u"portal"_s} << true;
+        QTest::newRow("closed before the answer")
+            << QStringList{u"gnome"_s} << none << QStringList{u"gnome"_s} << H::None
+            << QStringList{u"gnome"_s} << true;
     }
 
     void holdsThroughTheFirstServiceOffered()
     {
         QFETCH(QStringList, offered);
         QFETCH(QStringList, silent);
+        QFETCH(QStringList, late);
         QFETCH(IdleInhibitor::Holder, holder);
-        QFETCH(QString, name);
+        QFETCH(QStringList, asked);
+        QFETCH(bool, closed);
         offer(offered);
         standIn->silent = silent;
+        standIn->late = late;
+        QStringList inhibits;
+        for (const QString &service : asked) {
+            inhibits << u"inhibit "_s + service;
+        }
 
-        IdleInhibitor inhibitor(address);
+        auto inhibitor = std::make_unique<IdleInhibitor>(address);
         int fallbackCalls = 0;
-        inhibitor.setFallback([&fallbackCalls](bool) { return ++fallbackCalls > 0; });
+        inhibitor->setFallback([&fallbackCalls](bool) { return ++fallbackCalls > 0; });
         QElapsedTimer elapsed;
         elapsed.start();
-        inhibitor.setHeld(true);
-        QTRY_COMPARE_WITH_TIMEOUT(inhibitor.holder(), holder, 4 * IdleInhibitor::AllowanceMs);
-        // A service that never answers costs one allowance, no more.
-        QCOMPARE_LE(elapsed.elapsed(), (silent.size() + 1) * IdleInhibitor::AllowanceMs + 500);
-        QCOMPARE(standIn->events, QStringList{u"inhibit "_s + name});
+        inhibitor->setHeld(true);
+        if (holder == IdleInhibitor::Holder::None) {
+            QTRY_COMPARE(standIn->events.size(), 1); // asked, not yet answered
+            inhibitor.reset();
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(inhibitor->holder(), holder, 4 * IdleInhibitor::AllowanceMs);
+            QCOMPARE_LE(elapsed.elapsed(),
+                        (silent.size() + late.size() + 1) * IdleInhibitor::AllowanceMs + 500);
+        }
+        // Every late grant is let go; only the holder's own stays held until the game ends.
+        const bool onBus
+            = holder != IdleInhibitor::Holder::None && holder != IdleInhibitor::Holder::Fallback;
+        QTRY_COMPARE_WITH_TIMEOUT(standIn->events.filter(u"release "_s).size(), late.size(),
+                                  2 * IdleInhibitor::AllowanceMs + 500);
+        QCOMPARE(standIn->held, onBus ? 1 : 0);
 
-        inhibitor.setHeld(false);
-        QCOMPARE(inhibitor.holder(), IdleInhibitor::Holder::None);
-        QTRY_COMPARE(standIn->events.size(), 2);
-        QCOMPARE(standIn->events.last(), u"release "_s + name);
-        QCOMPARE(fallbackCalls, 0);
+        if (closed) {
+            inhibitor.reset(); // without waiting for the service
+        } else {
+            inhibitor->setHeld(false);
+            QCOMPARE(inhibitor->holder(), IdleInhibitor::Holder::None);
+        }
+        QTRY_COMPARE(standIn->held, 0);
+        QCOMPARE(standIn->events.filter(u"inhibit "_s), inhibits);
+        QCOMPARE(standIn->events.filter(u"release "_s).size(), late.size() + (onBus ? 1 : 0));
+        if (onBus) {
+            QCOMPARE(standIn->events.last(), u"release "_s + asked.last());
+        }
+        QVERIFY(standIn->events.filter(u"wrong"_s).isEmpty());
+        QCOMPARE(fallbackCalls, holder == IdleInhibitor::Holder::Fallback ? 2 : 0);
     }
 
     // Stop while the service's answer is on its way: what it granted is let go at once; Start
@@ -195,71 +239,6 @@ private Q_SLOTS:
         inhibitor.setHeld(true);
         QTRY_COMPARE(inhibitor.holder(), IdleInhibitor::Holder::ScreenSaver);
         QCOMPARE(standIn->held, 1);
-    }
-
-    // A service that grants after the allowance is not waited for, and what it granted is given
-    // back as the answer comes, also where the inhibitor is gone by then: nothing is left held.
-    void lateGrantsAreGivenBack_data()
-    {
-        QTest::addColumn<QStringList>("offered");
-        QTest::addColumn<QStringList>("late");
-        QTest::addColumn<IdleInhibitor::Holder>("holder");
-        QTest::addColumn<bool>("closed");
-        using H = IdleInhibitor::Holder;
-        QTest::newRow("late portal") << QStringList{u"portal"_s, u"screensaver"_s}
-                                     << QStringList{u"portal"_s} << H::ScreenSaver << false;
-        QTest::newRow("late ScreenSaver")
-            << QStringList{u"screensaver"_s, u"gnome"_s} << QStringList{u"screensaver"_s}
-            << H::GnomeSession << false;
-        QTest::newRow("all late") << QStringList{u"portal"_s, u"screensaver"_s, u"gnome"_s}
-                                  << QStringList{u"portal"_s, u"screensaver"_s, u"gnome"_s}
-                                  << H::Fallback << false;
-        QTest::newRow("closed before the answer")
-            << QStringList{u"gnome"_s} << QStringList{u"gnome"_s} << H::None << true;
-    }
-
-    void lateGrantsAreGivenBack()
-    {
-        QFETCH(QStringList, offered);
-        QFETCH(QStringList, late);
-        QFETCH(IdleInhibitor::Holder, holder);
-        QFETCH(bool, closed);
-        offer(offered);
-        standIn->late = late;
-        auto inhibitor = std::make_unique<IdleInhibitor>(address);
-        inhibitor->setFallback([](bool) { return true; });
-        inhibitor->setHeld(true);
-        if (closed) {
-            QTRY_COMPARE(standIn->events.size(), 1); // asked, not yet answered
-            inhibitor.reset();
-        } else {
-            QTRY_COMPARE_WITH_TIMEOUT(inhibitor->holder(), holder,
-                                      (late.size() + 1) * IdleInhibitor::AllowanceMs + 500);
-        }
-        // Every late grant is let go; only the holder's own stays held until the game ends.
-        const bool onBus
-            = holder != IdleInhibitor::Holder::None && holder != IdleInhibitor::Holder::Fallback;
-        QTRY_COMPARE_WITH_TIMEOUT(standIn->events.filter(u"release "_s).size(), late.size(),
-                                  2 * IdleInhibitor::AllowanceMs + 500);
-        QCOMPARE(standIn->held, onBus ? 1 : 0);
-        QVERIFY(standIn->events.filter(u"wrong"_s).isEmpty());
-        if (inhibitor) {
-            inhibitor->setHeld(false);
-            QTRY_COMPARE(standIn->held, 0);
-        }
-    }
-
-    // Closing the program lets go, without waiting for the service.
-    void closingLetsGo()
-    {
-        offer({u"portal"_s});
-        {
-            IdleInhibitor inhibitor(address);
-            inhibitor.setHeld(true);
-            QTRY_COMPARE(inhibitor.holder(), IdleInhibitor::Holder::Portal);
-        }
-        QTRY_COMPARE(standIn->held, 0);
-        QCOMPARE(standIn->events.last(), u"release portal"_s);
     }
 
     // Nothing on the bus answers, or there's no bus: the fallback holds, within the allowance;
@@ -306,18 +285,62 @@ private Q_SLOTS:
         bare.setHeld(false);
     }
 
-    void secondStartReachesTheFirst()
+    // Every start goes through the lock. The first runs at once: a lock left by a killed caller
+    // (and its socket) or one no process holds is taken over, one that can't be used or a folder
+    // where none can be made is done without; a later start brings it forward. A first one that
+    // holds the lock but never answers keeps a start out for no longer than the allowance.
+    void oneCallerAtATime_data()
     {
-        QTemporaryDir runtime;
-        SingleInstance first(runtime.path());
-        QVERIFY(first.claim());
-        QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+        QTest::addColumn<QString>("there");
+        QTest::newRow("nothing") << u"nothing"_s;
+        QTest::newRow("a killed caller's") << u"killed"_s;
+        QTest::newRow("garbage") << u"garbage"_s;
+        QTest::newRow("FIFO") << u"fifo"_s;
+        QTest::newRow("link to a device") << u"link"_s;
+        QTest::newRow("no folder can be made") << u"no folder"_s;
+        QTest::newRow("held by one that never answers") << u"held"_s;
+    }
 
-        SingleInstance second(runtime.path());
+    void oneCallerAtATime()
+    {
+        QFETCH(QString, there);
+        QTemporaryDir runtime;
+        const QString folder = there == u"no folder" ? u"/proc/limbora-runtime"_s : runtime.path();
+        QLockFile held(runtime.filePath(u"limbora.lock"_s));
+        if (there == u"held") {
+            QVERIFY(held.tryLock(0));
+        } else if (there == u"killed") {
+            const pid_t child = fork();
+            if (child == 0) {
+                QLockFile lock(runtime.filePath(u"limbora.lock"_s));
+                _exit(lock.tryLock(0) ? 0 : 1); // ends without unlocking
+            }
+            int status = 0;
+            QCOMPARE(waitpid(child, &status, 0), child);
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            QVERIFY(QFile::exists(runtime.filePath(u"limbora.lock"_s)));
+            placeAt(runtime.filePath(u"limbora.socket"_s), u"empty"_s);
+        } else if (there != u"nothing" && there != u"no folder") {
+            placeAt(runtime.filePath(u"limbora.lock"_s), there, u"/dev/zero"_s);
+        }
+
         QElapsedTimer elapsed;
         elapsed.start();
-        QVERIFY(!second.claim());
+        SingleInstance first(folder);
+        QCOMPARE(first.claim(), there != u"held");
+        QCOMPARE_LE(elapsed.elapsed(),
+                    there == u"held" ? SingleInstance::ReachAllowanceMs + 300 : 500);
+        if (there == u"held") {
+            return;
+        }
+        QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+        SingleInstance second(folder);
+        elapsed.restart();
+        QCOMPARE(second.claim(), there == u"no folder"); // there, every start runs, as before
         QCOMPARE_LE(elapsed.elapsed(), 500);
+        if (there == u"no folder") {
+            return;
+        }
         QTRY_COMPARE(raised.count(), 1);
 
         // Anything else on the socket raises nothing, and a caller that says nothing is dropped.
@@ -330,74 +353,6 @@ private Q_SLOTS:
         QVERIFY(mute.waitForConnected(1000));
         QTRY_COMPARE(mute.state(), QLocalSocket::UnconnectedState);
         QCOMPARE(raised.count(), 1);
-    }
-
-    // A caller that was killed leaves its lock and socket behind: the next start runs.
-    void killedCallersLockIsTakenOver()
-    {
-        QTemporaryDir runtime;
-        const pid_t child = fork();
-        if (child == 0) {
-            QLockFile lock(runtime.filePath(u"limbora.lock"_s));
-            _exit(lock.tryLock(0) ? 0 : 1); // ends without unlocking
-        }
-        int status = 0;
-        QCOMPARE(waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        QVERIFY(QFile::exists(runtime.filePath(u"limbora.lock"_s)));
-        QFile leftover(runtime.filePath(u"limbora.socket"_s));
-        QVERIFY(leftover.open(QIODevice::WriteOnly));
-        leftover.close();
-
-        SingleInstance next(runtime.path());
-        QVERIFY(next.claim());
-        QSignalSpy raised(&next, &SingleInstance::raiseRequested);
-        SingleInstance later(runtime.path());
-        QVERIFY(!later.claim());
-        QTRY_COMPARE(raised.count(), 1);
-    }
-
-    // Whatever lies where the lock goes, the first start runs at once and a later one still
-    // brings it forward: a lock no process holds is taken over, one that can't be used is done
-    // without.
-    void lockThatCantBeUsedNeverKeepsTheProgramFromStarting_data()
-    {
-        QTest::addColumn<QString>("there");
-        QTest::newRow("empty") << u"empty"_s;
-        QTest::newRow("garbage") << u"garbage"_s;
-        QTest::newRow("FIFO") << u"fifo"_s;
-        QTest::newRow("folder") << u"folder"_s;
-        QTest::newRow("link") << u"link"_s;
-    }
-
-    void lockThatCantBeUsedNeverKeepsTheProgramFromStarting()
-    {
-        QFETCH(QString, there);
-        QTemporaryDir runtime;
-        placeAt(runtime.filePath(u"limbora.lock"_s), there, u"/dev/zero"_s);
-        QElapsedTimer elapsed;
-        elapsed.start();
-        SingleInstance first(runtime.path());
-        QVERIFY(first.claim());
-        QCOMPARE_LE(elapsed.elapsed(), 500);
-        QSignalSpy raised(&first, &SingleInstance::raiseRequested);
-        QVERIFY(!SingleInstance(runtime.path()).claim());
-        QTRY_COMPARE(raised.count(), 1);
-    }
-
-    // A folder where no lock can be made: every start runs, as before. A first one that holds
-    // the lock but never answers keeps the second out for no longer than the allowance.
-    void boundsWhereTheLockCantHelp()
-    {
-        QVERIFY(SingleInstance(u"/proc/limbora-runtime"_s).claim());
-
-        QTemporaryDir runtime;
-        QLockFile held(runtime.filePath(u"limbora.lock"_s));
-        QVERIFY(held.tryLock(0));
-        QElapsedTimer elapsed;
-        elapsed.start();
-        QVERIFY(!SingleInstance(runtime.path()).claim());
-        QCOMPARE_LE(elapsed.elapsed(), SingleInstance::ReachAllowanceMs + 300);
     }
 
 private:
