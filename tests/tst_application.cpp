@@ -46,34 +46,39 @@ private Q_SLOTS:
 
     void init() { m_config = std::make_unique<TemporaryConfig>(); }
 
-    // Held from Start to Stop, through every way into the game; let go when the window closes
-    // in the middle of a game.
+    // Held from Start to Stop. The desktop's request to end closes the window as its close box
+    // does, in the middle of a game: the game ends and the placement is saved (the screen is let
+    // go with the program).
+    void screenStaysAwakeWhileAGameRuns_data()
+    {
+        QTest::addColumn<bool>("terminated");
+        QTest::newRow("Stop") << false;
+        QTest::newRow("desktop's request to end") << true;
+    }
     void screenStaysAwakeWhileAGameRuns()
     {
+        QFETCH(bool, terminated);
         Wired wired;
+        wired.application.show();
         QCOMPARE(wired.application.screenAwake().holder(), IdleInhibitor::Holder::None);
         wired.game().start();
         QTRY_COMPARE(wired.application.screenAwake().holder(), IdleInhibitor::Holder::Fallback);
         wired.clock.advanceBy(30'000);
         QCOMPARE(wired.screenSaver, QList<bool>{true});
+        if (terminated) {
+            std::raise(SIGTERM);
+            QTRY_VERIFY(!wired.application.window().isVisible());
+            QCOMPARE(wired.game().phase(), GameSequencer::Phase::Idle);
+            QVERIFY(!storedPlacement().first().isEmpty());
+            return;
+        }
         wired.game().stop();
         QTRY_COMPARE(wired.application.screenAwake().holder(), IdleInhibitor::Holder::None);
         QCOMPARE(wired.screenSaver, (QList<bool>{true, false}));
     }
 
-    // A second start or a phone brings a minimized window back as it was.
-    void raiseBringsTheWindowBack()
-    {
-        Wired wired;
-        MainWindow &window = wired.application.window();
-        wired.application.show();
-        window.showMinimized();
-        wired.application.raise();
-        QVERIFY(window.isVisible());
-        QVERIFY(!(window.windowState() & Qt::WindowMinimized));
-    }
-
-    // The options decide how the window first shows.
+    // The options decide how the window first shows; a second start or a phone brings it back
+    // from minimized as it was.
     void showsAsTheOptionsAsk_data()
     {
         QTest::addColumn<bool>("startFullScreen");
@@ -85,22 +90,15 @@ private Q_SLOTS:
         QFETCH(bool, startFullScreen);
         QSettings(u"Limbora"_s, u"Limbora"_s).setValue(u"Game/StartFullScreen"_s, startFullScreen);
         Wired wired;
+        MainWindow &window = wired.application.window();
         wired.application.show();
-        QVERIFY(wired.application.window().isVisible());
-        QCOMPARE(wired.application.window().isFullScreenMode(), startFullScreen);
-    }
-
-    // The desktop's request to end closes the window as its close box does: the game ends and
-    // the placement is saved.
-    void terminationClosesTheWindow()
-    {
-        Wired wired;
-        wired.application.show();
-        wired.game().start();
-        std::raise(SIGTERM);
-        QTRY_VERIFY(!wired.application.window().isVisible());
-        QCOMPARE(wired.game().phase(), GameSequencer::Phase::Idle);
-        QVERIFY(!storedPlacement().first().isEmpty());
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.isFullScreenMode(), startFullScreen);
+        window.showMinimized();
+        wired.application.raise();
+        QVERIFY(window.isVisible());
+        QVERIFY(!(window.windowState() & Qt::WindowMinimized));
+        QCOMPARE(window.isFullScreenMode(), startFullScreen);
     }
 
 private:

@@ -26,10 +26,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-} // namespace
-
 // Settings > Configure Limbora…: the game's options, kept only on OK.
 class TestConfigureDialog : public QObject
 {
@@ -43,10 +39,7 @@ private Q_SLOTS:
     void configureAppliesAndStoresOnlyOnOk()
     {
         auto program = std::make_unique<Program>();
-        program->window.show();
-        QAction *configure = program->window.findChild<QAction *>(u"mnuSettingsConfigure"_s);
-        configure->trigger();
-        auto *dialog = program->window.findChild<ConfigureDialog *>();
+        auto *dialog = openConfigure(*program);
         QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
         dialog->findChild<QSpinBox *>(u"spnPause"_s)->setValue(3);
         dialog->reject();
@@ -54,8 +47,7 @@ private Q_SLOTS:
         QCOMPARE(program->game.sequencer()->options(), GameOptions());
         QVERIFY(!QSettings(u"Limbora"_s, u"Limbora"_s).childGroups().contains(u"Game"_s));
 
-        configure->trigger();
-        dialog = program->window.findChild<ConfigureDialog *>();
+        dialog = openConfigure(*program);
         dialog->findChild<QSpinBox *>(u"spnPause"_s)->setValue(3);
         dialog->findChild<QCheckBox *>(u"chkLeftFoot"_s)->setChecked(false);
         dialog->findChild<QCheckBox *>(u"chkStartFullScreen"_s)->setChecked(true);
@@ -91,9 +83,7 @@ private Q_SLOTS:
         GameSettings chosen;
         {
             Program program;
-            program.window.show();
-            program.window.findChild<QAction *>(u"mnuSettingsConfigure"_s)->trigger();
-            auto *dialog = program.window.findChild<ConfigureDialog *>();
+            auto *dialog = openConfigure(program);
             QVERIFY(dialog);
             for (const QString &name : {u"spnPause"_s, u"spnCountdown"_s}) {
                 auto *box = dialog->findChild<QSpinBox *>(name);
@@ -134,35 +124,28 @@ private Q_SLOTS:
         QVERIFY(ok->isEnabled());
     }
 
-    // Play in the recorder says a word as loud as the game will.
-    void playSaysAWordAtTheChosenVolume_data()
-    {
-        QTest::addColumn<int>("opened");
-        QTest::addColumn<int>("moved"); // -1: the slider is left as it opened
-        QTest::newRow("as opened") << 35 << -1;
-        QTest::newRow("slider moved") << 100 << 20;
-        QTest::newRow("silent") << 0 << -1;
-    }
-
+    // Play in the recorder says a word as loud as the game will: as the dialog opened, silent
+    // included, or as the slider was moved.
     void playSaysAWordAtTheChosenVolume()
     {
-        QFETCH(int, opened);
-        QFETCH(int, moved);
         QTemporaryDir data;
         qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
         QVERIFY(VoiceFolder::store(Language::current(), u"red.wav"_s,
                                    TakeProcessing::wavFile(std::vector<float>(800, 0.0f), 16000)));
-        GameSettings values;
-        values.volume = opened;
-        values.ownVoice = true;
-        ConfigureDialog dialog(values);
-        if (moved >= 0) {
-            dialog.findChild<QSlider *>(u"sldVolume"_s)->setValue(moved);
+        for (const auto &[opened, moved] :
+             {std::pair{35, -1}, std::pair{0, -1}, std::pair{100, 20}}) {
+            GameSettings values;
+            values.volume = opened;
+            values.ownVoice = true;
+            ConfigureDialog dialog(values);
+            if (moved >= 0) {
+                dialog.findChild<QSlider *>(u"sldVolume"_s)->setValue(moved);
+            }
+            dialog.findChild<QPushButton *>(u"cmdPlay_red"_s)->click();
+            const auto *player = dialog.findChild<SoundPlayer *>();
+            QVERIFY(player);
+            QCOMPARE(player->volume(), moved >= 0 ? moved : opened);
         }
-        dialog.findChild<QPushButton *>(u"cmdPlay_red"_s)->click();
-        const auto *player = dialog.findChild<SoundPlayer *>();
-        QVERIFY(player);
-        QCOMPARE(player->volume(), moved >= 0 ? moved : opened);
     }
 
     // Keyboard-only use: every field is reached by its own access key.
@@ -190,6 +173,13 @@ private Q_SLOTS:
     }
 
 private:
+    static ConfigureDialog *openConfigure(Program &program)
+    {
+        program.window.show();
+        program.window.findChild<QAction *>(u"mnuSettingsConfigure"_s)->trigger();
+        return program.window.findChild<ConfigureDialog *>();
+    }
+
     std::unique_ptr<TemporaryConfig> config;
 };
 

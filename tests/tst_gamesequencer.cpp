@@ -196,11 +196,27 @@ private Q_SLOTS:
         QCOMPARE(game->random.reseeds, 1);
     }
 
-    void stopDuringCountdown()
+    // Wherever Stop comes, the game ends at once: blank words, a black display, Start offered,
+    // and nothing more said or waited for.
+    void stopEndsTheGameAtOnce_data()
     {
+        QTest::addColumn<int>("wordsSaid");
+        QTest::addColumn<qint64>("stopAt");
+        QTest::newRow("countdown") << 0 << 3000LL;
+        QTest::newRow("pause") << 2 << 13000LL;
+    }
+
+    void stopEndsTheGameAtOnce()
+    {
+        QFETCH(int, wordsSaid);
+        QFETCH(qint64, stopAt);
         QSignalSpy buttons(&game->sequencer, &GameSequencer::buttonsChanged);
         game->start();
-        game->at(3000);
+        game->at(stopAt - 3000);
+        for (int i = 0; i < wordsSaid; ++i) {
+            game->speaker.finish();
+        }
+        game->at(stopAt);
         game->sequencer.stop();
         QCOMPARE(game->status(), u"(Game stopped)"_s);
         QCOMPARE(game->displayText(), QString());
@@ -209,8 +225,8 @@ private Q_SLOTS:
         QCOMPARE(buttons.count(), 2);
         QCOMPARE(buttons.last(), (QVariantList{true, false}));
 
-        game->at(60000);
-        QVERIFY(game->speaker.started.isEmpty());
+        game->at(stopAt + 60000);
+        QCOMPARE(game->speaker.started.size(), wordsSaid);
         QVERIFY(!game->clock.hasAlarm());
         QCOMPARE(game->status(), u"(Game stopped)"_s);
     }
@@ -237,20 +253,6 @@ private Q_SLOTS:
         QCOMPARE(status.count(), 1);
         QCOMPARE(game->speaker.started.size(), 2);
         QVERIFY(game->speaker.pending.empty());
-    }
-
-    void stopDuringPause()
-    {
-        game->start();
-        game->at(10000);
-        game->speaker.finish();
-        game->speaker.finish();
-        game->clock.advanceBy(3000);
-        game->sequencer.stop();
-        QCOMPARE(game->displayText(), QString());
-        QCOMPARE(game->status(), u"(Game stopped)"_s);
-        game->clock.advanceBy(60000);
-        QCOMPARE(game->speaker.started.size(), 2);
     }
 
     void stopThenStartWithinPauseBeginsAFreshCountdown()
@@ -446,15 +448,17 @@ private Q_SLOTS:
     void pauseKeepsTheTimeAWaitHadLeft_data()
     {
         QTest::addColumn<qint64>("pauseAt"); // since Start; the first call's words take 1 s
+        QTest::addColumn<qint64>("length");
         QTest::addColumn<qint64>("left");
-        QTest::newRow("countdown") << qint64(3000) << qint64(7000);
-        QTest::newRow("countdown's blank last half second") << qint64(9700) << qint64(300);
-        QTest::newRow("pause after a call") << qint64(13000) << qint64(5000);
+        QTest::newRow("countdown") << 3000LL << 10000LL << 7000LL;
+        QTest::newRow("countdown's blank last half second") << 9700LL << 10000LL << 300LL;
+        QTest::newRow("pause after a call") << 13000LL << 7000LL << 5000LL;
     }
 
     void pauseKeepsTheTimeAWaitHadLeft()
     {
         QFETCH(qint64, pauseAt);
+        QFETCH(qint64, length);
         QFETCH(qint64, left);
         game->wordsLast(500);
         QSignalSpy paused(&game->sequencer, &GameSequencer::pausedChanged);
@@ -471,7 +475,9 @@ private Q_SLOTS:
         game->at(pauseAt + 20000);
         QCOMPARE(displays.count(), 0);
         QCOMPARE(game->speaker.started.size(), sounds);
-        QCOMPARE(game->sequencer.waitLeft(), left); // what the window shows as left stands still
+        // What the window shows as left stands still.
+        QCOMPARE(game->sequencer.waitLength(), length);
+        QCOMPARE(game->sequencer.waitLeft(), left);
 
         game->sequencer.unpause();
         QCOMPARE(game->status(), status);
@@ -485,25 +491,19 @@ private Q_SLOTS:
         QCOMPARE(paused.at(1).at(0).toBool(), false);
     }
 
-    // The wait under way and its phase, as a sign of the time to the next call reads them:
-    // the countdown, nothing while a call is made, then the pause; nothing once stopped.
+    // No wait is under way while a call is made or once stopped; the phases come in order.
     void waitIsReportedWithItsPhase()
     {
-        for (const QString &name : callSounds()) {
-            game->speaker.lengths.insert(name, 500);
-        }
+        game->wordsLast(500);
         QSignalSpy phases(&game->sequencer, &GameSequencer::phaseChanged);
-        const auto waitAt = [this](qint64 sinceStart) {
-            game->at(sinceStart);
-            return std::pair{game->sequencer.waitLength(), game->sequencer.waitLeft()};
-        };
         game->start();
-        QCOMPARE(waitAt(0), (std::pair<qint64, qint64>{10000, 10000}));
-        QCOMPARE(waitAt(4000), (std::pair<qint64, qint64>{10000, 6000}));
-        QCOMPARE(waitAt(10200), (std::pair<qint64, qint64>{0, 0})); // the limb is being said
-        QCOMPARE(waitAt(13000), (std::pair<qint64, qint64>{7000, 5000}));
+        game->at(10200); // the limb is being said
+        QCOMPARE(game->sequencer.waitLength(), 0LL);
+        QCOMPARE(game->sequencer.waitLeft(), 0LL);
+        game->at(13000);
         game->sequencer.stop();
-        QCOMPARE(waitAt(14000), (std::pair<qint64, qint64>{0, 0}));
+        QCOMPARE(game->sequencer.waitLength(), 0LL);
+        QCOMPARE(game->sequencer.waitLeft(), 0LL);
         using Phase = GameSequencer::Phase;
         QList<Phase> entered;
         for (const QList<QVariant> &change : phases) {

@@ -115,28 +115,18 @@ private Q_SLOTS:
     }
 
     // Both ends of every range are the user's to choose, and stay as chosen.
-    void rangeEndsAreKept_data()
-    {
-        QTest::addColumn<int>("pause");
-        QTest::addColumn<int>("countdown");
-        QTest::addColumn<int>("volume");
-        QTest::newRow("lowest") << GameOptions::MinPauseSeconds << GameOptions::MinCountdownSeconds
-                                << GameSettings::MinVolume;
-        QTest::newRow("highest") << GameOptions::MaxPauseSeconds << GameOptions::MaxCountdownSeconds
-                                 << GameSettings::MaxVolume;
-    }
-
     void rangeEndsAreKept()
     {
-        QFETCH(int, pause);
-        QFETCH(int, countdown);
-        QFETCH(int, volume);
-        GameSettings chosen = unusual();
-        chosen.game.pauseSeconds = pause;
-        chosen.game.countdownSeconds = countdown;
-        chosen.volume = volume;
-        QVERIFY(writeGameSettings(chosen));
-        QCOMPARE(readGameSettings(), chosen);
+        for (const bool highest : {false, true}) {
+            GameSettings chosen = unusual();
+            chosen.game.pauseSeconds
+                = highest ? GameOptions::MaxPauseSeconds : GameOptions::MinPauseSeconds;
+            chosen.game.countdownSeconds
+                = highest ? GameOptions::MaxCountdownSeconds : GameOptions::MinCountdownSeconds;
+            chosen.volume = highest ? GameSettings::MaxVolume : GameSettings::MinVolume;
+            QVERIFY(writeGameSettings(chosen));
+            QCOMPARE(readGameSettings(), chosen);
+        }
     }
 
     void handWrittenValuesAreRead()

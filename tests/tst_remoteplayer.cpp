@@ -89,13 +89,11 @@ private Q_SLOTS:
     void metadataForEachState();
     void titleIsInTheProgramsLanguage();
     void requestsKeepToTheGame();
-    void busMethodsReachTheGame_data();
-    void busMethodsReachTheGame();
+    void remotesReachTheGame();
     void oneAnnouncementPerChange();
     void drivesARealGame();
     void artIsASpotOfTheColour();
     void artSurvivesWhatStandsInTheCache();
-    void mediaKeysOnTheWindow();
 };
 
 void TestRemotePlayer::statusAndCapabilitiesFollowTheGame()
@@ -236,45 +234,56 @@ void TestRemotePlayer::requestsKeepToTheGame()
     QCOMPARE(raised.count(), 1);
 }
 
-// Each method a remote calls on the bus, as Qt D-Bus calls it: by name on the adaptor.
-void TestRemotePlayer::busMethodsReachTheGame_data()
+// Each method a remote calls on the bus, as Qt D-Bus calls it: by name on the adaptor; and
+// the media key for it on the window.
+void TestRemotePlayer::remotesReachTheGame()
 {
-    QTest::addColumn<QByteArray>("method");
-    QTest::addColumn<bool>("running");
-    QTest::addColumn<bool>("paused");
-    QTest::addColumn<QStringList>("requests");
-    const QStringList none;
-    QTest::newRow("Play, no game") << "Play"_ba << false << false << QStringList{u"start"_s};
-    QTest::newRow("Play, paused") << "Play"_ba << true << true << QStringList{u"unpause"_s};
-    QTest::newRow("Pause") << "Pause"_ba << true << false << QStringList{u"pause"_s};
-    QTest::newRow("PlayPause, running")
-        << "PlayPause"_ba << true << false << QStringList{u"pause"_s};
-    QTest::newRow("PlayPause, no game")
-        << "PlayPause"_ba << false << false << QStringList{u"start"_s};
-    QTest::newRow("Stop") << "Stop"_ba << true << false << QStringList{u"stop"_s};
-    QTest::newRow("Previous") << "Previous"_ba << true << false << QStringList{u"repeat"_s};
-    QTest::newRow("Next") << "Next"_ba << true << false << none;
-    QTest::newRow("Raise") << "Raise"_ba << true << false << QStringList{u"raise"_s};
-}
-
-void TestRemotePlayer::busMethodsReachTheGame()
-{
-    QFETCH(QByteArray, method);
-    QFETCH(bool, running);
-    QFETCH(bool, paused);
-    QFETCH(QStringList, requests);
+    struct Way
+    {
+        const char *method; // nullptr: a key only
+        Qt::Key key; // Key_unknown: a method only
+        bool running;
+        bool paused;
+        QStringList requests;
+    };
+    const QList<Way> ways{
+        {"Play", Qt::Key_MediaPlay, false, false, {u"start"_s}},
+        {"Play", Qt::Key_MediaPlay, true, true, {u"unpause"_s}},
+        {nullptr, Qt::Key_MediaPlay, true, false, {u"pause"_s}}, // Play/Pause under X11
+        {"Pause", Qt::Key_MediaPause, true, false, {u"pause"_s}},
+        {"PlayPause", Qt::Key_MediaTogglePlayPause, true, false, {u"pause"_s}},
+        {"PlayPause", Qt::Key_MediaTogglePlayPause, false, false, {u"start"_s}},
+        {"Stop", Qt::Key_MediaStop, true, false, {u"stop"_s}},
+        {"Previous", Qt::Key_MediaPrevious, true, false, {u"repeat"_s}},
+        {"Next", Qt::Key_unknown, true, false, {}},
+        {"Raise", Qt::Key_unknown, true, false, {u"raise"_s}}};
     RecordingGame game;
     RemotePlayer player(game, artFor);
-    player.setRunning(running);
-    player.setPaused(paused);
-    QObject host;
-    auto *root = new MprisRootAdaptor(&host, player);
-    auto *adaptor = new MprisPlayerAdaptor(&host, player);
-    connect(&player, &RemotePlayer::raiseRequested, &host,
+    QWidget window;
+    addMediaKeys(&window, player);
+    auto *root = new MprisRootAdaptor(&window, player);
+    auto *adaptor = new MprisPlayerAdaptor(&window, player);
+    connect(&player, &RemotePlayer::raiseRequested, &window,
             [&game] { game.requests << u"raise"_s; });
-    QObject *target = method == "Raise" ? static_cast<QObject *>(root) : adaptor;
-    QVERIFY(QMetaObject::invokeMethod(target, method.constData()));
-    QCOMPARE(game.requests, requests);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (const Way &way : ways) {
+        player.setRunning(way.running);
+        player.setPaused(way.paused);
+        if (way.method) {
+            const bool onRoot = qstrcmp(way.method, "Raise") == 0;
+            QVERIFY(QMetaObject::invokeMethod(onRoot ? static_cast<QObject *>(root) : adaptor,
+                                              way.method));
+            QCOMPARE(game.requests, way.requests);
+            game.requests.clear();
+        }
+        if (way.key != Qt::Key_unknown) {
+            press(&window, way.key);
+            QCOMPARE(game.requests, way.requests);
+            game.requests.clear();
+        }
+    }
 }
 
 void TestRemotePlayer::oneAnnouncementPerChange()
@@ -415,30 +424,6 @@ void TestRemotePlayer::artSurvivesWhatStandsInTheCache()
     QVERIFY(linked.urlFor(colour(3).rgb).isEmpty());
     CallArt blocked(precious.fileName());
     QVERIFY(blocked.urlFor(red).isEmpty());
-}
-
-void TestRemotePlayer::mediaKeysOnTheWindow()
-{
-    RecordingGame game;
-    RemotePlayer player(game, artFor);
-    QWidget window;
-    addMediaKeys(&window, player);
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-
-    press(&window, Qt::Key_MediaPlay);
-    player.setRunning(true);
-    press(&window, Qt::Key_MediaPrevious);
-    press(&window, Qt::Key_MediaPause);
-    player.setPaused(true);
-    press(&window, Qt::Key_MediaTogglePlayPause);
-    player.setPaused(false);
-    press(&window, Qt::Key_MediaPlay); // the keyboard's Play/Pause key under X11
-    press(&window, Qt::Key_MediaStop);
-    QCOMPARE(
-        game.requests,
-        QStringList({u"start"_s, u"repeat"_s, u"pause"_s, u"unpause"_s, u"pause"_s, u"stop"_s}));
 }
 
 QTEST_MAIN(TestRemotePlayer)
