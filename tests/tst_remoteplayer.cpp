@@ -253,6 +253,7 @@ void TestRemotePlayer::remotesReachTheGame()
         {"Pause", Qt::Key_MediaPause, true, false, {u"pause"_s}},
         {"PlayPause", Qt::Key_MediaTogglePlayPause, true, false, {u"pause"_s}},
         {"PlayPause", Qt::Key_MediaTogglePlayPause, false, false, {u"start"_s}},
+        {"PlayPause", Qt::Key_MediaTogglePlayPause, true, true, {u"unpause"_s}},
         {"Stop", Qt::Key_MediaStop, true, false, {u"stop"_s}},
         {"Previous", Qt::Key_MediaPrevious, true, false, {u"repeat"_s}},
         {"Next", Qt::Key_unknown, true, false, {}},
