@@ -424,7 +424,7 @@
     <message>
         <source>Resume</source>
         <extracomment>A large button in full screen, in place of Pause while the game holds: goes on with it.</extracomment>
-        <translation>Weiter</translation>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <source>Pause</source>

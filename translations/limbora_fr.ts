@@ -136,7 +136,7 @@
     <message>
         <source>Game s&amp;ounds: countdown ticks, start and stop chimes</source>
         <extracomment>A tick for each of the countdown&apos;s last three seconds, a chime as a game starts and stops.</extracomment>
-        <translation>&amp;Sons du jeu : tic-tac du compte à rebours, carillon au départ et à l’arrêt</translation>
+        <translation>&amp;Sons du jeu&#xa0;: tic-tac du compte à rebours, carillon au départ et à l’arrêt</translation>
     </message>
 </context>
 <context>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>&amp;Full Screen Mode</source>
-        <translation>Mode &amp;plein écran</translation>
+        <translation>&amp;Mode plein écran</translation>
     </message>
     <message>
         <source>&amp;Configure Limbora…</source>
@@ -396,7 +396,7 @@
     <message>
         <source>Seconds left: %1</source>
         <extracomment>Under &quot;Paused&quot;: how long the countdown or the pause had left when the game was paused.</extracomment>
-        <translation>Secondes restantes : %1</translation>
+        <translation>Secondes restantes&#xa0;: %1</translation>
     </message>
 </context>
 <context>

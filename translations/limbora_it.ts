@@ -409,7 +409,7 @@
     <message>
         <source>Start</source>
         <extracomment>A large button in full screen: starts a game.</extracomment>
-        <translation>Avvia</translation>
+        <translation>Inizia</translation>
     </message>
     <message>
         <source>Repeat Call</source>

@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>recording…</source>
-        <translation>opnemen…</translation>
+        <translation>neemt op…</translation>
     </message>
     <message>
         <source>my voice</source>
