@@ -24,6 +24,11 @@ foreach(ts ${ts_files})
     if(after MATCHES "type=\"(unfinished|obsolete|vanished)\"")
         string(APPEND failures "${name}: has ${CMAKE_MATCH_1} messages\n")
     endif()
+    # French sets a colon, semicolon, ! or ? off by a space that never breaks (U+00A0).
+    if(name STREQUAL "limbora_fr.ts"
+            AND before MATCHES "<(translation|numerusform)[^>]*>[^<]* [:;!?][^<]*<")
+        string(APPEND failures "${name}: a breaking space before punctuation in \"${CMAKE_MATCH_0}\"\n")
+    endif()
 endforeach()
 list(LENGTH ts_files count)
 message(STATUS "${count} translations checked")
