@@ -328,15 +328,6 @@ private Q_SLOTS:
         for (const QAbstractButton *button : main.window.findChildren<QAbstractButton *>()) {
             QVERIFY2(!keys.contains(button->shortcut().toString()), qPrintable(button->text()));
         }
-        // Within a menu, each entry's access key is its own.
-        for (const QMenu *menu : main.window.findChildren<QMenu *>()) {
-            QStringList entries;
-            for (const QAction *action : menu->actions()) {
-                const QString key = QKeySequence::mnemonic(action->text()).toString();
-                QVERIFY2(key.isEmpty() || !entries.contains(key), qPrintable(action->text()));
-                entries << key;
-            }
-        }
 
         // In the Configure dialog, each access key is its own too.
         ConfigureDialog configure(GameSettings{});
@@ -357,8 +348,9 @@ private Q_SLOTS:
         }
     }
 
-    // Alt+key reaches one place only: no two entries of a menu, no two menus, and no two
-    // fields of a dialog share an access key, in any language (Qt's own buttons included).
+    // Alt+key reaches one place only: no two entries of a menu (the menu bar's, the full
+    // screen's right-click menu, any other), no two menus, and no two fields of a dialog share
+    // an access key, in any language (Qt's own buttons included).
     void accessKeysAreUniqueInEachLanguage_data() { everyTextFitsInEachLanguage_data(); }
 
     void accessKeysAreUniqueInEachLanguage()
@@ -370,15 +362,23 @@ private Q_SLOTS:
             QCoreApplication::installTranslator(&qt);
         }
         Window main;
-        QList<QStringList> groups{{}};
-        for (QAction *title : main.window.menuBar()->actions()) {
-            groups.first() << title->text();
-            QStringList entries;
-            for (const QAction *entry : title->menu()->actions()) {
-                entries << entry->text();
+        main.window.setFullScreen(true); // where the right-click menu is offered
+        const auto entries = [](const QWidget *menu) {
+            QStringList texts;
+            for (const QAction *entry : menu->actions()) {
+                texts << entry->text();
             }
-            groups << entries;
+            return texts;
+        };
+        QList<QStringList> groups{entries(main.window.menuBar())};
+        for (const QWidget *widget : main.window.findChildren<QWidget *>()) {
+            const bool menu = qobject_cast<const QMenu *>(widget) != nullptr
+                || widget->contextMenuPolicy() == Qt::ActionsContextMenu;
+            if (menu && !widget->actions().isEmpty()) {
+                groups << entries(widget);
+            }
         }
+        const qsizetype menus = groups.size();
         ConfigureDialog dialog{GameSettings()};
         groups << QStringList();
         for (const QLabel *label : dialog.findChildren<QLabel *>()) {
@@ -400,7 +400,9 @@ private Q_SLOTS:
         }
         QCoreApplication::removeTranslator(&qt);
         QVERIFY2(shared.isEmpty(), qPrintable(shared.join(u", "_s)));
-        QVERIFY(groups.size() >= 6); // the menu bar, its four menus and the dialog
+        // The menu bar, its four menus, the right-click menu (and the menu bar's overflow).
+        QVERIFY2(menus >= 6, qPrintable(QString::number(menus)));
+        QCOMPARE(main.window.centralWidget()->contextMenuPolicy(), Qt::ActionsContextMenu);
     }
 
     void boardNamesItsCornersInTheLanguage_data()
