@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -155,6 +156,34 @@ private Q_SLOTS:
         QCOMPARE(readGameSettings(), GameSettings());
         QVERIFY(!writeGameSettings(unusual()));
         QVERIFY(QFileInfo(file()).isDir());
+    }
+
+    // Every key Limbora writes is told where a host looks for it.
+    void everyKeyIsDocumented_data()
+    {
+        QTest::addColumn<QString>("document");
+        QTest::newRow("manual page") << u"assets/desktop/limbora.6"_s;
+        QTest::newRow("README") << u"README.md"_s;
+    }
+
+    void everyKeyIsDocumented()
+    {
+        QFETCH(QString, document);
+        QVERIFY(writeGameSettings(GameSettings()));
+        QSettings settings(u"Limbora"_s, u"Limbora"_s);
+        settings.beginGroup(u"Game"_s);
+        const QStringList keys = settings.childKeys();
+        QVERIFY(!keys.isEmpty());
+        QFile text(QStringLiteral(LIMBORA_SOURCE_DIR "/") + document);
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        const QString told = QString::fromUtf8(text.readAll());
+        QStringList untold;
+        for (const QString &key : keys) {
+            if (!told.contains(QRegularExpression(u"\\b"_s + key + u"\\b"_s))) {
+                untold << key;
+            }
+        }
+        QVERIFY2(untold.isEmpty(), qPrintable(untold.join(u", "_s)));
     }
 
 private:
