@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The screen kept awake through a private session bus (its own dbus-daemon) with a stand-in for
 // the desktop's services, and one caller at a time through a private runtime folder.
+#include "busprobe.h"
 #include "idleinhibitor.h"
 #include "pathfixture.h"
 #include "sessionbus.h"
@@ -16,12 +17,18 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
+#include <QtEndian>
 
+#include <sys/prctl.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,7 +37,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The portal, the ScreenSaver service and GNOME's session manager in one, each offered or not;
-// `silent` ones take calls and never answer.
+// `silent` ones take calls and never answer. Qt hands it its calls on its D-Bus thread: they are
+// answered on the test's own, and none reaches it once it is gone.
 class StandIn : public QDBusVirtualObject
 {
 public:
@@ -44,13 +52,21 @@ public:
 
     bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override
     {
+        QMetaObject::invokeMethod(
+            this, [this, message, connection] { answer(message, connection); },
+            Qt::QueuedConnection);
+        return true;
+    }
+
+    void answer(const QDBusMessage &message, const QDBusConnection &connection)
+    {
         const QString interface = message.interface();
         const QString member = message.member();
         const QString service = interface.startsWith(u"org.freedesktop.portal"_s) ? u"portal"_s
             : interface == u"org.freedesktop.ScreenSaver"                         ? u"screensaver"_s
                                                                                   : u"gnome"_s;
         if (silent.contains(service)) {
-            return true; // taken, never answered
+            return; // taken, never answered
         }
         if (member == u"Inhibit") {
             events << u"inhibit "_s + service;
@@ -60,7 +76,7 @@ public:
                     QDBusObjectPath(u"/org/freedesktop/portal/desktop/request/t%1"_s.arg(held))))
                 : message.createReply(uint(100 + held));
             if (late.contains(service)) {
-                QTimer::singleShot(IdleInhibitor::AllowanceMs + 300, [connection, reply] {
+                QTimer::singleShot(IdleInhibitor::AllowanceMs + 300, this, [connection, reply] {
                     QDBusConnection(connection).send(reply);
                 });
             } else {
@@ -77,8 +93,83 @@ public:
             --held;
             connection.send(message.createReply());
         }
-        return true;
     }
+};
+
+// A session bus as libdbus meets it, on a local socket or TCP: it lets every client in and
+// answers its first `answers` calls, each `lateMs` late; a `mute` one never says a word.
+class FakeBus : public QObject
+{
+public:
+    FakeBus(int answers, int lateMs, bool mute)
+        : m_answers(answers)
+        , m_lateMs(lateMs)
+        , m_mute(mute)
+    {
+    }
+
+    QString listenLocal(const QString &path)
+    {
+        m_local.listen(path);
+        connect(&m_local, &QLocalServer::newConnection, this, [this] {
+            while (QLocalSocket *client = m_local.nextPendingConnection()) {
+                serve(client);
+            }
+        });
+        return u"unix:path="_s + path;
+    }
+
+    QString listenTcp()
+    {
+        m_tcp.listen(QHostAddress::LocalHost);
+        connect(&m_tcp, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *client = m_tcp.nextPendingConnection()) {
+                serve(client);
+            }
+        });
+        return u"tcp:host=127.0.0.1,port=%1"_s.arg(m_tcp.serverPort());
+    }
+
+private:
+    void serve(QIODevice *client)
+    {
+        // A method return with its reply serial, no body.
+        static const QByteArray Reply("l\2\0\1\0\0\0\0\1\0\0\0\x08\0\0\0\5\1u\0\1\0\0\0", 24);
+        auto heard = std::make_shared<QByteArray>();
+        auto begun = std::make_shared<bool>(false);
+        connect(client, &QIODevice::readyRead, this, [this, client, heard, begun] {
+            heard->append(client->readAll());
+            while (!m_mute && !*begun && heard->contains("\r\n")) {
+                const QByteArray line = heard->left(heard->indexOf("\r\n"));
+                heard->remove(0, line.size() + 2);
+                *begun = line.startsWith("BEGIN");
+                if (line.contains("AUTH ")) {
+                    client->write("OK 0123456789abcdef0123456789abcdef\r\n");
+                } else if (line.startsWith("NEGOTIATE_UNIX_FD")) {
+                    client->write("AGREE_UNIX_FD\r\n");
+                }
+            }
+            while (*begun && heard->size() >= 16) {
+                const auto word = [&heard](int at) {
+                    return qFromLittleEndian<quint32>(heard->constData() + at);
+                };
+                const qsizetype size = 16 + ((word(12) + 7) & ~7u) + word(4);
+                if (heard->size() < size) {
+                    break;
+                }
+                heard->remove(0, size);
+                if (m_answers-- > 0) {
+                    QTimer::singleShot(m_lateMs, client, [client] { client->write(Reply); });
+                }
+            }
+        });
+    }
+
+    QLocalServer m_local;
+    QTcpServer m_tcp;
+    int m_answers;
+    int m_lateMs;
+    bool m_mute;
 };
 
 const QHash<QString, QString> ServiceNames{
@@ -99,6 +190,8 @@ private Q_SLOTS:
         if (QStandardPaths::findExecutable(u"dbus-daemon"_s).isEmpty()) {
             QSKIP("dbus-daemon is needed for a private session bus");
         }
+        // Never outlives the test, not even one that crashed.
+        bus.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
         bus.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
         QVERIFY(bus.waitForReadyRead(5000));
         address = QString::fromUtf8(bus.readLine()).trimmed();
@@ -123,6 +216,8 @@ private Q_SLOTS:
 
     void cleanup()
     {
+        // Waits for a call the stand-in is being handed, and lets no other reach it.
+        connection->unregisterObject(u"/org"_s, QDBusConnection::UnregisterTree);
         QDBusConnection::disconnectFromBus(connection->name());
         connection.reset();
         standIn.reset();
@@ -285,10 +380,106 @@ private Q_SLOTS:
         bare.setHeld(false);
     }
 
+    // A session bus is judged before Qt starts as libdbus meets it: every address it would try,
+    // in its order, and found in the runtime folder only as a socket. Only a bus that answers a
+    // call as well as the Hello is kept, and the judging never outlasts its bound.
+    void judgesTheSessionBusAsLibdbusDoes_data()
+    {
+        QTest::addColumn<QString>("address"); // %1: a bus that answers, %2: one that may not
+        QTest::addColumn<QString>("runtimeBus"); // what lies at $XDG_RUNTIME_DIR/bus
+        QTest::addColumn<int>("answers"); // calls the second bus answers: 0 mute, -1 silent
+        QTest::addColumn<int>("lateMs");
+        QTest::addColumn<bool>("endAsked"); // the program is asked to end while it waits
+        QTest::addColumn<bool>("kept");
+        const QString none;
+        QTest::newRow("private dbus-daemon") << u"private"_s << none << 0 << 0 << false << true;
+        QTest::newRow("answers") << u"%1"_s << none << 0 << 0 << false << true;
+        QTest::newRow("missing, then answers")
+            << u"unix:path=/nonexistent/bus;%1"_s << none << 0 << 0 << false << true;
+        QTest::newRow("missing, then silent")
+            << u"unix:path=/nonexistent/bus;%2"_s << none << -1 << 0 << false << false;
+        QTest::newRow("listening only, unknown, then answers")
+            << u"unix:tmpdir=/tmp;unknown:x=1;%1"_s << none << 0 << 0 << false << true;
+        QTest::newRow("lets in, never speaks") << u"%2"_s << none << 0 << 0 << false << false;
+        QTest::newRow("answers the Hello only") << u"%2"_s << none << 1 << 0 << false << false;
+        QTest::newRow("late answers") << u"%2"_s << none << 2 << 2 * BudgetMs << false << false;
+        QTest::newRow("TCP answers") << u"tcp"_s << none << 0 << 0 << false << true;
+        QTest::newRow("TCP silent") << u"tcp"_s << none << -1 << 0 << false << false;
+        QTest::newRow("autolaunch first")
+            << u"autolaunch:;%1"_s << none << 0 << 0 << false << false;
+        QTest::newRow("unreadable") << u"unix:path"_s << none << 0 << 0 << false << false;
+        QTest::newRow("asked to end meanwhile") << u"%2"_s << none << -1 << 0 << true << false;
+        QTest::newRow("runtime socket") << none << u"socket"_s << 0 << 0 << false << true;
+        QTest::newRow("runtime regular file") << none << u"empty"_s << 0 << 0 << false << false;
+        QTest::newRow("runtime folder") << none << u"folder"_s << 0 << 0 << false << false;
+        QTest::newRow("runtime, nothing") << none << u"nothing"_s << 0 << 0 << false << false;
+    }
+
+    void judgesTheSessionBusAsLibdbusDoes()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, runtimeBus);
+        QFETCH(int, answers);
+        QFETCH(int, lateMs);
+        QFETCH(bool, endAsked);
+        QFETCH(bool, kept);
+        QTemporaryDir runtime;
+        FakeBus answering(2, 0, false);
+        FakeBus other(std::max(answers, 0), lateMs, answers == 0);
+        QLocalServer silent;
+        QTcpServer quiet;
+        if (address == u"private") {
+            address = this->address;
+        } else if (address == u"tcp") {
+            QVERIFY(quiet.listen(QHostAddress::LocalHost));
+            address = answers < 0 ? u"tcp:host=127.0.0.1,port=%1"_s.arg(quiet.serverPort())
+                                  : answering.listenTcp();
+        } else if (address.contains(u'%')) {
+            QVERIFY(silent.listen(runtime.filePath(u"silent"_s)));
+            address.replace(u"%1"_s, answering.listenLocal(runtime.filePath(u"answering"_s)))
+                .replace(u"%2"_s,
+                         answers < 0 ? u"unix:path="_s + silent.fullServerName()
+                                     : other.listenLocal(runtime.filePath(u"other"_s)));
+        }
+        if (runtimeBus == u"socket") {
+            answering.listenLocal(runtime.filePath(u"bus"_s));
+        } else if (!runtimeBus.isEmpty() && runtimeBus != u"nothing") {
+            placeAt(runtime.filePath(u"bus"_s), runtimeBus);
+        }
+        const QByteArray before = address.toUtf8();
+        const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", before);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        int ending[2] = {-1, -1};
+        QCOMPARE(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ending), 0);
+        const auto restore = qScopeGuard([&ending, runtimeBefore] {
+            qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+            qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+            ::close(ending[0]);
+            ::close(ending[1]);
+        });
+
+        // Judged aside, so that the fakes here can answer meanwhile.
+        QElapsedTimer elapsed;
+        elapsed.start();
+        std::unique_ptr<QThread> judge(QThread::create([&ending] {
+            setAsideSilentSessionBus(std::chrono::milliseconds(BudgetMs), ending[1]);
+        }));
+        judge->start();
+        if (endAsked) {
+            QTest::qWait(BudgetMs / 4);
+            QCOMPARE(::write(ending[0], "x", 1), 1);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(judge->isFinished(), BudgetMs * 4);
+        QCOMPARE_LE(elapsed.elapsed(), endAsked ? BudgetMs / 4 + 200 : BudgetMs + 500);
+        QCOMPARE(qgetenv("DBUS_SESSION_BUS_ADDRESS"), kept ? before : QByteArray("disabled:"));
+    }
+
     // Every start goes through the lock. The first runs at once: a lock left by a killed caller
     // (and its socket) or one no process holds is taken over, one that can't be used or a folder
-    // where none can be made is done without; a later start brings it forward. A first one that
-    // holds the lock but never answers keeps a start out for no longer than the allowance.
+    // where none can be made is done without; a later start brings it forward. One that can't
+    // reach the first (it holds the lock but never answers, or a folder lies where its socket
+    // goes) shows its own window, after no longer than the allowance.
     void oneCallerAtATime_data()
     {
         QTest::addColumn<QString>("there");
@@ -299,6 +490,7 @@ private Q_SLOTS:
         QTest::newRow("link to a device") << u"link"_s;
         QTest::newRow("no folder can be made") << u"no folder"_s;
         QTest::newRow("held by one that never answers") << u"held"_s;
+        QTest::newRow("a folder at the socket") << u"socket folder"_s;
     }
 
     void oneCallerAtATime()
@@ -320,25 +512,29 @@ private Q_SLOTS:
             QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
             QVERIFY(QFile::exists(runtime.filePath(u"limbora.lock"_s)));
             placeAt(runtime.filePath(u"limbora.socket"_s), u"empty"_s);
+        } else if (there == u"socket folder") {
+            placeAt(runtime.filePath(u"limbora.socket"_s), u"folder"_s);
         } else if (there != u"nothing" && there != u"no folder") {
             placeAt(runtime.filePath(u"limbora.lock"_s), there, u"/dev/zero"_s);
         }
 
         QElapsedTimer elapsed;
         elapsed.start();
+        const int reachMs = SingleInstance::ReachAllowanceMs + 300;
         SingleInstance first(folder);
-        QCOMPARE(first.claim(), there != u"held");
-        QCOMPARE_LE(elapsed.elapsed(),
-                    there == u"held" ? SingleInstance::ReachAllowanceMs + 300 : 500);
+        QVERIFY(first.claim());
+        QCOMPARE_LE(elapsed.elapsed(), there == u"held" ? reachMs : 500);
         if (there == u"held") {
             return;
         }
         QSignalSpy raised(&first, &SingleInstance::raiseRequested);
         SingleInstance second(folder);
         elapsed.restart();
-        QCOMPARE(second.claim(), there == u"no folder"); // there, every start runs, as before
-        QCOMPARE_LE(elapsed.elapsed(), 500);
-        if (there == u"no folder") {
+        const bool unreachable = there == u"no folder" || there == u"socket folder";
+        QCOMPARE(second.claim(), unreachable);
+        QCOMPARE_LE(elapsed.elapsed(), there == u"socket folder" ? reachMs : 500);
+        if (unreachable) {
+            QCOMPARE(raised.count(), 0);
             return;
         }
         QTRY_COMPARE(raised.count(), 1);
@@ -356,6 +552,9 @@ private Q_SLOTS:
     }
 
 private:
+    // The judging's bound here: short, as nothing here answers slowly but on purpose.
+    static constexpr int BudgetMs = 500;
+
     void offer(const QStringList &services)
     {
         for (const QString &service : services) {
