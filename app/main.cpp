@@ -172,7 +172,9 @@ void prepareProcess()
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     const int termination = TerminationWatcher::catchSignals();
-    setAsideSilentSessionBus(std::chrono::milliseconds(1500), termination);
+    // A bus kept here may still answer Qt's own start-up calls this slowly: within a second
+    // for two answers, the window still comes within 3 s.
+    setAsideSilentSessionBus(std::chrono::milliseconds(1000), termination);
 }
 
 // A display that can't be reached makes Qt abort with a toolkit message: said plainly instead,

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The screen kept awake through a private session bus (its own dbus-daemon) with a stand-in for
 // the desktop's services, and one caller at a time through a private runtime folder.
-#include "busprobe.h"
 #include "idleinhibitor.h"
 #include "pathfixture.h"
 #include "sessionbus.h"
 #include "singleinstance.h"
+#include "tracecapture.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -37,8 +37,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The portal, the ScreenSaver service and GNOME's session manager in one, each offered or not;
-// `silent` ones take calls and never answer. Qt hands it its calls on its D-Bus thread: they are
-// answered on the test's own, and none reaches it once it is gone.
+// `silent` ones take calls and never answer.
 class StandIn : public QDBusVirtualObject
 {
 public:
@@ -52,21 +51,13 @@ public:
 
     bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override
     {
-        QMetaObject::invokeMethod(
-            this, [this, message, connection] { answer(message, connection); },
-            Qt::QueuedConnection);
-        return true;
-    }
-
-    void answer(const QDBusMessage &message, const QDBusConnection &connection)
-    {
         const QString interface = message.interface();
         const QString member = message.member();
         const QString service = interface.startsWith(u"org.freedesktop.portal"_s) ? u"portal"_s
             : interface == u"org.freedesktop.ScreenSaver"                         ? u"screensaver"_s
                                                                                   : u"gnome"_s;
         if (silent.contains(service)) {
-            return; // taken, never answered
+            return true; // taken, never answered
         }
         if (member == u"Inhibit") {
             events << u"inhibit "_s + service;
@@ -76,6 +67,7 @@ public:
                     QDBusObjectPath(u"/org/freedesktop/portal/desktop/request/t%1"_s.arg(held))))
                 : message.createReply(uint(100 + held));
             if (late.contains(service)) {
+                // Gone with the stand-in, so that nothing holds its connection past the test.
                 QTimer::singleShot(IdleInhibitor::AllowanceMs + 300, this, [connection, reply] {
                     QDBusConnection(connection).send(reply);
                 });
@@ -93,45 +85,33 @@ public:
             --held;
             connection.send(message.createReply());
         }
+        return true;
     }
 };
 
-// A session bus as libdbus meets it, on a local socket or TCP: it lets every client in and
-// answers its first `answers` calls, each `lateMs` late; a `mute` one never says a word.
-class FakeBus : public QObject
+// A session bus as libdbus meets it: it lets every client in and answers its first `answers`
+// calls, each `lateMs` late; with fewer than none it never reads a byte.
+class FakeBus : public QLocalServer
 {
 public:
-    FakeBus(int answers, int lateMs, bool mute)
+    FakeBus(const QString &path, int answers, int lateMs)
         : m_answers(answers)
         , m_lateMs(lateMs)
-        , m_mute(mute)
     {
-    }
-
-    QString listenLocal(const QString &path)
-    {
-        m_local.listen(path);
-        connect(&m_local, &QLocalServer::newConnection, this, [this] {
-            while (QLocalSocket *client = m_local.nextPendingConnection()) {
-                serve(client);
+        listen(path);
+        connect(this, &QLocalServer::newConnection, this, [this] {
+            while (QLocalSocket *client = nextPendingConnection()) {
+                if (m_answers >= 0) {
+                    serve(client);
+                }
             }
         });
-        return u"unix:path="_s + path;
     }
 
-    QString listenTcp()
-    {
-        m_tcp.listen(QHostAddress::LocalHost);
-        connect(&m_tcp, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *client = m_tcp.nextPendingConnection()) {
-                serve(client);
-            }
-        });
-        return u"tcp:host=127.0.0.1,port=%1"_s.arg(m_tcp.serverPort());
-    }
+    QString address() const { return u"unix:path="_s + fullServerName(); }
 
 private:
-    void serve(QIODevice *client)
+    void serve(QLocalSocket *client)
     {
         // A method return with its reply serial, no body.
         static const QByteArray Reply("l\2\0\1\0\0\0\0\1\0\0\0\x08\0\0\0\5\1u\0\1\0\0\0", 24);
@@ -139,14 +119,13 @@ private:
         auto begun = std::make_shared<bool>(false);
         connect(client, &QIODevice::readyRead, this, [this, client, heard, begun] {
             heard->append(client->readAll());
-            while (!m_mute && !*begun && heard->contains("\r\n")) {
+            while (!*begun && heard->contains("\r\n")) {
                 const QByteArray line = heard->left(heard->indexOf("\r\n"));
                 heard->remove(0, line.size() + 2);
                 *begun = line.startsWith("BEGIN");
-                if (line.contains("AUTH ")) {
-                    client->write("OK 0123456789abcdef0123456789abcdef\r\n");
-                } else if (line.startsWith("NEGOTIATE_UNIX_FD")) {
-                    client->write("AGREE_UNIX_FD\r\n");
+                if (!*begun) {
+                    client->write(line.contains("AUTH ") ? "OK 0123456789abcdef0123456789abcdef\r\n"
+                                                         : "AGREE_UNIX_FD\r\n");
                 }
             }
             while (*begun && heard->size() >= 16) {
@@ -165,11 +144,8 @@ private:
         });
     }
 
-    QLocalServer m_local;
-    QTcpServer m_tcp;
     int m_answers;
     int m_lateMs;
-    bool m_mute;
 };
 
 const QHash<QString, QString> ServiceNames{
@@ -216,11 +192,13 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        // Waits for a call the stand-in is being handed, and lets no other reach it.
+        // The stand-in goes while its connection surely lives: Qt takes a registered object out
+        // of the connection's tree as it is destroyed, and a connection let go first may be
+        // being deleted on Qt's D-Bus thread at that very moment.
         connection->unregisterObject(u"/org"_s, QDBusConnection::UnregisterTree);
+        standIn.reset();
         QDBusConnection::disconnectFromBus(connection->name());
         connection.reset();
-        standIn.reset();
     }
 
     // The desktop's first offer wins, and a game's end lets go of exactly that. A service that
@@ -385,34 +363,37 @@ private Q_SLOTS:
     // call as well as the Hello is kept, and the judging never outlasts its bound.
     void judgesTheSessionBusAsLibdbusDoes_data()
     {
-        QTest::addColumn<QString>("address"); // %1: a bus that answers, %2: one that may not
+        // %1: a bus that answers, %2: one that answers as told, %t: TCP that never answers, %p:
+        // the private dbus-daemon
+        QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("runtimeBus"); // what lies at $XDG_RUNTIME_DIR/bus
-        QTest::addColumn<int>("answers"); // calls the second bus answers: 0 mute, -1 silent
+        QTest::addColumn<int>("answers"); // calls the second bus answers; -1: silent
         QTest::addColumn<int>("lateMs");
         QTest::addColumn<bool>("endAsked"); // the program is asked to end while it waits
-        QTest::addColumn<bool>("kept");
+        QTest::addColumn<QString>("verdict"); // as the trace says it
         const QString none;
-        QTest::newRow("private dbus-daemon") << u"private"_s << none << 0 << 0 << false << true;
-        QTest::newRow("answers") << u"%1"_s << none << 0 << 0 << false << true;
+        const QString kept = u"answered"_s, aside = u"did not answer"_s,
+                      absent = u"no session bus"_s;
+        QTest::newRow("private dbus-daemon") << u"%p"_s << none << 0 << 0 << false << kept;
+        QTest::newRow("answers") << u"%1"_s << none << 0 << 0 << false << kept;
         QTest::newRow("missing, then answers")
-            << u"unix:path=/nonexistent/bus;%1"_s << none << 0 << 0 << false << true;
+            << u"unix:path=/nonexistent/bus;%1"_s << none << 0 << 0 << false << kept;
         QTest::newRow("missing, then silent")
-            << u"unix:path=/nonexistent/bus;%2"_s << none << -1 << 0 << false << false;
+            << u"unix:path=/nonexistent/bus;%2"_s << none << -1 << 0 << false << aside;
         QTest::newRow("listening only, unknown, then answers")
-            << u"unix:tmpdir=/tmp;unknown:x=1;%1"_s << none << 0 << 0 << false << true;
-        QTest::newRow("lets in, never speaks") << u"%2"_s << none << 0 << 0 << false << false;
-        QTest::newRow("answers the Hello only") << u"%2"_s << none << 1 << 0 << false << false;
-        QTest::newRow("late answers") << u"%2"_s << none << 2 << 2 * BudgetMs << false << false;
-        QTest::newRow("TCP answers") << u"tcp"_s << none << 0 << 0 << false << true;
-        QTest::newRow("TCP silent") << u"tcp"_s << none << -1 << 0 << false << false;
+            << u"unix:tmpdir=/tmp;unknown:x=1;%1"_s << none << 0 << 0 << false << kept;
+        QTest::newRow("never answers the Hello") << u"%2"_s << none << 0 << 0 << false << aside;
+        QTest::newRow("answers the Hello only") << u"%2"_s << none << 1 << 0 << false << aside;
+        QTest::newRow("late answers") << u"%2"_s << none << 2 << 2 * BudgetMs << false << aside;
+        QTest::newRow("TCP silent") << u"%t"_s << none << 0 << 0 << false << aside;
         QTest::newRow("autolaunch first")
-            << u"autolaunch:;%1"_s << none << 0 << 0 << false << false;
-        QTest::newRow("unreadable") << u"unix:path"_s << none << 0 << 0 << false << false;
-        QTest::newRow("asked to end meanwhile") << u"%2"_s << none << -1 << 0 << true << false;
-        QTest::newRow("runtime socket") << none << u"socket"_s << 0 << 0 << false << true;
-        QTest::newRow("runtime regular file") << none << u"empty"_s << 0 << 0 << false << false;
-        QTest::newRow("runtime folder") << none << u"folder"_s << 0 << 0 << false << false;
-        QTest::newRow("runtime, nothing") << none << u"nothing"_s << 0 << 0 << false << false;
+            << u"autolaunch:;%1"_s << none << 0 << 0 << false << aside;
+        QTest::newRow("unreadable") << u"unix:path"_s << none << 0 << 0 << false << aside;
+        QTest::newRow("asked to end meanwhile") << u"%2"_s << none << -1 << 0 << true << aside;
+        QTest::newRow("runtime socket") << none << u"socket"_s << 0 << 0 << false << kept;
+        QTest::newRow("runtime regular file") << none << u"empty"_s << 0 << 0 << false << absent;
+        QTest::newRow("runtime folder") << none << u"folder"_s << 0 << 0 << false << absent;
+        QTest::newRow("runtime, nothing") << none << u"nothing"_s << 0 << 0 << false << absent;
     }
 
     void judgesTheSessionBusAsLibdbusDoes()
@@ -422,57 +403,54 @@ private Q_SLOTS:
         QFETCH(int, answers);
         QFETCH(int, lateMs);
         QFETCH(bool, endAsked);
-        QFETCH(bool, kept);
+        QFETCH(QString, verdict);
+        TraceCapture trace("limbora.session");
         QTemporaryDir runtime;
-        FakeBus answering(2, 0, false);
-        FakeBus other(std::max(answers, 0), lateMs, answers == 0);
-        QLocalServer silent;
+        const bool socket = runtimeBus == u"socket";
+        FakeBus answering(runtime.filePath(socket ? u"bus"_s : u"answering"_s), 2, 0);
+        FakeBus other(runtime.filePath(u"other"_s), answers, lateMs);
         QTcpServer quiet;
-        if (address == u"private") {
-            address = this->address;
-        } else if (address == u"tcp") {
-            QVERIFY(quiet.listen(QHostAddress::LocalHost));
-            address = answers < 0 ? u"tcp:host=127.0.0.1,port=%1"_s.arg(quiet.serverPort())
-                                  : answering.listenTcp();
-        } else if (address.contains(u'%')) {
-            QVERIFY(silent.listen(runtime.filePath(u"silent"_s)));
-            address.replace(u"%1"_s, answering.listenLocal(runtime.filePath(u"answering"_s)))
-                .replace(u"%2"_s,
-                         answers < 0 ? u"unix:path="_s + silent.fullServerName()
-                                     : other.listenLocal(runtime.filePath(u"other"_s)));
-        }
-        if (runtimeBus == u"socket") {
-            answering.listenLocal(runtime.filePath(u"bus"_s));
-        } else if (!runtimeBus.isEmpty() && runtimeBus != u"nothing") {
+        QVERIFY(quiet.listen(QHostAddress::LocalHost));
+        address.replace(u"%1"_s, answering.address())
+            .replace(u"%2"_s, other.address())
+            .replace(u"%t"_s, u"tcp:host=127.0.0.1,port=%1"_s.arg(quiet.serverPort()))
+            .replace(u"%p"_s, this->address);
+        if (!socket && !runtimeBus.isEmpty() && runtimeBus != u"nothing") {
             placeAt(runtime.filePath(u"bus"_s), runtimeBus);
         }
         const QByteArray before = address.toUtf8();
-        const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArrayList environment{qgetenv("DBUS_SESSION_BUS_ADDRESS"),
+                                         qgetenv("XDG_RUNTIME_DIR")};
         qputenv("DBUS_SESSION_BUS_ADDRESS", before);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
         int ending[2] = {-1, -1};
         QCOMPARE(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ending), 0);
-        const auto restore = qScopeGuard([&ending, runtimeBefore] {
-            qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-            qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+
+        // Judged aside, so that the fakes here can answer meanwhile; asked to end, it stops long
+        // before a bound that long.
+        const int budgetMs = endAsked ? 10 * BudgetMs : BudgetMs;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        std::unique_ptr<QThread> judge(QThread::create([&ending, budgetMs] {
+            setAsideSilentSessionBus(std::chrono::milliseconds(budgetMs), ending[1]);
+        }));
+        judge->start();
+        const auto restore = qScopeGuard([&] {
+            judge->wait();
+            qputenv("DBUS_SESSION_BUS_ADDRESS", environment[0]);
+            qputenv("XDG_RUNTIME_DIR", environment[1]);
             ::close(ending[0]);
             ::close(ending[1]);
         });
-
-        // Judged aside, so that the fakes here can answer meanwhile.
-        QElapsedTimer elapsed;
-        elapsed.start();
-        std::unique_ptr<QThread> judge(QThread::create([&ending] {
-            setAsideSilentSessionBus(std::chrono::milliseconds(BudgetMs), ending[1]);
-        }));
-        judge->start();
         if (endAsked) {
             QTest::qWait(BudgetMs / 4);
             QCOMPARE(::write(ending[0], "x", 1), 1);
         }
-        QTRY_VERIFY_WITH_TIMEOUT(judge->isFinished(), BudgetMs * 4);
-        QCOMPARE_LE(elapsed.elapsed(), endAsked ? BudgetMs / 4 + 200 : BudgetMs + 500);
-        QCOMPARE(qgetenv("DBUS_SESSION_BUS_ADDRESS"), kept ? before : QByteArray("disabled:"));
+        QTRY_VERIFY_WITH_TIMEOUT(judge->isFinished(), 2 * budgetMs);
+        QCOMPARE_LE(elapsed.elapsed(), endAsked ? 4 * BudgetMs : BudgetMs + 500);
+        QCOMPARE(trace.lines().filter(verdict).size(), 1);
+        QCOMPARE(qgetenv("DBUS_SESSION_BUS_ADDRESS"),
+                 verdict == u"answered" ? before : QByteArray("disabled:"));
     }
 
     // Every start goes through the lock. The first runs at once: a lock left by a killed caller
