@@ -10,6 +10,7 @@
 #include "singleinstance.h"
 #include "soundplayer.h"
 #include "steadyclock.h"
+#include "terminationwatcher.h"
 #include "x11screensaver.h"
 
 #include <QApplication>
@@ -142,51 +143,66 @@ QIcon applicationIcon()
     return icon;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+void setApplicationNames()
 {
     QCoreApplication::setOrganizationName(u"Limbora"_s);
     QCoreApplication::setApplicationName(u"Limbora"_s);
     QCoreApplication::setApplicationVersion(QLatin1StringView(LIMBORA_VERSION));
-    const QString language = chooseLanguage(argc, argv);
-    NoDisplay = noDisplayMessage(language);
-    if (!haveDisplay()) {
-        QCoreApplication app(argc, argv);
-        Language::install(app, language);
-        parseCommandLine(app); // --help and --version still answer
-        std::fputs(NoDisplay.constData(), stderr);
-        return EXIT_FAILURE;
-    }
+}
 
+// Without a display, --help and --version still answer; anything else is told plainly.
+int explainNoDisplay(int argc, char *argv[], const QString &language)
+{
+    QCoreApplication app(argc, argv);
+    Language::install(app, language);
+    parseCommandLine(app);
+    std::fputs(NoDisplay.constData(), stderr);
+    return EXIT_FAILURE;
+}
+
+// What the process needs before anything may block: the desktop's request to end is caught from
+// here on (and ends the program by its normal close path once the window is up), and a session
+// bus that never answers is set aside before Qt waits on it.
+void prepareProcess()
+{
 #ifdef Q_OS_UNIX
     // A peer that went away (an audio server, whoever reads our output) is an error where it is
     // written to, never the end of the program; Qt's own sockets do the same, and the programs it
     // starts get the default back.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
-    setAsideSilentSessionBus(std::chrono::seconds(2));
+    const int termination = TerminationWatcher::catchSignals();
+    // A bus kept here may still answer Qt's own start-up calls this slowly: within a second
+    // for two answers, the window still comes within 3 s.
+    setAsideSilentSessionBus(std::chrono::milliseconds(1000), termination);
+}
 
-    // A display that can't be reached makes Qt abort with a toolkit message: say it plainly
-    // instead, as for no display at all.
+// A display that can't be reached makes Qt abort with a toolkit message: said plainly instead,
+// as for no display at all.
+void holdMessagesWhileConnecting()
+{
     previousHandler = qInstallMessageHandler(whileConnecting);
-    QApplication app(argc, argv);
+}
+
+void releaseHeldMessages()
+{
     qInstallMessageHandler(previousHandler);
     for (const HeldMessage &held : std::as_const(heldMessages)) {
         previousHandler(held.type, QMessageLogContext(), held.text);
     }
     heldMessages.clear();
-    Language::install(app, language);
-    parseCommandLine(app);
-    // One caller at a time: a second start brings the first forward and leaves it the settings.
-    SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
-    if (!instance.claim()) {
-        return EXIT_SUCCESS;
-    }
+}
+
+void setApplicationLooks()
+{
     QGuiApplication::setDesktopFileName(u"org.limbora.Limbora"_s);
     QApplication::setWindowIcon(applicationIcon());
     loadBundledFonts();
+}
 
+// The game with its parts, until the window closes.
+int runCaller(const QString &language, const SingleInstance &instance)
+{
     const QString data = dataDirectory();
     const QString callSoundFolder = Language::callSoundFolder(data, language);
     qCDebug(lcStartup, "data directory %s", qUtf8Printable(data));
@@ -210,4 +226,30 @@ int main(int argc, char *argv[])
         std::_Exit(code);
     }
     return code;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    setApplicationNames();
+    const QString language = chooseLanguage(argc, argv);
+    NoDisplay = noDisplayMessage(language);
+    if (!haveDisplay()) {
+        return explainNoDisplay(argc, argv, language);
+    }
+    prepareProcess();
+
+    holdMessagesWhileConnecting();
+    QApplication app(argc, argv);
+    releaseHeldMessages();
+    Language::install(app, language);
+    parseCommandLine(app);
+    // One caller at a time: a second start brings the first forward and leaves it the settings.
+    SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+    if (!instance.claim()) {
+        return EXIT_SUCCESS;
+    }
+    setApplicationLooks();
+    return runCaller(language, instance);
 }

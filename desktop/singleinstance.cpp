@@ -43,23 +43,22 @@ bool SingleInstance::claim()
         listen();
         return true;
     }
-    if (m_lock->state() == LockFile::State::Unusable) {
-        // Nothing at that path may keep the program from starting: only bringing an earlier
-        // start forward suffers, and that is still tried once.
+    // Held by a live process, which may still be starting: tried for a little while. Where the
+    // lock can't be used, bringing an earlier start forward is still tried once. Whatever keeps
+    // the first from being reached, this start ends with a window in front: its own.
+    const bool held = m_lock->state() != LockFile::State::Unusable;
+    if (!held) {
         qCDebug(lcSession, "limbora.lock in %s is %s: running without the lock",
                 qUtf8Printable(m_folder), qUtf8Printable(m_lock->whyUnusable()));
-        if (reach(0)) {
-            return false;
-        }
-        listen();
-        return true;
     }
-    // Held by a live process: the first one may still be starting, so try again for a little
-    // while.
-    if (!reach(ReachAllowanceMs)) {
-        qCDebug(lcSession, "another instance holds the lock but doesn't answer");
+    if (reach(held ? ReachAllowanceMs : 0)) {
+        return false;
     }
-    return false;
+    if (held) {
+        qCDebug(lcSession, "another instance holds the lock but doesn't answer: running beside it");
+    }
+    listen();
+    return true;
 }
 
 // Nothing else runs yet, so these short bounded waits hold up nothing.

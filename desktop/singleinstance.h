@@ -13,7 +13,8 @@ class QLocalServer;
 // folder and listens on a local socket beside it; a later start finds the lock held, asks the
 // first through the socket to come forward, and should then end. It needs no session bus. A lock
 // left by a crashed instance, or an empty or damaged one, is taken over (no process holds it),
-// and its socket replaced. Where nothing can be made a lock there, every start runs.
+// and its socket replaced. Where nothing can be made a lock there, or the first can't be reached,
+// the start runs: a start always ends with a window in front.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -25,9 +26,8 @@ public:
     explicit SingleInstance(const QString &folder, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // True when this process is the one to run: it holds the lock, or no lock can be made (then
-    // it runs unless one that runs answers at once). False when another runs and was asked to
-    // come forward.
+    // True when this process is to run: it holds the lock, or no running one could be reached.
+    // False when another runs and was asked to come forward.
     bool claim();
 
 Q_SIGNALS:

@@ -14,6 +14,11 @@ public:
     explicit TerminationWatcher(QObject *parent = nullptr);
     ~TerminationWatcher() override;
 
+    // Catches the signals from now on, before any application object exists: a request that
+    // comes before the watcher is made waits for it. Returns a descriptor that turns readable
+    // once a request came, or -1 where there is none.
+    static int catchSignals();
+
 Q_SIGNALS:
     void terminationRequested();
 };

@@ -28,19 +28,14 @@ void onSignal(int)
 
 } // namespace
 
-TerminationWatcher::TerminationWatcher(QObject *parent)
-    : QObject(parent)
+int TerminationWatcher::catchSignals()
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, signalSockets) != 0) {
-        return; // the default actions stay: the program still ends, only less gracefully
+    if (signalSockets[1] >= 0) {
+        return signalSockets[1];
     }
-    auto *notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [this] {
-        char bytes[256];
-        while (::read(signalSockets[1], bytes, sizeof bytes) > 0) { }
-        Q_EMIT terminationRequested();
-    });
-
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, signalSockets) != 0) {
+        return -1; // the default actions stay: the program still ends, only less gracefully
+    }
     struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
@@ -48,6 +43,22 @@ TerminationWatcher::TerminationWatcher(QObject *parent)
     for (int watched : WatchedSignals) {
         sigaction(watched, &action, nullptr);
     }
+    return signalSockets[1];
+}
+
+TerminationWatcher::TerminationWatcher(QObject *parent)
+    : QObject(parent)
+{
+    const int requests = catchSignals();
+    if (requests < 0) {
+        return;
+    }
+    auto *notifier = new QSocketNotifier(requests, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this, requests] {
+        char bytes[256];
+        while (::read(requests, bytes, sizeof bytes) > 0) { }
+        Q_EMIT terminationRequested();
+    });
 }
 
 TerminationWatcher::~TerminationWatcher()

@@ -5,6 +5,7 @@
 #include "pathfixture.h"
 #include "sessionbus.h"
 #include "singleinstance.h"
+#include "tracecapture.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -16,12 +17,18 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
+#include <QtEndian>
 
+#include <sys/prctl.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -60,7 +67,8 @@ public:
                     QDBusObjectPath(u"/org/freedesktop/portal/desktop/request/t%1"_s.arg(held))))
                 : message.createReply(uint(100 + held));
             if (late.contains(service)) {
-                QTimer::singleShot(IdleInhibitor::AllowanceMs + 300, [connection, reply] {
+                // Gone with the stand-in, so that nothing holds its connection past the test.
+                QTimer::singleShot(IdleInhibitor::AllowanceMs + 300, this, [connection, reply] {
                     QDBusConnection(connection).send(reply);
                 });
             } else {
@@ -81,6 +89,65 @@ public:
     }
 };
 
+// A session bus as libdbus meets it: it lets every client in and answers its first `answers`
+// calls, each `lateMs` late; with fewer than none it never reads a byte.
+class FakeBus : public QLocalServer
+{
+public:
+    FakeBus(const QString &path, int answers, int lateMs)
+        : m_answers(answers)
+        , m_lateMs(lateMs)
+    {
+        listen(path);
+        connect(this, &QLocalServer::newConnection, this, [this] {
+            while (QLocalSocket *client = nextPendingConnection()) {
+                if (m_answers >= 0) {
+                    serve(client);
+                }
+            }
+        });
+    }
+
+    QString address() const { return u"unix:path="_s + fullServerName(); }
+
+private:
+    void serve(QLocalSocket *client)
+    {
+        // A method return with its reply serial, no body.
+        static const QByteArray Reply("l\2\0\1\0\0\0\0\1\0\0\0\x08\0\0\0\5\1u\0\1\0\0\0", 24);
+        auto heard = std::make_shared<QByteArray>();
+        auto begun = std::make_shared<bool>(false);
+        connect(client, &QIODevice::readyRead, this, [this, client, heard, begun] {
+            heard->append(client->readAll());
+            while (!*begun && heard->contains("\r\n")) {
+                const QByteArray line = heard->left(heard->indexOf("\r\n"));
+                heard->remove(0, line.size() + 2);
+                *begun = line.startsWith("BEGIN");
+                if (!*begun) {
+                    client->write(line.contains("AUTH ") ? "OK 0123456789abcdef0123456789abcdef\r\n"
+                                                         : "AGREE_UNIX_FD\r\n");
+                }
+            }
+            while (*begun && heard->size() >= 16) {
+                const auto word = [&heard](int at) {
+                    return qFromLittleEndian<quint32>(heard->constData() + at);
+                };
+                const qsizetype size = 16 + ((word(12) + 7) & ~7u) + word(4);
+                if (heard->size() < size) {
+                    break;
+                }
+                heard->remove(0, size);
+                if (m_answers-- > 0) {
+                    QTimer::singleShot(m_lateMs, client, [client] { client->write(Reply); });
+                }
+            }
+        });
+    }
+
+    int m_answers;
+    int m_lateMs;
+};
+
 const QHash<QString, QString> ServiceNames{
     {u"portal"_s, u"org.freedesktop.portal.Desktop"_s},
     {u"screensaver"_s, u"org.freedesktop.ScreenSaver"_s},
@@ -99,6 +166,8 @@ private Q_SLOTS:
         if (QStandardPaths::findExecutable(u"dbus-daemon"_s).isEmpty()) {
             QSKIP("dbus-daemon is needed for a private session bus");
         }
+        // Never outlives the test, not even one that crashed.
+        bus.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
         bus.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
         QVERIFY(bus.waitForReadyRead(5000));
         address = QString::fromUtf8(bus.readLine()).trimmed();
@@ -123,9 +192,13 @@ private Q_SLOTS:
 
     void cleanup()
     {
+        // The stand-in goes while its connection surely lives: Qt takes a registered object out
+        // of the connection's tree as it is destroyed, and a connection let go first may be
+        // being deleted on Qt's D-Bus thread at that very moment.
+        connection->unregisterObject(u"/org"_s, QDBusConnection::UnregisterTree);
+        standIn.reset();
         QDBusConnection::disconnectFromBus(connection->name());
         connection.reset();
-        standIn.reset();
     }
 
     // The desktop's first offer wins, and a game's end lets go of exactly that. A service that
@@ -285,10 +358,106 @@ private Q_SLOTS:
         bare.setHeld(false);
     }
 
+    // A session bus is judged before Qt starts as libdbus meets it: every address it would try,
+    // in its order, and found in the runtime folder only as a socket. Only a bus that answers a
+    // call as well as the Hello is kept, and the judging never outlasts its bound.
+    void judgesTheSessionBusAsLibdbusDoes_data()
+    {
+        // %1: a bus that answers, %2: one that answers as told, %t: TCP that never answers, %p:
+        // the private dbus-daemon
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("runtimeBus"); // what lies at $XDG_RUNTIME_DIR/bus
+        QTest::addColumn<int>("answers"); // calls the second bus answers; -1: silent
+        QTest::addColumn<int>("lateMs");
+        QTest::addColumn<bool>("endAsked"); // the program is asked to end while it waits
+        QTest::addColumn<QString>("verdict"); // as the trace says it
+        const QString none;
+        const QString kept = u"answered"_s, aside = u"did not answer"_s,
+                      absent = u"no session bus"_s;
+        QTest::newRow("private dbus-daemon") << u"%p"_s << none << 0 << 0 << false << kept;
+        QTest::newRow("answers") << u"%1"_s << none << 0 << 0 << false << kept;
+        QTest::newRow("missing, then answers")
+            << u"unix:path=/nonexistent/bus;%1"_s << none << 0 << 0 << false << kept;
+        QTest::newRow("missing, then silent")
+            << u"unix:path=/nonexistent/bus;%2"_s << none << -1 << 0 << false << aside;
+        QTest::newRow("listening only, unknown, then answers")
+            << u"unix:tmpdir=/tmp;unknown:x=1;%1"_s << none << 0 << 0 << false << kept;
+        QTest::newRow("never answers the Hello") << u"%2"_s << none << 0 << 0 << false << aside;
+        QTest::newRow("answers the Hello only") << u"%2"_s << none << 1 << 0 << false << aside;
+        QTest::newRow("late answers") << u"%2"_s << none << 2 << 2 * BudgetMs << false << aside;
+        QTest::newRow("TCP silent") << u"%t"_s << none << 0 << 0 << false << aside;
+        QTest::newRow("autolaunch first")
+            << u"autolaunch:;%1"_s << none << 0 << 0 << false << aside;
+        QTest::newRow("unreadable") << u"unix:path"_s << none << 0 << 0 << false << aside;
+        QTest::newRow("asked to end meanwhile") << u"%2"_s << none << -1 << 0 << true << aside;
+        QTest::newRow("runtime socket") << none << u"socket"_s << 0 << 0 << false << kept;
+        QTest::newRow("runtime regular file") << none << u"empty"_s << 0 << 0 << false << absent;
+        QTest::newRow("runtime folder") << none << u"folder"_s << 0 << 0 << false << absent;
+        QTest::newRow("runtime, nothing") << none << u"nothing"_s << 0 << 0 << false << absent;
+    }
+
+    void judgesTheSessionBusAsLibdbusDoes()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, runtimeBus);
+        QFETCH(int, answers);
+        QFETCH(int, lateMs);
+        QFETCH(bool, endAsked);
+        QFETCH(QString, verdict);
+        TraceCapture trace("limbora.session");
+        QTemporaryDir runtime;
+        const bool socket = runtimeBus == u"socket";
+        FakeBus answering(runtime.filePath(socket ? u"bus"_s : u"answering"_s), 2, 0);
+        FakeBus other(runtime.filePath(u"other"_s), answers, lateMs);
+        QTcpServer quiet;
+        QVERIFY(quiet.listen(QHostAddress::LocalHost));
+        address.replace(u"%1"_s, answering.address())
+            .replace(u"%2"_s, other.address())
+            .replace(u"%t"_s, u"tcp:host=127.0.0.1,port=%1"_s.arg(quiet.serverPort()))
+            .replace(u"%p"_s, this->address);
+        if (!socket && !runtimeBus.isEmpty() && runtimeBus != u"nothing") {
+            placeAt(runtime.filePath(u"bus"_s), runtimeBus);
+        }
+        const QByteArray before = address.toUtf8();
+        const QByteArrayList environment{qgetenv("DBUS_SESSION_BUS_ADDRESS"),
+                                         qgetenv("XDG_RUNTIME_DIR")};
+        qputenv("DBUS_SESSION_BUS_ADDRESS", before);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        int ending[2] = {-1, -1};
+        QCOMPARE(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ending), 0);
+
+        // Judged aside, so that the fakes here can answer meanwhile; asked to end, it stops long
+        // before a bound that long.
+        const int budgetMs = endAsked ? 10 * BudgetMs : BudgetMs;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        std::unique_ptr<QThread> judge(QThread::create([&ending, budgetMs] {
+            setAsideSilentSessionBus(std::chrono::milliseconds(budgetMs), ending[1]);
+        }));
+        judge->start();
+        const auto restore = qScopeGuard([&] {
+            judge->wait();
+            qputenv("DBUS_SESSION_BUS_ADDRESS", environment[0]);
+            qputenv("XDG_RUNTIME_DIR", environment[1]);
+            ::close(ending[0]);
+            ::close(ending[1]);
+        });
+        if (endAsked) {
+            QTest::qWait(BudgetMs / 4);
+            QCOMPARE(::write(ending[0], "x", 1), 1);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(judge->isFinished(), 2 * budgetMs);
+        QCOMPARE_LE(elapsed.elapsed(), endAsked ? 4 * BudgetMs : BudgetMs + 500);
+        QCOMPARE(trace.lines().filter(verdict).size(), 1);
+        QCOMPARE(qgetenv("DBUS_SESSION_BUS_ADDRESS"),
+                 verdict == u"answered" ? before : QByteArray("disabled:"));
+    }
+
     // Every start goes through the lock. The first runs at once: a lock left by a killed caller
     // (and its socket) or one no process holds is taken over, one that can't be used or a folder
-    // where none can be made is done without; a later start brings it forward. A first one that
-    // holds the lock but never answers keeps a start out for no longer than the allowance.
+    // where none can be made is done without; a later start brings it forward. One that can't
+    // reach the first (it holds the lock but never answers, or a folder lies where its socket
+    // goes) shows its own window, after no longer than the allowance.
     void oneCallerAtATime_data()
     {
         QTest::addColumn<QString>("there");
@@ -299,6 +468,7 @@ private Q_SLOTS:
         QTest::newRow("link to a device") << u"link"_s;
         QTest::newRow("no folder can be made") << u"no folder"_s;
         QTest::newRow("held by one that never answers") << u"held"_s;
+        QTest::newRow("a folder at the socket") << u"socket folder"_s;
     }
 
     void oneCallerAtATime()
@@ -320,25 +490,29 @@ private Q_SLOTS:
             QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
             QVERIFY(QFile::exists(runtime.filePath(u"limbora.lock"_s)));
             placeAt(runtime.filePath(u"limbora.socket"_s), u"empty"_s);
+        } else if (there == u"socket folder") {
+            placeAt(runtime.filePath(u"limbora.socket"_s), u"folder"_s);
         } else if (there != u"nothing" && there != u"no folder") {
             placeAt(runtime.filePath(u"limbora.lock"_s), there, u"/dev/zero"_s);
         }
 
         QElapsedTimer elapsed;
         elapsed.start();
+        const int reachMs = SingleInstance::ReachAllowanceMs + 300;
         SingleInstance first(folder);
-        QCOMPARE(first.claim(), there != u"held");
-        QCOMPARE_LE(elapsed.elapsed(),
-                    there == u"held" ? SingleInstance::ReachAllowanceMs + 300 : 500);
+        QVERIFY(first.claim());
+        QCOMPARE_LE(elapsed.elapsed(), there == u"held" ? reachMs : 500);
         if (there == u"held") {
             return;
         }
         QSignalSpy raised(&first, &SingleInstance::raiseRequested);
         SingleInstance second(folder);
         elapsed.restart();
-        QCOMPARE(second.claim(), there == u"no folder"); // there, every start runs, as before
-        QCOMPARE_LE(elapsed.elapsed(), 500);
-        if (there == u"no folder") {
+        const bool unreachable = there == u"no folder" || there == u"socket folder";
+        QCOMPARE(second.claim(), unreachable);
+        QCOMPARE_LE(elapsed.elapsed(), there == u"socket folder" ? reachMs : 500);
+        if (unreachable) {
+            QCOMPARE(raised.count(), 0);
             return;
         }
         QTRY_COMPARE(raised.count(), 1);
@@ -356,6 +530,9 @@ private Q_SLOTS:
     }
 
 private:
+    // The judging's bound here: short, as nothing here answers slowly but on purpose.
+    static constexpr int BudgetMs = 500;
+
     void offer(const QStringList &services)
     {
         for (const QString &service : services) {

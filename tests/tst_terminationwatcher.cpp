@@ -4,7 +4,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <array>
 #include <csignal>
+#include <optional>
 
 class TestTerminationWatcher : public QObject
 {
@@ -12,15 +14,29 @@ class TestTerminationWatcher : public QObject
 
 private Q_SLOTS:
     // Far more signals than the socket holds bytes, while nothing reads: a handler that blocked
-    // would never return from raise().
+    // would never return from raise(). A burst before the watcher exists waits for it.
+    void burstNeverBlocksAndAsksOnce_data()
+    {
+        QTest::addColumn<bool>("beforeWatcher");
+        QTest::newRow("watched") << false;
+        QTest::newRow("before the watcher") << true;
+    }
+
     void burstNeverBlocksAndAsksOnce()
     {
-        TerminationWatcher watcher;
-        QSignalSpy requested(&watcher, &TerminationWatcher::terminationRequested);
-        const int kinds[] = {SIGTERM, SIGINT, SIGHUP};
-        for (int count = 0; count < 20000; ++count) {
-            std::raise(kinds[count % 3]);
+        QFETCH(bool, beforeWatcher);
+        QVERIFY(!beforeWatcher || TerminationWatcher::catchSignals() >= 0);
+        std::optional<TerminationWatcher> watcher;
+        if (!beforeWatcher) {
+            watcher.emplace();
         }
+        for (int count = 0; count < 20000; ++count) {
+            std::raise(std::array{SIGTERM, SIGINT, SIGHUP}[count % 3]);
+        }
+        if (!watcher) {
+            watcher.emplace();
+        }
+        QSignalSpy requested(&*watcher, &TerminationWatcher::terminationRequested);
         QTRY_COMPARE(requested.count(), 1);
         QTest::qWait(20);
         QCOMPARE(requested.count(), 1);

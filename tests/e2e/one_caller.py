@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """One caller at a time: a second start brings the running window to the front and exits 0, with
 no session bus, and leaves the settings to the first; a lock left by a killed caller, or a FIFO,
-an empty file or garbage in its place, doesn't keep the next one from starting."""
+an empty file or garbage in its place, doesn't keep the next one from starting; where the first
+can't be reached, a second start shows its own window."""
 import os
 import pathlib
 import signal
@@ -70,6 +71,20 @@ def scenario(executable):
             first.trace.wait_for(r"^raise requested$", 3, category="limbora.session")
             os.kill(first.process.pid, signal.SIGTERM)
             check(first.exit_code(3) == 0, "the caller did not end cleanly")
+
+        # A folder where the socket goes: the first can't be reached, so a second start shows its
+        # own window rather than none.
+        lock.unlink(missing_ok=True)
+        (lock.parent / "limbora.socket").mkdir()
+        first = session.launch(executable)
+        first.show()
+        second = session.launch(executable)
+        second.show()
+        check(second.trace.find("doesn't answer: running beside it", category="limbora.session"),
+              "the trace doesn't say why the second start runs")
+        for program in (first, second):
+            os.kill(program.process.pid, signal.SIGTERM)
+            check(program.exit_code(3) == 0, "a caller beside a folder at the socket did not end cleanly")
     print(f"the second start raised the first and exited 0 after {took:.2f} s; with a lock that is "
           + ", ".join(f"{kind}: the window after {seconds:.2f} s" for kind, seconds in came.items()))
 
