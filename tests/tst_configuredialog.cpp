@@ -109,7 +109,7 @@ private Q_SLOTS:
             // The options apply for this run either way; a failed save is said at once.
             QCOMPARE(program.game.sequencer()->options(), chosen.game);
             auto *notSaved = program.window.findChild<QMessageBox *>(u"msgNotSaved"_s);
-            QCOMPARE(notSaved && notSaved->isVisible(), !writable);
+            QCOMPARE(notSaved && notSaved->isVisible() && !notSaved->isModal(), !writable);
             if (!writable) {
                 QVERIFY(notSaved->text().contains(u"could not be saved"_s));
                 QVERIFY(QDir(elsewhere).isEmpty());

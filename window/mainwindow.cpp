@@ -393,5 +393,6 @@ void MainWindow::sayNotSaved()
                                 QMessageBox::Ok, this);
     box->setObjectName(u"msgNotSaved"_s);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->show(); // not modal: Stop and the keys stay at hand during a game
+    box->setWindowModality(Qt::NonModal); // Stop and the menus stay at hand during a game
+    box->show();
 }
