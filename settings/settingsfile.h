@@ -16,7 +16,8 @@ class SettingsWriter;
 // $XDG_CONFIG_HOME/Limbora/Limbora.conf; it is used only when it is a regular file (or a link to
 // one) or missing, and so is its lock, Limbora.conf.lock. A file that can't be read as settings
 // reads as empty and is replaced by what the program writes; a readable one keeps every section
-// and key it holds. Elsewhere it is the platform's native store.
+// and key it holds, losing only a line QSettings can't read. Its folder and the file are written
+// only through OwnedFolder. Elsewhere it is the platform's native store.
 class SettingsFile
 {
 public:
