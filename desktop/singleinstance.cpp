@@ -2,9 +2,9 @@
 #include "singleinstance.h"
 
 #include "lockfile.h"
+#include "ownedfolder.h"
 
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLoggingCategory>
@@ -34,7 +34,7 @@ SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::claim()
 {
-    if (m_folder.isEmpty() || !QDir().mkpath(m_folder)) {
+    if (!OwnedFolder(m_folder, QString()).isOpen()) {
         qCDebug(lcSession, "no runtime folder: running without the lock");
         return true;
     }

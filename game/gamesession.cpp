@@ -64,10 +64,10 @@ void GameSession::apply(const GameSettings &settings)
     m_sounds.setCallFolders(callFolders(m_callSoundFolder, settings.ownVoice));
 }
 
-void GameSession::store(const GameSettings &settings)
+bool GameSession::store(const GameSettings &settings)
 {
-    writeGameSettings(settings);
     apply(settings);
+    return writeGameSettings(settings);
 }
 
 void GameSession::playAndReturn(const QString &name)

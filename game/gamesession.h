@@ -30,8 +30,8 @@ public:
 
     // The game plays by these from its next wait or call on.
     void apply(const GameSettings &settings);
-    // As apply, and kept for the next run.
-    void store(const GameSettings &settings);
+    // As apply, and kept for the next run; false where they could not be kept.
+    bool store(const GameSettings &settings);
 
     // A sound beside the game (the About box's), traced as the game's are.
     void playAndReturn(const QString &name);

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "callart.h"
 
+#include "ownedfolder.h"
+
 #include <QBuffer>
-#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -44,38 +44,33 @@ CallArt::CallArt(const QString &folder)
 
 CallArt::~CallArt()
 {
-    for (const QString &file : std::as_const(m_files)) {
-        QFile::remove(file);
+    if (!m_owned) {
+        return;
     }
-    if (!m_files.isEmpty()) {
-        QDir().rmdir(m_folder); // only if nothing else is in it
+    for (const QString &name : std::as_const(m_files)) {
+        m_owned->remove(name);
     }
+    m_owned->removeIfEmpty(); // only if nothing else is in it
 }
 
 QString CallArt::urlFor(Rgb colour)
 {
-    const QString name = colour.hex().mid(1);
-    if (const auto made = m_made.constFind(name); made != m_made.cend()) {
+    const QString hex = colour.hex().mid(1);
+    if (const auto made = m_made.constFind(hex); made != m_made.cend()) {
         return made.value();
     }
-    const QString path = m_folder + u"/call-"_s + name + u".png"_s;
-    // Written afresh each run over whatever stands there. A link is removed first, since the
-    // save would write through it; a folder in the way is left alone.
-    const QFileInfo existing(path);
-    if (existing.isSymLink()) {
-        QFile::remove(path);
-    } else if (existing.isDir()) {
+    if (!m_owned) {
+        const QFileInfo folder(m_folder);
+        m_owned = std::make_unique<OwnedFolder>(folder.path(), folder.fileName());
+    }
+    // Written afresh each run over a picture left there; a link there is replaced, never written
+    // through, and a folder or anything else in the way is left alone.
+    const QString name = u"call-"_s + hex + u".png"_s;
+    if (!m_owned->remove(name) || !m_owned->write(name, spotPicture(colour))) {
         return QString();
     }
-    if (!QDir().mkpath(m_folder)) {
-        return QString();
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(spotPicture(colour)) < 0 || !file.commit()) {
-        return QString();
-    }
-    m_files << path;
-    const QString url = QUrl::fromLocalFile(path).toString();
-    m_made.insert(name, url);
+    m_files << name;
+    const QString url = QUrl::fromLocalFile(m_owned->path() + u'/' + name).toString();
+    m_made.insert(hex, url);
     return url;
 }

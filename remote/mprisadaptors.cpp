@@ -54,7 +54,8 @@ QString MprisPlayerAdaptor::playbackStatus() const
 
 QVariantMap MprisPlayerAdaptor::metadata() const
 {
-    return forBus({{u"Metadata"_s, m_player.metadata()}}).value(u"Metadata"_s).toMap();
+    // Read only by a remote's Get or GetAll, so the call's picture is made for one that asked.
+    return forBus({{u"Metadata"_s, m_player.metadataForReader()}}).value(u"Metadata"_s).toMap();
 }
 
 bool MprisPlayerAdaptor::flag(const QString &name) const

@@ -14,7 +14,7 @@ RemoteControl::RemoteControl(GameSequencer &game, QWidget *window)
     : QObject(window)
     , m_game(std::make_unique<SequencerRemote>(game))
 {
-    // Only a remote on the bus shows the art: without one no file is made.
+    // Only a remote on the bus that reads the metadata shows the art: without one no file is made.
     auto *player = new RemotePlayer(
         *m_game, [this](Rgb colour) { return m_art ? m_art->urlFor(colour) : QString(); }, this);
     m_game->follow(*player);

@@ -42,7 +42,7 @@ QVariantMap RemotePlayer::metadata() const
     if (calling) {
         title = GameWords::display(m_display).trimmed();
         artist = m_statusText;
-        if (m_display.kind == GameDisplay::Kind::Call && m_artFor) {
+        if (m_display.kind == GameDisplay::Kind::Call && m_artFor && m_artAsked) {
             const QString art = m_artFor(m_display.colour);
             if (!art.isEmpty()) {
                 metadata.insert(u"mpris:artUrl"_s, art);
@@ -58,6 +58,12 @@ QVariantMap RemotePlayer::metadata() const
         metadata.insert(u"xesam:artist"_s, QStringList{artist});
     }
     return metadata;
+}
+
+QVariantMap RemotePlayer::metadataForReader()
+{
+    m_artAsked = true;
+    return metadata();
 }
 
 QVariantMap RemotePlayer::properties() const

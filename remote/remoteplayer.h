@@ -32,8 +32,11 @@ public:
     // "Playing" from Start to Stop (the countdown too), "Paused" while paused, else "Stopped".
     QString playbackStatus() const;
     // The current call as a track: title, the other label as artist, the colour as art, and a
-    // track id as an object path's text. Empty while no game runs.
+    // track id as an object path's text. Empty while no game runs. The art is made only once a
+    // remote has read the metadata, and from then on goes with every announcement.
     QVariantMap metadata() const;
+    // The metadata as a remote reads it.
+    QVariantMap metadataForReader();
     // Every property of the player interface, by its MPRIS name.
     QVariantMap properties() const;
 
@@ -70,6 +73,7 @@ private:
 
     bool m_running = false;
     bool m_paused = false;
+    bool m_artAsked = false; // a remote has read the metadata
     QString m_statusText; // as the window shows it
     QString m_heading; // the last status that said something, the title while no call shows
     GameDisplay m_display;

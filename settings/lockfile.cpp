@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lockfile.h"
 
+#include "ownedfolder.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -26,26 +28,6 @@ namespace {
 
 #ifdef Q_OS_UNIX
 
-QString kindOf(mode_t mode)
-{
-    if (S_ISLNK(mode)) {
-        return u"a link"_s;
-    }
-    if (S_ISDIR(mode)) {
-        return u"a folder"_s;
-    }
-    if (S_ISFIFO(mode)) {
-        return u"a FIFO"_s;
-    }
-    if (S_ISSOCK(mode)) {
-        return u"a socket"_s;
-    }
-    if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        return u"a device"_s;
-    }
-    return u"not a regular file"_s;
-}
-
 QString systemError(int code)
 {
     return QString::fromLocal8Bit(std::strerror(code));
@@ -55,7 +37,7 @@ QString systemError(int code)
 QString whyNotALock(const struct stat &status)
 {
     if (!S_ISREG(status.st_mode)) {
-        return kindOf(status.st_mode);
+        return kindOfFile(status.st_mode);
     }
     if (status.st_size > LockFile::LargestLock) {
         return u"%1 bytes, larger than a lock"_s.arg(status.st_size);
@@ -189,7 +171,7 @@ QString LockFile::clearOwnedPath(const QString &path)
         return errno == ENOENT ? QString() : systemError(errno);
     }
     if (S_ISDIR(status.st_mode)) {
-        return kindOf(status.st_mode);
+        return kindOfFile(status.st_mode);
     }
     return ::unlink(name.constData()) == 0 || errno == ENOENT ? QString() : systemError(errno);
 }

@@ -2,6 +2,7 @@
 #include "settingsfile.h"
 
 #include "lockfile.h"
+#include "ownedfolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,6 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -208,11 +208,8 @@ std::unique_ptr<QSettings> SettingsFile::forReading() const
         copy.close();
         parsed = copy.fileName();
     }
-    auto settings = std::make_unique<QSettings>(parsed, QSettings::IniFormat);
-    if (settings->status() == QSettings::FormatError) {
-        return nullptr;
-    }
-    return settings;
+    // A line QSettings can't read costs only itself, as it does when the file is written back.
+    return std::make_unique<QSettings>(parsed, QSettings::IniFormat);
 #else
     return nullptr;
 #endif
@@ -226,44 +223,68 @@ std::unique_ptr<SettingsWriter> SettingsFile::forWriting() const
         return writer;
     }
 #ifdef Q_OS_UNIX
-    if (!QDir().mkpath(QFileInfo(m_path).path())) {
+    const auto refused = [this](const QString &why) {
+        qCWarning(lcFiles, "%s: not saved: %s", qUtf8Printable(m_path), qUtf8Printable(why));
         return nullptr;
+    };
+    const QFileInfo folder(QFileInfo(m_path).path());
+    auto own = std::make_unique<OwnedFolder>(folder.path(), folder.fileName());
+    if (!own->isOpen()) {
+        return refused(own->why());
     }
     // Held until the new file is in place, so that no other instance writes in between; QSettings
     // never takes it, since it only ever writes the private copy.
     writer->m_lock = std::make_unique<LockFile>(m_path + u".lock"_s);
     if (!writer->m_lock->tryLock(std::chrono::milliseconds(LockWaitMs))) {
-        return nullptr;
+        return refused(writer->m_lock->state() == LockFile::State::Held
+                           ? u"another instance holds the lock"_s
+                           : u"the lock is "_s + writer->m_lock->whyUnusable());
     }
     const Contents now = inspect(m_path);
     if (now.state == State::NotAFile || now.state == State::Unreadable) {
-        return nullptr;
+        return refused(u"not a regular file"_s);
     }
-    writer->m_target = m_path;
+    writer->m_target = QFileInfo(m_path).fileName();
+    writer->m_folder = std::move(own);
     if (now.state != State::Missing) {
-        // A link is followed and kept: its target is what gets replaced.
-        writer->m_target = QFileInfo(m_path).canonicalFilePath();
         writer->m_mode = now.mode;
-        if (writer->m_target.isEmpty()) {
-            return nullptr; // gone since the look
+    }
+    if (QFileInfo(m_path).isSymLink()) {
+        // A link to the file is followed and kept: its target is what gets replaced.
+        const QFileInfo target(QFileInfo(m_path).canonicalFilePath());
+        if (target.fileName().isEmpty()) {
+            return refused(u"gone since the look"_s);
         }
+        writer->m_target = target.fileName();
+        writer->m_folder = std::make_unique<OwnedFolder>(target.path(), QString());
     }
     // Made beside the file it replaces, so that renaming it over that file is a single step.
-    writer->m_work = std::make_unique<QTemporaryFile>(writer->m_target + u".XXXXXX"_s);
-    QTemporaryFile &work = *writer->m_work;
-    if (!work.open() || work.write(now.bytes) != now.bytes.size() || !work.flush()
-        || ::fsync(work.handle()) != 0) {
-        return nullptr;
+    writer->m_work = writer->m_folder->makeTemporary(writer->m_target);
+    if (writer->m_work.isEmpty()) {
+        return refused(writer->m_folder->why());
     }
-    work.close();
-    writer->m_settings = std::make_unique<QSettings>(work.fileName(), QSettings::IniFormat);
+    if (!writer->m_folder->write(writer->m_work, now.bytes)) {
+        return refused(writer->m_folder->why());
+    }
+    const QString workPath = writer->m_folder->path() + u'/' + writer->m_work;
+    writer->m_settings = std::make_unique<QSettings>(workPath, QSettings::IniFormat);
+    // QSettings parses at the first read, and a line it can't read (one without `=`) fails every
+    // later sync: what it could read is kept, the rest dropped, so that the file can be saved.
+    const QStringList keys = writer->m_settings->allKeys();
     if (writer->m_settings->status() == QSettings::FormatError) {
-        // Damaged in a way only QSettings sees: replaced by just what is written.
-        writer->m_settings.reset();
-        if (!QFile::resize(work.fileName(), 0)) {
-            return nullptr;
+        qCWarning(lcFiles, "%s: lines that aren't settings are dropped", qUtf8Printable(m_path));
+        QVariantMap kept;
+        for (const QString &key : keys) {
+            kept.insert(key, writer->m_settings->value(key));
         }
-        writer->m_settings = std::make_unique<QSettings>(work.fileName(), QSettings::IniFormat);
+        writer->m_settings.reset();
+        if (!QFile::resize(workPath, 0)) {
+            return refused(u"the new file can't be written"_s);
+        }
+        writer->m_settings = std::make_unique<QSettings>(workPath, QSettings::IniFormat);
+        for (auto it = kept.cbegin(); it != kept.cend(); ++it) {
+            writer->m_settings->setValue(it.key(), it.value());
+        }
     }
     return writer;
 #else
@@ -273,7 +294,14 @@ std::unique_ptr<SettingsWriter> SettingsFile::forWriting() const
 
 SettingsWriter::SettingsWriter() = default;
 
-SettingsWriter::~SettingsWriter() = default;
+SettingsWriter::~SettingsWriter()
+{
+    // Whatever QSettings still holds goes into the new file first, which is then dropped.
+    m_settings.reset();
+    if (m_folder && !m_work.isEmpty()) {
+        m_folder->remove(m_work);
+    }
+}
 
 bool SettingsWriter::commit()
 {
@@ -282,24 +310,21 @@ bool SettingsWriter::commit()
     }
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError) {
+        qCWarning(lcFiles, "%s: not saved: the settings can't be written",
+                  qUtf8Printable(m_settings->fileName()));
         return false;
     }
     if (m_target.isEmpty()) {
         return true;
     }
-#ifdef Q_OS_UNIX
-    const QByteArray work = QFile::encodeName(m_work->fileName());
     m_settings.reset();
     // The new file keeps the old one's permissions.
-    if (::chmod(work.constData(), mode_t(m_mode)) != 0
-        || std::rename(work.constData(), QFile::encodeName(m_target).constData()) != 0) {
+    if (!m_folder->replace(m_work, m_target, m_mode)) {
+        qCWarning(lcFiles, "%s/%s: not saved: %s", qUtf8Printable(m_folder->path()),
+                  qUtf8Printable(m_target), qUtf8Printable(m_folder->why()));
         return false;
     }
-    m_work->setAutoRemove(false);
-    m_work.reset();
+    m_work.clear();
     m_lock.reset();
     return true;
-#else
-    return false;
-#endif
 }

@@ -6,9 +6,9 @@
 #include <memory>
 
 class QSettings;
-class QTemporaryFile;
 
 class LockFile;
+class OwnedFolder;
 class SettingsWriter;
 
 // Limbora's per-user settings, opened so that nothing outside the program can hold it up, crash
@@ -16,7 +16,8 @@ class SettingsWriter;
 // $XDG_CONFIG_HOME/Limbora/Limbora.conf; it is used only when it is a regular file (or a link to
 // one) or missing, and so is its lock, Limbora.conf.lock. A file that can't be read as settings
 // reads as empty and is replaced by what the program writes; a readable one keeps every section
-// and key it holds. Elsewhere it is the platform's native store.
+// and key it holds, losing only a line QSettings can't read. Its folder and the file are written
+// only through OwnedFolder. Elsewhere it is the platform's native store.
 class SettingsFile
 {
 public:
@@ -51,9 +52,10 @@ private:
     friend class SettingsFile;
     SettingsWriter();
 
+    std::unique_ptr<OwnedFolder> m_folder; // where the file lies, or where a link to it points
     std::unique_ptr<LockFile> m_lock;
-    std::unique_ptr<QTemporaryFile> m_work; // the new file, until it takes the old one's place
-    QString m_target; // empty: the native store
+    QString m_work; // the new file's name in the folder, until it takes the old one's place
+    QString m_target; // the file's name in the folder; empty: the native store
     unsigned m_mode = 0644; // the replaced file's permissions
     std::unique_ptr<QSettings> m_settings;
 };

@@ -11,8 +11,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
@@ -72,14 +74,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("highest");
         QTest::addColumn<bool>("ownVoice");
-        QTest::newRow("highest, own voice") << true << true;
-        QTest::newRow("lowest, built-in voice") << false << false;
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("highest, own voice") << true << true << true;
+        QTest::newRow("lowest, built-in voice") << false << false << true;
+        // The settings' folder a link: nothing is written through it, and OK says so.
+        QTest::newRow("settings can't be written") << true << true << false;
     }
 
     void chosenOptionsReachTheNextRun()
     {
         QFETCH(bool, highest);
         QFETCH(bool, ownVoice);
+        QFETCH(bool, writable);
+        const QString elsewhere = config->filePath(u"elsewhere"_s);
+        if (!writable) {
+            QVERIFY(QDir().mkpath(elsewhere));
+            QVERIFY(QFile::link(elsewhere, config->filePath(u"Limbora"_s)));
+        }
         GameSettings chosen;
         {
             Program program;
@@ -95,6 +106,15 @@ private Q_SLOTS:
                 ->setChecked(true);
             chosen = dialog->values();
             dialog->accept();
+            // The options apply for this run either way; a failed save is said at once.
+            QCOMPARE(program.game.sequencer()->options(), chosen.game);
+            auto *notSaved = program.window.findChild<QMessageBox *>(u"msgNotSaved"_s);
+            QCOMPARE(notSaved && notSaved->isVisible() && !notSaved->isModal(), !writable);
+            if (!writable) {
+                QVERIFY(notSaved->text().contains(u"could not be saved"_s));
+                QVERIFY(QDir(elsewhere).isEmpty());
+                return;
+            }
         }
         Program next;
         QCOMPARE(next.game.sequencer()->options(), chosen.game);

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The lock every shared file of ours goes through, against whatever may lie at its path.
+// The lock every shared file of ours goes through, and the folder every file we write or remove
+// goes through, against whatever may lie at their paths.
 #include "lockfile.h"
+#include "ownedfolder.h"
 #include "pathfixture.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -113,6 +116,67 @@ private Q_SLOTS:
         placeAt(socket, u"folder"_s);
         QCOMPARE(LockFile::clearOwnedPath(socket), u"a folder"_s);
         QVERIFY(QFileInfo(socket).isDir());
+    }
+
+    // Something at one step of app/sub/name: nothing is written or removed through a link or in
+    // place of anything but a file, and nothing of the user's where the link points is touched.
+    void ownedFolderGoesThroughNoLink_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("there");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("nothing") << QString() << QString() << true << true;
+        QTest::newRow("an old file") << u"app/sub/name"_s << u"garbage"_s << true << true;
+        QTest::newRow("link at the first folder") << u"app"_s << u"link"_s << false << false;
+        QTest::newRow("link at the last folder") << u"app/sub"_s << u"link"_s << false << false;
+        QTest::newRow("link at the file") << u"app/sub/name"_s << u"link"_s << false << true;
+        QTest::newRow("link to nowhere at a folder") << u"app"_s << u"dangling"_s << false << false;
+        QTest::newRow("FIFO at a folder") << u"app/sub"_s << u"fifo"_s << false << false;
+        QTest::newRow("FIFO at the file") << u"app/sub/name"_s << u"fifo"_s << false << false;
+        QTest::newRow("socket at the file") << u"app/sub/name"_s << u"socket"_s << false << false;
+        QTest::newRow("folder at the file") << u"app/sub/name"_s << u"folder"_s << false << false;
+        QTest::newRow("file at a folder") << u"app"_s << u"empty"_s << false << false;
+    }
+
+    void ownedFolderGoesThroughNoLink()
+    {
+        QFETCH(QString, step);
+        QFETCH(QString, there);
+        QFETCH(bool, written);
+        QFETCH(bool, removed);
+        // The user's own folder, shaped like ours, where a link may point.
+        const QString users = folder->filePath(u"users"_s);
+        QVERIFY(QDir().mkpath(users + u"/sub"_s));
+        const QString precious = users + u"/sub/name"_s;
+        QFile file(precious);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("keep") == 4);
+        file.close();
+        const QString base = folder->filePath(u"base"_s);
+        if (!step.isEmpty()) {
+            QVERIFY(QDir().mkpath(QFileInfo(base + u'/' + step).path()));
+            const QString target
+                = there == u"dangling"_s ? folder->filePath(u"nowhere"_s) : users + step.mid(3);
+            placeAt(base + u'/' + step, there == u"dangling"_s ? u"link"_s : there, target);
+        }
+
+        QElapsedTimer elapsed;
+        elapsed.start();
+        OwnedFolder owned(base, u"app/sub"_s);
+        QCOMPARE(owned.write(u"name"_s, "new"), written);
+        QFile ours(base + u"/app/sub/name"_s);
+        QCOMPARE(QFileInfo(ours).isFile() && ours.open(QIODevice::ReadOnly)
+                     && ours.readAll() == "new",
+                 written);
+        QCOMPARE(OwnedFolder(base, u"app/sub"_s, OwnedFolder::Missing::Leave).remove(u"name"_s),
+                 removed);
+        QCOMPARE_LE(elapsed.elapsed(), 500);
+
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("keep"));
+        QCOMPARE(QDir(users + u"/sub"_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{u"name"_s});
+        QVERIFY(!QFileInfo::exists(folder->filePath(u"nowhere"_s)));
     }
 
 private:

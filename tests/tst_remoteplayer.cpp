@@ -163,11 +163,14 @@ void TestRemotePlayer::metadataForEachState()
     const QString firstCall = track.value("mpris:trackid").toString();
     QVERIFY(firstCall != countdownId);
 
+    // The art is made only once a remote reads the metadata, and then goes with it.
     player.showDisplay(call(GameDisplay::Kind::Call, 2, 4));
-    track = player.metadata();
+    QVERIFY(!player.metadata().contains("mpris:artUrl"));
+    track = player.metadataForReader();
     QCOMPARE(track.value("xesam:title"), u"RIGHT HAND RED"_s);
     QCOMPARE(track.value("mpris:artUrl"), u"file:///art/ff0000"_s);
     QCOMPARE(track.value("mpris:trackid").toString(), firstCall);
+    QCOMPARE(player.metadata(), track);
 
     // The same call again, said again or drawn again, is a new track.
     player.showDisplay(call(GameDisplay::Kind::Limb, 2, 4));
@@ -182,7 +185,7 @@ void TestRemotePlayer::metadataForEachState()
     RemotePlayer bare(game, [](Rgb) { return QString(); });
     bare.setRunning(true);
     bare.showDisplay(call(GameDisplay::Kind::Call, 1, 1));
-    QVERIFY(!bare.metadata().contains("mpris:artUrl"));
+    QVERIFY(!bare.metadataForReader().contains("mpris:artUrl"));
     QCOMPARE(bare.metadata().value("xesam:title"), u"LEFT HAND GREEN"_s);
 }
 
@@ -425,6 +428,20 @@ void TestRemotePlayer::artSurvivesWhatStandsInTheCache()
     QVERIFY(linked.urlFor(colour(3).rgb).isEmpty());
     CallArt blocked(precious.fileName());
     QVERIFY(blocked.urlFor(red).isEmpty());
+
+    // The art's folder a link to a folder of the user's that holds a picture of that name: the
+    // user's picture is neither written nor removed.
+    const QString users = cache.filePath(u"users"_s);
+    QVERIFY(QDir().mkpath(users));
+    QVERIFY(QFile::copy(precious.fileName(), users + u"/call-00ff00.png"_s));
+    QVERIFY(QFile::link(users, cache.filePath(u"linked"_s)));
+    {
+        CallArt throughLink(cache.filePath(u"linked"_s));
+        QVERIFY(throughLink.urlFor(colour(1).rgb).isEmpty());
+    }
+    QFile usersPicture(users + u"/call-00ff00.png"_s);
+    QVERIFY(usersPicture.open(QIODevice::ReadOnly));
+    QCOMPARE(usersPicture.readAll(), QByteArray("keep"));
 }
 
 QTEST_MAIN(TestRemotePlayer)

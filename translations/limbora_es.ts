@@ -381,6 +381,11 @@
         <extracomment>Holds the game where it stands until chosen again (also P or the Pause key).</extracomment>
         <translation>Pa&amp;usa</translation>
     </message>
+    <message>
+        <source>Your options could not be saved. They apply until Limbora is closed.</source>
+        <extracomment>After Configure&apos;s OK, where the settings file can&apos;t be written.</extracomment>
+        <translation>No se pudieron guardar tus opciones. Se aplican hasta que cierres Limbora.</translation>
+    </message>
 </context>
 <context>
     <name>NextCallRing</name>

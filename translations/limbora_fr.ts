@@ -377,6 +377,11 @@
         <extracomment>Holds the game where it stands until chosen again (also P or the Pause key).</extracomment>
         <translation>&amp;Pause</translation>
     </message>
+    <message>
+        <source>Your options could not be saved. They apply until Limbora is closed.</source>
+        <extracomment>After Configure&apos;s OK, where the settings file can&apos;t be written.</extracomment>
+        <translation>Vos réglages n’ont pas pu être sauvegardés. Ils s’appliquent jusqu’à la fermeture de Limbora.</translation>
+    </message>
 </context>
 <context>
     <name>NextCallRing</name>

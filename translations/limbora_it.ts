@@ -377,6 +377,11 @@
         <extracomment>Holds the game where it stands until chosen again (also P or the Pause key).</extracomment>
         <translation>&amp;Pausa</translation>
     </message>
+    <message>
+        <source>Your options could not be saved. They apply until Limbora is closed.</source>
+        <extracomment>After Configure&apos;s OK, where the settings file can&apos;t be written.</extracomment>
+        <translation>Non è stato possibile salvare le tue opzioni. Valgono fino alla chiusura di Limbora.</translation>
+    </message>
 </context>
 <context>
     <name>NextCallRing</name>

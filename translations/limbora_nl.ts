@@ -377,6 +377,11 @@
         <extracomment>Holds the game where it stands until chosen again (also P or the Pause key).</extracomment>
         <translation>&amp;Pauzeren</translation>
     </message>
+    <message>
+        <source>Your options could not be saved. They apply until Limbora is closed.</source>
+        <extracomment>After Configure&apos;s OK, where the settings file can&apos;t be written.</extracomment>
+        <translation>Je instellingen konden niet worden opgeslagen. Ze gelden tot je Limbora afsluit.</translation>
+    </message>
 </context>
 <context>
     <name>NextCallRing</name>

@@ -1,39 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "voicefolder.h"
 
-#include <QDir>
+#include "ownedfolder.h"
+
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
 namespace VoiceFolder {
 
+namespace {
+
+QString dataHome()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+
+QString below(const QString &language)
+{
+    return u"Limbora/voices/"_s + language;
+}
+
+} // namespace
+
 QString path(const QString &language)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + u"/Limbora/voices/"_s + language + u'/';
+    return dataHome() + u'/' + below(language) + u'/';
 }
 
 bool store(const QString &language, const QString &name, const QByteArray &wav)
 {
-    const QString folder = path(language);
-    const QFileInfo target(folder + name);
-    if (target.exists() && !target.isFile()) {
-        return false;
-    }
-    if (!QDir().mkpath(folder)) {
-        return false;
-    }
-    QSaveFile file(folder + name);
-    return file.open(QIODevice::WriteOnly) && file.write(wav) == wav.size() && file.commit();
+    OwnedFolder folder(dataHome(), below(language));
+    return folder.write(name, wav, 0644);
 }
 
 bool remove(const QString &language, const QString &name)
 {
-    const QFileInfo target(path(language) + name);
-    return !target.exists() || (target.isFile() && QFile::remove(target.filePath()));
+    OwnedFolder folder(dataHome(), below(language), OwnedFolder::Missing::Leave);
+    return folder.remove(name);
 }
 
 bool has(const QString &language, const QString &name)

@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -374,6 +375,24 @@ void MainWindow::mnuSettingsConfigure_Click()
     }
     auto *dialog = new ConfigureDialog(m_game.settings(), this);
     m_configure = dialog;
-    connect(dialog, &QDialog::accepted, this, [this, dialog] { m_game.store(dialog->values()); });
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        if (!m_game.store(dialog->values())) {
+            sayNotSaved();
+        }
+    });
     dialog->show();
+}
+
+// Said where OK was pressed: the options still apply, so the game is never held up by the file.
+void MainWindow::sayNotSaved()
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(),
+                                //: After Configure's OK, where the settings file can't be written.
+                                tr("Your options could not be saved. They apply until Limbora "
+                                   "is closed."),
+                                QMessageBox::Ok, this);
+    box->setObjectName(u"msgNotSaved"_s);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal); // Stop and the menus stay at hand during a game
+    box->show();
 }

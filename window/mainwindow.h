@@ -62,6 +62,7 @@ private:
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
     void mnuSettingsConfigure_Click();
+    void sayNotSaved();
     void showCaller(bool fullScreen);
     void layoutDesigned();
     void layoutFullScreen();

@@ -6,8 +6,9 @@ Previous in a pause says the call again and the next call still comes on time, P
 and resume the pause with the time that was left, Stop stops, and the status is Playing, Paused
 and Stopped at the right moments. Stop and Play behind the About box leave nothing of the old game
 to be said and start the countdown when the box closes. The call's art lives in the runtime folder
-while on the bus and is gone at exit. Without a bus, or with the name taken, the game runs as
-before and makes no art; a name the bus grants too late is given back."""
+while on the bus and is gone at exit. Without a bus, with the name taken, or with no remote that
+reads the metadata, the game runs as before and makes no art; a name the bus grants too late is
+given back."""
 import os
 import pathlib
 import signal
@@ -50,6 +51,14 @@ class Bus:
              f"string:{interface}"], env=self.env, capture_output=True, text=True, timeout=10)
         lines = [" ".join(line.split()) for line in result.stdout.splitlines()]
         return "\n".join(lines)
+
+    def named(self):
+        """Whether the player's name is on the bus, asked of the bus alone: no property is read."""
+        result = subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+             "/org/freedesktop/DBus", "org.freedesktop.DBus.ListNames"], env=self.env,
+            capture_output=True, text=True, timeout=10)
+        return '"org.mpris.MediaPlayer2.limbora"' in result.stdout
 
     def players(self):
         result = subprocess.run(["playerctl", "--list-all"], env=self.env, capture_output=True,
@@ -217,6 +226,9 @@ def plays_without_a_remote(executable, how):
     with Session(audio=False) as session:
         short_game(session)
         extra = {}
+        if how == "no reader":
+            bus = Bus(session)
+            extra["DBUS_SESSION_BUS_ADDRESS"] = bus.address
         if how == "name taken":
             bus = Bus(session)
             holder = session.spawn(
@@ -235,6 +247,10 @@ def plays_without_a_remote(executable, how):
         program.show()
         shown = time.monotonic() - launched
         check(shown < 5.0, f"{how}: the window took {shown:.3f} s")
+        deadline = time.monotonic() + 5
+        while how == "no reader" and not bus.named():
+            check(time.monotonic() < deadline, "no player limbora on the bus")
+            time.sleep(0.05)
         keys = how == "no bus"
         sent = program.key("XF86AudioPlay" if keys else "Return")
         trace = program.trace
@@ -269,7 +285,8 @@ def plays_without_a_remote(executable, how):
         check(ended < 2.0, f"{how}: closing took {ended:.3f} s")
         warnings = [line for line in trace.other if line.strip()]
         check(not warnings, f"{how}: the program said {warnings}")
-        check(not art_files(session), f"{how}: art made without a remote: {art_files(session)}")
+        check(not art_files(session),
+              f"{how}: art made though no remote read it: {art_files(session)}")
         print(f"{how}: window after {shown:.3f} s, {call!r} on time, closed in {ended:.3f} s"
               + (" (media keys: Play, Previous, Pause, Play, Stop)" if keys else ""))
 
@@ -379,7 +396,7 @@ def scenario(executable):
     late_name_is_given_back(executable)
     remote_drives_a_game(executable)
     stop_and_play_behind_the_about_box(executable)
-    for how in ("no bus", "name taken"):
+    for how in ("no bus", "name taken", "no reader"):
         plays_without_a_remote(executable, how)
 
 
