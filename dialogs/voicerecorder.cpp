@@ -6,6 +6,7 @@
 #include "takeprocessing.h"
 #include "voicefolder.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLoggingCategory>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -50,7 +53,7 @@ VoiceRecorder::VoiceRecorder(const QString &language, CaptureFactory makeCapture
         auto *caption = new QLabel(word.caption);
         word.state = new QLabel;
         word.state->setObjectName(u"lblVoice_"_s + name);
-        word.record = new QPushButton(tr("Record"));
+        word.record = new QPushButton(recordText(false));
         word.record->setObjectName(u"cmdRecord_"_s + name);
         word.play = new QPushButton(tr("Play"));
         word.play->setObjectName(u"cmdPlay_"_s + name);
@@ -92,6 +95,7 @@ VoiceRecorder::VoiceRecorder(const QString &language, CaptureFactory makeCapture
     connect(m_own, &QRadioButton::toggled, this, &VoiceRecorder::refresh);
     say(tr("A word you don't record is spoken by the built-in voice."));
     refresh();
+    reserveRoom();
 }
 
 VoiceRecorder::~VoiceRecorder()
@@ -223,6 +227,54 @@ void VoiceRecorder::say(const QString &line)
     m_message->setAccessibleDescription(line);
 }
 
+void VoiceRecorder::changeEvent(QEvent *event)
+{
+    QGroupBox::changeEvent(event);
+    const bool made = m_list.back().record != nullptr; // not while the constructor builds the rows
+    if (made && (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)) {
+        reserveRoom();
+    }
+}
+
+// A row's state and its Record button change their words as a take starts and ends: each keeps
+// the room of its widest words, so the dialog never changes size.
+void VoiceRecorder::reserveRoom()
+{
+    const auto reserve = [](auto *widget, const QStringList &texts) {
+        const QString shown = widget->text();
+        int widest = 0;
+        for (const QString &text : texts) {
+            widget->setText(text);
+            widest = std::max(widest, widget->sizeHint().width());
+        }
+        widget->setText(shown);
+        widget->setMinimumWidth(widest);
+    };
+    for (const Word &word : m_list) {
+        reserve(word.state,
+                {stateText(State::Recording), stateText(State::Own), stateText(State::Builtin)});
+        reserve(word.record, {recordText(false), recordText(true)});
+    }
+}
+
+QString VoiceRecorder::stateText(State state)
+{
+    switch (state) {
+    case State::Recording:
+        return tr("recording…");
+    case State::Own:
+        return tr("my voice");
+    case State::Builtin:
+        break;
+    }
+    return tr("built-in");
+}
+
+QString VoiceRecorder::recordText(bool recording)
+{
+    return recording ? tr("Stop") : tr("Record");
+}
+
 void VoiceRecorder::refresh()
 {
     m_words->setEnabled(m_own->isChecked());
@@ -231,10 +283,10 @@ void VoiceRecorder::refresh()
         Word &word = m_list[size_t(i)];
         const bool recorded = VoiceFolder::has(m_language, word.file);
         const bool recording = i == m_recording;
-        word.state->setText(recording      ? tr("recording…")
-                                : recorded ? tr("my voice")
-                                           : tr("built-in"));
-        word.record->setText(recording ? tr("Stop") : tr("Record"));
+        word.state->setText(stateText(recording      ? State::Recording
+                                          : recorded ? State::Own
+                                                     : State::Builtin));
+        word.record->setText(recordText(recording));
         word.record->setAccessibleDescription(word.state->text()); // whose voice says it now
         word.record->setEnabled(m_recording < 0 || recording);
         word.play->setEnabled(m_recording < 0 && recorded);

@@ -36,7 +36,12 @@ public:
     void setVolume(int percent);
     QString message() const;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    enum class State { Recording, Own, Builtin };
+
     struct Word
     {
         QString file;
@@ -54,6 +59,9 @@ private:
     void failed(VoiceCapture::Failure failure);
     void say(const QString &line);
     void refresh();
+    void reserveRoom();
+    static QString stateText(State state);
+    static QString recordText(bool recording);
 
     QString m_language;
     CaptureFactory m_makeCapture;

@@ -125,6 +125,7 @@ void GameSequencer::setOptions(const GameOptions &options)
     const GameOptions defaults;
     m_options.limbs = validNumbers(options.limbs, defaults.limbs);
     m_options.colours = validNumbers(options.colours, defaults.colours);
+    Q_EMIT optionsChanged(m_options);
 }
 
 bool GameSequencer::canRepeatCall() const

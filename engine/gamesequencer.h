@@ -86,6 +86,7 @@ Q_SIGNALS:
     // Whether Repeat Call has a call to repeat now.
     void repeatableChanged(bool repeatable);
     void phaseChanged(GameSequencer::Phase phase);
+    void optionsChanged(const GameOptions &options);
 
 private:
     enum class Sound { Limb, Colour };

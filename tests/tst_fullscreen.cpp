@@ -48,6 +48,29 @@ void forEachPixel(const QImage &image, Visit visit)
     }
 }
 
+// How many pixels differ between two pictures of the window, leaving out one part.
+qint64 changedPixels(const QImage &before, const QImage &after, const QRect &except = QRect())
+{
+    qint64 changed = 0;
+    forEachPixel(after, [&](int x, int y) {
+        changed += !except.contains(x, y) && after.pixel(x, y) != before.pixel(x, y);
+    });
+    return changed;
+}
+
+// The share of the ring's pixels in the blue of what is left (the track is grey), in the whole
+// ring or in its left half only.
+qreal drawnShare(QWidget *ring, bool leftHalf = false)
+{
+    const QImage image = ring->grab().toImage();
+    qint64 drawn = 0;
+    forEachPixel(image, [&](int x, int y) {
+        const QColor colour = image.pixelColor(x, y);
+        drawn += (!leftHalf || x < image.width() / 2 - 2) && colour.blue() - colour.red() > 60;
+    });
+    return qreal(drawn) / (image.width() * image.height());
+}
+
 const QStringList StageWidgets{u"imgCall"_s, u"imgNextCall"_s, u"lblPaused"_s,
                                u"frmStageControls"_s};
 
@@ -368,22 +391,81 @@ private Q_SLOTS:
         QTRY_COMPARE(program->phase(), GameSequencer::Phase::Idle);
     }
 
+    // With the pointer at rest the controls are hidden, and a hidden control is no target: the
+    // first touch or click only shows them, the next one presses.
+    void firstTouchOnlyShowsTheControls_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("touch");
+        QTest::newRow("touch Stop") << u"Stop"_s << true;
+        QTest::newRow("touch Pause") << u"Pause"_s << true;
+        QTest::newRow("click Stop") << u"Stop"_s << false;
+        QTest::newRow("click Pause") << u"Pause"_s << false;
+    }
+
+    void firstTouchOnlyShowsTheControls()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, touch);
+        auto *hint = program->window.findChild<FullScreenHint *>();
+        hint->setDelays(60, 100);
+        program->window.setFullScreen(true);
+        QTest::keyClick(&program->window, Qt::Key_F5);
+        QTRY_VERIFY(hint->isPointerHidden());
+        hint->setDelays(60, 60'000); // once shown, they stay however slow the machine
+        QWidget *target = program->find<QPushButton>(u"cmdStage"_s + button);
+        QWindow *window = program->window.windowHandle();
+        const QPoint at = target->mapTo(&program->window, target->rect().center());
+        const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
+        const auto tap = [&] {
+            if (touch) {
+                QTest::touchEvent(window, finger.get()).press(0, at, window);
+                QTest::touchEvent(window, finger.get()).release(0, at, window);
+            } else {
+                QTest::mouseClick(window, Qt::LeftButton, {}, at);
+            }
+        };
+        QVERIFY(!target->isVisible());
+        tap();
+        QTRY_VERIFY(target->isVisible());
+        QCOMPARE(program->phase(), GameSequencer::Phase::Countdown);
+        QVERIFY(!program->game.sequencer()->isPaused());
+        tap();
+        QTRY_VERIFY(button == u"Stop"_s ? program->phase() == GameSequencer::Phase::Idle
+                                        : program->game.sequencer()->isPaused());
+    }
+
     // The sign of the time to the next call empties over each wait, rests while the game is
     // paused, and goes while a call is made. A paused game dims the whole stage under "Paused"
     // and the seconds left; Resume clears it.
     void pauseHoldsTheRingAndDimsTheStage()
     {
-        program->window.setFullScreen(true);
         auto *ring = program->window.findChild<NextCallRing *>();
         auto *veil = program->window.findChild<PausedVeil *>();
         QAction *pause = program->find<QAction>(u"mnuGamePause"_s);
+        // The designed window shows a paused game as it stood, but for the status line.
+        QTest::keyClick(&program->window, Qt::Key_F5);
+        const QImage counting = program->window.grab().toImage();
+        pause->trigger();
+        QVERIFY(program->game.sequencer()->isPaused());
+        const QImage held = program->window.grab().toImage();
+        const QRect status(program->status()->mapTo(&program->window, QPoint()),
+                           program->status()->size());
+        QCOMPARE(changedPixels(counting, held, status), 0);
+        program->stop()->click();
+
+        program->window.setFullScreen(true);
         QTRY_VERIFY(ring->isVisible() == false);
         QTest::keyClick(&program->window, Qt::Key_F5);
         QVERIFY(ring->isVisible());
         QCOMPARE(ring->shownFraction(), 1.0);
         QVERIFY(ring->isTicking());
+        const qreal whole = drawnShare(ring);
+        QVERIFY(whole > 0);
         program->clock.advanceBy(6'000);
         QTRY_COMPARE(ring->shownFraction(), 0.4);
+        QVERIFY(qAbs(drawnShare(ring) / whole - 0.4) < 0.08); // it empties,
+        QCOMPARE(drawnShare(ring, true), 0.0); // clockwise from the top
         pause->trigger();
         QVERIFY(!ring->isTicking());
         program->clock.advanceBy(60'000);
@@ -405,10 +487,7 @@ private Q_SLOTS:
         QCOMPARE(veil->title(), u"Paused"_s);
         QCOMPARE(veil->secondsText(), u"Seconds left: 5"_s);
         const QImage paused = program->window.grab().toImage();
-        qint64 changed = 0;
-        forEachPixel(paused,
-                     [&](int x, int y) { changed += paused.pixel(x, y) != running.pixel(x, y); });
-        QVERIFY(changed >= paused.width() * paused.height() * 3 / 100);
+        QVERIFY(changedPixels(running, paused) >= paused.width() * paused.height() * 3 / 100);
         pause->trigger();
         QVERIFY(!veil->isVisible());
         program->stop()->click();

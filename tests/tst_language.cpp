@@ -155,28 +155,34 @@ private Q_SLOTS:
     void countdownAndCallInEachLanguage_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("expected"); // 1, 2 and 10 seconds, limb alone, call
+        // 1, 2 and 10 seconds, limb alone, call, what Start does with a countdown of three
+        QTest::addColumn<QStringList>("expected");
         const auto row = [](const char *language, QStringList expected) {
             QTest::newRow(language) << QString::fromLatin1(language) << expected;
         };
         row("en",
             {u"in 1 seconds..."_s, u"in 2 seconds..."_s, u"in 10 seconds..."_s, u"RIGHT FOOT "_s,
-             u"RIGHT FOOT YELLOW"_s});
+             u"RIGHT FOOT YELLOW"_s, u"Start a game: calls begin after 3 seconds"_s});
         row("de",
             {u"in 1 Sekunde..."_s, u"in 2 Sekunden..."_s, u"in 10 Sekunden..."_s,
-             u"RECHTER FUSS "_s, u"RECHTER FUSS GELB"_s});
+             u"RECHTER FUSS "_s, u"RECHTER FUSS GELB"_s,
+             u"Ein Spiel starten: Die Ansagen beginnen nach 3 Sekunden"_s});
         row("fr",
             {u"dans 1 seconde..."_s, u"dans 2 secondes..."_s, u"dans 10 secondes..."_s,
-             u"PIED DROIT "_s, u"PIED DROIT SUR LE JAUNE"_s});
+             u"PIED DROIT "_s, u"PIED DROIT SUR LE JAUNE"_s,
+             u"Lancer une partie\u00a0: les annonces commencent après 3 secondes"_s});
         row("es",
             {u"en 1 segundo..."_s, u"en 2 segundos..."_s, u"en 10 segundos..."_s, u"PIE DERECHO "_s,
-             u"PIE DERECHO AL AMARILLO"_s});
+             u"PIE DERECHO AL AMARILLO"_s,
+             u"Empezar una partida: las jugadas empiezan a los 3 segundos"_s});
         row("it",
             {u"tra 1 secondo..."_s, u"tra 2 secondi..."_s, u"tra 10 secondi..."_s,
-             u"PIEDE DESTRO "_s, u"PIEDE DESTRO SUL GIALLO"_s});
+             u"PIEDE DESTRO "_s, u"PIEDE DESTRO SUL GIALLO"_s,
+             u"Inizia una partita: le chiamate partono dopo 3 secondi"_s});
         row("nl",
             {u"over 1 seconde..."_s, u"over 2 seconden..."_s, u"over 10 seconden..."_s,
-             u"RECHTERVOET "_s, u"RECHTERVOET GEEL"_s});
+             u"RECHTERVOET "_s, u"RECHTERVOET GEEL"_s,
+             u"Een spel starten: de oproepen beginnen na 3 seconden"_s});
     }
 
     void countdownAndCallInEachLanguage()
@@ -191,6 +197,12 @@ private Q_SLOTS:
         }
         shown << GameWords::display(showing(GameDisplay::Kind::Limb))
               << GameWords::display(showing(GameDisplay::Kind::Call));
+        Window main;
+        const auto *start = main.window.findChild<QWidget *>(u"cmdStart"_s);
+        GameSettings settings = main.game.settings();
+        settings.game.countdownSeconds = 3;
+        main.game.apply(settings);
+        shown << start->accessibleDescription();
         QCOMPARE(shown, expected);
     }
 

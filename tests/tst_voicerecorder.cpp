@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "language.h"
 #include "voicefolder.h"
 #include "voicerecorder.h"
 
+#include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
+#include <QVBoxLayout>
 
 #include <cmath>
 #include <numbers>
@@ -51,13 +56,7 @@ private Q_SLOTS:
     {
         home = std::make_unique<QTemporaryDir>();
         qputenv("XDG_DATA_HOME", QFile::encodeName(home->path()));
-        capture = nullptr;
-        recorder = std::make_unique<VoiceRecorder>(u"en"_s, [this](QObject *parent) {
-            auto made = std::make_unique<FakeCapture>(parent);
-            capture = made.get();
-            return std::unique_ptr<VoiceCapture>(std::move(made));
-        });
-        recorder->setOwnVoice(true);
+        recorder = makeRecorder(u"en"_s);
     }
 
     void cleanup() { recorder.reset(); }
@@ -159,7 +158,51 @@ private Q_SLOTS:
         QVERIFY(recorder->message().startsWith(u"The recording could not be saved in "_s));
     }
 
+    // A take changes the words of its row; the dialog around the recorder keeps its size, in
+    // every language.
+    void aTakeKeepsTheDialogsSize_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &code : Language::available()) {
+            QTest::newRow(qPrintable(code)) << code;
+        }
+    }
+
+    void aTakeKeepsTheDialogsSize()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(language == u"en"_s
+                || (translator.load(u":/i18n/limbora_"_s + language)
+                    && QCoreApplication::installTranslator(&translator)));
+        QDialog dialog;
+        (new QVBoxLayout(&dialog))->addWidget(makeRecorder(language).release());
+        dialog.show();
+        const QSize opened = dialog.size();
+        dialog.findChild<QPushButton *>(u"cmdRecord_red"_s)->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCOMPARE(dialog.size(), opened); // recording
+        capture->feed(0.3, 0.0f);
+        capture->feed(0.4, 0.3f);
+        capture->feed(0.7, 0.0f);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QVERIFY(VoiceFolder::has(language, u"red.wav"_s));
+        QCOMPARE(dialog.size(), opened);
+    }
+
 private:
+    std::unique_ptr<VoiceRecorder> makeRecorder(const QString &language)
+    {
+        capture = nullptr;
+        auto made = std::make_unique<VoiceRecorder>(language, [this](QObject *parent) {
+            auto fake = std::make_unique<FakeCapture>(parent);
+            capture = fake.get();
+            return std::unique_ptr<VoiceCapture>(std::move(fake));
+        });
+        made->setOwnVoice(true);
+        return made;
+    }
+
     std::unique_ptr<QTemporaryDir> home;
     std::unique_ptr<VoiceRecorder> recorder;
     FakeCapture *capture = nullptr;

@@ -251,14 +251,17 @@
         <translation>Wie das Spiel steht</translation>
     </message>
     <message>
-        <source>Start a game: calls begin after ten seconds</source>
-        <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Ein Spiel starten: Die Ansagen beginnen nach zehn Sekunden</translation>
-    </message>
-    <message>
         <source>Stop the game</source>
         <extracomment>For screen readers: what the Stop button does.</extracomment>
         <translation>Das Spiel stoppen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Start a game: calls begin after %n seconds</source>
+        <extracomment>For screen readers: what the Start button does; %n is the countdown in seconds.</extracomment>
+        <translation>
+            <numerusform>Ein Spiel starten: Die Ansagen beginnen nach %n Sekunde</numerusform>
+            <numerusform>Ein Spiel starten: Die Ansagen beginnen nach %n Sekunden</numerusform>
+        </translation>
     </message>
 </context>
 <context>

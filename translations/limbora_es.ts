@@ -251,14 +251,17 @@
         <translation>Cómo va la partida</translation>
     </message>
     <message>
-        <source>Start a game: calls begin after ten seconds</source>
-        <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Empezar una partida: las jugadas empiezan a los diez segundos</translation>
-    </message>
-    <message>
         <source>Stop the game</source>
         <extracomment>For screen readers: what the Stop button does.</extracomment>
         <translation>Detener la partida</translation>
+    </message>
+    <message numerus="yes">
+        <source>Start a game: calls begin after %n seconds</source>
+        <extracomment>For screen readers: what the Start button does; %n is the countdown in seconds.</extracomment>
+        <translation>
+            <numerusform>Empezar una partida: las jugadas empiezan al cabo de %n segundo</numerusform>
+            <numerusform>Empezar una partida: las jugadas empiezan a los %n segundos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

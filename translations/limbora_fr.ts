@@ -251,14 +251,17 @@
         <translation>Où en est la partie</translation>
     </message>
     <message>
-        <source>Start a game: calls begin after ten seconds</source>
-        <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Lancer une partie&#xa0;: les annonces commencent après dix secondes</translation>
-    </message>
-    <message>
         <source>Stop the game</source>
         <extracomment>For screen readers: what the Stop button does.</extracomment>
         <translation>Arrêter la partie</translation>
+    </message>
+    <message numerus="yes">
+        <source>Start a game: calls begin after %n seconds</source>
+        <extracomment>For screen readers: what the Start button does; %n is the countdown in seconds.</extracomment>
+        <translation>
+            <numerusform>Lancer une partie&#xa0;: les annonces commencent après %n seconde</numerusform>
+            <numerusform>Lancer une partie&#xa0;: les annonces commencent après %n secondes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -251,14 +251,17 @@
         <translation>A che punto è la partita</translation>
     </message>
     <message>
-        <source>Start a game: calls begin after ten seconds</source>
-        <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Inizia una partita: le chiamate partono dopo dieci secondi</translation>
-    </message>
-    <message>
         <source>Stop the game</source>
         <extracomment>For screen readers: what the Stop button does.</extracomment>
         <translation>Ferma la partita</translation>
+    </message>
+    <message numerus="yes">
+        <source>Start a game: calls begin after %n seconds</source>
+        <extracomment>For screen readers: what the Start button does; %n is the countdown in seconds.</extracomment>
+        <translation>
+            <numerusform>Inizia una partita: le chiamate partono dopo %n secondo</numerusform>
+            <numerusform>Inizia una partita: le chiamate partono dopo %n secondi</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -251,14 +251,17 @@
         <translation>Hoe het spel ervoor staat</translation>
     </message>
     <message>
-        <source>Start a game: calls begin after ten seconds</source>
-        <extracomment>For screen readers: what the Start button does.</extracomment>
-        <translation>Een spel starten: de oproepen beginnen na tien seconden</translation>
-    </message>
-    <message>
         <source>Stop the game</source>
         <extracomment>For screen readers: what the Stop button does.</extracomment>
         <translation>Het spel stoppen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Start a game: calls begin after %n seconds</source>
+        <extracomment>For screen readers: what the Start button does; %n is the countdown in seconds.</extracomment>
+        <translation>
+            <numerusform>Een spel starten: de oproepen beginnen na %n seconde</numerusform>
+            <numerusform>Een spel starten: de oproepen beginnen na %n seconden</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -30,6 +31,46 @@ protected:
     }
 };
 
+// Where the frame's corner goes for a frame of this size to stand in the middle of the screen
+// the dialog's parent is on.
+QPoint centredFrame(const QWidget *dialog, QSize frame)
+{
+    const QScreen *screen
+        = dialog->parentWidget() ? dialog->parentWidget()->screen() : dialog->screen();
+    const QRect available = screen->availableGeometry();
+    return available.topLeft()
+        + QPoint((available.width() - frame.width()) / 2,
+                 (available.height() - frame.height()) / 2);
+}
+
+// Once, as soon as the frame is known: the title bar makes the frame taller than the client.
+class FrameCentring : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = static_cast<QWidget *>(parent());
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (watched == dialog && dialog->windowHandle()
+                && !dialog->windowHandle()->frameMargins().isNull()) {
+                deleteLater();
+                dialog->removeEventFilter(this);
+                dialog->move(centredFrame(dialog, dialog->windowHandle()->frameGeometry().size()));
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void setUpDialog(QDialog *dialog, const QString &name, const QString &title)
@@ -46,10 +87,10 @@ void setUpDialog(QDialog *dialog, const QString &name, const QString &title)
 
 void centreOnScreen(QDialog *dialog)
 {
-    const QScreen *screen
-        = dialog->parentWidget() ? dialog->parentWidget()->screen() : dialog->screen();
-    const QPoint centre = screen->availableGeometry().center();
-    dialog->move(centre - QPoint(dialog->width() / 2, dialog->height() / 2));
+    dialog->move(centredFrame(dialog, dialog->size()));
+    // Centred again by the frame once the window manager has framed it; before that the
+    // frame's margins read as none.
+    dialog->installEventFilter(new FrameCentring(dialog));
 }
 
 void closeOtherWindows(const QWidget *keep)

@@ -15,5 +15,6 @@ void setUpDialog(QDialog *dialog, const QString &name, const QString &title);
 // one is last. One that refuses to close is hidden.
 void closeOtherWindows(const QWidget *keep);
 
-// Places a dialog in the middle of the screen its parent is on, before it first shows.
+// Places a dialog's frame in the middle of the screen its parent is on, before it first shows
+// and again once the window manager has framed it.
 void centreOnScreen(QDialog *dialog);

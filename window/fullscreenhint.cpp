@@ -33,6 +33,10 @@ FullScreenHint::FullScreenHint(QWidget *window, QWidget *parent)
     m_pointerTimer->setSingleShot(true);
     m_pointerTimer->setInterval(PointerMs);
     connect(m_pointerTimer, &QTimer::timeout, this, [this] { setPointerHidden(true); });
+    m_revealTimer = new QTimer(this);
+    m_revealTimer->setSingleShot(true);
+    m_revealTimer->setInterval(0);
+    connect(m_revealTimer, &QTimer::timeout, this, &FullScreenHint::showHint);
 }
 
 void FullScreenHint::setDelays(int hintMs, int pointerMs)
@@ -60,6 +64,7 @@ void FullScreenHint::setActive(bool active)
     } else {
         m_hintTimer->stop();
         m_pointerTimer->stop();
+        m_revealTimer->stop();
         m_label->hide();
         setPointerHidden(false);
     }
@@ -79,7 +84,11 @@ bool FullScreenHint::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
     case QEvent::TouchBegin:
-        if (m_active) {
+        if (m_active && m_pointerHidden) {
+            // Revealed once this event has reached what it was aimed at: what was hidden is
+            // no target for the touch or click that shows it.
+            m_revealTimer->start();
+        } else if (m_active) {
             showHint();
         }
         break;

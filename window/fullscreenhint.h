@@ -47,6 +47,7 @@ private:
     QLabel *m_label = nullptr;
     QTimer *m_hintTimer = nullptr;
     QTimer *m_pointerTimer = nullptr;
+    QTimer *m_revealTimer = nullptr;
     bool m_active = false;
     bool m_pointerHidden = false;
 };

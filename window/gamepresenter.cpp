@@ -33,8 +33,6 @@ GamePresenter::GamePresenter(const Controls &controls, QObject *parent)
     m_controls.display->setAccessibleDescription(tr("The current call: a limb, then its colour"));
     //: For screen readers: what the status label shows.
     m_controls.status->setAccessibleDescription(tr("Where the game stands"));
-    //: For screen readers: what the Start button does.
-    m_controls.start->setAccessibleDescription(tr("Start a game: calls begin after ten seconds"));
     //: For screen readers: what the Stop button does.
     m_controls.stop->setAccessibleDescription(tr("Stop the game"));
     showButtons(true, false);
@@ -49,6 +47,16 @@ void GamePresenter::follow(GameSequencer *sequencer)
     connect(sequencer, &GameSequencer::repeatableChanged, m_controls.repeatAction,
             &QAction::setEnabled);
     connect(sequencer, &GameSequencer::pausedChanged, m_controls.pauseAction, &QAction::setChecked);
+    connect(sequencer, &GameSequencer::optionsChanged, this, &GamePresenter::showOptions);
+    showOptions(sequencer->options());
+}
+
+// Screen readers say how long the countdown is that Start begins.
+void GamePresenter::showOptions(const GameOptions &options)
+{
+    m_controls.start->setAccessibleDescription(
+        //: For screen readers: what the Start button does; %n is the countdown in seconds.
+        tr("Start a game: calls begin after %n seconds", nullptr, options.countdownSeconds));
 }
 
 // Both trace the words as shown, in the game's trace vocabulary.

@@ -10,6 +10,7 @@ class QLabel;
 class QPushButton;
 class QWidget;
 struct GameDisplay;
+struct GameOptions;
 struct Rgb;
 enum class GameStatus;
 
@@ -41,6 +42,7 @@ public:
     void showStatus(GameStatus status);
     void showDisplay(const GameDisplay &display);
     void showButtons(bool startEnabled, bool stopEnabled);
+    void showOptions(const GameOptions &options);
 
     // In full screen a call wider than callWidth goes over two lines, limb above colour; 0 is
     // the designed window's one line, in a smaller font where it would run onto the board's
