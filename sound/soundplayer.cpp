@@ -10,11 +10,13 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
 
-// Never destroyed: a thread that is still running can't be, even as the process ends.
+// Never destroyed: a thread that is still running can't be, even as the process ends. Reached
+// only from the thread the players live in.
 std::vector<QThread *> &leftBehind()
 {
     static auto *threads = new std::vector<QThread *>;
