@@ -6,8 +6,11 @@
 #include "gamesequencer.h"
 #include "gamesounds.h"
 #include "language.h"
+#include "soundchannel.h"
 #include "soundplayer.h"
 #include "voicefolder.h"
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -36,22 +39,13 @@ GameSession::GameSession(GameClock &clock, RandomSource &random, SoundPlayer &so
     m_sounds.setCallFolders(callFolders(m_callSoundFolder, settings.ownVoice));
     m_sounds.preload(QStringList{u"About.wav"_s, u"hid.wav"_s} + callSounds()
                      + GameSounds::names());
-    m_sequencer = new GameSequencer(
-        clock, random,
-        [this](const QString &name, std::function<void()> finished) {
-            m_sounds.playAndWait(name, std::move(finished));
-        },
-        displayColour, this);
-    m_sequencer->setStopSound([this](const QString &name) { m_sounds.stop(name); });
+    m_channel = new SoundChannel(std::bind_front(&SoundPlayer::playAndWait, &m_sounds),
+                                 std::bind_front(&SoundPlayer::stop, &m_sounds), this);
+    m_sequencer = new GameSequencer(clock, random, std::bind_front(&SoundChannel::play, m_channel),
+                                    displayColour, this);
+    m_sequencer->setStopSound(std::bind_front(&SoundChannel::stop, m_channel));
     // Silent where the file can't be played: a missed tick needs no stand-in.
-    m_gameSounds = new GameSounds(
-        m_sequencer,
-        [this](const QString &name) {
-            qCDebug(lcGame, "sound-start %s wait", qUtf8Printable(name));
-            m_sounds.playAndWait(name,
-                                 [name] { qCDebug(lcGame, "sound-end %s", qUtf8Printable(name)); });
-        },
-        this);
+    m_gameSounds = new GameSounds(m_sequencer, *m_channel, this);
     apply(settings);
 }
 

@@ -10,6 +10,7 @@ class GameClock;
 class GameSequencer;
 class GameSounds;
 class RandomSource;
+class SoundChannel;
 class SoundPlayer;
 struct Rgb;
 
@@ -39,6 +40,7 @@ public:
 private:
     SoundPlayer &m_sounds;
     QString m_callSoundFolder;
+    SoundChannel *m_channel = nullptr;
     GameSequencer *m_sequencer = nullptr;
     GameSounds *m_gameSounds = nullptr;
     GameSettings m_settings;

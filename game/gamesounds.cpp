@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamesounds.h"
 
+#include "gamelog.h"
 #include "gamereport.h"
 #include "gamesequencer.h"
+#include "soundchannel.h"
 
-GameSounds::GameSounds(GameSequencer *sequencer, Play play, QObject *parent)
+GameSounds::GameSounds(GameSequencer *sequencer, SoundChannel &channel, QObject *parent)
     : QObject(parent)
-    , m_play(std::move(play))
+    , m_channel(channel)
 {
     // Start and Stop are the only changes of the buttons, however the game was driven.
     connect(sequencer, &GameSequencer::buttonsChanged, this, &GameSounds::buttonsChanged);
@@ -17,9 +19,9 @@ void GameSounds::buttonsChanged(bool startEnabled, bool stopEnabled)
 {
     if (stopEnabled) {
         m_lastSeconds = 0;
-        play(StartChime);
+        chime(StartChime);
     } else if (startEnabled) {
-        play(StopChime);
+        chime(StopChime);
     }
 }
 
@@ -36,9 +38,21 @@ void GameSounds::displayChanged(const GameDisplay &display)
     }
 }
 
-void GameSounds::play(const QString &name)
+// The chime marks the moment: what is left of the game before it is not heard after it.
+void GameSounds::chime(const QString &name)
 {
     if (m_enabled) {
-        m_play(name);
+        m_channel.cut();
+        play(name);
     }
+}
+
+void GameSounds::play(const QString &name)
+{
+    // Only ever after a cut for a chime; a tick heard late would count a wrong second.
+    if (!m_enabled || !m_channel.isIdle()) {
+        return;
+    }
+    qCDebug(lcGame, "sound-start %s wait", qUtf8Printable(name));
+    m_channel.play(name, [name] { qCDebug(lcGame, "sound-end %s", qUtf8Printable(name)); });
 }

@@ -5,14 +5,16 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 class GameSequencer;
+class SoundChannel;
 struct GameDisplay;
 
 // The game's own sounds beside the calls, for a host who chooses them: a tick for each of the
 // countdown's last seconds and a chime as a game starts and as it stops. They follow what the
 // game reports, so a game started or stopped by a button, a key or the remote sounds the same.
+// They share the words' channel, so none is heard over a word or over another: Start and Stop
+// cut what still plays (the stopped game's word too) before their chime, and a tick that can't
+// be heard on time is left out.
 class GameSounds : public QObject
 {
     Q_OBJECT
@@ -23,9 +25,7 @@ public:
     static inline const QString StartChime = QStringLiteral("gamestart.wav");
     static inline const QString StopChime = QStringLiteral("gamestop.wav");
 
-    using Play = std::function<void(const QString &name)>;
-
-    GameSounds(GameSequencer *sequencer, Play play, QObject *parent = nullptr);
+    GameSounds(GameSequencer *sequencer, SoundChannel &channel, QObject *parent = nullptr);
 
     void setEnabled(bool enabled) { m_enabled = enabled; }
     bool isEnabled() const { return m_enabled; }
@@ -35,11 +35,12 @@ public:
 private:
     void buttonsChanged(bool startEnabled, bool stopEnabled);
     void displayChanged(const GameDisplay &display);
+    void chime(const QString &name);
     void play(const QString &name);
 
-    Play m_play;
+    SoundChannel &m_channel;
     bool m_enabled = false;
-    // The countdown's last number in this game: its first number gets no tick, so a short
-    // countdown doesn't tick over the start's chime.
+    // The countdown's last number in this game: its first number gets no tick, the Start chime
+    // marks it.
     int m_lastSeconds = 0;
 };

@@ -61,7 +61,7 @@ qint64 msUntil(qint64 ns)
 
 quint32 pulseVolume(int percent)
 {
-    return static_cast<quint32>(std::lround(PA_VOLUME_NORM * std::clamp(percent, 0, 100) / 100.0));
+    return pa_sw_volume_from_linear(volumeGain(percent));
 }
 
 // What the stream still holds plays after what the sink holds. A stream that ran dry was followed

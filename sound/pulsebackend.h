@@ -111,7 +111,7 @@ private:
     std::vector<Report> m_reports;
 };
 
-// libpulse's volume for a percentage, as desktop mixers show it.
+// libpulse's volume for the volume setting's gain.
 quint32 pulseVolume(int percent);
 
 // A playback stream's timing, as the server answered, in nanoseconds on our clock.

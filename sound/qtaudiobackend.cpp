@@ -19,8 +19,7 @@ constexpr int TrailingSilenceMs = 300;
 
 float linearVolume(int percent)
 {
-    return QAudio::convertVolume(float(std::clamp(percent, 0, 100)) / 100.0f,
-                                 QAudio::CubicVolumeScale, QAudio::LinearVolumeScale);
+    return float(volumeGain(percent));
 }
 
 QtAudioBackend::QtAudioBackend(const QString &directory, QObject *parent)

@@ -30,5 +30,5 @@ private:
     QHash<quint64, QAudioSink *> m_playing;
 };
 
-// Qt's sink takes a linear factor; desktop mixers show percent on a cubic scale.
+// Qt's sink takes the linear factor itself.
 float linearVolume(int percent);

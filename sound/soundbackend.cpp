@@ -3,7 +3,9 @@
 
 #include "defaultsound.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 
 Q_LOGGING_CATEGORY(lcSound, "limbora.sound", QtWarningMsg)
 
@@ -12,6 +14,13 @@ qint64 monotonicNs()
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
+}
+
+double volumeGain(int percent)
+{
+    // 10 dB in amplitude per halving: (1/2)^k = 10^(-10/20).
+    static const double exponent = 0.5 / std::log10(2.0);
+    return std::pow(std::clamp(percent, 0, 100) / 100.0, exponent);
 }
 
 SoundBackend::SoundBackend(const QString &directory, QObject *parent)

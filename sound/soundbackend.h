@@ -59,3 +59,7 @@ private:
 };
 
 qint64 monotonicNs();
+
+// The volume setting (0 to 100) as an amplitude factor (0 to 1), on a loudness curve: every halving
+// of the setting is 10 dB down, which sounds half as loud, so 50 sounds half as loud as 100.
+double volumeGain(int percent);

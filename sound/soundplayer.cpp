@@ -10,6 +10,32 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Never destroyed: a thread that is still running can't be, even as the process ends. Reached
+// only from the thread the players live in.
+std::vector<QThread *> &leftBehind()
+{
+    static auto *threads = new std::vector<QThread *>;
+    return *threads;
+}
+
+} // namespace
+
+int SoundPlayer::threadsLeftBehind()
+{
+    std::erase_if(leftBehind(), [](QThread *thread) {
+        if (!thread->isFinished()) {
+            return false;
+        }
+        delete thread;
+        return true;
+    });
+    return int(leftBehind().size());
+}
 
 SoundPlayer::SoundPlayer(const QString &directory, QObject *parent)
 #ifdef LIMBORA_PULSE
@@ -27,6 +53,7 @@ SoundPlayer::SoundPlayer(const QString &directory, std::unique_ptr<SoundBackend>
     , m_thread(new QThread) // no parent: a thread stuck in the audio system is left behind
     , m_backend(backend.release())
 {
+    threadsLeftBehind();
     m_thread->setObjectName(QStringLiteral("sound"));
     m_backend->setParent(nullptr);
     m_backend->moveToThread(m_thread);
@@ -38,7 +65,9 @@ SoundPlayer::SoundPlayer(const QString &directory, std::unique_ptr<SoundBackend>
 
 SoundPlayer::~SoundPlayer()
 {
-    shutDown();
+    if (!shutDown()) {
+        leftBehind().push_back(std::exchange(m_thread, nullptr));
+    }
 }
 
 bool SoundPlayer::shutDown(int allowanceMs)
@@ -60,6 +89,7 @@ bool SoundPlayer::shutDown(int allowanceMs)
     }
     delete m_thread;
     m_thread = nullptr;
+    threadsLeftBehind();
     return true;
 }
 

@@ -66,6 +66,11 @@ public:
     // without tidying up.
     bool shutDown(int allowanceMs = StopAllowanceMs);
 
+    // Sound threads still running after their player was destroyed. The process keeps them until
+    // they end, and frees each one that has ended when it next counts (here, or at any player's
+    // making or shutdown).
+    static int threadsLeftBehind();
+
 private:
     struct Waiting
     {

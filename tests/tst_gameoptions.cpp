@@ -3,11 +3,13 @@
 #include "gamelog.h"
 #include "gamesounds.h"
 #include "gamewords.h"
+#include "soundchannel.h"
 #include "tracecapture.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -16,10 +18,13 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr qint64 SoundMs = 400;
+constexpr qint64 ChimeMs = 940; // as the shipped chimes, trailing silence and all
 
 using Calls = QList<std::pair<int, int>>; // (colour, limb)
 
-// A game whose sounds each last SoundMs, so it runs by itself on the fake clock.
+// A game whose words and ticks each last SoundMs, so it runs by itself on the fake clock; wired
+// as the program wires it, its words and its own sounds (off unless a test enables them) on one
+// channel.
 struct Game
 {
     explicit Game(const GameOptions &options = {})
@@ -27,8 +32,11 @@ struct Game
         for (const QString &name : callSounds()) {
             speaker.lengths.insert(name, SoundMs);
         }
+        speaker.lengths.insert(GameSounds::Tick, SoundMs);
+        speaker.lengths.insert(GameSounds::StartChime, ChimeMs);
+        speaker.lengths.insert(GameSounds::StopChime, ChimeMs);
         sequencer.setOptions(options);
-        sequencer.setStopSound(speaker.stopper());
+        sequencer.setStopSound(std::bind_front(&SoundChannel::stop, &channel));
     }
 
     // The calls made so far, as (colour, limb), read from what was spoken.
@@ -46,7 +54,9 @@ struct Game
     FakeClock clock;
     ScriptedRandom random;
     FakeSpeaker speaker{clock};
-    GameSequencer sequencer{clock, random, speaker.player(), Black};
+    SoundChannel channel{speaker.player(), speaker.stopper()};
+    GameSequencer sequencer{clock, random, std::bind_front(&SoundChannel::play, &channel), Black};
+    GameSounds sounds{&sequencer, channel};
 };
 
 GameOptions withPause(int seconds)
@@ -330,47 +340,102 @@ private Q_SLOTS:
     }
 
     // The host's game sounds, when chosen: a chime at Start, a tick as the countdown shows each
-    // of its last three numbers (not its first, which the chime covers), a chime at Stop, and
-    // none again when a pause ends. Times in ms since Start.
-    void gameSoundsMarkStartTheLastSecondsAndStop_data()
+    // of its last three numbers (not its first), a chime at Stop, and none again when a pause
+    // ends. None is heard over a word or over another: Start and Stop cut what still plays (the
+    // stopped game's word too), a tick that would fall on a chime is left out. With them off,
+    // a Stop lets the word under way finish, colour and all. Times in ms since the first Start;
+    // words and ticks last 400 ms, chimes 940 ms.
+    void gameSoundsNeverOverlapAWordOrEachOther_data()
     {
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<int>("countdown");
-        QTest::addColumn<QString>("expected");
-        // Paused from 2 s to 62 s; stopped 1 s into the first pause. An odd number of seconds
-        // shows a millisecond after its half-second edge (half to even).
-        QTest::newRow("off") << false << 10 << QString();
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("heard");
+        // Paused from 2 s to 62 s; stopped 1 s into the first pause (twice: one chime). An odd
+        // number of seconds shows a millisecond after its half-second edge (half to even).
+        const QString paused = u"start@0 pause@2000 unpause@62000"_s;
+        QTest::newRow("off") << false << 10 << paused + u" stop@71800 end@80000"_s
+                             << u"lefthand.wav@70000-70400 green.wav@70400-70800"_s;
         QTest::newRow("ten seconds")
-            << true << 10
-            << u"gamestart.wav@0 tick.wav@66501 tick.wav@67500 tick.wav@68501 gamestop.wav@71800"_s;
-        QTest::newRow("three seconds")
-            << true << 3 << u"gamestart.wav@0 tick.wav@500 tick.wav@1501 gamestop.wav@64800"_s;
+            << true << 10 << paused + u" stop@71800 stop@71800 end@80000"_s
+            << u"gamestart.wav@0-940 tick.wav@66501-66901 tick.wav@67500-67900 "
+               "tick.wav@68501-68901 lefthand.wav@70000-70400 green.wav@70400-70800 "
+               "gamestop.wav@71800-72740"_s;
+        QTest::newRow("three seconds: the first tick falls on the chime")
+            << true << 3 << paused + u" stop@64800 end@80000"_s
+            << u"gamestart.wav@0-940 tick.wav@1501-1901 lefthand.wav@63000-63400 "
+               "green.wav@63400-63800 gamestop.wav@64800-65740"_s;
+        QTest::newRow("stop during the limb, off")
+            << false << 10 << u"start@0 stop@10200 end@30000"_s
+            << u"lefthand.wav@10000-10400 green.wav@10400-10800"_s;
+        QTest::newRow("stop during the limb")
+            << true << 10 << u"start@0 stop@10200 end@30000"_s
+            << u"gamestart.wav@0-940 tick.wav@6501-6901 tick.wav@7500-7900 tick.wav@8501-8901 "
+               "lefthand.wav@10000-10200 gamestop.wav@10200-11140"_s;
+        QTest::newRow("stop during the colour")
+            << true << 10 << u"start@0 stop@10600 end@30000"_s
+            << u"gamestart.wav@0-940 tick.wav@6501-6901 tick.wav@7500-7900 tick.wav@8501-8901 "
+               "lefthand.wav@10000-10400 green.wav@10400-10600 gamestop.wav@10600-11540"_s;
+        QTest::newRow("stop during a tick")
+            << true << 10 << u"start@0 stop@7700 end@30000"_s
+            << u"gamestart.wav@0-940 tick.wav@6501-6901 tick.wav@7500-7700 "
+               "gamestop.wav@7700-8640"_s;
+        QTest::newRow("stop, start again 0.4 s later, off")
+            << false << 10 << u"start@0 stop@10200 start@10600 end@21500"_s
+            << u"lefthand.wav@10000-10400 green.wav@10400-10800 lefthand.wav@20600-21000 "
+               "green.wav@21000-21400"_s;
+        QTest::newRow("stop, start again 0.4 s later")
+            << true << 10 << u"start@0 stop@10200 start@10600 end@21500"_s
+            << u"gamestart.wav@0-940 tick.wav@6501-6901 tick.wav@7500-7900 tick.wav@8501-8901 "
+               "lefthand.wav@10000-10200 gamestop.wav@10200-10600 gamestart.wav@10600-11540 "
+               "tick.wav@17101-17501 tick.wav@18100-18500 tick.wav@19101-19501 "
+               "lefthand.wav@20600-21000 green.wav@21000-21400"_s;
     }
 
-    void gameSoundsMarkStartTheLastSecondsAndStop()
+    void gameSoundsNeverOverlapAWordOrEachOther()
     {
         QFETCH(bool, enabled);
         QFETCH(int, countdown);
-        QFETCH(QString, expected);
+        QFETCH(QString, script);
+        QFETCH(QString, heard);
         GameOptions options;
         options.countdownSeconds = countdown;
         Game game(options);
-        const qint64 started = game.clock.now();
-        QStringList played;
-        GameSounds sounds(&game.sequencer, [&](const QString &name) {
-            played << u"%1@%2"_s.arg(name).arg(game.clock.now() - started);
-        });
-        sounds.setEnabled(enabled);
-        game.sequencer.start();
-        game.clock.advanceTo(started + 2000);
-        game.sequencer.pause();
-        game.clock.advanceTo(started + 62'000);
-        game.sequencer.unpause();
-        const qint64 firstPause = started + 60'000 + countdown * 1000 + 2 * SoundMs;
-        game.clock.advanceTo(firstPause + 1000);
-        game.sequencer.stop();
-        game.sequencer.stop(); // stopped already: no second chime
-        QCOMPARE(played.join(u' '), expected);
+        game.sounds.setEnabled(enabled);
+        const qint64 origin = game.clock.now();
+        GameSequencer &sequencer = game.sequencer;
+        const std::map<QString, std::function<void()>> actions{
+            {u"start"_s,
+             [&sequencer] {
+                 sequencer.start();
+             }},
+            {u"stop"_s,
+             [&sequencer] {
+                 sequencer.stop();
+             }},
+            {u"pause"_s,
+             [&sequencer] {
+                 sequencer.pause();
+             }},
+            {u"unpause"_s,
+             [&sequencer] {
+                 sequencer.unpause();
+             }},
+            {u"end"_s,
+             [] {
+             }},
+        };
+        for (const QString &step : script.split(u' ')) {
+            const QStringList parts = step.split(u'@');
+            game.clock.advanceTo(origin + parts[1].toLongLong());
+            actions.at(parts[0])();
+        }
+        QStringList sounds;
+        for (const FakeSpeaker::Heard &sound : std::as_const(game.speaker.heard)) {
+            sounds << u"%1@%2-%3"_s.arg(sound.name).arg(sound.from - origin).arg(sound.to - origin);
+        }
+        QCOMPARE(sounds.join(u' '), heard);
+        QVERIFY2(game.speaker.overlap().isEmpty(), qPrintable(game.speaker.overlap()));
     }
 };
 
