@@ -26,9 +26,8 @@ void IdleInhibitor::setHeld(bool held)
         return;
     }
     m_wanted = held;
-    const EXECUTION_STATE state = held
-        ? ES_CONTINUOUS | ES_DISPLAY_REQUIRED | ES_SYSTEM_REQUIRED
-        : ES_CONTINUOUS;
+    const EXECUTION_STATE state
+        = held ? ES_CONTINUOUS | ES_DISPLAY_REQUIRED | ES_SYSTEM_REQUIRED : ES_CONTINUOUS;
     const bool done = SetThreadExecutionState(state) != 0;
     qCDebug(lcSession, "execution state %s%s", held ? "held" : "let go", done ? "" : " failed");
     // Windows' own service stands where a desktop's screen saver service would.

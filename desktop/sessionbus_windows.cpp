@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QTimer>
 
-void setAsideSilentSessionBus(std::chrono::milliseconds) {}
+void setAsideSilentSessionBus(std::chrono::milliseconds) { }
 
 void connectBusInBackground(const QString &, const QString &, QObject *context,
                             std::function<void(bool connected)> done)

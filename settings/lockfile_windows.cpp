@@ -4,10 +4,8 @@
 // through a link, and anything but a file on a disk (a device name, a folder) is left alone.
 #include "lockfile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSysInfo>
 
 #include <fcntl.h>
 #include <io.h>
@@ -20,12 +18,11 @@ namespace {
 QString systemError(DWORD code)
 {
     wchar_t *text = nullptr;
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
-                                            | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, code, 0, reinterpret_cast<LPWSTR>(&text), 0,
-                                        nullptr);
-    const QString message = length ? QString::fromWCharArray(text, int(length)).trimmed()
-                                   : u"error %1"_s.arg(code);
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    const QString message
+        = length ? QString::fromWCharArray(text, int(length)).trimmed() : u"error %1"_s.arg(code);
     LocalFree(text);
     return message;
 }
@@ -58,15 +55,6 @@ QString whyNotALock(HANDLE file)
     return {};
 }
 
-QByteArray ownerDetails()
-{
-    const QString program = QCoreApplication::instance()
-        ? QFileInfo(QCoreApplication::applicationFilePath()).fileName()
-        : QCoreApplication::applicationName();
-    return QByteArray::number(QCoreApplication::applicationPid()) + '\n' + program.toUtf8() + '\n'
-        + QSysInfo::machineHostName().toUtf8() + '\n';
-}
-
 HANDLE handleOf(int fd)
 {
     return reinterpret_cast<HANDLE>(_get_osfhandle(fd));
@@ -87,7 +75,7 @@ LockFile::State LockFile::attempt()
             return State::Held;
         }
         m_why = error == ERROR_ACCESS_DENIED && QFileInfo(m_path).isDir() ? u"a folder"_s
-                                                                           : systemError(error);
+                                                                          : systemError(error);
         return State::Unusable;
     }
     m_why = whyNotALock(file);
@@ -144,5 +132,5 @@ QString LockFile::clearOwnedPath(const QString &path)
     const bool removed = (attributes & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryW(name.c_str())
                                                                  : DeleteFileW(name.c_str());
     return removed || GetLastError() == ERROR_FILE_NOT_FOUND ? QString()
-                                                              : systemError(GetLastError());
+                                                             : systemError(GetLastError());
 }

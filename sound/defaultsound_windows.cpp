@@ -3,7 +3,8 @@
 #include "defaultsound.h"
 
 #include <windows.h>
-#include <mmsystem.h>
+
+#include <mmsystem.h> // needs windows.h first
 
 bool playDefaultSound()
 {

@@ -6,7 +6,8 @@
 #include <QWinEventNotifier>
 
 #include <windows.h>
-#include <mmsystem.h>
+
+#include <mmsystem.h> // needs windows.h first
 
 // One sound on its own device.
 struct WaveOutBackend::Playing

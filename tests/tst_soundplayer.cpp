@@ -8,6 +8,7 @@
 #include <pulse/volume.h>
 #endif
 #include "qtaudiobackend.h"
+#include "samplevolume.h"
 #include "soundbackend.h"
 #include "soundcache.h"
 #include "soundplayer.h"
@@ -443,6 +444,16 @@ private Q_SLOTS:
         QVERIFY(qAbs(linearVolume(50) - 0.125f) < 0.001f);
         QCOMPARE(linearVolume(0), 0.0f);
         QCOMPARE(linearVolume(250), 1.0f);
+        // Where it is put into the samples themselves (waveOut): the same scale, around silence.
+        const QByteArray loud16 = QByteArray::fromHex("ff7f0080"); // +32767, -32768
+        QCOMPARE(samplesAtVolume(loud16, 16, 100), loud16);
+        QCOMPARE(samplesAtVolume(loud16, 16, 50),
+                 QByteArray::fromHex("0010"
+                                     "00f0"));
+        QCOMPARE(samplesAtVolume(loud16, 16, 0), QByteArray(4, '\0'));
+        const QByteArray loud8 = QByteArray::fromHex("ff0080"); // top, bottom, silence
+        QCOMPARE(samplesAtVolume(loud8, 8, 50), QByteArray::fromHex("907080"));
+        QCOMPARE(samplesAtVolume(loud8, 8, -5), QByteArray(3, '\x80'));
 #ifdef LIMBORA_PULSE
         QCOMPARE(pulseVolume(100), quint32(PA_VOLUME_NORM));
         QCOMPARE(pulseVolume(50), quint32(PA_VOLUME_NORM / 2));

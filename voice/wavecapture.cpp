@@ -6,7 +6,8 @@
 #include <array>
 
 #include <windows.h>
-#include <mmsystem.h>
+
+#include <mmsystem.h> // needs windows.h first
 
 namespace {
 
