@@ -17,7 +17,6 @@ struct WaveOutBackend::Playing
     WAVEHDR header = {};
     bool prepared = false;
     QByteArray samples;
-    qint64 audibleEndNs = 0;
     std::unique_ptr<QWinEventNotifier> notifier;
 
     ~Playing()
@@ -99,30 +98,41 @@ void WaveOutBackend::play(const SoundRequest &request)
     }
     const qint64 startedNs = monotonicNs();
     const qint64 lengthNs = info.dataBytes * 1'000'000'000 / format.nAvgBytesPerSec;
-    playing->audibleEndNs = startedNs + lengthNs;
     const quint64 id = request.id;
     playing->notifier = std::make_unique<QWinEventNotifier>(playing->event);
     connect(playing->notifier.get(), &QWinEventNotifier::activated, this,
             [this, id] { bufferDone(id); });
-    const qint64 audibleEndNs = playing->audibleEndNs;
     m_playing.emplace(id, std::move(playing));
     qCDebug(lcSound, "started %s, opening took %lld us", qUtf8Printable(request.name),
             (startedNs - openingNs) / 1000);
-    Q_EMIT started(id, audibleEndNs);
+    Q_EMIT started(id, startedNs + lengthNs);
 }
 
-// The event also marks the device's opening; only a buffer handed back ends the sound. Windows
-// hands it back once the last sample has been played: where that is later than reckoned, the
-// player waits for it.
+// The event also marks the device's opening; only the buffer handed back lets the device go. It
+// is no measure of when the sound was heard: under Wine it comes 250 to 400 ms after a
+// 677 ms sound's last sample was due, so the end stays the one reckoned from the start.
 void WaveOutBackend::bufferDone(quint64 id)
 {
     const auto found = m_playing.find(id);
-    if (found == m_playing.end() || !(found->second->header.dwFlags & WHDR_DONE)) {
-        return;
+    if (found != m_playing.end() && (found->second->header.dwFlags & WHDR_DONE)) {
+        m_playing.erase(found);
     }
-    const qint64 nowNs = monotonicNs();
-    if (nowNs > found->second->audibleEndNs) {
-        Q_EMIT started(id, nowNs);
+}
+
+// The first device opened in a process takes Windows (and Wine) hundreds of milliseconds, later
+// ones a few tens: that first one is opened here, ahead of the first call.
+void WaveOutBackend::preload(const QStringList &names, const QStringList &folders)
+{
+    SoundBackend::preload(names, folders);
+    WAVEFORMATEX format = {};
+    format.wFormatTag = WAVE_FORMAT_PCM;
+    format.nChannels = 1;
+    format.nSamplesPerSec = 22050;
+    format.wBitsPerSample = 16;
+    format.nBlockAlign = 2;
+    format.nAvgBytesPerSec = format.nSamplesPerSec * format.nBlockAlign;
+    HWAVEOUT device = nullptr;
+    if (waveOutOpen(&device, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL) == MMSYSERR_NOERROR) {
+        waveOutClose(device);
     }
-    m_playing.erase(found);
 }
