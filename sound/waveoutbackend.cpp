@@ -40,6 +40,22 @@ struct WaveOutBackend::Playing
     }
 };
 
+namespace {
+
+WAVEFORMATEX pcmFormat(int channels, int rate, int bits)
+{
+    WAVEFORMATEX format = {};
+    format.wFormatTag = WAVE_FORMAT_PCM;
+    format.nChannels = WORD(channels);
+    format.nSamplesPerSec = DWORD(rate);
+    format.wBitsPerSample = WORD(bits);
+    format.nBlockAlign = WORD(channels * bits / 8);
+    format.nAvgBytesPerSec = format.nSamplesPerSec * format.nBlockAlign;
+    return format;
+}
+
+} // namespace
+
 WaveOutBackend::WaveOutBackend(const QString &directory, QObject *parent)
     : SoundBackend(directory, parent)
 {
@@ -63,13 +79,7 @@ void WaveOutBackend::play(const SoundRequest &request)
         return;
     }
     const WavInfo &info = wav->info;
-    WAVEFORMATEX format = {};
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = WORD(info.channels);
-    format.nSamplesPerSec = DWORD(info.sampleRate);
-    format.wBitsPerSample = WORD(info.bitsPerSample);
-    format.nBlockAlign = WORD(info.channels * info.bitsPerSample / 8);
-    format.nAvgBytesPerSec = format.nSamplesPerSec * format.nBlockAlign;
+    WAVEFORMATEX format = pcmFormat(info.channels, info.sampleRate, info.bitsPerSample);
 
     auto playing = std::make_unique<Playing>();
     playing->samples = samplesAtVolume(wav->samples, info.bitsPerSample, request.volumePercent);
@@ -124,13 +134,7 @@ void WaveOutBackend::bufferDone(quint64 id)
 void WaveOutBackend::preload(const QStringList &names, const QStringList &folders)
 {
     SoundBackend::preload(names, folders);
-    WAVEFORMATEX format = {};
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = 1;
-    format.nSamplesPerSec = 22050;
-    format.wBitsPerSample = 16;
-    format.nBlockAlign = 2;
-    format.nAvgBytesPerSec = format.nSamplesPerSec * format.nBlockAlign;
+    WAVEFORMATEX format = pcmFormat(1, 22050, 16);
     HWAVEOUT device = nullptr;
     if (waveOutOpen(&device, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL) == MMSYSERR_NOERROR) {
         waveOutClose(device);

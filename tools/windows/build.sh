@@ -14,6 +14,8 @@ tools/windows/build-qt.sh >&2
 qt=$(tools/windows/build-qt.sh --prefix)
 
 started=$(date +%s)
+# pkg-config must not find the host's libraries (libpulse, libXss, libcanberra) for Windows.
+export PKG_CONFIG_LIBDIR=/usr/x86_64-w64-mingw32/lib/pkgconfig PKG_CONFIG_PATH=
 if [[ ! -f "$dir/build.ninja" ]]; then
     # Tests run under Wine, which ctest starts as the cross build's emulator. Qt's translation
     # tools are the host's: the same 6.4.2.
