@@ -246,7 +246,12 @@ int main(int argc, char *argv[])
     Language::install(app, language);
     parseCommandLine(app);
     // One caller at a time: a second start brings the first forward and leaves it the settings.
+#ifdef Q_OS_WIN
+    // Windows has no runtime folder (Qt answers the home folder): the program's local one.
+    SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+#else
     SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+#endif
     if (!instance.claim()) {
         return EXIT_SUCCESS;
     }

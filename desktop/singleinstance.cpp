@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "singleinstance.h"
 
+#include "foreground.h"
 #include "lockfile.h"
 #include "ownedfolder.h"
 
@@ -70,6 +71,7 @@ bool SingleInstance::reach(int allowanceMs)
     do {
         socket.connectToServer(socketPath);
         if (socket.waitForConnected(int(std::clamp<qint64>(deadline.remainingTime(), 50, 200)))) {
+            handOnForeground();
             socket.write(RaiseRequest);
             socket.waitForBytesWritten(int(std::max<qint64>(50, deadline.remainingTime())));
             socket.disconnectFromServer();

@@ -3,7 +3,9 @@
 
 #include "callart.h"
 #include "mediakeys.h"
+#ifdef LIMBORA_MPRIS
 #include "mprisservice.h"
+#endif
 #include "remoteplayer.h"
 #include "sequencerremote.h"
 
@@ -20,11 +22,13 @@ RemoteControl::RemoteControl(GameSequencer &game, QWidget *window)
     m_game->follow(*player);
     connect(player, &RemotePlayer::raiseRequested, this, &RemoteControl::raiseRequested);
     addMediaKeys(window, *player);
+#ifdef LIMBORA_MPRIS
     auto *service = new MprisService(*player, this);
     connect(service, &MprisService::joined, this, [this] { m_art = std::make_unique<CallArt>(); });
     // Removed as the program quits, also where it then leaves without tidying up.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { m_art.reset(); });
     service->start();
+#endif
 }
 
 RemoteControl::~RemoteControl() = default;

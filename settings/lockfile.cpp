@@ -45,8 +45,12 @@ QString whyNotALock(const struct stat &status)
     return {};
 }
 
+#endif
+
+} // namespace
+
 // The owner as QLockFile's file begins: process id, program, host, for anyone who looks.
-QByteArray ownerDetails()
+QByteArray LockFile::ownerDetails()
 {
     const QString program = QCoreApplication::instance()
         ? QFileInfo(QCoreApplication::applicationFilePath()).fileName()
@@ -54,10 +58,6 @@ QByteArray ownerDetails()
     return QByteArray::number(QCoreApplication::applicationPid()) + '\n' + program.toUtf8() + '\n'
         + QSysInfo::machineHostName().toUtf8() + '\n';
 }
-
-#endif
-
-} // namespace
 
 LockFile::LockFile(const QString &path)
     : m_path(path)
@@ -176,7 +176,7 @@ QString LockFile::clearOwnedPath(const QString &path)
     return ::unlink(name.constData()) == 0 || errno == ENOENT ? QString() : systemError(errno);
 }
 
-#else
+#elif !defined(Q_OS_WIN) // Windows: lockfile_windows.cpp
 
 LockFile::State LockFile::attempt()
 {

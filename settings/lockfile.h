@@ -38,6 +38,8 @@ public:
     // Clears a leftover at a path that the holder of this lock owns (a socket beside it): anything
     // but a folder is removed, never followed. Empty where the path is now free, else why not.
     static QString clearOwnedPath(const QString &path);
+    // What a lock of this process holds.
+    static QByteArray ownerDetails();
 
 private:
     State attempt();

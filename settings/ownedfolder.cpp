@@ -18,6 +18,9 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 #endif
+#ifdef Q_OS_WIN
+#include "windowsfiles.h"
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -270,8 +273,12 @@ QString OwnedFolder::makeTemporary(const QString &prefix)
 bool OwnedFolder::replace(const QString &from, const QString &name, unsigned)
 {
     const QString target = m_path + u'/' + name;
+#ifdef Q_OS_WIN
+    return whyNotAFile(name).isEmpty() && replaceInOneStep(m_path + u'/' + from, target);
+#else
     return whyNotAFile(name).isEmpty() && (!QFileInfo::exists(target) || QFile::remove(target))
         && QFile::rename(m_path + u'/' + from, target);
+#endif
 }
 
 bool OwnedFolder::write(const QString &name, const QByteArray &bytes, unsigned)

@@ -20,6 +20,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include "windowsfiles.h"
+#endif
+
+#if defined(Q_OS_UNIX) || defined(Q_OS_WIN)
+#define LIMBORA_SETTINGS_FILE
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -30,7 +37,7 @@ std::unique_ptr<QSettings> nativeStore()
     return std::make_unique<QSettings>(u"Limbora"_s, u"Limbora"_s);
 }
 
-#ifdef Q_OS_UNIX
+#ifdef LIMBORA_SETTINGS_FILE
 
 // Ours holds a few short lines; a file far larger is not settings we wrote.
 constexpr qint64 LargestFile = 1 << 20;
@@ -140,6 +147,35 @@ bool asksForDecoding(const QString &text)
         || plain.contains(u"@DateTime("_s, Qt::CaseInsensitive);
 }
 
+#ifdef Q_OS_WIN
+
+// Windows keeps no FIFOs among files, but a link or a device name can stand at the path.
+Contents inspect(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return {info.isSymLink() ? State::NotAFile : State::Missing, {}};
+    }
+    if (!info.isFile() || info.isJunction()) {
+        return {State::NotAFile, {}};
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {State::Unreadable, {}};
+    }
+    if (!isOnDisk(file)) {
+        return {State::NotAFile, {}};
+    }
+    const QByteArray bytes = file.read(LargestFile + 1);
+    if (bytes.size() > LargestFile || !looksLikeSettings(bytes)
+        || asksForDecoding(QString::fromUtf8(bytes))) {
+        return {State::Damaged, {}};
+    }
+    return {State::Readable, bytes};
+}
+
+#else
+
 // Reads the file only when it is a regular one, and never waits on what took its place.
 Contents inspect(const QString &path)
 {
@@ -178,7 +214,9 @@ Contents inspect(const QString &path)
     return {State::Readable, bytes, mode};
 }
 
-#endif
+#endif // Q_OS_WIN
+
+#endif // LIMBORA_SETTINGS_FILE
 
 } // namespace
 
@@ -187,6 +225,11 @@ SettingsFile::SettingsFile()
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     m_path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
         + u"/Limbora/Limbora.conf"_s;
+#elif defined(Q_OS_WIN)
+    // %APPDATA%\Limbora\Limbora.ini, where QSettings' own INI files of a user go there.
+    if (const QString appData = roamingAppData(); !appData.isEmpty()) {
+        m_path = appData + u"/Limbora/Limbora.ini"_s;
+    }
 #endif
 }
 
@@ -195,7 +238,7 @@ std::unique_ptr<QSettings> SettingsFile::forReading() const
     if (m_path.isEmpty()) {
         return nativeStore();
     }
-#ifdef Q_OS_UNIX
+#ifdef LIMBORA_SETTINGS_FILE
     const Contents now = inspect(m_path);
     if (now.state != State::Readable) {
         return nullptr;
@@ -222,7 +265,7 @@ std::unique_ptr<SettingsWriter> SettingsFile::forWriting() const
         writer->m_settings = nativeStore();
         return writer;
     }
-#ifdef Q_OS_UNIX
+#ifdef LIMBORA_SETTINGS_FILE
     const auto refused = [this](const QString &why) {
         qCWarning(lcFiles, "%s: not saved: %s", qUtf8Printable(m_path), qUtf8Printable(why));
         return nullptr;

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "soundplayer.h"
 
-#include "qtaudiobackend.h"
 #ifdef LIMBORA_PULSE
 #include "pulsebackend.h"
+#elif defined(LIMBORA_WAVEOUT)
+#include "waveoutbackend.h"
+#else
+#include "qtaudiobackend.h"
 #endif
 
 #include <QThread>
@@ -40,6 +43,8 @@ int SoundPlayer::threadsLeftBehind()
 SoundPlayer::SoundPlayer(const QString &directory, QObject *parent)
 #ifdef LIMBORA_PULSE
     : SoundPlayer(directory, std::make_unique<PulseBackend>(directory), parent)
+#elif defined(LIMBORA_WAVEOUT)
+    : SoundPlayer(directory, std::make_unique<WaveOutBackend>(directory), parent)
 #else
     : SoundPlayer(directory, std::make_unique<QtAudioBackend>(directory), parent)
 #endif

@@ -9,6 +9,23 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+// Limbora's settings file, in the settings folder.
+#ifdef Q_OS_WIN
+inline const QString SettingsFileName = QStringLiteral("Limbora/Limbora.ini");
+#else
+inline const QString SettingsFileName = QStringLiteral("Limbora/Limbora.conf");
+#endif
+
+// On Windows the INI file in %APPDATA%, where QSettings' own INI files then go too.
+inline void useSettingsFolderOnWindows([[maybe_unused]] const QString &folder)
+{
+#ifdef Q_OS_WIN
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+    qputenv("APPDATA", QFile::encodeName(folder));
+#endif
+}
+
 // Settings of the test's own, for QSettings and for whatever looks in XDG_CONFIG_HOME.
 class TemporaryConfig
 {
@@ -17,13 +34,14 @@ public:
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path()));
+        useSettingsFolderOnWindows(m_dir.path());
     }
 
     bool isValid() const { return m_dir.isValid(); }
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
     // Limbora's own settings file in it.
-    QString settingsFile() const { return filePath(QStringLiteral("Limbora/Limbora.conf")); }
+    QString settingsFile() const { return filePath(SettingsFileName); }
 
 private:
     QTemporaryDir m_dir;

@@ -8,6 +8,7 @@
 #include <pulse/volume.h>
 #endif
 #include "qtaudiobackend.h"
+#include "samplevolume.h"
 #include "soundbackend.h"
 #include "soundcache.h"
 #include "soundplayer.h"
@@ -484,6 +485,17 @@ private Q_SLOTS:
         };
         QVERIFY2(near(volumeGain(percent)), qPrintable(QString::number(volumeGain(percent))));
         QVERIFY(near(linearVolume(percent)));
+        // Where it is put into the samples themselves (waveOut): the same gain, around silence.
+        const QByteArray loud16 = QByteArray::fromHex("ff7f0080"); // +32767, -32768
+        const QByteArray loud8 = QByteArray::fromHex("ff0080"); // top, bottom, silence
+        const double gain = volumeGain(percent);
+        const QByteArray at16 = samplesAtVolume(loud16, 16, percent);
+        QCOMPARE(qFromLittleEndian<qint16>(at16.constData()), qint16(std::lround(32767 * gain)));
+        QCOMPARE(qFromLittleEndian<qint16>(at16.constData() + 2),
+                 qint16(std::lround(-32768 * gain)));
+        QCOMPARE(samplesAtVolume(loud8, 8, percent),
+                 QByteArray({char(128 + std::lround(127 * gain)),
+                             char(128 + std::lround(-128 * gain)), char(128)}));
 #ifdef LIMBORA_PULSE
         QVERIFY(near(pa_sw_volume_to_linear(pulseVolume(percent))));
         if (percent >= 100) {

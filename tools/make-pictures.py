@@ -19,6 +19,8 @@ LIMBS = ["LEFT FOOT", "RIGHT HAND", "LEFT HAND", "RIGHT FOOT"]
 LONG_NAME = "Tanglemat Random Generator"
 
 SIZE = 413
+# The side of the Windows build's large renderings, which stand in for the SVG files there.
+LARGE = 1024
 CENTRE = (226.0, 205.0)  # right of middle: the name runs up the left edge
 RING = 148.0
 DISC = 24.0
@@ -280,6 +282,24 @@ def icns():
     (OUT / "limbora.icns").write_bytes(b"icns" + struct.pack(">I", len(chunks) + 8) + chunks)
 
 
+def windows_pictures():
+    """For the Windows build, which has no Qt SVG: the pictures drawn from SVG at run time, as
+    large PNG files, and limbora.ico, the .exe's icon, packing the icon's PNG sizes."""
+    stems = ["board"] + [p.stem for p in sorted(OUT.glob("board-*.svg"))]
+    stems += [f"limb-{name}" for name in STAGE_LIMBS]
+    for stem in stems:
+        render(f"{stem}.svg", f"{stem}-{LARGE}.png", LARGE)
+    sizes = (32, 48, 64, 128, 256)
+    images = [(OUT / f"limbora-{size}.png").read_bytes() for size in sizes]
+    entries = b""
+    offset = 6 + 16 * len(images)
+    for size, data in zip(sizes, images):
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    (OUT / "limbora.ico").write_bytes(struct.pack("<HHH", 0, 1, len(images)) + entries
+                                      + b"".join(images))
+
+
 def main():
     OUT.mkdir(parents=True, exist_ok=True)
     (OUT / "board.svg").write_text(board())
@@ -293,6 +313,7 @@ def main():
         (OUT / f"limb-{name}.svg").write_text(stage_limb(kind, mirror))
     render("portrait.svg", "portrait.png", 126, 190)
     icns()
+    windows_pictures()
 
 
 if __name__ == "__main__":

@@ -537,6 +537,9 @@ class Session:
         return True
 
     def settings_file(self):
+        # Elsewhere than Linux (under Wine: in the Wine prefix), where the caller says.
+        if "LIMBORA_E2E_SETTINGS_FILE" in os.environ:
+            return pathlib.Path(os.environ["LIMBORA_E2E_SETTINGS_FILE"])
         return pathlib.Path(self.env["XDG_CONFIG_HOME"]) / "Limbora" / "Limbora.conf"
 
     def placement(self):

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Windows build's tests, under Wine on a private X server, each part in a fresh Wine prefix:
+#  1. the cross-built unit and widget tests (ctest starts each under Wine, the build's emulator);
+#  2. every DLL the program imports is Windows' own (in Wine's system32) or beside it;
+#  3. the installer, silently: the program, its Start menu entry and its entry among the installed
+#     programs; the installed program played end to end by the Linux build's scripts
+#     (tests/e2e/), through a wrapper that starts it under Wine; the uninstaller, silently,
+#     leaving only the settings.
+# Run after tools/windows/build.sh.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+source=$PWD
+dir=${LIMBORA_WINDOWS_BUILD_DIR:-build-windows}
+wine=/usr/lib/wine/wine64
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")
+setup="$PWD/$dir/limbora-$version-setup.exe"
+work=$(mktemp -d "${TMPDIR:-/tmp}/limbora-windows-XXXXXX")
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+finish() {
+    for prefix in "$work"/prefix-*; do
+        [[ -d $prefix ]] && WINEPREFIX=$prefix timeout 10 /usr/lib/wine/wineserver -k 2>/dev/null
+    done
+    rm -rf "$work"
+}
+trap finish EXIT
+status=0
+fail() {
+    echo "FAIL: $*" >&2
+    status=1
+}
+started=$(date +%s)
+
+# A prefix of its own, as a first start on Windows 10 (Qt 6 needs 10).
+new_prefix() {
+    export WINEPREFIX="$work/prefix-$1"
+    timeout 300 "$wine" wineboot -i >/dev/null 2>&1
+    timeout 60 "$wine" reg add 'HKCU\Software\Wine' /v Version /d win10 /f >/dev/null
+}
+
+echo "== unit and widget tests under Wine"
+new_prefix unit
+ctest --test-dir "$dir" --output-on-failure -j 2 || fail "unit and widget tests"
+
+echo "== imported DLLs"
+exe="$dir/stage/Limbora/limbora.exe"
+system32="$WINEPREFIX/drive_c/windows/system32"
+for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p'); do
+    if [[ -z $(find "$system32" "$(dirname "$exe")" -maxdepth 1 -iname "$dll" | head -n 1) ]]; then
+        fail "limbora.exe imports $dll, neither Windows' own nor beside it"
+    fi
+done
+
+echo "== installer"
+new_prefix install
+timeout 120 "$wine" "$setup" /S || fail "the installer"
+timeout 30 /usr/lib/wine/wineserver -w
+users="$WINEPREFIX/drive_c/users/$USER"
+installed="$users/AppData/Local/Programs/Limbora"
+settings="$users/AppData/Roaming/Limbora/Limbora.ini"
+[[ -f "$installed/limbora.exe" && -f "$installed/red.wav" && -f "$installed/de/red.wav" ]] \
+    || fail "the program and its data are not in $installed"
+[[ -f "$users/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Limbora.lnk" ]] \
+    || fail "no Start menu entry"
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Limbora'
+timeout 60 "$wine" reg query "$key" /v UninstallString >/dev/null || fail "no entry among the installed programs"
+
+# The Linux build's end-to-end scripts, on the installed program: Wine passes the private X
+# server and PulseAudio server on, and Qt's messages (the scripts' trace) go to stderr.
+cat >"$work/limbora" <<WRAPPER
+#!/bin/sh
+export WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all QT_FORCE_STDERR_LOGGING=1
+exec $wine '$installed/limbora.exe' "\$@"
+WRAPPER
+chmod +x "$work/limbora"
+export LIMBORA_E2E_SETTINGS_FILE="$settings"
+for scenario in game pause stop closing faults_audio one_caller; do
+    echo "== $scenario, installed, under Wine"
+    /usr/bin/python3 tests/e2e/$scenario.py "$work/limbora" || fail "$scenario"
+done
+
+echo "== uninstaller"
+timeout 120 "$wine" "$installed/uninstall.exe" /S || fail "the uninstaller"
+timeout 30 /usr/lib/wine/wineserver -w
+sleep 2 # it runs from a copy of itself, which removes the original as it ends
+[[ ! -e "$installed" ]] || fail "the uninstaller left $(ls "$installed")"
+[[ -f "$settings" ]] || fail "the uninstaller removed the settings"
+! timeout 60 "$wine" reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left its entry"
+
+echo "windows tests: $(($(date +%s) - started)) s, $([[ $status == 0 ]] && echo passed || echo FAILED)"
+exit "$status"
