@@ -126,11 +126,17 @@ void FullScreenWindow::putWindowed()
         // Never shown windowed: shown anew, the compositor places it as at a normal start.
         m_window.hide();
     }
-    m_window.showNormal();
     const QWindow *handle = m_window.windowHandle();
     const QMargins margins
         = m_stoodWindowed ? m_windowedMargins : (handle ? handle->frameMargins() : QMargins());
-    m_window.resize(m_placement.frameSize().shrunkBy(margins).expandedTo(QSize(1, 1)));
+    const QSize client = m_placement.frameSize().shrunkBy(margins).expandedTo(QSize(1, 1));
+    m_window.showNormal();
+    if (firstPut) {
+        m_window.resize(client);
+    } else {
+        // Framed again by now, and offered a size of the compositor's own (mutter): fixed.
+        m_window.setFixedSize(client);
+    }
     // A window manager puts a window back where it stood before full screen: moving it while it
     // is still unframed would put the client where the frame belongs, and the window would jump.
     if (m_platform.positionKnown && (!firstPut || !hasWindowManager() || !m_stoodWindowed)) {

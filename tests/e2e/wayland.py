@@ -215,8 +215,15 @@ def full_screen_by_key(env):
             subprocess.run(["xdotool", "windowactivate", "--sync", window[0]], env=env,
                            check=True)
         wait_line(program, lines, "window active$", ANSWER, "the window never had the keyboard")
-        time.sleep(0.5)  # the windowed frame painted
+        # The window as the compositor shows it: the board's white painted, and still.
+        deadline = time.monotonic() + ANSWER
         before = screenshot(env)
+        while True:
+            time.sleep(0.5)
+            shot, before = before, screenshot(env)
+            if (shot == before).all() and np.count_nonzero((before == 255).all(axis=2)) > 50000:
+                break
+            check(time.monotonic() < deadline, "the window was never painted still")
         for press in range(1, PRESSES + 1):
             for entering in (True, False):
                 mark = len(lines)
