@@ -168,9 +168,9 @@ private Q_SLOTS:
             << QStringList{u"full"_s, u"cover"_s, u"changed on"_s};
         QTest::newRow("started full screen, then back")
             << true << false << false << false
-            << QStringList{u"F11 on"_s,  u"wm on"_s,  u"+300"_s,  u"F11 off"_s,
-                           u"+299"_s,    u"wm off"_s, u"+1"_s}
-            << QStringList{u"FullScreenShown"_s,   u"FullScreenShown"_s, u"FullScreenSettled"_s,
+            << QStringList{u"F11 on"_s, u"wm on"_s,  u"+300"_s, u"F11 off"_s,
+                           u"+299"_s,   u"wm off"_s, u"+1"_s}
+            << QStringList{u"FullScreenShown"_s,   u"FullScreenShown"_s,   u"FullScreenSettled"_s,
                            u"WindowedRequested"_s, u"WindowedRequested"_s, u"WindowedShown"_s,
                            u"WindowedSettled"_s}
             << QStringList{u"full"_s, u"changed on"_s, u"windowed"_s, u"changed off"_s};
@@ -178,18 +178,17 @@ private Q_SLOTS:
         // back (a second start, the remote, the window manager), it is full screen again.
         QTest::newRow("minimised and brought back")
             << true << true << false << false
-            << QStringList{u"F11 on"_s, u"wm on"_s, u"+300"_s, u"wm min"_s, u"wm off"_s,
-                           u"wm on"_s, u"+300"_s}
-            << QStringList{u"FullScreenRequested"_s, u"FullScreenShown"_s, u"FullScreenSettled"_s,
-                           u"FullScreenSettled"_s,   u"FullScreenRequested"_s,
-                           u"FullScreenShown"_s,     u"FullScreenSettled"_s}
+            << QStringList{u"F11 on"_s, u"wm on"_s, u"+300"_s, u"wm min"_s,
+                           u"wm off"_s, u"wm on"_s, u"+300"_s}
+            << QStringList{u"FullScreenRequested"_s, u"FullScreenShown"_s,
+                           u"FullScreenSettled"_s,   u"FullScreenSettled"_s,
+                           u"FullScreenRequested"_s, u"FullScreenShown"_s,
+                           u"FullScreenSettled"_s}
             << QStringList{u"full"_s, u"changed on"_s, u"full"_s};
-        QTest::newRow("minimised windowed") << true << true << false << false
-                                            << QStringList{u"wm min"_s, u"wm off"_s, u"+300"_s}
-                                            << QStringList{u"WindowedSettled"_s,
-                                                           u"WindowedSettled"_s,
-                                                           u"WindowedSettled"_s}
-                                            << QStringList{};
+        QTest::newRow("minimised windowed")
+            << true << true << false << false << QStringList{u"wm min"_s, u"wm off"_s, u"+300"_s}
+            << QStringList{u"WindowedSettled"_s, u"WindowedSettled"_s, u"WindowedSettled"_s}
+            << QStringList{};
         // The design has no maximised window: a title bar's Maximize puts it back as it stood.
         QTest::newRow("maximize refused")
             << true << true << false << false << QStringList{u"wm max"_s, u"wm off"_s, u"+300"_s}
@@ -227,9 +226,9 @@ private Q_SLOTS:
             } else {
                 window.maximized = step.endsWith(u"max");
                 window.fullScreen = step.endsWith(u"on");
-                protocol.report(window.maximized    ? Qt::WindowMaximized
-                                : window.fullScreen ? Qt::WindowFullScreen
-                                                    : Qt::WindowNoState);
+                protocol.report(window.maximized        ? Qt::WindowMaximized
+                                    : window.fullScreen ? Qt::WindowFullScreen
+                                                        : Qt::WindowNoState);
             }
             QVERIFY2(name(protocol.state()) == states[i],
                      qPrintable(step + u" gave "_s + name(protocol.state())));

@@ -54,10 +54,10 @@ void FullScreenProtocol::request(bool fullScreen)
 void FullScreenProtocol::report(Qt::WindowStates states)
 {
     qCDebug(lcWindow, "reported %s",
-            states & Qt::WindowMinimized    ? "minimized"
-            : states & Qt::WindowFullScreen ? "full-screen"
-            : states & Qt::WindowMaximized  ? "maximized"
-                                            : "windowed");
+            states & Qt::WindowMinimized        ? "minimized"
+                : states & Qt::WindowFullScreen ? "full-screen"
+                : states & Qt::WindowMaximized  ? "maximized"
+                                                : "windowed");
     if (states & Qt::WindowMinimized) {
         m_minimized = true; // a minimised window's state says nothing of its full screen
         return;

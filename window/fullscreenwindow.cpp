@@ -89,8 +89,9 @@ bool FullScreenWindow::standsWindowed() const
         return true;
     }
     const QMargins margins = handle->frameMargins();
-    const bool framed = m_stoodWindowed ? margins == m_windowedMargins
-                                        : !(m_platform.isX11 && hasWindowManager() && margins.isNull());
+    const bool framed = m_stoodWindowed
+        ? margins == m_windowedMargins
+        : !(m_platform.isX11 && hasWindowManager() && margins.isNull());
     return framed && handle->geometry().size() == m_placement.frameSize().shrunkBy(margins);
 }
 
