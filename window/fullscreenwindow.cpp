@@ -37,10 +37,12 @@ bool FullScreenWindow::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::Move:
     case QEvent::Resize:
-        // Its frame as it stands windowed: what it must have again when it comes back.
+        // Its frame as it stands windowed, at its fixed size: what it must have again when it
+        // comes back. A window manager's own full screen may show in the geometry first.
         if (m_protocol.state() == FullScreenProtocol::State::WindowedSettled
             && !(m_window.windowState() & ~Qt::WindowActive) && m_window.windowHandle()
-            && m_window.isVisible()) {
+            && m_window.isVisible() && m_window.minimumSize() == m_window.maximumSize()
+            && m_window.windowHandle()->geometry().size() == m_window.minimumSize()) {
             m_windowedMargins = m_window.windowHandle()->frameMargins();
             m_stoodWindowed = true;
         }
@@ -118,8 +120,9 @@ void FullScreenWindow::coverScreen()
     m_window.setGeometry(m_window.screen()->geometry());
 }
 
-// Still resizable: the size is fixed once it stands windowed. The client takes the size it had;
-// the frame's margins are the full screen's until the window is framed again.
+// Still resizable: the size is fixed once it stands windowed. The client takes the size and place
+// it had: the frame's margins are the full screen's until the window is framed again, so placing
+// the frame would put the client where the frame belongs, and the window would jump when framed.
 void FullScreenWindow::putWindowed()
 {
     const bool firstPut = !std::exchange(m_putBack, true);
@@ -132,16 +135,15 @@ void FullScreenWindow::putWindowed()
         = m_stoodWindowed ? m_windowedMargins : (handle ? handle->frameMargins() : QMargins());
     const QSize client = m_placement.frameSize().shrunkBy(margins).expandedTo(QSize(1, 1));
     m_window.showNormal();
-    if (firstPut) {
-        m_window.resize(client);
-    } else {
+    if (!firstPut) {
         // Framed again by now, and offered a size of the compositor's own (mutter): fixed.
         m_window.setFixedSize(client);
     }
-    // A window manager puts a window back where it stood before full screen: moving it while it
-    // is still unframed would put the client where the frame belongs, and the window would jump.
-    if (m_platform.positionKnown && (!firstPut || !hasWindowManager() || !m_stoodWindowed)) {
-        m_window.move(m_placement.windowedFrame().topLeft());
+    if (m_platform.positionKnown) {
+        const QPoint corner = m_placement.windowedFrame().topLeft();
+        m_window.setGeometry(QRect(corner + QPoint(margins.left(), margins.top()), client));
+    } else {
+        m_window.resize(client);
     }
 }
 
@@ -173,5 +175,8 @@ void FullScreenWindow::settled(bool fullScreen)
 {
     if (!fullScreen) {
         m_placement.fitClientToFrame();
+        // Drawn once more as it stands: a compositor may have shown a frame drawn on the way, the
+        // title bar's room taken from the window (mutter).
+        m_window.update();
     }
 }
