@@ -189,9 +189,6 @@ def wait_back_as_before(env, before, what):
         if len(differ) < 1500:
             return
         if time.monotonic() > deadline:
-            for name, image in (("before", before), ("after", screenshot(env))):
-                pathlib.Path(f"/tmp/fsmeasure/e2e-{name}.ppm").write_bytes(
-                    f"P6 {WIDTH} {HEIGHT} 255\n".encode() + image.tobytes())
             (top, left), (bottom, right) = differ.min(axis=0), differ.max(axis=0)
             raise Failure(f"{what}: back unlike before in {len(differ)} pixels, "
                           f"from {left},{top} to {right},{bottom}")
