@@ -26,10 +26,10 @@ struct WindowPlatform
 
 // The main window into full screen and back, as FullScreenProtocol asks: the window is resizable
 // while it is full screen or on its way back (a compositor may not bring a fixed-size window back
-// framed: KWin), and takes its fixed size once it stands windowed
-// again. Where positions are known (X11) its client is put back where the frame left it, once;
-// where they aren't (Wayland), a window never shown windowed is shown anew for the compositor to
-// place. Whatever the platform says of a minimised window, it is brought forward as it stood.
+// framed: KWin), and takes its fixed size once it stands windowed again. Where positions are
+// known (X11) its client is put back where the frame left it, once; where they aren't (Wayland), a
+// window never shown windowed is shown anew for the compositor to place. Whatever the platform
+// says of a minimised window, it is brought forward as it stood.
 class FullScreenWindow : public QObject, private FullScreenProtocol::Window
 {
     Q_OBJECT
