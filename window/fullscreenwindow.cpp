@@ -97,6 +97,13 @@ bool FullScreenWindow::standsWindowed() const
     return framed && handle->geometry().size() == m_placement.frameSize().shrunkBy(margins);
 }
 
+// The frame it had windowed; where it never stood so, the one it has now.
+QMargins FullScreenWindow::windowedMargins() const
+{
+    const QWindow *handle = m_window.windowHandle();
+    return m_stoodWindowed ? m_windowedMargins : (handle ? handle->frameMargins() : QMargins());
+}
+
 bool FullScreenWindow::isShown() const
 {
     return m_window.isVisible();
@@ -130,9 +137,7 @@ void FullScreenWindow::putWindowed()
         // Never shown windowed: shown anew, the compositor places it as at a normal start.
         m_window.hide();
     }
-    const QWindow *handle = m_window.windowHandle();
-    const QMargins margins
-        = m_stoodWindowed ? m_windowedMargins : (handle ? handle->frameMargins() : QMargins());
+    const QMargins margins = windowedMargins();
     const QSize client = m_placement.frameSize().shrunkBy(margins).expandedTo(QSize(1, 1));
     m_window.showNormal();
     if (!firstPut) {
@@ -174,7 +179,9 @@ void FullScreenWindow::changed(bool fullScreen)
 void FullScreenWindow::settled(bool fullScreen)
 {
     if (!fullScreen) {
-        m_placement.fitClientToFrame();
+        // The size it had, not one fitted to margins caught on the way (openbox, after a storm).
+        m_window.setFixedSize(
+            m_placement.frameSize().shrunkBy(windowedMargins()).expandedTo(QSize(1, 1)));
         // Drawn once more as it stands: a compositor may have shown a frame drawn on the way, the
         // title bar's room taken from the window (mutter).
         m_window.update();

@@ -61,6 +61,7 @@ protected:
 
 private:
     bool standsWindowed() const;
+    QMargins windowedMargins() const;
 
     bool isShown() const override;
     bool hasWindowManager() const override;

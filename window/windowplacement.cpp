@@ -33,8 +33,9 @@ void WindowPlacement::restore(const QSize &smallest)
     fitClientToFrame();
 }
 
-// The frame is known only once the window manager (or Qt, where it draws the frame) has framed
-// the window, so this runs again then.
+// The placement gives the outer size; the client is what the frame leaves of it. The frame is
+// known only once the window manager (or Qt, where it draws the frame) has framed the window, so
+// this runs again then.
 void WindowPlacement::fitClientToFrame()
 {
     const QWindow *handle = m_window.windowHandle();

@@ -44,8 +44,6 @@ public:
     QSize frameSize() const { return m_frameSize; }
     // Where the window last stood windowed, settled: where it goes back to.
     QRect windowedFrame() const { return m_windowedFrame; }
-    // The client is what the frame leaves of the placement's size: fixed from now on.
-    void fitClientToFrame();
 
 Q_SIGNALS:
     // The window was just put into full screen or out of it: its contents follow.
@@ -55,6 +53,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void fitClientToFrame();
     void followWindow();
 
     QWidget &m_window;
