@@ -43,8 +43,5 @@ void Application::show()
 
 void Application::raise()
 {
-    m_window->setWindowState((m_window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    m_window->bringForward();
 }

@@ -9,9 +9,11 @@
 #include "soundplayer.h"
 #include "windowfixture.h"
 
+#include <QMenuBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include <csignal>
 
@@ -82,23 +84,34 @@ private Q_SLOTS:
     void showsAsTheOptionsAsk_data()
     {
         QTest::addColumn<bool>("startFullScreen");
-        QTest::newRow("designed") << false;
-        QTest::newRow("full screen") << true;
+        QTest::addColumn<bool>("byWindowManager");
+        QTest::newRow("designed") << false << false;
+        QTest::newRow("full screen") << true << false;
+        // The window manager minimises it and says no more of its full screen.
+        QTest::newRow("full screen, minimised by the window manager") << true << true;
     }
     void showsAsTheOptionsAsk()
     {
         QFETCH(bool, startFullScreen);
+        QFETCH(bool, byWindowManager);
         QSettings(u"Limbora"_s, u"Limbora"_s).setValue(u"Game/StartFullScreen"_s, startFullScreen);
         Wired wired;
         MainWindow &window = wired.application.window();
         wired.application.show();
         QVERIFY(window.isVisible());
         QCOMPARE(window.isFullScreenMode(), startFullScreen);
-        window.showMinimized();
+        if (byWindowManager) {
+            window.windowHandle()->setWindowStates(Qt::WindowMinimized);
+            QTRY_VERIFY(window.isMinimized());
+        } else {
+            window.showMinimized();
+        }
         wired.application.raise();
         QVERIFY(window.isVisible());
-        QVERIFY(!(window.windowState() & Qt::WindowMinimized));
+        QTRY_VERIFY(!(window.windowState() & Qt::WindowMinimized));
+        QCOMPARE(bool(window.windowState() & Qt::WindowFullScreen), startFullScreen);
         QCOMPARE(window.isFullScreenMode(), startFullScreen);
+        QCOMPARE(window.menuBar()->isVisible(), !startFullScreen);
     }
 
 private:

@@ -19,6 +19,8 @@ public:
     bool fullScreen = false; // what the screen shows
     bool frameLeftOver = false; // a title bar drawn in the full screen
     bool sizeKept = false; // the platform's full screen left the window its own size
+    bool maximized = false;
+    bool fixedSize = true; // a compositor may bring a fixed-size window back unframed
     QStringList actions;
 
     bool isShown() const override { return shown; }
@@ -27,6 +29,7 @@ public:
     {
         actions << u"full"_s;
         shown = true;
+        fixedSize = false;
     }
     void coverScreen() override
     {
@@ -38,12 +41,14 @@ public:
     {
         actions << u"windowed"_s;
         fullScreen = fullScreen && windowManager;
+        maximized = false;
     }
     bool standsAsAsked(bool full) const override
     {
-        return fullScreen == full && !(full && (frameLeftOver || sizeKept));
+        return fullScreen == full && !(full && (frameLeftOver || sizeKept)) && !maximized;
     }
     void changed(bool full) override { actions << (full ? u"changed on"_s : u"changed off"_s); }
+    void settled(bool full) override { fixedSize = fixedSize || !full; }
 };
 
 QString name(State state)
@@ -62,8 +67,9 @@ class TestFullScreenProtocol : public QObject
 
 private Q_SLOTS:
     // Each platform case as a script of steps: "F11 on|off" is the user's request, "wm on|off"
-    // the platform's own report (what its screen then shows), "+N" lets N ms pass. After every
-    // step the protocol stands in the state listed; at the end the window was put as listed.
+    // the platform's own report (what its screen then shows; "wm min" minimised as it stands, "wm
+    // max" maximised), "+N" lets N ms pass. After every step the protocol stands in the state
+    // listed; at the end the window was put as listed, and is resizable only while full screen.
     void platformCases_data()
     {
         QTest::addColumn<bool>("windowManager");
@@ -154,11 +160,40 @@ private Q_SLOTS:
             << true << true << false << true << QStringList{u"wm on"_s, u"+300"_s, u"+300"_s}
             << QStringList{u"FullScreenShown"_s, u"FullScreenRequested"_s, u"FullScreenSettled"_s}
             << QStringList{u"full"_s, u"changed on"_s, u"full"_s, u"cover"_s};
-        // Started in full screen: the window shows with the request, and nobody answers.
+        // Started in full screen: the window shows with the request, and nobody answers. Back, it
+        // takes its fixed size once it stands windowed.
         QTest::newRow("not shown yet")
             << false << false << false << false << QStringList{u"F11 on"_s, u"+300"_s}
             << QStringList{u"FullScreenShown"_s, u"FullScreenSettled"_s}
             << QStringList{u"full"_s, u"cover"_s, u"changed on"_s};
+        QTest::newRow("started full screen, then back")
+            << true << false << false << false
+            << QStringList{u"F11 on"_s, u"wm on"_s,  u"+300"_s, u"F11 off"_s,
+                           u"+299"_s,   u"wm off"_s, u"+1"_s}
+            << QStringList{u"FullScreenShown"_s,   u"FullScreenShown"_s,   u"FullScreenSettled"_s,
+                           u"WindowedRequested"_s, u"WindowedRequested"_s, u"WindowedShown"_s,
+                           u"WindowedSettled"_s}
+            << QStringList{u"full"_s, u"changed on"_s, u"windowed"_s, u"changed off"_s};
+        // What a minimised window's platform says of it is not the user's: whoever brings it
+        // back (a second start, the remote, the window manager), it is full screen again.
+        QTest::newRow("minimised and brought back")
+            << true << true << false << false
+            << QStringList{u"F11 on"_s, u"wm on"_s, u"+300"_s, u"wm min"_s,
+                           u"wm off"_s, u"wm on"_s, u"+300"_s}
+            << QStringList{u"FullScreenRequested"_s, u"FullScreenShown"_s,
+                           u"FullScreenSettled"_s,   u"FullScreenSettled"_s,
+                           u"FullScreenRequested"_s, u"FullScreenShown"_s,
+                           u"FullScreenSettled"_s}
+            << QStringList{u"full"_s, u"changed on"_s, u"full"_s};
+        QTest::newRow("minimised windowed")
+            << true << true << false << false << QStringList{u"wm min"_s, u"wm off"_s, u"+300"_s}
+            << QStringList{u"WindowedSettled"_s, u"WindowedSettled"_s, u"WindowedSettled"_s}
+            << QStringList{};
+        // The design has no maximised window: a title bar's Maximize puts it back as it stood.
+        QTest::newRow("maximize refused")
+            << true << true << false << false << QStringList{u"wm max"_s, u"wm off"_s, u"+300"_s}
+            << QStringList{u"WindowedRequested"_s, u"WindowedShown"_s, u"WindowedSettled"_s}
+            << QStringList{u"windowed"_s};
     }
 
     void platformCases()
@@ -185,15 +220,22 @@ private Q_SLOTS:
                 clock.advanceBy(step.mid(1).toInt());
             } else if (step.startsWith(u"F11 ")) {
                 protocol.request(step.endsWith(u"on"));
+            } else if (step == u"wm min") {
+                protocol.report(Qt::WindowMinimized
+                                | (window.fullScreen ? Qt::WindowFullScreen : Qt::WindowNoState));
             } else {
+                window.maximized = step.endsWith(u"max");
                 window.fullScreen = step.endsWith(u"on");
-                protocol.report(window.fullScreen);
+                protocol.report(window.maximized        ? Qt::WindowMaximized
+                                    : window.fullScreen ? Qt::WindowFullScreen
+                                                        : Qt::WindowNoState);
             }
             QVERIFY2(name(protocol.state()) == states[i],
                      qPrintable(step + u" gave "_s + name(protocol.state())));
         }
         QCOMPARE(window.actions, actions);
         QCOMPARE(protocol.isSettling(), clock.hasAlarm());
+        QCOMPARE(window.fixedSize, !protocol.isFullScreen());
     }
 };
 

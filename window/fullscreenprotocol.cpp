@@ -3,6 +3,10 @@
 
 #include "gameclock.h"
 
+#include <utility>
+
+Q_LOGGING_CATEGORY(lcWindow, "limbora.window", QtWarningMsg)
+
 namespace {
 
 bool isFullScreenState(FullScreenProtocol::State state)
@@ -47,8 +51,19 @@ void FullScreenProtocol::request(bool fullScreen)
     }
 }
 
-void FullScreenProtocol::report(bool fullScreen)
+void FullScreenProtocol::report(Qt::WindowStates states)
 {
+    qCDebug(lcWindow, "reported %s",
+            states & Qt::WindowMinimized        ? "minimized"
+                : states & Qt::WindowFullScreen ? "full-screen"
+                : states & Qt::WindowMaximized  ? "maximized"
+                                                : "windowed");
+    if (states & Qt::WindowMinimized) {
+        m_minimized = true; // a minimised window's state says nothing of its full screen
+        return;
+    }
+    const bool fullScreen = states.testFlag(Qt::WindowFullScreen);
+    const bool broughtBack = std::exchange(m_minimized, false);
     const bool applied = isFullScreen();
     switch (m_state) {
     case State::WindowedRequested:
@@ -65,10 +80,16 @@ void FullScreenProtocol::report(bool fullScreen)
         break; // passing through on the way (a flip, an echo): settling looks where it ended
     case State::WindowedSettled:
     case State::FullScreenSettled:
-        if (fullScreen != applied) {
+        if (broughtBack && fullScreen != applied) {
+            qCDebug(lcWindow, "brought back %s", applied ? "full-screen" : "windowed");
+            startChange(false); // as it stood before it was minimised
+        } else if (fullScreen != applied) {
             qCDebug(lcWindow, "full-screen %s by the window manager", fullScreen ? "on" : "off");
             m_wanted = fullScreen;
             startChange(true); // already made: nobody answers it
+        } else if (!fullScreen && (states & Qt::WindowMaximized)) {
+            qCDebug(lcWindow, "maximize refused");
+            startChange(false);
         }
         break;
     }
@@ -89,7 +110,7 @@ void FullScreenProtocol::startChange(bool answered)
 // The only place that enters a state.
 void FullScreenProtocol::setState(State next)
 {
-    const State previous = m_state;
+    const bool wasFullScreen = isFullScreen();
     const bool fullScreen = isFullScreenState(next);
     m_state = next;
     switch (next) {
@@ -100,8 +121,7 @@ void FullScreenProtocol::setState(State next)
         m_clock.wakeAt(m_clock.now() + SettleMs, [this] { settle(); });
         put();
         // Putting again, the contents stand as they are.
-        if (previous != next
-            && previous != stateOf(fullScreen, State::WindowedShown, State::FullScreenShown)) {
+        if (fullScreen != wasFullScreen) {
             m_window.changed(fullScreen);
         }
         break;
@@ -111,6 +131,7 @@ void FullScreenProtocol::setState(State next)
     case State::WindowedSettled:
     case State::FullScreenSettled:
         m_clock.cancelWake();
+        m_window.settled(fullScreen);
         break;
     }
 }

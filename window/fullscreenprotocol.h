@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLoggingCategory>
+#include <Qt>
 
 // Where the window was put, and why: limbora.window.
 Q_DECLARE_LOGGING_CATEGORY(lcWindow)
@@ -15,7 +16,8 @@ class GameClock;
 // the next change starts once the current one is shown. A change the platform makes on its own (its
 // own full-screen key, a double click) is followed as a request of the user's. Where there is no
 // window manager, the window covers the screen itself; where there is one, doing so would fight
-// its own full screen.
+// its own full screen. What a platform says of a minimised window is no change of the user's: the
+// window comes back as it was. A maximised window is refused: the design has no such state.
 class FullScreenProtocol
 {
 public:
@@ -44,6 +46,8 @@ public:
         virtual bool standsAsAsked(bool fullScreen) const = 0;
         // The change was just made: the window's contents follow.
         virtual void changed(bool fullScreen) = 0;
+        // The window stands as asked, or was left as it is: a windowed one takes its fixed size.
+        virtual void settled(bool fullScreen) = 0;
     };
 
     // How long the platform is given to answer, and the window to settle after a change.
@@ -56,7 +60,7 @@ public:
     // The user's request: where the window should end, whatever it passes through on the way.
     void request(bool fullScreen);
     // The platform's own report of the window's state.
-    void report(bool fullScreen);
+    void report(Qt::WindowStates states);
 
     State state() const { return m_state; }
     bool isRequested() const { return m_wanted; }
@@ -73,5 +77,6 @@ private:
     GameClock &m_clock;
     State m_state = State::WindowedSettled;
     bool m_wanted = false;
+    bool m_minimized = false;
     int m_retries = 0;
 };

@@ -184,6 +184,11 @@ void MainWindow::writeSettings()
     m_placement->save();
 }
 
+void MainWindow::bringForward()
+{
+    m_placement->bringForward();
+}
+
 void MainWindow::setFullScreen(bool on)
 {
     m_placement->requestFullScreen(on); // the menu's mark follows once the window does

@@ -42,6 +42,8 @@ public:
     // window back where it was.
     void setFullScreen(bool on);
     bool isFullScreenMode() const;
+    // Shown, raised and out of minimised, as it stood: full screen or not.
+    void bringForward();
 
 protected:
     bool event(QEvent *event) override;

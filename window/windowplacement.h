@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "fullscreenprotocol.h"
+#include "fullscreenwindow.h"
 #include "placementstore.h"
-#include "steadyclock.h"
 
 #include <QObject>
 #include <QRect>
@@ -15,10 +14,8 @@ class QWidget;
 // fitted to the frame once the window manager has framed it, the windowed frame kept while the
 // window is full screen, and saved at closing or when the session ends. The placement kept is
 // always the window's own, never the screen's, and never one caught while the window manager is
-// between states.
-//
-// Full screen goes through FullScreenProtocol, which this puts into effect on the widget.
-class WindowPlacement : public QObject, private FullScreenProtocol::Window
+// between states. Full screen itself is FullScreenWindow's.
+class WindowPlacement : public QObject
 {
     Q_OBJECT
 
@@ -32,16 +29,21 @@ public:
     void save();
 
     // Where the window should end, whatever it passes through on the way.
-    void requestFullScreen(bool on);
-    bool isFullScreenRequested() const { return m_protocol.isRequested(); }
+    void requestFullScreen(bool on) { m_fullScreen.request(on); }
+    bool isFullScreenRequested() const { return m_fullScreen.isRequested(); }
     // Whether the window was last put into full screen, which its contents show.
-    bool isFullScreen() const { return m_protocol.isFullScreen(); }
-    bool isSettling() const { return m_protocol.isSettling(); }
+    bool isFullScreen() const { return m_fullScreen.isFullScreen(); }
+    bool isSettling() const { return m_fullScreen.isSettling(); }
+    void bringForward() { m_fullScreen.bringForward(); }
 
     // Whether the platform reports and sets a window's position (Wayland does neither); where it
-    // doesn't, the stored position is kept as it was, and a compositor makes the window full
-    // screen.
-    void setPositionKnown(bool known) { m_positionKnown = known; }
+    // doesn't, the stored position is kept as it was.
+    void setPositionKnown(bool known) { m_fullScreen.platform().positionKnown = known; }
+
+    // The outer size the placement asks for: the window can't be resized.
+    QSize frameSize() const { return m_frameSize; }
+    // Where the window last stood windowed, settled: where it goes back to.
+    QRect windowedFrame() const { return m_windowedFrame; }
 
 Q_SIGNALS:
     // The window was just put into full screen or out of it: its contents follow.
@@ -52,28 +54,12 @@ protected:
 
 private:
     void fitClientToFrame();
-    QRect currentFrame() const;
-    bool standsWindowed() const;
-    bool isWindowedAsAsked() const;
-    QRect standingFrame() const;
-
-    bool isShown() const override;
-    bool hasWindowManager() const override;
-    void putFullScreen() override;
-    void coverScreen() override;
-    void putWindowed() override;
-    bool standsAsAsked(bool fullScreen) const override;
-    void changed(bool fullScreen) override;
+    void followWindow();
 
     QWidget &m_window;
     PlacementStore m_store;
-    QSize m_frameSize; // the outer size the placement asks for; the window can't be resized
+    QSize m_frameSize;
     bool m_frameFitted = false;
-    bool m_positionKnown = true;
-    bool m_platformFullScreen = false; // the platform always makes windows full screen itself
-    bool m_windowManagerSeen = false; // an X11 window manager framed the window
-    QRect m_windowedFrame; // where the window last stood, settled, outside full screen
-    QSize m_windowedClientSize;
-    SteadyClock m_clock;
-    FullScreenProtocol m_protocol{*this, m_clock};
+    QRect m_windowedFrame;
+    FullScreenWindow m_fullScreen{m_window, *this};
 };
