@@ -493,9 +493,10 @@ private Q_SLOTS:
         QCOMPARE(qFromLittleEndian<qint16>(at16.constData()), qint16(std::lround(32767 * gain)));
         QCOMPARE(qFromLittleEndian<qint16>(at16.constData() + 2),
                  qint16(std::lround(-32768 * gain)));
-        QCOMPARE(samplesAtVolume(loud8, 8, percent),
-                 QByteArray({char(128 + std::lround(127 * gain)),
-                             char(128 + std::lround(-128 * gain)), char(128)}));
+        const QByteArray at8 = samplesAtVolume(loud8, 8, percent);
+        QCOMPARE(quint8(at8[0]), quint8(128 + std::lround(127 * gain)));
+        QCOMPARE(quint8(at8[1]), quint8(128 + std::lround(-128 * gain)));
+        QCOMPARE(quint8(at8[2]), quint8(128));
 #ifdef LIMBORA_PULSE
         QVERIFY(near(pa_sw_volume_to_linear(pulseVolume(percent))));
         if (percent >= 100) {
