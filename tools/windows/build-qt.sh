@@ -74,9 +74,16 @@ for module in "${modules[@]}"; do
     fi
 done
 
-echo "build-qt: configuring qtbase into $prefix"
-cmake -S src-qt6-base -B build-qtbase -G Ninja --fresh \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" "${qtbase_options[@]}"
+# A build tree configured with these very options is built on where it stopped (or only
+# installed, where it is complete): configuring again would cost a minute and may rebuild it all.
+configured=build-qtbase/.limbora-configured
+if [[ ! -f $configured || "$(cat "$configured")" != "$stamp_text|$prefix" ]]; then
+    echo "build-qt: configuring qtbase into $prefix"
+    rm -f "$configured"
+    cmake -S src-qt6-base -B build-qtbase -G Ninja --fresh \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" "${qtbase_options[@]}"
+    printf '%s' "$stamp_text|$prefix" >"$configured"
+fi
 cmake --build build-qtbase -j "$jobs"
 cmake --install build-qtbase
 
