@@ -29,7 +29,8 @@ cmake --build "$dir" -j "$(nproc)"
 echo "windows: built in $(($(date +%s) - started)) s"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")
-stage="$dir/stage"
+# Absolute: makensis works from the script's own folder.
+stage="$PWD/$dir/stage"
 rm -rf "$stage"
 cmake --install "$dir" --prefix "$stage/root" --strip >/dev/null
 # On Windows the program and its data sit together in one folder.
