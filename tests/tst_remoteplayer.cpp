@@ -4,7 +4,9 @@
 #include "callart.h"
 #include "gamedoubles.h"
 #include "mediakeys.h"
+#ifdef LIMBORA_MPRIS
 #include "mprisadaptors.h"
+#endif
 #include "remotegame.h"
 #include "remoteplayer.h"
 #include "sequencerremote.h"
@@ -265,8 +267,10 @@ void TestRemotePlayer::remotesReachTheGame()
     RemotePlayer player(game, artFor);
     QWidget window;
     addMediaKeys(&window, player);
+#ifdef LIMBORA_MPRIS
     auto *root = new MprisRootAdaptor(&window, player);
     auto *adaptor = new MprisPlayerAdaptor(&window, player);
+#endif
     connect(&player, &RemotePlayer::raiseRequested, &window,
             [&game] { game.requests << u"raise"_s; });
     window.show();
@@ -275,6 +279,8 @@ void TestRemotePlayer::remotesReachTheGame()
     for (const Way &way : ways) {
         player.setRunning(way.running);
         player.setPaused(way.paused);
+#ifdef LIMBORA_MPRIS
+        // Without a session bus (Windows) only the keys reach the game.
         if (way.method) {
             const bool onRoot = qstrcmp(way.method, "Raise") == 0;
             QVERIFY(QMetaObject::invokeMethod(onRoot ? static_cast<QObject *>(root) : adaptor,
@@ -282,6 +288,7 @@ void TestRemotePlayer::remotesReachTheGame()
             QCOMPARE(game.requests, way.requests);
             game.requests.clear();
         }
+#endif
         if (way.key != Qt::Key_unknown) {
             press(&window, way.key);
             QCOMPARE(game.requests, way.requests);
