@@ -55,7 +55,8 @@ echo "== installer"
 new_prefix install
 timeout 120 "$wine" "$setup" /S || fail "the installer"
 timeout 30 /usr/lib/wine/wineserver -w
-users="$WINEPREFIX/drive_c/users/$USER"
+# Wine names the profile after the Unix account (USER may be unset).
+users="$WINEPREFIX/drive_c/users/$(id -un)"
 installed="$users/AppData/Local/Programs/Limbora"
 settings="$users/AppData/Roaming/Limbora/Limbora.ini"
 [[ -f "$installed/limbora.exe" && -f "$installed/red.wav" && -f "$installed/de/red.wav" ]] \
