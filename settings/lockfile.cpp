@@ -15,7 +15,6 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -27,11 +26,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 #ifdef Q_OS_UNIX
-
-QString systemError(int code)
-{
-    return QString::fromLocal8Bit(std::strerror(code));
-}
 
 // Empty where the path may hold a lock: nothing there, or a regular file of a lock's size.
 QString whyNotALock(const struct stat &status)

@@ -28,14 +28,10 @@ Q_LOGGING_CATEGORY(lcFiles, "limbora.files", QtWarningMsg)
 
 #ifdef Q_OS_UNIX
 
-namespace {
-
 QString systemError(int code)
 {
     return QString::fromLocal8Bit(std::strerror(code));
 }
-
-} // namespace
 
 QString kindOfFile(unsigned mode)
 {

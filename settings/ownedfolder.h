@@ -56,3 +56,8 @@ private:
 
 // What a file's mode says it is, where it is not a regular file: "a link", "a FIFO", ...
 QString kindOfFile(unsigned mode);
+
+#ifdef Q_OS_UNIX
+// What the system says of an errno, in the user's language.
+QString systemError(int code);
+#endif
