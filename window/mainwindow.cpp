@@ -292,6 +292,8 @@ void MainWindow::layoutFullScreen()
     m_fullScreenHint->place(layout.hint, layout.hintFont);
     if (m_stage) {
         m_stage->place(layout);
+        qCDebug(lcWindow, "full-screen spot %d,%d %dx%d", layout.spot.x(), layout.spot.y(),
+                layout.spot.width(), layout.spot.height());
     }
 }
 

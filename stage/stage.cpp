@@ -7,7 +7,6 @@
 #include "limbspot.h"
 #include "nextcallring.h"
 #include "pausedveil.h"
-#include "windowplacement.h"
 
 #include <QWidget>
 
@@ -48,8 +47,6 @@ void Stage::setActive(bool active)
 void Stage::place(const CallerLayout::FullScreen &layout)
 {
     m_spot->setGeometry(layout.spot);
-    qCDebug(lcWindow, "full-screen spot %d,%d %dx%d", layout.spot.x(), layout.spot.y(),
-            layout.spot.width(), layout.spot.height());
     m_ring->setGeometry(layout.ring);
     m_veil->setGeometry(QRect(QPoint(0, 0), m_veil->window()->size())); // the client may lag
     m_veil->setFont(layout.pausedFont);
