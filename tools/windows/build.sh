@@ -30,7 +30,7 @@ echo "windows: built in $(($(date +%s) - started)) s"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")
 # Absolute: makensis works from the script's own folder.
-stage="$PWD/$dir/stage"
+stage="$PWD/$dir/package"
 rm -rf "$stage"
 cmake --install "$dir" --prefix "$stage/root" --strip >/dev/null
 # On Windows the program and its data sit together in one folder.

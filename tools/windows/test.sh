@@ -43,7 +43,7 @@ new_prefix unit
 ctest --test-dir "$dir" --output-on-failure -j 2 || fail "unit and widget tests"
 
 echo "== imported DLLs"
-exe="$dir/stage/Limbora/limbora.exe"
+exe="$dir/package/Limbora/limbora.exe"
 system32="$WINEPREFIX/drive_c/windows/system32"
 for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p'); do
     if [[ -z $(find "$system32" "$(dirname "$exe")" -maxdepth 1 -iname "$dll" | head -n 1) ]]; then
