@@ -83,6 +83,12 @@ ConfigureDialog::ConfigureDialog(const GameSettings &values, QWidget *parent)
     auto *times = new QFormLayout;
     times->addRow(tr("&Pause after each call:"), m_pause);
     times->addRow(tr("Cou&ntdown before the first call:"), m_countdown);
+    //: No pause runs after a call: the next call comes when the host asks for it (N, the Next
+    //: button in full screen, a remote's Next), like a spinner that waits to be spun.
+    m_waitForNext = new QCheckBox(tr("&Wait for Next"));
+    m_waitForNext->setObjectName(u"chkWaitForNext"_s);
+    // No pause to set while the game waits for Next.
+    connect(m_waitForNext, &QCheckBox::toggled, m_pause, &QWidget::setDisabled);
 
     QGroupBox *limbs = choiceGroup(
         tr("Limbs called"),
@@ -137,6 +143,7 @@ ConfigureDialog::ConfigureDialog(const GameSettings &values, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(times);
+    layout->addWidget(m_waitForNext);
     layout->addWidget(limbs);
     layout->addWidget(colours);
     layout->addWidget(m_rule);
@@ -169,6 +176,7 @@ GameSettings ConfigureDialog::values() const
     values.game.colours = checkedNumbers(m_colours);
     values.game.spoken = m_spoken->isChecked();
     values.game.repeatsAllowed = m_repeats->isChecked();
+    values.game.waitForNext = m_waitForNext->isChecked();
     values.startFullScreen = m_fullScreen->isChecked();
     values.volume = m_volume->value();
     values.ownVoice = m_voice->ownVoice();
@@ -184,6 +192,7 @@ void ConfigureDialog::setValues(const GameSettings &values)
     check(m_colours, values.game.colours);
     m_spoken->setChecked(values.game.spoken);
     m_repeats->setChecked(values.game.repeatsAllowed);
+    m_waitForNext->setChecked(values.game.waitForNext);
     m_fullScreen->setChecked(values.startFullScreen);
     m_gameSounds->setChecked(values.gameSounds);
     m_volume->setValue(values.volume);

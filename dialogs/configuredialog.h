@@ -31,6 +31,7 @@ private:
 
     QSpinBox *m_pause = nullptr;
     QSpinBox *m_countdown = nullptr;
+    QCheckBox *m_waitForNext = nullptr;
     std::array<QCheckBox *, 4> m_limbs{};
     std::array<QCheckBox *, 4> m_colours{};
     QCheckBox *m_spoken = nullptr;

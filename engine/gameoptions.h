@@ -21,6 +21,9 @@ struct GameOptions
     QList<qint16> colours{1, 2, 3, 4};
     bool spoken = true;
     bool repeatsAllowed = true;
+    // No pause runs after a call: the next one comes when asked for, like a spinner that waits
+    // to be spun.
+    bool waitForNext = false;
 
     friend bool operator==(const GameOptions &, const GameOptions &) = default;
 };

@@ -78,7 +78,6 @@ void GameSequencer::start()
     StopGame = false;
     setStatus(GameStatus::Starting);
     m_hasCalled = false;
-    m_repeating = false;
     m_waitStart = m_clock.now();
     m_waitLength = qint64(m_options.countdownSeconds) * 1000;
     // Started behind a modal window: the ten seconds are the players', so they run once it
@@ -125,20 +124,35 @@ void GameSequencer::setOptions(const GameOptions &options)
     const GameOptions defaults;
     m_options.limbs = validNumbers(options.limbs, defaults.limbs);
     m_options.colours = validNumbers(options.colours, defaults.colours);
+    // The host who asks for Next doesn't expect one more call on its own, nor to wait for
+    // ever once the choice is given up.
+    if (m_phase == Phase::Pause && m_options.waitForNext != m_waitsForNext) {
+        startPause(m_paused ? m_pausedAt : m_clock.now());
+    }
     Q_EMIT optionsChanged(m_options);
 }
 
 bool GameSequencer::canRepeatCall() const
 {
-    return m_phase == Phase::Pause && !m_repeating && !isHeld();
+    return m_phase == Phase::Pause && !isHeld();
 }
 
-void GameSequencer::noteRepeatable()
+bool GameSequencer::canCallNext() const
+{
+    return (m_phase == Phase::Countdown || m_phase == Phase::Pause) && !isHeld();
+}
+
+void GameSequencer::noteOffers()
 {
     const bool repeatable = canRepeatCall();
     if (repeatable != m_repeatable) {
         m_repeatable = repeatable;
         Q_EMIT repeatableChanged(repeatable);
+    }
+    const bool nextCallable = canCallNext();
+    if (nextCallable != m_nextCallable) {
+        m_nextCallable = nextCallable;
+        Q_EMIT nextCallableChanged(nextCallable);
     }
 }
 
@@ -148,20 +162,26 @@ void GameSequencer::repeatCall()
         return;
     }
     qCDebug(lcGame, "repeat");
-    // Shown as a call is made, limb first, while the pause's alarm runs on untouched.
-    setDisplay(GameDisplay::Kind::Limb, Black);
-    if (m_callSpoken) {
-        m_repeating = true;
-        noteRepeatable();
-        playSound(m_generation, Sound::Limb, m_call, m_callNumber);
-    } else {
-        setDisplay(GameDisplay::Kind::Call, colour(m_call.colour).rgb);
+    sayCall();
+}
+
+void GameSequencer::nextCall()
+{
+    if (!canCallNext()) {
+        return;
     }
+    qCDebug(lcGame, "next");
+    if (m_phase == Phase::Countdown) {
+        m_random.reseed(); // as when the countdown runs out
+    }
+    makeCall();
 }
 
 qint64 GameSequencer::waitLength() const
 {
-    return m_phase == Phase::Countdown || m_phase == Phase::Pause ? m_waitLength : 0;
+    const bool waiting
+        = m_phase == Phase::Countdown || (m_phase == Phase::Pause && !m_waitsForNext);
+    return waiting ? m_waitLength : 0;
 }
 
 qint64 GameSequencer::waitLeft() const
@@ -184,7 +204,7 @@ void GameSequencer::suspend()
     if (m_suspendDepth++ == 0) {
         qCDebug(lcGame, "suspend");
         m_clock.cancelWake();
-        noteRepeatable();
+        noteOffers();
     }
 }
 
@@ -221,7 +241,7 @@ void GameSequencer::setPaused(bool paused)
         m_clock.cancelWake();
         m_statusBeforePause = m_status;
         setStatus(GameStatus::Paused);
-        noteRepeatable();
+        noteOffers();
     } else {
         qCDebug(lcGame, "pause-release");
         // The wait under way keeps what it had left; one not begun yet starts whole.
@@ -245,7 +265,7 @@ void GameSequencer::release()
     }
     // Sounds that ended meanwhile go on first; a wait whose time ran out then ends at once.
     for (const HeldSound &held : std::exchange(m_held, {})) {
-        soundFinished(m_generation, held.sound, held.call, held.repeatOf, held.endedAt);
+        soundFinished(m_generation, held.sound, held.call, held.endedAt);
     }
     enterPhase(m_phase);
 }
@@ -259,7 +279,7 @@ void GameSequencer::enterPhase(Phase phase)
         Q_EMIT phaseChanged(phase);
     }
     m_clock.cancelWake();
-    noteRepeatable();
+    noteOffers();
     if (isHeld()) {
         return;
     }
@@ -268,7 +288,9 @@ void GameSequencer::enterPhase(Phase phase)
         updateCountdown();
         break;
     case Phase::Pause:
-        onAlarm();
+        if (!m_waitsForNext) {
+            onAlarm();
+        }
         break;
     case Phase::Idle:
     case Phase::Limb:
@@ -312,22 +334,32 @@ void GameSequencer::updateCountdown()
 
 void GameSequencer::makeCall()
 {
-    if (m_repeating) {
-        // The call comes on time and alone: what is left of the repeat is not heard.
-        qCDebug(lcGame, "sound-stop %s", qUtf8Printable(m_repeatSound));
-        if (m_stopSound) {
-            m_stopSound(m_repeatSound);
-        }
-    }
     setStatus(GameStatus::InProgress);
     m_call = drawCall();
     m_hasCalled = true;
-    ++m_callNumber;
-    m_repeating = false;
     m_callSpoken = m_options.spoken;
+    sayCall();
+}
+
+void GameSequencer::sayCall()
+{
     setDisplay(GameDisplay::Kind::Limb, Black);
     enterPhase(Phase::Limb);
     playSound(m_generation, Sound::Limb, m_call);
+}
+
+// The one place a pause begins: timed, or open until Next.
+void GameSequencer::startPause(qint64 from)
+{
+    m_waitStart = from;
+    m_waitsForNext = m_options.waitForNext;
+    m_waitLength = m_waitsForNext ? 0 : qint64(m_options.pauseSeconds) * 1000;
+    if (m_waitsForNext) {
+        qCDebug(lcGame, "wait-for-next");
+    } else {
+        qCDebug(lcGame, "pause %d", m_options.pauseSeconds);
+    }
+    enterPhase(Phase::Pause);
 }
 
 // Colour first, then limb, each uniform over the allowed numbers: with all four allowed this is
@@ -369,35 +401,31 @@ QString GameSequencer::soundName(Sound sound, Call call)
     return sound == Sound::Limb ? limb(call.limb).sound : colour(call.colour).sound;
 }
 
-void GameSequencer::playSound(quint64 generation, Sound sound, Call call, quint64 repeatOf)
+void GameSequencer::playSound(quint64 generation, Sound sound, Call call)
 {
     if (!m_callSpoken) {
         // A silent call goes on as if its sound had ended at once.
-        soundFinished(generation, sound, call, repeatOf, m_clock.now());
+        soundFinished(generation, sound, call, m_clock.now());
         return;
     }
     const QString name = soundName(sound, call);
-    if (repeatOf != 0) {
-        m_repeatSound = name;
-    }
     qCDebug(lcGame, "sound-start %s wait", qUtf8Printable(name));
     QPointer<GameSequencer> self(this);
-    m_playAndWait(name, [self, generation, sound, call, repeatOf, name] {
+    m_playAndWait(name, [self, generation, sound, call, name] {
         if (self) {
             qCDebug(lcGame, "sound-end %s", qUtf8Printable(name));
-            self->soundFinished(generation, sound, call, repeatOf, self->m_clock.now());
+            self->soundFinished(generation, sound, call, self->m_clock.now());
         }
     });
 }
 
-void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call, quint64 repeatOf,
-                                  qint64 endedAt)
+void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call, qint64 endedAt)
 {
     if (isHeld()) {
         // A stopped game's rest is never held for later; the running game's word ended when it
         // did, so the pause after it runs from then.
         if (generation == m_generation) {
-            m_held.push_back({sound, call, repeatOf, endedAt});
+            m_held.push_back({sound, call, endedAt});
         }
         return;
     }
@@ -405,22 +433,7 @@ void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call, qu
     if (generation != m_generation) {
         // A stopped game still finishes the call it was speaking, but shows nothing of it.
         if (sound == Sound::Limb && !m_abandoned && generation != m_silencedGeneration) {
-            playSound(generation, Sound::Colour, call, repeatOf);
-        }
-        return;
-    }
-
-    if (repeatOf != 0) {
-        // A repeat never touches the pause; the next call, once made, cuts its rest short.
-        if (repeatOf != m_callNumber) {
-            return;
-        }
-        if (sound == Sound::Limb) {
-            setDisplay(GameDisplay::Kind::Call, colour(call.colour).rgb);
-            playSound(generation, Sound::Colour, call, repeatOf);
-        } else {
-            m_repeating = false;
-            noteRepeatable();
+            playSound(generation, Sound::Colour, call);
         }
         return;
     }
@@ -430,10 +443,7 @@ void GameSequencer::soundFinished(quint64 generation, Sound sound, Call call, qu
         enterPhase(Phase::Colour);
         playSound(generation, Sound::Colour, call);
     } else {
-        qCDebug(lcGame, "pause %d", m_options.pauseSeconds);
-        m_waitStart = endedAt;
-        m_waitLength = qint64(m_options.pauseSeconds) * 1000;
-        enterPhase(Phase::Pause);
+        startPause(endedAt);
     }
 }
 

@@ -14,7 +14,8 @@ class GameClock;
 class RandomSource;
 
 // Runs a game: the countdown (ten seconds unless the options say otherwise), then call after
-// call (limb spoken, colour spoken, a pause of seven seconds or as chosen) until Stop. It is a
+// call (limb spoken, colour spoken, a pause of seven seconds or as chosen, or a wait for the host's
+// Next) until Stop. It is a
 // state machine driven by the clock's alarm and by the end of each sound; it never waits in a loop.
 // It reports what the window should show through its signals, in numbers rather than words, and
 // knows nothing of widgets.
@@ -25,8 +26,6 @@ class GameSequencer : public QObject
 public:
     // Plays a sound and calls finished once it has ended (or at once if it can't be played).
     using PlayAndWait = std::function<void(const QString &name, std::function<void()> finished)>;
-    // Silences a sound asked for by PlayAndWait that is still playing; its finished is dropped.
-    using StopSound = std::function<void(const QString &name)>;
 
     enum class Phase { Idle, Countdown, Limb, Colour, Pause };
     Q_ENUM(Phase)
@@ -46,17 +45,17 @@ public:
     bool startEnabled() const { return m_startEnabled; }
     bool stopEnabled() const { return m_stopEnabled; }
     bool repeatable() const { return m_repeatable; }
+    bool nextCallable() const { return m_nextCallable; }
     // The wait under way (the countdown or a pause): its length and what is left of it, in ms.
-    // Held still while paused; zero and zero while no wait runs.
+    // Held still while paused; zero and zero while no wait runs or the game waits for Next.
     qint64 waitLength() const;
     qint64 waitLeft() const;
 
-    // Options apply from the next wait or call on; a wait or call under way keeps its own.
+    // Options apply from the next wait or call on; a wait or call under way keeps its own. Wait
+    // for Next is the exception: a pause under way stops its time at once when it is chosen, and
+    // a wait for Next becomes a whole pause from now when it is given up.
     void setOptions(const GameOptions &options);
     const GameOptions &options() const { return m_options; }
-
-    // Lets the next call cut a repeat short: without it the repeat's rest plays over the call.
-    void setStopSound(StopSound stopSound) { m_stopSound = std::move(stopSound); }
 
 public Q_SLOTS:
     void start();
@@ -74,9 +73,14 @@ public Q_SLOTS:
     // The program is closing: the game ends without a word to the window, and nothing still
     // pending (an alarm, the rest of a call) starts anything more.
     void abandon();
-    // Shows and says the current call again during its pause; the pause keeps its end. Does
-    // nothing during the countdown, while a call is being made, or when no game runs.
+    // Shows and says the current call again, whole, during its pause; the whole pause follows
+    // it again. Does nothing during the countdown, while a call is being said, while the game is
+    // held, or when no game runs.
     void repeatCall();
+    // Makes the next call at once, ending the countdown or the pause (or the wait for Next).
+    // A call being said is never cut: meanwhile, while the game is held, or when no game runs,
+    // it does nothing.
+    void nextCall();
 
 Q_SIGNALS:
     void statusChanged(GameStatus status);
@@ -85,6 +89,8 @@ Q_SIGNALS:
     void pausedChanged(bool paused);
     // Whether Repeat Call has a call to repeat now.
     void repeatableChanged(bool repeatable);
+    // Whether Next would make a call now.
+    void nextCallableChanged(bool nextCallable);
     void phaseChanged(GameSequencer::Phase phase);
     void optionsChanged(const GameOptions &options);
 
@@ -96,7 +102,6 @@ private:
     {
         Sound sound;
         Call call;
-        quint64 repeatOf;
         qint64 endedAt; // on the game's time: the host's pause doesn't count
     };
 
@@ -105,18 +110,22 @@ private:
     bool isHeld() const { return isSuspended() || m_paused; }
     // Goes on with what waited while the game was held.
     void release();
-    // A call of the running game stands in its pause and isn't being said again already.
+    // A call of the running game stands in its pause, and the game isn't held.
     bool canRepeatCall() const;
-    void noteRepeatable();
+    // The countdown or a pause runs, and the game isn't held.
+    bool canCallNext() const;
+    // Reports what Repeat Call and Next would do now, where that changed.
+    void noteOffers();
     void onAlarm();
     void updateCountdown();
     void makeCall();
+    // Shows and says the current call, limb first; the pause follows its colour.
+    void sayCall();
+    void startPause(qint64 from);
     Call drawCall();
     static QString soundName(Sound sound, Call call);
-    // A repeat carries the number of the call it repeats, zero for the call itself.
-    void playSound(quint64 generation, Sound sound, Call call, quint64 repeatOf = 0);
-    void soundFinished(quint64 generation, Sound sound, Call call, quint64 repeatOf,
-                       qint64 endedAt);
+    void playSound(quint64 generation, Sound sound, Call call);
+    void soundFinished(quint64 generation, Sound sound, Call call, qint64 endedAt);
 
     void setStatus(GameStatus status);
     void setDisplay(GameDisplay::Kind kind, Rgb colour);
@@ -125,21 +134,19 @@ private:
     GameClock &m_clock;
     RandomSource &m_random;
     PlayAndWait m_playAndWait;
-    StopSound m_stopSound;
 
     Phase m_phase = Phase::Idle;
     bool StopGame = false;
     qint16 CountDown = 0;
     qint64 m_waitStart = 0;
     qint64 m_waitLength = 0;
+    bool m_waitsForNext = false; // the pause under way has no end of its own
     Call m_call;
     GameOptions m_options;
     bool m_callSpoken = true; // the options of the call under way
     bool m_hasCalled = false; // in this game, so a repeat can be told from the first call
-    quint64 m_callNumber = 0; // counts calls, so a repeat overtaken by the next call ends
-    bool m_repeating = false;
-    QString m_repeatSound; // what the repeat is saying
     bool m_repeatable = false; // as last reported
+    bool m_nextCallable = false; // as last reported
     // Each Start and Stop begins a new generation; a sound that ends for an older one belongs
     // to a stopped game, which may only finish its own audio.
     quint64 m_generation = 0;

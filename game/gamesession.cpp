@@ -43,7 +43,6 @@ GameSession::GameSession(GameClock &clock, RandomSource &random, SoundPlayer &so
                                  std::bind_front(&SoundPlayer::stop, &m_sounds), this);
     m_sequencer = new GameSequencer(clock, random, std::bind_front(&SoundChannel::play, m_channel),
                                     displayColour, this);
-    m_sequencer->setStopSound(std::bind_front(&SoundChannel::stop, m_channel));
     // Silent where the file can't be played: a missed tick needs no stand-in.
     m_gameSounds = new GameSounds(m_sequencer, *m_channel, this);
     apply(settings);

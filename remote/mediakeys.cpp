@@ -19,4 +19,5 @@ void addMediaKeys(QWidget *window, RemotePlayer &player)
     add(Qt::Key_MediaPause, &RemotePlayer::pause);
     add(Qt::Key_MediaStop, &RemotePlayer::stop);
     add(Qt::Key_MediaPrevious, &RemotePlayer::previous);
+    add(Qt::Key_MediaNext, &RemotePlayer::next);
 }

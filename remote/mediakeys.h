@@ -5,6 +5,6 @@ class QWidget;
 class RemotePlayer;
 
 // The keyboard's and a headset's media keys on the focused window, as a remote's buttons: Play,
-// Pause, Play/Pause, Stop and Previous. Under X11 the keyboard's one Play/Pause key comes as
+// Pause, Play/Pause, Stop, Previous and Next. Under X11 the keyboard's one Play/Pause key comes as
 // Play, so Play toggles there, as the desktops' own media key handling does.
 void addMediaKeys(QWidget *window, RemotePlayer &player);

@@ -117,3 +117,8 @@ void MprisPlayerAdaptor::Previous()
 {
     m_player.previous();
 }
+
+void MprisPlayerAdaptor::Next()
+{
+    m_player.next();
+}

@@ -9,7 +9,7 @@
 class RemotePlayer;
 
 // The two MPRIS interfaces at /org/mpris/MediaPlayer2, written by hand: each property and method
-// hands straight on to the player. Next, seeking and opening are not offered, and do nothing.
+// hands straight on to the player. Seeking and opening are not offered, and do nothing.
 
 class MprisRootAdaptor : public QDBusAbstractAdaptor
 {
@@ -87,7 +87,7 @@ public Q_SLOTS:
     void PlayPause();
     void Stop();
     void Previous();
-    void Next() { }
+    void Next();
     void Seek(qlonglong) { }
     void SetPosition(const QDBusObjectPath &, qlonglong) { }
     void OpenUri(const QString &) { }

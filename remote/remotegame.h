@@ -12,4 +12,5 @@ public:
     virtual void stop() = 0;
     virtual void setPaused(bool paused) = 0;
     virtual void repeatCall() = 0;
+    virtual void nextCall() = 0;
 };

@@ -80,7 +80,8 @@ QVariantMap RemotePlayer::properties() const
         // Only a running game can be paused, or have its call said again.
         {u"CanPause"_s, m_running},
         {u"CanGoPrevious"_s, m_running},
-        {u"CanGoNext"_s, false},
+        // Next makes a call only while the countdown or a pause runs.
+        {u"CanGoNext"_s, m_running && m_nextCallable},
         {u"CanSeek"_s, false},
         {u"CanControl"_s, true},
     };
@@ -125,6 +126,12 @@ void RemotePlayer::setPaused(bool paused)
     changed();
 }
 
+void RemotePlayer::setNextCallable(bool nextCallable)
+{
+    m_nextCallable = nextCallable;
+    changed();
+}
+
 void RemotePlayer::play()
 {
     if (!m_running) {
@@ -161,6 +168,13 @@ void RemotePlayer::previous()
 {
     if (m_running) {
         m_game.repeatCall();
+    }
+}
+
+void RemotePlayer::next()
+{
+    if (m_running) {
+        m_game.nextCall();
     }
 }
 

@@ -46,6 +46,8 @@ public Q_SLOTS:
     void showDisplay(const GameDisplay &display);
     void setRunning(bool running);
     void setPaused(bool paused);
+    // Whether Next would make a call now (the countdown or a pause runs, not held).
+    void setNextCallable(bool nextCallable);
 
     // What a remote asks for.
     void play();
@@ -53,6 +55,7 @@ public Q_SLOTS:
     void playPause();
     void stop();
     void previous();
+    void next();
     void raise();
 
     // Announces what changed since the last announcement. It runs by itself once control is back
@@ -73,6 +76,7 @@ private:
 
     bool m_running = false;
     bool m_paused = false;
+    bool m_nextCallable = false;
     bool m_artAsked = false; // a remote has read the metadata
     QString m_statusText; // as the window shows it
     QString m_heading; // the last status that said something, the title while no call shows

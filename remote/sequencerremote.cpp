@@ -20,7 +20,10 @@ void SequencerRemote::follow(RemotePlayer &player)
                      [&player](bool, bool stopEnabled) { player.setRunning(stopEnabled); });
     QObject::connect(&m_sequencer, &GameSequencer::pausedChanged, &player,
                      &RemotePlayer::setPaused);
+    QObject::connect(&m_sequencer, &GameSequencer::nextCallableChanged, &player,
+                     &RemotePlayer::setNextCallable);
     player.setRunning(m_sequencer.stopEnabled());
+    player.setNextCallable(m_sequencer.nextCallable());
     player.setPaused(m_sequencer.isPaused());
     player.showStatus(m_sequencer.status());
     player.showDisplay(m_sequencer.display());
@@ -44,4 +47,9 @@ void SequencerRemote::setPaused(bool paused)
 void SequencerRemote::repeatCall()
 {
     m_sequencer.repeatCall();
+}
+
+void SequencerRemote::nextCall()
+{
+    m_sequencer.nextCall();
 }

@@ -20,6 +20,7 @@ public:
     void stop() override;
     void setPaused(bool paused) override;
     void repeatCall() override;
+    void nextCall() override;
 
 private:
     GameSequencer &m_sequencer;

@@ -122,6 +122,7 @@ const std::vector<Option> &options()
             u"Volume"_s, [](S &s) -> int & { return s.volume; }, GameSettings::MinVolume,
             GameSettings::MaxVolume),
         choice(u"RepeatsAllowed"_s, [](S &s) -> bool & { return s.game.repeatsAllowed; }),
+        choice(u"WaitForNext"_s, [](S &s) -> bool & { return s.game.waitForNext; }),
         choice(u"StartFullScreen"_s, [](S &s) -> bool & { return s.startFullScreen; }),
         choice(
             u"Voice"_s, [](S &s) -> bool & { return s.ownVoice; }, u"builtin"_s, u"own"_s),

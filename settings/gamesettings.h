@@ -9,6 +9,7 @@
 // in a form people and scripts can write by hand:
 //   PauseSeconds=7  CountdownSeconds=10  Limbs=lefthand,righthand,leftfoot,rightfoot
 //   Colours=green,yellow,blue,red  Spoken=true  Volume=100  RepeatsAllowed=true
+//   WaitForNext=false (no pause after a call: the next comes when the host asks for it)
 //   StartFullScreen=false  Voice=builtin (or own: the host's recordings, the built-in word where
 //   one is missing)  GameSounds=false (ticks before the first call, chimes at Start and Stop)
 // A value that is missing, empty, out of range or unreadable falls back to its own default

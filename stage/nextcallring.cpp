@@ -32,6 +32,8 @@ NextCallRing::NextCallRing(GameSequencer *sequencer, QWidget *parent)
     connect(m_timer, &QTimer::timeout, this, &NextCallRing::refresh);
     connect(sequencer, &GameSequencer::phaseChanged, this, &NextCallRing::follow);
     connect(sequencer, &GameSequencer::pausedChanged, this, &NextCallRing::follow);
+    // Wait for Next chosen or given up changes the pause under way.
+    connect(sequencer, &GameSequencer::optionsChanged, this, &NextCallRing::follow);
     hide();
 }
 

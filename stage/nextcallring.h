@@ -7,8 +7,9 @@ class GameSequencer;
 class QTimer;
 
 // In full screen, a quiet sign of the time to the next call: a ring that empties over the
-// countdown and over each pause. It reads the time left from the game each time it draws and
-// redraws only itself, a few times a second at most, while a wait runs and the game isn't held.
+// countdown and over each pause (none while the game waits for Next). It reads the time left from
+// the game each time it draws and redraws only itself, a few times a second at most, while a wait
+// runs and the game isn't held.
 class NextCallRing : public QWidget
 {
     Q_OBJECT

@@ -27,6 +27,8 @@ StageControls::StageControls(const Actions &actions, QWidget *parent)
     addButton(actions.pause, u"cmdStagePause"_s);
     //: A large button in full screen: says the current call again.
     addButton(actions.repeat, u"cmdStageRepeat"_s)->setText(tr("Repeat Call"));
+    //: A large button in full screen: makes the next call at once.
+    addButton(actions.next, u"cmdStageNext"_s)->setText(tr("Next"));
     //: A large button in full screen: stops the game.
     addButton(actions.stop, u"cmdStageStop"_s)->setText(tr("Stop"));
     connect(actions.pause, &QAction::toggled, this, &StageControls::showPause);

@@ -6,8 +6,8 @@
 class QAction;
 class QPushButton;
 
-// In full screen, large buttons to touch or click: Start, Pause or Resume, Repeat Call, and Stop
-// set apart so that it isn't hit by accident. Each drives the game's own action, so it is
+// In full screen, large buttons to touch or click: Start, Pause or Resume, Repeat Call, Next,
+// and Stop set apart so that it isn't hit by accident. Each drives the game's own action, so it is
 // offered exactly when the menu entry and the key are. They take no keyboard focus: Space and
 // Enter stay with the window's buttons.
 class StageControls : public QWidget
@@ -20,6 +20,7 @@ public:
         QAction *start = nullptr;
         QAction *pause = nullptr; // checkable: checked while the game holds
         QAction *repeat = nullptr;
+        QAction *next = nullptr;
         QAction *stop = nullptr;
     };
 

@@ -68,7 +68,7 @@ public:
         };
     }
 
-    GameSequencer::StopSound stopper()
+    std::function<void(const QString &name)> stopper()
     {
         return [this](const QString &name) {
             for (Heard &sound : heard) {

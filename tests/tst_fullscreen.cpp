@@ -358,7 +358,7 @@ private Q_SLOTS:
         const auto button = [this](const QString &name) {
             return program->find<QPushButton>(u"cmdStage"_s + name);
         };
-        for (const QString &name : {u"Start"_s, u"Pause"_s, u"Repeat"_s, u"Stop"_s}) {
+        for (const QString &name : {u"Start"_s, u"Pause"_s, u"Repeat"_s, u"Next"_s, u"Stop"_s}) {
             const QRect rect = button(name)->geometry();
             QVERIFY2(qMin(rect.width(), rect.height()) >= CallerLayout::LeastControlHeight,
                      qPrintable(name));
@@ -366,7 +366,7 @@ private Q_SLOTS:
             QVERIFY2(!button(name)->accessibleName().isEmpty() || !button(name)->text().isEmpty(),
                      qPrintable(name));
         }
-        QVERIFY(button(u"Stop"_s)->x() - button(u"Repeat"_s)->geometry().right()
+        QVERIFY(button(u"Stop"_s)->x() - button(u"Next"_s)->geometry().right()
                 >= CallerLayout::LeastControlHeight);
         QVERIFY(!button(u"Stop"_s)->isEnabled() && !button(u"Pause"_s)->isEnabled());
 
@@ -378,6 +378,9 @@ private Q_SLOTS:
             QCOMPARE(program->game.sequencer()->isPaused(), paused);
             QCOMPARE(button(u"Pause"_s)->text(), paused ? u"Resume"_s : u"Pause"_s);
         }
+        QTest::mouseClick(button(u"Next"_s), Qt::LeftButton); // the countdown ends at once
+        QCOMPARE(program->phase(), GameSequencer::Phase::Limb);
+        QVERIFY(!button(u"Next"_s)->isEnabled()); // never over a call being said
         program->clock.advanceBy(10'000);
         QTRY_VERIFY(button(u"Repeat"_s)->isEnabled());
         QSignalSpy shown(program->game.sequencer(), &GameSequencer::displayChanged);
@@ -521,7 +524,10 @@ private Q_SLOTS:
         QSignalSpy shown(program->game.sequencer(), &GameSequencer::displayChanged);
         QTest::keyClick(&program->window, Qt::Key_R);
         QTRY_COMPARE(shown.count(), 2); // the limb, then the whole call again
-        QCOMPARE(program->phase(), Phase::Pause);
+        QTRY_COMPARE(program->phase(), Phase::Pause);
+        QTest::keyClick(&program->window, Qt::Key_N); // the next call at once
+        QCOMPARE(program->phase(), Phase::Limb);
+        QCOMPARE(shown.count(), 3);
     }
 
 private:

@@ -33,6 +33,7 @@ public:
     void stop() override { requests << u"stop"_s; }
     void setPaused(bool paused) override { requests << (paused ? u"pause"_s : u"unpause"_s); }
     void repeatCall() override { requests << u"repeat"_s; }
+    void nextCall() override { requests << u"next"_s; }
 
     QStringList requests;
 };
@@ -126,9 +127,7 @@ void TestRemotePlayer::statusAndCapabilitiesFollowTheGame()
     QVERIFY(!player.isPaused());
 
     // Never offered, whatever the game does.
-    for (const char *name : {"CanGoNext", "CanSeek"}) {
-        QCOMPARE(property(name), false);
-    }
+    QCOMPARE(property("CanSeek"), false);
     QCOMPARE(property("CanPlay"), true);
     QCOMPARE(property("CanControl"), true);
 }
@@ -261,7 +260,8 @@ void TestRemotePlayer::remotesReachTheGame()
         {"PlayPause", Qt::Key_MediaTogglePlayPause, true, true, {u"unpause"_s}},
         {"Stop", Qt::Key_MediaStop, true, false, {u"stop"_s}},
         {"Previous", Qt::Key_MediaPrevious, true, false, {u"repeat"_s}},
-        {"Next", Qt::Key_unknown, true, false, {}},
+        {"Next", Qt::Key_MediaNext, true, false, {u"next"_s}},
+        {"Next", Qt::Key_MediaNext, false, false, {}},
         {"Raise", Qt::Key_unknown, true, false, {u"raise"_s}}};
     RecordingGame game;
     RemotePlayer player(game, artFor);
@@ -312,7 +312,7 @@ void TestRemotePlayer::oneAnnouncementPerChange()
     QCOMPARE(changed.value("PlaybackStatus"), u"Playing"_s);
     QCOMPARE(changed.value("CanPause"), true);
     QCOMPARE(changed.value("Metadata").toMap().value("xesam:title"), u"The game will start"_s);
-    QVERIFY(!changed.contains("CanGoNext")); // unchanged, so unannounced
+    QVERIFY(!changed.contains("CanSeek")); // unchanged, so unannounced
 
     // A report that changes nothing a remote sees says nothing.
     player.showDisplay(countdown(10));
@@ -340,7 +340,7 @@ void TestRemotePlayer::oneAnnouncementPerChange()
 }
 
 // Through the sequencer: Play starts a game whose calls become the title, Previous repeats a
-// call only in its pause, Stop ends it.
+// call only in its pause, Next makes one there or in the countdown, Stop ends it.
 void TestRemotePlayer::drivesARealGame()
 {
     FakeClock clock;
@@ -353,14 +353,22 @@ void TestRemotePlayer::drivesARealGame()
     RemotePlayer player(remote, artFor);
     remote.follow(player);
 
+    const auto canGoNext = [&player] {
+        return player.properties().value("CanGoNext").toBool();
+    };
+    QVERIFY(!canGoNext());
     player.play();
     QCOMPARE(player.playbackStatus(), u"Playing"_s);
     QCOMPARE(sequencer.phase(), GameSequencer::Phase::Countdown);
+    QVERIFY(canGoNext());
     QCOMPARE(player.metadata().value("xesam:artist"), QStringList{u"in 10 seconds..."_s});
 
     clock.advanceBy(10'000);
     QCOMPARE(player.metadata().value("xesam:title"), u"LEFT FOOT"_s);
     player.previous(); // while the limb is spoken: not yet
+    QVERIFY(!canGoNext());
+    player.next();
+    QCOMPARE(speaker.started.size(), 1);
     clock.advanceBy(800);
     QCOMPARE(player.metadata().value("xesam:title"), u"LEFT FOOT GREEN"_s);
     clock.advanceBy(600 + 2'000);
@@ -371,9 +379,11 @@ void TestRemotePlayer::drivesARealGame()
     QCOMPARE(speaker.started.last(), u"leftfoot.wav"_s);
     QCOMPARE(player.metadata().value("xesam:title"), u"LEFT FOOT"_s);
 
-    // Pause holds the pause, Play goes on with what it had left.
-    clock.advanceBy(3'000); // the repeat is over, 2 s of the pause are left
+    // The repeat said whole, then the whole pause again; Pause holds it, Play goes on with what
+    // it had left.
+    clock.advanceBy(3'000); // the repeat ended 1.6 s ago, 5.4 s of its pause are left
     player.pause();
+    QVERIFY(!canGoNext());
     QVERIFY(sequencer.isPaused());
     QCOMPARE(player.playbackStatus(), u"Paused"_s);
     QCOMPARE(player.metadata().value("xesam:title"), u"LEFT FOOT GREEN"_s);
@@ -381,10 +391,16 @@ void TestRemotePlayer::drivesARealGame()
     const int held = speaker.started.size();
     player.playPause();
     QCOMPARE(player.playbackStatus(), u"Playing"_s);
-    clock.advanceBy(1'999);
+    clock.advanceBy(5'399);
     QCOMPARE(speaker.started.size(), held);
     clock.advanceBy(1);
     QCOMPARE(speaker.started.size(), held + 1);
+    clock.advanceBy(800);
+    speaker.finish(); // the colour, of no set length
+    QVERIFY(canGoNext());
+    player.next();
+    QCOMPARE(speaker.started.size(), held + 3);
+    QCOMPARE(speaker.startTimes.last(), clock.now());
 
     player.pause();
     player.stop();

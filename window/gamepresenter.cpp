@@ -29,6 +29,7 @@ GamePresenter::GamePresenter(const Controls &controls, QObject *parent)
 {
     m_controls.display->setAccessibleName(displayPurpose());
     m_controls.repeatAction->setEnabled(false);
+    m_controls.nextAction->setEnabled(false);
     //: For screen readers: what the call label shows.
     m_controls.display->setAccessibleDescription(tr("The current call: a limb, then its colour"));
     //: For screen readers: what the status label shows.
@@ -45,6 +46,8 @@ void GamePresenter::follow(GameSequencer *sequencer)
     connect(sequencer, &GameSequencer::displayChanged, this, &GamePresenter::showDisplay);
     connect(sequencer, &GameSequencer::buttonsChanged, this, &GamePresenter::showButtons);
     connect(sequencer, &GameSequencer::repeatableChanged, m_controls.repeatAction,
+            &QAction::setEnabled);
+    connect(sequencer, &GameSequencer::nextCallableChanged, m_controls.nextAction,
             &QAction::setEnabled);
     connect(sequencer, &GameSequencer::pausedChanged, m_controls.pauseAction, &QAction::setChecked);
     connect(sequencer, &GameSequencer::optionsChanged, this, &GamePresenter::showOptions);

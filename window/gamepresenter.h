@@ -32,6 +32,7 @@ public:
         QAction *stopAction = nullptr;
         QAction *pauseAction = nullptr; // offered while a game runs, checked while it holds
         QAction *repeatAction = nullptr; // offered while a call stands in its pause
+        QAction *nextAction = nullptr; // offered while the countdown or a pause runs
     };
 
     explicit GamePresenter(const Controls &controls, QObject *parent = nullptr);

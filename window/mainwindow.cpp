@@ -45,7 +45,7 @@ MainWindow::MainWindow(GameSession &game, const HelpLauncher &help, QWidget *par
     createMenus();
     new HeldKeys(this);
     m_presenter = new GamePresenter({lblStatus, lblDisplay, cmdStart, cmdStop, mnuGameStart,
-                                     mnuGameStop, mnuGamePause, mnuGameRepeat},
+                                     mnuGameStop, mnuGamePause, mnuGameRepeat, mnuGameNext},
                                     this);
     layoutDesigned();
 
@@ -54,7 +54,7 @@ MainWindow::MainWindow(GameSession &game, const HelpLauncher &help, QWidget *par
     m_presenter->showStatus(GameStatus::Blank); // the design's caption never shows
     m_presenter->follow(m_game.sequencer());
     m_stage = new Stage(centralWidget(), m_fullScreenHint,
-                        {mnuGameStart, mnuGamePause, mnuGameRepeat, mnuGameStop},
+                        {mnuGameStart, mnuGamePause, mnuGameRepeat, mnuGameNext, mnuGameStop},
                         m_game.sequencer(), this);
 }
 
@@ -135,10 +135,14 @@ void MainWindow::createMenus()
     mnuGamePause->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
     mnuGameRepeat = named(mnuGame->addAction(tr("&Repeat Call")), u"mnuGameRepeat"_s);
     mnuGameRepeat->setShortcut(QKeySequence(Qt::Key_R));
+    //: Makes the next call at once, ending the countdown or the pause (also N).
+    mnuGameNext = named(mnuGame->addAction(tr("&Next Call")), u"mnuGameNext"_s);
+    mnuGameNext->setShortcut(QKeySequence(Qt::Key_N));
     connect(mnuGameStart, &QAction::triggered, this, &MainWindow::cmdStart_Click);
     connect(mnuGameStop, &QAction::triggered, this, &MainWindow::cmdStop_Click);
     connect(mnuGamePause, &QAction::triggered, this, &MainWindow::mnuGamePause_Click);
     connect(mnuGameRepeat, &QAction::triggered, m_game.sequencer(), &GameSequencer::repeatCall);
+    connect(mnuGameNext, &QAction::triggered, m_game.sequencer(), &GameSequencer::nextCall);
 
     QMenu *mnuSettings = named(menuBar()->addMenu(tr("Se&ttings")), u"mnuSettings"_s);
     mnuSettingsFullScreen
@@ -154,9 +158,10 @@ void MainWindow::createMenus()
             &MainWindow::mnuSettingsConfigure_Click);
     // The menu bar hides in full screen; the window itself keeps the shortcuts alive, and a
     // right click there offers what a host needs without it.
-    addActions({mnuGameStart, mnuGameStop, mnuGamePause, mnuGameRepeat, mnuSettingsFullScreen});
+    addActions({mnuGameStart, mnuGameStop, mnuGamePause, mnuGameRepeat, mnuGameNext,
+                mnuSettingsFullScreen});
     centralWidget()->addActions(
-        {mnuGamePause, mnuGameRepeat, mnuSettingsFullScreen, mnuSettingsConfigure});
+        {mnuGamePause, mnuGameRepeat, mnuGameNext, mnuSettingsFullScreen, mnuSettingsConfigure});
 
     QMenu *mnuHelp = named(menuBar()->addMenu(tr("&Help")), u"mnuHelp"_s);
     //: Opens the help page. The About box names this item as Help-->Contents.

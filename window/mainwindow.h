@@ -83,6 +83,7 @@ private:
     QAction *mnuGameStop = nullptr;
     QAction *mnuGamePause = nullptr;
     QAction *mnuGameRepeat = nullptr;
+    QAction *mnuGameNext = nullptr;
     QAction *mnuSettingsFullScreen = nullptr;
 
     QPushButton *cmdStart = nullptr;
