@@ -138,6 +138,11 @@
         <extracomment>A tick for each of the countdown&apos;s last three seconds, a chime as a game starts and stops.</extracomment>
         <translation>Sonidos del &amp;juego: tictac de la cuenta atrás, campanilla al empezar y al parar</translation>
     </message>
+    <message>
+        <source>&amp;Wait for Next</source>
+        <extracomment>No pause runs after a call: the next call comes when the host asks for it (N, the Next button in full screen, a remote&apos;s Next), like a spinner that waits to be spun.</extracomment>
+        <translation>Esperar a «Siguien&amp;te»</translation>
+    </message>
 </context>
 <context>
     <name>FullScreenHint</name>
@@ -389,6 +394,11 @@
         <extracomment>After Configure&apos;s OK, where the settings file can&apos;t be written.</extracomment>
         <translation>No se pudieron guardar tus opciones. Se aplican hasta que cierres Limbora.</translation>
     </message>
+    <message>
+        <source>&amp;Next Call</source>
+        <extracomment>Makes the next call at once, ending the countdown or the pause (also N).</extracomment>
+        <translation>&amp;Siguiente jugada</translation>
+    </message>
 </context>
 <context>
     <name>NextCallRing</name>
@@ -442,6 +452,11 @@
         <source>Pause</source>
         <extracomment>A large button in full screen: holds the game.</extracomment>
         <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <extracomment>A large button in full screen: makes the next call at once.</extracomment>
+        <translation>Siguiente</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,11 @@
         <extracomment>A tick for each of the countdown&apos;s last three seconds, a chime as a game starts and stops.</extracomment>
         <translation>Spelgelui&amp;den: tikken bij het aftellen, belletje bij start en stop</translation>
     </message>
+    <message>
+        <source>&amp;Wait for Next</source>
+        <extracomment>No pause runs after a call: the next call comes when the host asks for it (N, the Next button in full screen, a remote&apos;s Next), like a spinner that waits to be spun.</extracomment>
+        <translation>Op ‘Volgende’ &amp;wachten</translation>
+    </message>
 </context>
 <context>
     <name>FullScreenHint</name>
@@ -385,6 +390,11 @@
         <extracomment>After Configure&apos;s OK, where the settings file can&apos;t be written.</extracomment>
         <translation>Je instellingen konden niet worden opgeslagen. Ze gelden tot je Limbora afsluit.</translation>
     </message>
+    <message>
+        <source>&amp;Next Call</source>
+        <extracomment>Makes the next call at once, ending the countdown or the pause (also N).</extracomment>
+        <translation>Vol&amp;gende oproep</translation>
+    </message>
 </context>
 <context>
     <name>NextCallRing</name>
@@ -438,6 +448,11 @@
         <source>Pause</source>
         <extracomment>A large button in full screen: holds the game.</extracomment>
         <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <extracomment>A large button in full screen: makes the next call at once.</extracomment>
+        <translation>Volgende</translation>
     </message>
 </context>
 <context>
