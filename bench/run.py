@@ -26,6 +26,7 @@ from limbora_e2e import RATE, Session, locate, sound_lengths  # noqa: E402
 GAME_SECONDS = 60
 IDLE_SECONDS = 10
 STOPS = 5
+NEXTS = 5
 LONG_GAME_MINUTES = 10  # enough calls (about 70) for anything that grows with each to show
 
 
@@ -136,6 +137,8 @@ def measure(executable, out):
                 trace.wait_for(r'^status "\(Game stopped\)"$', 2, since=sent - 0.002)[0] - sent)
             time.sleep(0.3)
 
+        results["next_latency_ms"], results["next_onset_ms"] = measure_next(program, keyboard, recorder)
+
         # A long game: the CPU of its first minute beside its last.
         keyboard.press("Alt_L", "s")
         minutes = []
@@ -174,6 +177,32 @@ def measure(executable, out):
     (out / "results.json").write_text(json.dumps(results, indent=2) + "\n")
     plot(out / "timeline.png", game_lines, start_key, recording, recording_start)
     return results
+
+
+def measure_next(program, keyboard, recorder):
+    """N pressed a second into each of NEXTS pauses: from the key leaving to the next call's
+    sound-start in the trace, and to its onset in the recording."""
+    trace = program.trace
+    keyboard.press("Alt_L", "s")
+    since = time.monotonic()
+    presses = []
+    for _ in range(NEXTS):
+        pause = trace.wait_for(r"^pause \d+$", 15, since=since)[0]
+        time.sleep(max(0.0, pause + 1.0 - time.monotonic()))
+        sent = keyboard.press("n")
+        said = trace.wait_for(r"^sound-start \w+\.wav wait$", 2, since=sent - 0.002)
+        presses.append((sent, said[0], said[1].split()[1]))
+        since = said[0]
+    trace.wait_for(r"^pause \d+$", 15, since=since)
+    keyboard.press("Alt_L", "s")
+    time.sleep(1.5)
+    recording = recorder.samples()
+    onsets = []
+    for sent, at, name in presses:
+        heard = locate(recording, recorder.start_time(at), name, at)
+        if heard[0] is not None and heard[1] >= 0.8:
+            onsets.append(heard[0] - sent)
+    return errors_ms([at - sent for sent, at, _ in presses]), errors_ms(onsets)
 
 
 def plot(path, lines, origin, recording, recording_start):
@@ -231,6 +260,12 @@ GOALS = [
     ("sound-end to audible end ms, worst", lambda r: r["sound_end_error_ms"]["worst"], "±20", lambda v: abs(v) <= 20),
     ("Stop latency ms, mean", lambda r: r["stop_latency_ms"]["mean"], "≤ 16", lambda v: v <= 16),
     ("Stop latency ms, worst", lambda r: r["stop_latency_ms"]["worst"], "≤ 16", lambda v: v <= 16),
+    ("Next (N) to the call's sound-start ms, mean", lambda r: r["next_latency_ms"]["mean"], "≤ 50",
+     lambda v: v is not None and v <= 50),
+    ("Next (N) to the call's audible onset ms, mean", lambda r: r["next_onset_ms"]["mean"], "≤ 50",
+     lambda v: v is not None and v <= 50),
+    ("Next (N) to the call's audible onset ms, worst", lambda r: r["next_onset_ms"]["worst"], "≤ 50",
+     lambda v: v is not None and v <= 50),
     ("start-up, exec to window shown, ms", lambda r: r["startup_ms"], "≤ 300", lambda v: v <= 300),
     ("peak resident memory, MiB", lambda r: r["peak_memory_mib"], "≤ 80", lambda v: v <= 80),
 ]
@@ -292,6 +327,18 @@ def main():
         sys.argv.remove("--sound")
         executable = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else HERE.parent / "build/app/limbora").resolve()
         print_sound({server: measure_sound(executable, server) for server in ("pulseaudio", "pipewire")})
+        return
+    if "--next" in sys.argv:
+        # Only Next's latency, in a game of its own.
+        sys.argv.remove("--next")
+        executable = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else HERE.parent / "build/app/limbora").resolve()
+        with Session(audio=True) as session:
+            recorder = session.record()
+            program = session.launch(executable)
+            program.show()
+            keyboard = Keyboard(session.env["DISPLAY"])
+            to_start, to_onset = measure_next(program, keyboard, recorder)
+        print(f"Next (N) to the call's sound-start ms: {to_start}; to its audible onset ms: {to_onset}")
         return
     executable = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else HERE.parent / "build/app/limbora").resolve()
     out = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else HERE.parent / "build/bench").resolve()
