@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Limbora as a media player on a private session bus, driven with playerctl as the desktop's
 media controls or a phone would drive it: Play starts a game, the title follows each call,
-Previous in a pause says the call again and the next call still comes on time, Pause and Play hold
-and resume the pause with the time that was left, Stop stops, and the status is Playing, Paused
+Previous in a pause says the call again and the whole pause follows it, Pause and Play hold and
+resume the pause with the time that was left, Next in a pause makes the next call at once (and
+CanGoNext says so), Stop stops, and the status is Playing, Paused
 and Stopped at the right moments. Stop and Play behind the About box leave nothing of the old game
 to be said and start the countdown when the box closes. The call's art lives in the runtime folder
 while on the bus and is gone at exit. Without a bus, with the name taken, or with no remote that
@@ -162,10 +163,13 @@ def remote_drives_a_game(executable):
         said = trace.wait_for(r"^sound-start \w+\.wav wait$", 1, since=repeated)
         check(said[1].split()[1] == limb and said[0] - repeated < 0.05,
               f"Previous said {said[1]} after {said[0] - repeated:.3f} s, not {limb}")
-        second_time, second_call = call_shown(trace, first_pause + PAUSE - 0.5)
-        second_start = trace.wait_for(r"^sound-start", 1, since=first_pause + PAUSE - 0.5)[0]
-        session.within("after Previous, the next call into the pause",
-                       second_start - first_pause - PAUSE, -LENGTH_KEPT, LENGTH_KEPT, second_start)
+        # Said whole, then the whole pause again.
+        repeat_pause = trace.wait_for(rf"^pause {PAUSE}$", 5, since=repeated)[0]
+        second_time, second_call = call_shown(trace, repeat_pause + PAUSE - 0.5)
+        second_start = trace.wait_for(r"^sound-start", 1, since=repeat_pause + PAUSE - 0.5)[0]
+        session.within("after Previous, the whole pause before the next call",
+                       second_start - repeat_pause - PAUSE, -LENGTH_KEPT, LENGTH_KEPT,
+                       second_start)
         trace.wait_for(rf"^pause {PAUSE}$", 5, since=second_time)
         check(bus.ctl("metadata", "xesam:title") == second_call, "the title did not follow")
 
@@ -193,6 +197,21 @@ def remote_drives_a_game(executable):
         time.sleep(0.3)
         check(bus.ctl("metadata", "xesam:title") == third_call, "the title did not follow")
 
+        # Next a second into the pause: the next call at once.
+        third_pause = trace.wait_for(rf"^pause {PAUSE}$", 5, since=third_time)[0]
+        time.sleep(max(0.0, third_pause + 1.0 - time.monotonic()))
+        player = bus.properties("org.mpris.MediaPlayer2.Player")
+        check('"CanGoNext"\nvariant boolean true' in player, f"CanGoNext in a pause: {player}")
+        sent = time.monotonic()
+        bus.ctl("next")
+        nexted = trace.wait_for(r"^next$", 2, since=sent)[0]
+        check(nexted - sent < CARRIED, f"Next took {nexted - sent:.3f} s")
+        said = trace.wait_for(r"^sound-start \w+\.wav wait$", 1, since=nexted)[0]
+        check(said - nexted < 0.05, f"Next's call said {said - nexted:.3f} s after it")
+        fourth_time, fourth_call = call_shown(trace, nexted)
+        time.sleep(0.3)
+        check(bus.ctl("metadata", "xesam:title") == fourth_call, "the title did not follow Next")
+
         sent = time.monotonic()
         bus.ctl("stop")
         stopped = trace.wait_for(r'^status "\(Game stopped\)"$', 2, since=sent)[0]
@@ -205,7 +224,7 @@ def remote_drives_a_game(executable):
         check(heard == ["Stopped", "Playing", "Paused", "Playing", "Stopped"],
               f"announced statuses: {heard}")
         heard_titles = [line for _, line in titles]
-        for title in ("The game will start", first_call, second_call, third_call):
+        for title in ("The game will start", first_call, second_call, third_call, fourth_call):
             check(title in heard_titles, f"title {title!r} never announced: {heard_titles}")
         session.press(program.window, "alt+f", "x")
         check(program.exit_code(5) == 0, "did not exit cleanly")
