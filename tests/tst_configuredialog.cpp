@@ -132,8 +132,11 @@ private Q_SLOTS:
         unusual.game.pauseSeconds = 20;
         unusual.game.colours = {2};
         unusual.volume = 0;
+        unusual.game.waitForNext = true;
         ConfigureDialog dialog(unusual);
         QCOMPARE(dialog.values(), unusual);
+        // No pause to set while the game waits for Next.
+        QVERIFY(!dialog.findChild<QSpinBox *>(u"spnPause"_s)->isEnabled());
         QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
         QVERIFY(ok->isEnabled());
         dialog.findChild<QCheckBox *>(u"chkYellow"_s)->setChecked(false);
@@ -142,6 +145,7 @@ private Q_SLOTS:
         dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::RestoreDefaults)->click();
         QCOMPARE(dialog.values(), GameSettings());
         QVERIFY(ok->isEnabled());
+        QVERIFY(dialog.findChild<QSpinBox *>(u"spnPause"_s)->isEnabled());
     }
 
     // Play in the recorder says a word as loud as the game will: as the dialog opened, silent

@@ -25,6 +25,7 @@ GameSettings unusual()
     values.game.colours = {4};
     values.game.spoken = false;
     values.game.repeatsAllowed = false;
+    values.game.waitForNext = true;
     values.startFullScreen = true;
     values.volume = 35;
     values.ownVoice = true;
@@ -35,7 +36,8 @@ GameSettings unusual()
 const char *const UnusualText
     = "[Game]\nPauseSeconds=12\nCountdownSeconds=30\n"
       "Limbs=\"lefthand,righthand\"\nColours=red\nSpoken=false\n"
-      "RepeatsAllowed=false\nStartFullScreen=true\nVolume=35\nVoice=own\nGameSounds=true\n";
+      "RepeatsAllowed=false\nStartFullScreen=true\nVolume=35\nVoice=own\nGameSounds=true\n"
+      "WaitForNext=true\n";
 
 } // namespace
 
@@ -80,6 +82,7 @@ private Q_SLOTS:
         QTest::newRow("voice unknown") << u"Voice"_s << u"robot"_s;
         QTest::newRow("voice empty") << u"Voice"_s << QString();
         QTest::newRow("game sounds") << u"GameSounds"_s << u"loud"_s;
+        QTest::newRow("wait for next") << u"WaitForNext"_s << u"yes"_s;
     }
 
     void damagedValueFallsBackAlone()
@@ -109,6 +112,8 @@ private Q_SLOTS:
             expected.ownVoice = defaults.ownVoice;
         } else if (key == u"GameSounds") {
             expected.gameSounds = defaults.gameSounds;
+        } else if (key == u"WaitForNext") {
+            expected.game.waitForNext = defaults.game.waitForNext;
         } else {
             expected.startFullScreen = defaults.startFullScreen;
         }
@@ -132,9 +137,10 @@ private Q_SLOTS:
 
     void handWrittenValuesAreRead()
     {
-        writeFile("[Game]\nPauseSeconds= 12 \nCountdownSeconds=30\nLimbs=righthand, LeftHand, "
-                  "lefthand\nColours=red\nSpoken=FALSE\nRepeatsAllowed=false\n"
-                  "StartFullScreen=True\nVolume= 35\nVoice= Own\nGameSounds= TRUE\n");
+        writeFile(
+            "[Game]\nPauseSeconds= 12 \nCountdownSeconds=30\nLimbs=righthand, LeftHand, "
+            "lefthand\nColours=red\nSpoken=FALSE\nRepeatsAllowed=false\n"
+            "StartFullScreen=True\nVolume= 35\nVoice= Own\nGameSounds= TRUE\nWaitForNext=True\n");
         QCOMPARE(readGameSettings(), unusual());
     }
 
