@@ -14,9 +14,9 @@ class GameClock;
 class RandomSource;
 
 // Runs a game: the countdown (ten seconds unless the options say otherwise), then call after
-// call (limb spoken, colour spoken, a pause of seven seconds or as chosen, or a wait for the host's
-// Next) until Stop. It is a
-// state machine driven by the clock's alarm and by the end of each sound; it never waits in a loop.
+// call (limb spoken, colour spoken, a pause of seven seconds or as chosen, or a wait for the
+// host's Next) until Stop. It is a state machine driven by the clock's alarm and by the end of
+// each sound; it never waits in a loop.
 // It reports what the window should show through its signals, in numbers rather than words, and
 // knows nothing of widgets.
 class GameSequencer : public QObject
