@@ -6,10 +6,17 @@
 #include "helplauncher.h"
 #include "idleinhibitor.h"
 #include "mainwindow.h"
+#include "players.h"
+#include "remoteplayer.h"
 #include "soundplayer.h"
+#include "tracecapture.h"
 #include "windowfixture.h"
+#include "winnerbanner.h"
 
+#include <QApplication>
 #include <QMenuBar>
+#include <QPointingDevice>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -112,6 +119,106 @@ private Q_SLOTS:
         QCOMPARE(bool(window.windowState() & Qt::WindowFullScreen), startFullScreen);
         QCOMPARE(window.isFullScreenMode(), startFullScreen);
         QCOMPARE(window.menuBar()->isVisible(), !startFullScreen);
+    }
+
+    // A player is put out after a fall by a click, a tap or the number key, and taken back by a
+    // second; the last one standing wins: the game stops, the stage and a remote name the winner,
+    // with a fanfare only where game sounds are on. A new round brings everyone back. Without
+    // names, or in the designed window, the number keys do nothing.
+    void playersAndTheirWinner_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("fullScreen");
+        QTest::addColumn<bool>("gameSounds");
+        QTest::addColumn<QString>("steps"); // c: click, t: tap, k: key, each with a number
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("winner");
+        const QStringList three{u"Anna"_s, u"Ben"_s, u"Zoë, 2nd"_s};
+        QTest::newRow("click out, click back") << three << true << true << u"c2 c2"_s << u"---"_s
+                                               << QString();
+        QTest::newRow("key out and back, tap out")
+            << three << true << false << u"k2 k2 t3"_s << u"--x"_s << QString();
+        QTest::newRow("keys past the list") << three << true << false << u"k4 k9"_s << u"---"_s
+                                            << QString();
+        QTest::newRow("winner by keys, game sounds on")
+            << three << true << true << u"k1 k3"_s << u"x-x"_s << u"Ben"_s;
+        QTest::newRow("winner by click and tap, game sounds off")
+            << three << true << false << u"c3 t2"_s << u"-xx"_s << u"Anna"_s;
+        QTest::newRow("after the winner, nothing more")
+            << three << true << true << u"k1 k3 k3"_s << u"x-x"_s << u"Ben"_s;
+        QTest::newRow("new round brings everyone back")
+            << three << true << true << u"k1 k3 start"_s << u"---"_s << QString();
+        QTest::newRow("designed window: keys do nothing")
+            << three << false << false << u"k1 k2"_s << u"---"_s << QString();
+        QTest::newRow("no names: keys do nothing")
+            << QStringList() << true << true << u"k1 k2"_s << QString() << QString();
+    }
+    void playersAndTheirWinner()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(bool, fullScreen);
+        QFETCH(bool, gameSounds);
+        QFETCH(QString, steps);
+        QFETCH(QString, out);
+        QFETCH(QString, winner);
+        GameSettings settings;
+        settings.players = names;
+        settings.gameSounds = gameSounds;
+        settings.startFullScreen = fullScreen;
+        QVERIFY(writeGameSettings(settings));
+        Wired wired;
+        MainWindow &window = wired.application.window();
+        wired.application.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *list = window.findChild<QWidget *>(u"frmPlayers"_s);
+        QTRY_COMPARE(list->isVisible(), fullScreen && !names.isEmpty());
+        auto *remote = window.findChild<RemotePlayer *>();
+        const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
+        const TraceCapture trace;
+        QTest::keyClick(&window, Qt::Key_F5);
+        wired.clock.advanceBy(10'000);
+        QTRY_COMPARE(wired.game().phase(), GameSequencer::Phase::Pause);
+
+        for (const QString &step : steps.split(u' ')) {
+            const int number = step.mid(1).toInt();
+            auto *name = window.findChild<QPushButton *>(u"cmdPlayer%1"_s.arg(number));
+            if (step == u"start") {
+                QTest::keyClick(&window, Qt::Key_F5);
+            } else if (step.startsWith(u'k')) {
+                QTest::keyClick(&window, Qt::Key(Qt::Key_0 + number));
+            } else if (step.startsWith(u'c')) {
+                QTest::mouseClick(name, Qt::LeftButton);
+            } else {
+                const QPoint at = name->mapTo(&window, name->rect().center());
+                QTest::touchEvent(&window, finger.get()).press(0, at, &window);
+                QTest::touchEvent(&window, finger.get()).release(0, at, &window);
+            }
+        }
+        QApplication::processEvents(); // the remote announces once control is back
+        Players *players = wired.application.game().players();
+        QString shown;
+        for (int i = 0; i < players->names().size(); ++i) {
+            shown += players->isOut(i) ? u'x' : u'-';
+            QCOMPARE(window.findChild<QPushButton *>(u"cmdPlayer%1"_s.arg(i + 1))->property("out"),
+                     QVariant(players->isOut(i)));
+        }
+        QCOMPARE(shown, out);
+        QCOMPARE(players->winner(), winner);
+        const bool won = !winner.isEmpty();
+        QCOMPARE(wired.game().phase() == GameSequencer::Phase::Idle, won);
+        auto *banner = window.findChild<WinnerBanner *>();
+        QCOMPARE(banner->isVisible(), won);
+        const QString title = remote->metadata().value(u"xesam:title"_s).toString();
+        QCOMPARE(title == winner + u" wins!"_s, won);
+        QCOMPARE(banner->text(), won ? title : QString());
+        const auto heard = [&trace](const QString &sound) {
+            return trace.lines().contains(u"sound-start %1 wait"_s.arg(sound));
+        };
+        QCOMPARE(heard(u"gamewin.wav"_s), won && gameSounds);
+        QVERIFY(!(won && heard(u"gamestop.wav"_s)));
+        if (names.isEmpty() || !fullScreen) {
+            QVERIFY(!trace.lines().join(u'\n').contains(u"player-"_s));
+        }
     }
 
 private:

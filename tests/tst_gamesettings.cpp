@@ -29,13 +29,16 @@ GameSettings unusual()
     values.volume = 35;
     values.ownVoice = true;
     values.gameSounds = true;
+    // Qt's own escapes, the list's separator and its escape, a letter beyond ASCII.
+    values.players = {u"@Variant(x)"_s, u"Zoë, 2nd"_s, u"100% \"Ben\""_s};
     return values;
 }
 
 const char *const UnusualText
     = "[Game]\nPauseSeconds=12\nCountdownSeconds=30\n"
       "Limbs=\"lefthand,righthand\"\nColours=red\nSpoken=false\n"
-      "RepeatsAllowed=false\nStartFullScreen=true\nVolume=35\nVoice=own\nGameSounds=true\n";
+      "RepeatsAllowed=false\nStartFullScreen=true\nVolume=35\nVoice=own\nGameSounds=true\n"
+      "Players=%40Variant(x),Zo\xc3\xab%2C 2nd,100%25 \\\"Ben\\\"\n";
 
 } // namespace
 
@@ -80,6 +83,7 @@ private Q_SLOTS:
         QTest::newRow("voice unknown") << u"Voice"_s << u"robot"_s;
         QTest::newRow("voice empty") << u"Voice"_s << QString();
         QTest::newRow("game sounds") << u"GameSounds"_s << u"loud"_s;
+        QTest::newRow("players only blanks") << u"Players"_s << u" , \t,"_s;
     }
 
     void damagedValueFallsBackAlone()
@@ -109,6 +113,8 @@ private Q_SLOTS:
             expected.ownVoice = defaults.ownVoice;
         } else if (key == u"GameSounds") {
             expected.gameSounds = defaults.gameSounds;
+        } else if (key == u"Players") {
+            expected.players = defaults.players;
         } else {
             expected.startFullScreen = defaults.startFullScreen;
         }
@@ -134,7 +140,8 @@ private Q_SLOTS:
     {
         writeFile("[Game]\nPauseSeconds= 12 \nCountdownSeconds=30\nLimbs=righthand, LeftHand, "
                   "lefthand\nColours=red\nSpoken=FALSE\nRepeatsAllowed=false\n"
-                  "StartFullScreen=True\nVolume= 35\nVoice= Own\nGameSounds= TRUE\n");
+                  "StartFullScreen=True\nVolume= 35\nVoice= Own\nGameSounds= TRUE\n"
+                  "Players=@@Variant(x), Zo\xc3\xab%2C 2nd , 100%25 \\\"Ben\\\"\n");
         QCOMPARE(readGameSettings(), unusual());
     }
 
@@ -156,6 +163,18 @@ private Q_SLOTS:
         QCOMPARE(readGameSettings(), GameSettings());
         QVERIFY(!writeGameSettings(unusual()));
         QVERIFY(QFileInfo(file()).isDir());
+    }
+
+    // However many and however long the names, the stage gets a bounded list it can show.
+    void playersAreBounded()
+    {
+        const QString longName = QString(23, u'a') + u"😀tail"_s; // cut would split the emoji
+        const QStringList tidy = tidyPlayers(QStringList{u" \tAl\x01\nice "_s, longName, u""_s}
+                                             + QStringList(12, u"Kim"_s));
+        QCOMPARE(tidy.size(), GameSettings::MaxPlayers);
+        QCOMPARE(tidy.at(0), u"Al ice"_s);
+        QCOMPARE(tidy.at(1), QString(23, u'a'));
+        QCOMPARE(tidy.last(), u"Kim"_s);
     }
 
     // Every key Limbora writes is told where a host looks for it.
