@@ -47,10 +47,11 @@ QList<qint16> readNumbers(const QSettings &settings, const QString &key, const Q
     return numbers;
 }
 
-// Only the list's separator and the escape itself are escaped, so any other name reads as written.
+// Only the list's separator, the escape itself and '@' are escaped, so any other name reads as
+// written. Without '@' no name can spell what makes the settings file unreadable ("@Variant(").
 QString escapePlayer(QString name)
 {
-    return name.replace(u'%', u"%25"_s).replace(u',', u"%2C"_s);
+    return name.replace(u'%', u"%25"_s).replace(u',', u"%2C"_s).replace(u'@', u"%40"_s);
 }
 
 QString unescapePlayer(const QString &text)

@@ -12,7 +12,8 @@
 //   Colours=green,yellow,blue,red  Spoken=true  Volume=100  RepeatsAllowed=true
 //   StartFullScreen=false  Voice=builtin (or own: the host's recordings, the built-in word where
 //   one is missing)  GameSounds=false (ticks before the first call, chimes at Start and Stop)
-//   Players=Anna,Ben (the players' names, each with a comma or a per cent sign written %2C, %25)
+//   Players=Anna,Ben (the players' names; a comma, a per cent sign or an @ in one written %2C,
+//   %25, %40)
 // A value that is missing, empty, out of range or unreadable falls back to its own default
 // without touching the others. Nothing is ever reported.
 struct GameSettings

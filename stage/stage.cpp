@@ -50,7 +50,7 @@ void Stage::setActive(bool active)
     showWinner(m_players->winner());
     if (active) {
         for (QWidget *widget : std::initializer_list<QWidget *>{m_spot, m_ring, m_playerList,
-                                                                 m_veil, m_banner, m_controls}) {
+                                                                m_veil, m_banner, m_controls}) {
             widget->raise();
         }
     }

@@ -145,9 +145,10 @@ FullScreen fullScreen(const QSize &area, int playerRows)
     layout.callFont = callFont;
     // A font made smaller for the height may bring every call back onto one line.
     layout.twoLines = widest(callFont, calls) > layout.callWidth;
-    const int gap = std::max(0, (inner.height() - 2 * buttonSize.height() - statusHeight
-                                 - callHeight - hintHeight - playersHeight)
-                                    / 5);
+    const int gap = std::max(0,
+                             (inner.height() - 2 * buttonSize.height() - statusHeight - callHeight
+                              - hintHeight - playersHeight)
+                                 / 5);
 
     // Top to bottom: START, the status, the call, STOP!, and the hint at the foot.
     int top = inner.top();
