@@ -134,8 +134,9 @@ FullScreen fullScreen(const QSize &area, int playerRows)
     // What the call may take of the room's height, the rest standing with small gaps.
     const int controlHeight = std::max(LeastControlHeight, area.height() / 14);
     const int playersHeight = playerRows * controlHeight;
-    const int fixed
-        = 2 * buttonSize.height() + statusHeight + hintHeight + playersHeight + 5 * margin;
+    // With names under STOP!, the touch controls need their own room below them.
+    const int reserved = playersHeight > 0 ? playersHeight + controlHeight : 0;
+    const int fixed = 2 * buttonSize.height() + statusHeight + hintHeight + reserved + 5 * margin;
     int callHeight = QFontMetrics(callFont).lineSpacing() * lines;
     if (callHeight > inner.height() - fixed) {
         callFont.setPixelSize(
@@ -147,7 +148,7 @@ FullScreen fullScreen(const QSize &area, int playerRows)
     layout.twoLines = widest(callFont, calls) > layout.callWidth;
     const int gap = std::max(0,
                              (inner.height() - 2 * buttonSize.height() - statusHeight - callHeight
-                              - hintHeight - playersHeight)
+                              - hintHeight - reserved)
                                  / 5);
 
     // Top to bottom: START, the status, the call, STOP!, and the hint at the foot.
