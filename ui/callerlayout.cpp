@@ -133,7 +133,8 @@ FullScreen fullScreen(const QSize &area, int playerRows)
     const int lines = layout.twoLines ? 2 : 1;
     // What the call may take of the room's height, the rest standing with small gaps.
     const int controlHeight = std::max(LeastControlHeight, area.height() / 14);
-    const int playersHeight = playerRows * controlHeight;
+    // A name's row is lower than a control, so that nine names leave the call large.
+    const int playersHeight = playerRows * std::max(LeastControlHeight, area.height() / 20);
     // With names under STOP!, the touch controls need their own room below them.
     const int reserved = playersHeight > 0 ? playersHeight + controlHeight : 0;
     const int fixed = 2 * buttonSize.height() + statusHeight + hintHeight + reserved + 5 * margin;
