@@ -24,7 +24,7 @@ void Players::setNames(const QStringList &names)
 
 void Players::toggle(int index)
 {
-    if (index < 0 || index >= m_names.size() || !m_sequencer->stopEnabled() || m_winner >= 0) {
+    if (index < 0 || index >= m_names.size() || !m_sequencer->stopEnabled()) {
         return;
     }
     m_out[index] = !m_out.at(index);

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 PlayerList::PlayerList(Players *players, QWidget *parent)
@@ -45,6 +47,7 @@ int PlayerList::rows() const
 void PlayerList::showPlayers()
 {
     const QStringList &names = m_players->names();
+    const bool recounted = m_buttons.size() != names.size();
     while (m_buttons.size() > names.size()) {
         delete m_buttons.takeLast();
     }
@@ -57,6 +60,9 @@ void PlayerList::showPlayers()
                 [this, index] { m_players->toggle(index); });
         button->show();
         m_buttons << button;
+    }
+    if (recounted) {
+        arrange(); // a list changed in Configure while the stage shows
     }
     for (int i = 0; i < names.size(); ++i) {
         QPushButton *button = m_buttons.at(i);
@@ -82,18 +88,23 @@ void PlayerList::place(const QRect &rect, const QFont &font)
 {
     setGeometry(rect);
     m_font = font;
+    arrange();
+    showPlayers(); // the names elided for their new width
+}
+
+void PlayerList::arrange()
+{
     const int count = int(m_buttons.size());
     const int rowCount = rows();
     if (count == 0 || rowCount == 0) {
         return;
     }
     const int columns = std::min(count, Columns);
-    const int rowHeight = rect.height() / rowCount;
+    const int rowHeight = height() / rowCount;
     const int gap = rowHeight / 6;
-    const int width = (rect.width() - (columns - 1) * gap) / columns;
+    const int width = (this->width() - (columns - 1) * gap) / columns;
     for (int i = 0; i < count; ++i) {
         m_buttons.at(i)->setGeometry((i % columns) * (width + gap), (i / columns) * rowHeight,
                                      width, rowHeight - gap);
     }
-    showPlayers(); // the names elided for their new width
 }

@@ -24,6 +24,7 @@ public:
 
 private:
     void showPlayers();
+    void arrange();
 
     Players *m_players;
     QList<QPushButton *> m_buttons;

@@ -130,15 +130,16 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<bool>("fullScreen");
         QTest::addColumn<bool>("gameSounds");
-        QTest::addColumn<QString>("steps"); // c: click, t: tap, k: key, each with a number
+        // c: click, t: tap, k: key, p: keypad key, each with a number
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("winner");
         QTest::addColumn<bool>("fanfare");
         const QStringList three{u"Anna"_s, u"Ben"_s, u"Zoë, 2nd"_s};
         QTest::newRow("click out, click back")
             << three << true << true << u"c2 c2"_s << u"---"_s << QString() << false;
-        QTest::newRow("key out and back, tap out")
-            << three << true << false << u"k2 k2 t3"_s << u"--x"_s << QString() << false;
+        QTest::newRow("key out, keypad back, tap out")
+            << three << true << false << u"k2 p2 t3"_s << u"--x"_s << QString() << false;
         QTest::newRow("keys past the list")
             << three << true << false << u"k4 k9"_s << u"---"_s << QString() << false;
         QTest::newRow("winner by keys, game sounds on")
@@ -186,8 +187,9 @@ private Q_SLOTS:
             auto *name = window.findChild<QPushButton *>(u"cmdPlayer%1"_s.arg(number));
             if (step == u"start") {
                 QTest::keyClick(&window, Qt::Key_F5);
-            } else if (step.startsWith(u'k')) {
-                QTest::keyClick(&window, Qt::Key(Qt::Key_0 + number));
+            } else if (step.startsWith(u'k') || step.startsWith(u'p')) {
+                QTest::keyClick(&window, Qt::Key(Qt::Key_0 + number),
+                                step.startsWith(u'p') ? Qt::KeypadModifier : Qt::NoModifier);
             } else if (step.startsWith(u'c')) {
                 QTest::mouseClick(name, Qt::LeftButton);
             } else {
