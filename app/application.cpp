@@ -5,6 +5,7 @@
 #include "gamesession.h"
 #include "idleinhibitor.h"
 #include "mainwindow.h"
+#include "players.h"
 #include "remotecontrol.h"
 #include "terminationwatcher.h"
 
@@ -22,6 +23,7 @@ Application::Application(const Parts &parts, QObject *parent)
     // A phone or the desktop's media controls over the session bus, and the media keys.
     m_remote = new RemoteControl(*m_game->sequencer(), m_window);
     connect(m_remote, &RemoteControl::raiseRequested, this, &Application::raise);
+    connect(m_game->players(), &Players::winnerChanged, m_remote, &RemoteControl::showWinner);
     m_termination = new TerminationWatcher(this);
     connect(m_termination, &TerminationWatcher::terminationRequested, m_window, &QWidget::close);
 }

@@ -5,6 +5,7 @@ their goals; writes it as JSON, and a PNG timeline of one game (trace events and
 sound's envelope on one time axis).
 
     bench/run.py [program] [output folder]      (./dev bench builds and runs it)
+    bench/run.py --players [program]            only the CPU of a full-screen game with players
 """
 import json
 import os
@@ -266,6 +267,8 @@ GOALS = [
      lambda v: v is not None and v <= 50),
     ("Next (N) to the call's audible onset ms, worst", lambda r: r["next_onset_ms"]["worst"], "≤ 50",
      lambda v: v is not None and v <= 50),
+    ("CPU in a 60 s full-screen game, nine players shown", lambda r: r["cpu_players_game_percent"],
+     "≤ 0.5", lambda v: v <= 0.5),
     ("start-up, exec to window shown, ms", lambda r: r["startup_ms"], "≤ 300", lambda v: v <= 300),
     ("peak resident memory, MiB", lambda r: r["peak_memory_mib"], "≤ 80", lambda v: v <= 80),
 ]
@@ -311,6 +314,29 @@ def measure_sound(executable, server, seconds=75):
             "sound_end_error_ms": errors_ms(audible_ends)}
 
 
+PLAYERS = "Anna,Zoë,Ben,Maximilian,Kim,Lou,Sam,Ada,Noor"
+
+
+def measure_players(executable, players=PLAYERS, seconds=GAME_SECONDS):
+    """CPU, in % of a core, of a game in full screen on a 1920x1080 screen with the players'
+    names shown (nine, two of them out), or with none listed for comparison."""
+    with Session(audio=True, screen="1920x1080") as session:
+        settings = session.settings_file()
+        settings.parent.mkdir(parents=True)
+        settings.write_text(f"[Game]\nStartFullScreen=true\nPlayers={players}\n", encoding="utf-8")
+        program = session.launch(executable)
+        program.show()
+        time.sleep(1.5)
+        program.key("F5")
+        if players:
+            program.key("2", "5")
+        before = program.cpu_seconds()
+        time.sleep(seconds)
+        cpu = round((program.cpu_seconds() - before) / seconds * 100, 3)
+        program.key("Prior")
+    return cpu
+
+
 def print_sound(results):
     for server, figures in results.items():
         print(f"{server}: {figures['heard']} of {figures['sounds']} sounds heard; onset mean / worst "
@@ -322,6 +348,13 @@ def print_sound(results):
 
 
 def main():
+    if "--players" in sys.argv:
+        # Only the CPU of a full-screen game, with the players' names shown and without.
+        sys.argv.remove("--players")
+        executable = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else HERE.parent / "build/app/limbora").resolve()
+        print(f"CPU in a 60 s full-screen game, % of a core: nine players shown "
+              f"{measure_players(executable)} (goal ≤ 0.5), none listed {measure_players(executable, '')}")
+        return
     if "--sound" in sys.argv:
         # Only the sound's onset and end, on both audio servers.
         sys.argv.remove("--sound")
@@ -344,6 +377,8 @@ def main():
     out = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else HERE.parent / "build/bench").resolve()
     out.mkdir(parents=True, exist_ok=True)
     results = measure(executable, out)
+    results["cpu_players_game_percent"] = measure_players(executable)
+    (out / "results.json").write_text(json.dumps(results, indent=2) + "\n")
     width = max(len(label) for label, *_ in GOALS)
     print(f"{'figure'.ljust(width)}  {'measured':>9}  {'goal':<14} met")
     for label, value, goal, met in GOALS:

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -133,6 +134,19 @@ ConfigureDialog::ConfigureDialog(const GameSettings &values, QWidget *parent)
     m_gameSounds->setObjectName(u"chkGameSounds"_s);
     m_fullScreen = new QCheckBox(tr("Start in f&ull screen"));
     m_fullScreen->setObjectName(u"chkStartFullScreen"_s);
+    // A name a line, so that a name may hold any character but a line's end.
+    m_players = new QPlainTextEdit;
+    m_players->setObjectName(u"txtPlayers"_s);
+    m_players->setTabChangesFocus(true);
+    m_players->setFixedHeight(m_players->fontMetrics().lineSpacing() * 4
+                              + 2 * m_players->frameWidth() + 8);
+    m_players->setPlaceholderText(
+        //: Greyed in the empty list of players in Configure.
+        tr("Up to nine names. With two or more, full screen lists them: a tap puts a player out, "
+           "and the last one in wins."));
+    //: Configure: the list of players' names, which full screen shows during a game.
+    auto *playersLabel = new QLabel(tr("W&ho plays (one name a line):"));
+    playersLabel->setBuddy(m_players);
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel
                                      | QDialogButtonBox::RestoreDefaults);
@@ -152,6 +166,8 @@ ConfigureDialog::ConfigureDialog(const GameSettings &values, QWidget *parent)
     layout->addWidget(m_repeats);
     layout->addWidget(m_gameSounds);
     layout->addWidget(m_fullScreen);
+    layout->addWidget(playersLabel);
+    layout->addWidget(m_players);
     // The host's own voice, recorded for the language the calls are spoken in.
     m_voice = new VoiceRecorder(Language::current());
     connect(m_volume, &QSlider::valueChanged, m_voice, &VoiceRecorder::setVolume);
@@ -181,6 +197,7 @@ GameSettings ConfigureDialog::values() const
     values.volume = m_volume->value();
     values.ownVoice = m_voice->ownVoice();
     values.gameSounds = m_gameSounds->isChecked();
+    values.players = tidyPlayers(m_players->toPlainText().split(u'\n'));
     return values;
 }
 
@@ -195,6 +212,7 @@ void ConfigureDialog::setValues(const GameSettings &values)
     m_waitForNext->setChecked(values.game.waitForNext);
     m_fullScreen->setChecked(values.startFullScreen);
     m_gameSounds->setChecked(values.gameSounds);
+    m_players->setPlainText(values.players.join(u'\n'));
     m_volume->setValue(values.volume);
     m_volumeValue->setText(volumeText(values.volume));
     m_voice->setOwnVoice(values.ownVoice);

@@ -10,6 +10,7 @@
 class QCheckBox;
 class QDialogButtonBox;
 class QLabel;
+class QPlainTextEdit;
 class QSlider;
 class QSpinBox;
 class VoiceRecorder;
@@ -40,6 +41,7 @@ private:
     QCheckBox *m_repeats = nullptr;
     QCheckBox *m_gameSounds = nullptr;
     QCheckBox *m_fullScreen = nullptr;
+    QPlainTextEdit *m_players = nullptr;
     VoiceRecorder *m_voice = nullptr;
     QLabel *m_rule = nullptr;
     QDialogButtonBox *m_buttons = nullptr;

@@ -6,6 +6,7 @@
 #include "gamesequencer.h"
 #include "gamesounds.h"
 #include "language.h"
+#include "players.h"
 #include "soundchannel.h"
 #include "soundplayer.h"
 #include "voicefolder.h"
@@ -44,7 +45,8 @@ GameSession::GameSession(GameClock &clock, RandomSource &random, SoundPlayer &so
     m_sequencer = new GameSequencer(clock, random, std::bind_front(&SoundChannel::play, m_channel),
                                     displayColour, this);
     // Silent where the file can't be played: a missed tick needs no stand-in.
-    m_gameSounds = new GameSounds(m_sequencer, *m_channel, this);
+    m_players = new Players(m_sequencer, this);
+    m_gameSounds = new GameSounds(m_sequencer, m_players, *m_channel, this);
     apply(settings);
 }
 
@@ -53,6 +55,7 @@ void GameSession::apply(const GameSettings &settings)
     m_settings = settings;
     m_sequencer->setOptions(settings.game);
     m_gameSounds->setEnabled(settings.gameSounds);
+    m_players->setNames(settings.players);
     m_sounds.setVolume(settings.volume);
     m_sounds.setCallFolders(callFolders(m_callSoundFolder, settings.ownVoice));
 }

@@ -9,6 +9,7 @@
 class GameClock;
 class GameSequencer;
 class GameSounds;
+class Players;
 class RandomSource;
 class SoundChannel;
 class SoundPlayer;
@@ -27,6 +28,8 @@ public:
                 const QString &callSoundFolder, Rgb displayColour, QObject *parent = nullptr);
 
     GameSequencer *sequencer() const { return m_sequencer; }
+    // Who plays the round, as listed in the options.
+    Players *players() const { return m_players; }
     const GameSettings &settings() const { return m_settings; }
 
     // The game plays by these from its next wait or call on.
@@ -42,6 +45,7 @@ private:
     QString m_callSoundFolder;
     SoundChannel *m_channel = nullptr;
     GameSequencer *m_sequencer = nullptr;
+    Players *m_players = nullptr;
     GameSounds *m_gameSounds = nullptr;
     GameSettings m_settings;
 };

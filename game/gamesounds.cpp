@@ -4,10 +4,13 @@
 #include "gamelog.h"
 #include "gamereport.h"
 #include "gamesequencer.h"
+#include "players.h"
 #include "soundchannel.h"
 
-GameSounds::GameSounds(GameSequencer *sequencer, SoundChannel &channel, QObject *parent)
+GameSounds::GameSounds(GameSequencer *sequencer, const Players *players, SoundChannel &channel,
+                       QObject *parent)
     : QObject(parent)
+    , m_players(players)
     , m_channel(channel)
 {
     // Start and Stop are the only changes of the buttons, however the game was driven.
@@ -21,7 +24,7 @@ void GameSounds::buttonsChanged(bool startEnabled, bool stopEnabled)
         m_lastSeconds = 0;
         chime(StartChime);
     } else if (startEnabled) {
-        chime(StopChime);
+        chime(m_players->winner().isEmpty() ? StopChime : WinnerChime);
     }
 }
 

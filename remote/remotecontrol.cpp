@@ -17,7 +17,7 @@ RemoteControl::RemoteControl(GameSequencer &game, QWidget *window)
     , m_game(std::make_unique<SequencerRemote>(game))
 {
     // Only a remote on the bus that reads the metadata shows the art: without one no file is made.
-    auto *player = new RemotePlayer(
+    auto *player = m_player = new RemotePlayer(
         *m_game, [this](Rgb colour) { return m_art ? m_art->urlFor(colour) : QString(); }, this);
     m_game->follow(*player);
     connect(player, &RemotePlayer::raiseRequested, this, &RemoteControl::raiseRequested);
@@ -32,3 +32,8 @@ RemoteControl::RemoteControl(GameSequencer &game, QWidget *window)
 }
 
 RemoteControl::~RemoteControl() = default;
+
+void RemoteControl::showWinner(const QString &name)
+{
+    m_player->showWinner(name);
+}

@@ -22,10 +22,14 @@ public:
     RemoteControl(GameSequencer &game, QWidget *window);
     ~RemoteControl() override;
 
+    // Names the round's winner to a remote (empty: none).
+    void showWinner(const QString &name);
+
 Q_SIGNALS:
     void raiseRequested();
 
 private:
     std::unique_ptr<SequencerRemote> m_game;
     std::unique_ptr<CallArt> m_art;
+    RemotePlayer *m_player = nullptr;
 };

@@ -30,11 +30,15 @@ QString RemotePlayer::playbackStatus() const
 
 QVariantMap RemotePlayer::metadata() const
 {
-    if (!m_running) {
+    if (!m_running && m_winner.isEmpty()) {
         return {};
     }
     QVariantMap metadata;
     metadata.insert(u"mpris:trackid"_s, u"/org/limbora/Limbora/track/%1"_s.arg(m_track));
+    if (!m_running) {
+        metadata.insert(u"xesam:title"_s, GameWords::winner(m_winner));
+        return metadata;
+    }
     QString title;
     QString artist;
     const bool calling
@@ -129,6 +133,12 @@ void RemotePlayer::setPaused(bool paused)
 void RemotePlayer::setNextCallable(bool nextCallable)
 {
     m_nextCallable = nextCallable;
+    changed();
+}
+
+void RemotePlayer::showWinner(const QString &name)
+{
+    m_winner = name;
     changed();
 }
 

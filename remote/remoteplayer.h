@@ -32,7 +32,8 @@ public:
     // "Playing" from Start to Stop (the countdown too), "Paused" while paused, else "Stopped".
     QString playbackStatus() const;
     // The current call as a track: title, the other label as artist, the colour as art, and a
-    // track id as an object path's text. Empty while no game runs. The art is made only once a
+    // track id as an object path's text. Empty while no game runs, but for the winner of a round
+    // that ended with one. The art is made only once a
     // remote has read the metadata, and from then on goes with every announcement.
     QVariantMap metadata() const;
     // The metadata as a remote reads it.
@@ -48,6 +49,8 @@ public Q_SLOTS:
     void setPaused(bool paused);
     // Whether Next would make a call now (the countdown or a pause runs, not held).
     void setNextCallable(bool nextCallable);
+    // The round's winner, empty once a new one starts.
+    void showWinner(const QString &name);
 
     // What a remote asks for.
     void play();
@@ -81,5 +84,6 @@ private:
     QString m_statusText; // as the window shows it
     QString m_heading; // the last status that said something, the title while no call shows
     GameDisplay m_display;
+    QString m_winner;
     quint64 m_track = 0; // counts countdowns and calls, each a track of its own
 };

@@ -47,6 +47,18 @@ QList<qint16> readNumbers(const QSettings &settings, const QString &key, const Q
     return numbers;
 }
 
+// Only the list's separator, the escape itself and '@' are escaped, so any other name reads as
+// written. Without '@' no name can spell what makes the settings file unreadable ("@Variant(").
+QString escapePlayer(QString name)
+{
+    return name.replace(u'%', u"%25"_s).replace(u',', u"%2C"_s).replace(u'@', u"%40"_s);
+}
+
+QString unescapePlayer(const QString &text)
+{
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(text.toUtf8()));
+}
+
 QString writeNumbers(const QList<qint16> &numbers, const QStringList &names)
 {
     QStringList items;
@@ -103,6 +115,28 @@ Option numbers(const QString &key, Field field, const QStringList &names)
             }};
 }
 
+Option players(const QString &key)
+{
+    return {[=](const QSettings &file, GameSettings &values) {
+                const QVariant value = file.value(key);
+                const QStringList items = value.typeId() == QMetaType::QStringList
+                    ? value.toStringList()
+                    : value.toString().split(u',');
+                QStringList names;
+                for (const QString &item : items) {
+                    names << unescapePlayer(item);
+                }
+                values.players = tidyPlayers(names);
+            },
+            [=](QSettings &file, const GameSettings &values) {
+                QStringList items;
+                for (const QString &name : values.players) {
+                    items << escapePlayer(name);
+                }
+                file.setValue(key, items.join(u','));
+            }};
+}
+
 const std::vector<Option> &options()
 {
     using S = GameSettings;
@@ -127,6 +161,7 @@ const std::vector<Option> &options()
         choice(
             u"Voice"_s, [](S &s) -> bool & { return s.ownVoice; }, u"builtin"_s, u"own"_s),
         choice(u"GameSounds"_s, [](S &s) -> bool & { return s.gameSounds; }),
+        players(u"Players"_s),
     };
     return table;
 }
@@ -149,6 +184,26 @@ QStringList colourNames()
         names << colour(number).name;
     }
     return names;
+}
+
+QStringList tidyPlayers(const QStringList &names)
+{
+    QStringList tidy;
+    for (const QString &name : names) {
+        QString shown;
+        for (const QChar c : name) {
+            shown += c.category() == QChar::Other_Control ? QChar(u' ') : c;
+        }
+        shown = shown.simplified();
+        if (shown.size() > GameSettings::MaxPlayerName) {
+            const bool split = shown.at(GameSettings::MaxPlayerName).isLowSurrogate();
+            shown = shown.left(GameSettings::MaxPlayerName - (split ? 1 : 0)).trimmed();
+        }
+        if (!shown.isEmpty() && tidy.size() < GameSettings::MaxPlayers) {
+            tidy << shown;
+        }
+    }
+    return tidy;
 }
 
 GameSettings readGameSettings()

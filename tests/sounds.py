@@ -24,7 +24,7 @@ CLICK = 0.6
 # A word's first 10 ms, from its first sample within 50 dB of its peak, stay this far below the
 # peak: a trim that cut into the word starts at the vowel's full level.
 LEAD_IN_DB = 8.0
-CHIMES = ["About.wav", "hid.wav", "gamestart.wav", "gamestop.wav", "tick.wav"]
+CHIMES = ["About.wav", "hid.wav", "gamestart.wav", "gamestop.wav", "gamewin.wav", "tick.wav"]
 
 
 def read_pcm(path):

@@ -6,10 +6,16 @@
 #include "helplauncher.h"
 #include "idleinhibitor.h"
 #include "mainwindow.h"
+#include "remoteplayer.h"
 #include "soundplayer.h"
+#include "tracecapture.h"
 #include "windowfixture.h"
+#include "winnerbanner.h"
 
+#include <QApplication>
 #include <QMenuBar>
+#include <QPointingDevice>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -112,6 +118,98 @@ private Q_SLOTS:
         QCOMPARE(bool(window.windowState() & Qt::WindowFullScreen), startFullScreen);
         QCOMPARE(window.isFullScreenMode(), startFullScreen);
         QCOMPARE(window.menuBar()->isVisible(), !startFullScreen);
+    }
+
+    // A player is put out after a fall by a click, a tap or the number key, and taken back by a
+    // second; the last one standing wins: the game stops, the stage and a remote name the winner,
+    // with a fanfare only where game sounds are on. A new round brings everyone back. Without
+    // names, or in the designed window, the number keys do nothing.
+    void playersAndTheirWinner_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("fullScreen");
+        QTest::addColumn<bool>("gameSounds");
+        // c: click, t: tap, k: key, p: keypad key, each with a number
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("winner");
+        QTest::addColumn<bool>("fanfare");
+        const QStringList three{u"Anna"_s, u"Ben"_s, u"Zoë, 2nd"_s};
+        QTest::newRow("click out, click back")
+            << three << true << true << u"c2 c2"_s << u"---"_s << QString() << false;
+        QTest::newRow("key out, keypad back, tap out")
+            << three << true << false << u"k2 p2 t3"_s << u"--x"_s << QString() << false;
+        QTest::newRow("keys past the list")
+            << three << true << false << u"k4 k9"_s << u"---"_s << QString() << false;
+        QTest::newRow("winner by keys, game sounds on")
+            << three << true << true << u"k1 k3"_s << u"x-x"_s << u"Ben"_s << true;
+        QTest::newRow("winner by click and tap, game sounds off")
+            << three << true << false << u"c3 t2"_s << u"-xx"_s << u"Anna"_s << false;
+        QTest::newRow("after the winner, nothing more")
+            << three << true << true << u"k1 k3 k3"_s << u"x-x"_s << u"Ben"_s << true;
+        QTest::newRow("new round brings everyone back")
+            << three << true << true << u"k1 k3 start"_s << u"---"_s << QString() << true;
+        QTest::newRow("designed window: keys do nothing")
+            << three << false << false << u"k1 k2"_s << u"---"_s << QString() << false;
+        QTest::newRow("no names: keys do nothing")
+            << QStringList() << true << true << u"k1 k2"_s << QString() << QString() << false;
+    }
+    void playersAndTheirWinner()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(bool, fullScreen);
+        QFETCH(bool, gameSounds);
+        QFETCH(QString, steps);
+        GameSettings settings;
+        settings.players = names;
+        settings.gameSounds = gameSounds;
+        settings.startFullScreen = fullScreen;
+        QVERIFY(writeGameSettings(settings));
+        Wired wired;
+        MainWindow &window = wired.application.window();
+        wired.application.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(window.findChild<QWidget *>(u"frmPlayers"_s)->isVisible(),
+                     fullScreen && !names.isEmpty());
+        const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
+        const TraceCapture trace;
+        QTest::keyClick(&window, Qt::Key_F5);
+        wired.clock.advanceBy(10'000);
+        QTRY_COMPARE(wired.game().phase(), GameSequencer::Phase::Pause);
+        const auto name = [&window](int number) {
+            return window.findChild<QPushButton *>(u"cmdPlayer%1"_s.arg(number));
+        };
+        for (const QString &step : steps.split(u' ')) {
+            const int number = step.mid(1).toInt();
+            const QPoint at
+                = step.startsWith(u't') ? name(number)->mapTo(&window, QPoint(20, 20)) : QPoint();
+            if (step == u"start") {
+                QTest::keyClick(&window, Qt::Key_F5);
+            } else if (step.startsWith(u'k') || step.startsWith(u'p')) {
+                QTest::keyClick(&window, Qt::Key(Qt::Key_0 + number),
+                                step.startsWith(u'p') ? Qt::KeypadModifier : Qt::NoModifier);
+            } else if (step.startsWith(u'c')) {
+                QTest::mouseClick(name(number), Qt::LeftButton);
+            } else {
+                QTest::touchEvent(&window, finger.get()).press(0, at, &window);
+                QTest::touchEvent(&window, finger.get()).release(0, at, &window);
+            }
+        }
+        QApplication::processEvents(); // the remote announces once control is back
+        QString shown; // as the stage shows who is out
+        for (int number = 1; number <= names.size(); ++number) {
+            shown += name(number)->property("out").toBool() ? u'x' : u'-';
+        }
+        QTEST(shown, "out");
+        QFETCH(QString, winner);
+        const QString title = winner.isEmpty() ? QString() : winner + u" wins!"_s;
+        QCOMPARE(wired.game().phase() == GameSequencer::Phase::Idle, !winner.isEmpty());
+        QCOMPARE(window.findChild<WinnerBanner *>()->isVisible(), !winner.isEmpty());
+        QCOMPARE(window.findChild<WinnerBanner *>()->text(), title);
+        const QVariantMap metadata = window.findChild<RemotePlayer *>()->metadata();
+        QCOMPARE(metadata.value(u"xesam:title"_s).toString() == title, !winner.isEmpty());
+        QTEST(trace.lines().contains(u"sound-start gamewin.wav wait"_s), "fanfare");
+        QVERIFY(winner.isEmpty() || !trace.lines().contains(u"sound-start gamestop.wav wait"_s));
     }
 
 private:

@@ -23,18 +23,23 @@ private Q_SLOTS:
     void fullScreen_data()
     {
         QTest::addColumn<QSize>("area");
-        QTest::newRow("1920x1080") << QSize(1920, 1080);
-        QTest::newRow("3840x2160") << QSize(3840, 2160);
-        QTest::newRow("1024x768") << QSize(1024, 768);
-        QTest::newRow("portrait") << QSize(1080, 1920);
-        QTest::newRow("narrow") << QSize(300, 900); // not even a word fits at full size
+        QTest::addColumn<int>("playerRows");
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << 0;
+        QTest::newRow("3840x2160") << QSize(3840, 2160) << 0;
+        QTest::newRow("1024x768") << QSize(1024, 768) << 0;
+        QTest::newRow("portrait") << QSize(1080, 1920) << 0;
+        QTest::newRow("narrow") << QSize(300, 900) << 0; // not even a word fits at full size
+        QTest::newRow("1920x1080, nine players") << QSize(1920, 1080) << 3;
+        QTest::newRow("1024x768, two players") << QSize(1024, 768) << 1;
+        QTest::newRow("portrait, six players") << QSize(1080, 1920) << 2;
     }
 
     // Every call is inside the screen and readable from across the room; nothing overlaps.
     void fullScreen()
     {
         QFETCH(QSize, area);
-        const CallerLayout::FullScreen layout = CallerLayout::fullScreen(area);
+        QFETCH(int, playerRows);
+        const CallerLayout::FullScreen layout = CallerLayout::fullScreen(area, playerRows);
         QVERIFY(layout.isValid());
         const QRect screen(QPoint(0, 0), area);
         QVERIFY(screen.contains(layout.board));
@@ -62,13 +67,23 @@ private Q_SLOTS:
         QVERIFY(screen.contains(layout.controls));
         QVERIFY(layout.start.bottom() < layout.status.top());
         QVERIFY(layout.stop.bottom() < layout.hint.top());
+        // The names under STOP!, each row one a finger can hit, the controls free below them.
+        QVERIFY(layout.players.height() >= playerRows * CallerLayout::LeastControlHeight);
+        if (playerRows > 0) {
+            QVERIFY(layout.stop.bottom() < layout.players.top());
+            QVERIFY(layout.players.bottom() < layout.controls.top());
+            QVERIFY(layout.controls.bottom() < layout.hint.top());
+            QVERIFY(!layout.players.intersects(layout.board));
+        }
         QVERIFY(layout.status.bottom() < layout.display.top());
         QVERIFY(layout.display.bottom() < layout.stop.top());
         QCOMPARE(layout.start.size(), layout.stop.size());
 
         const QFontMetricsF metrics(layout.callFont);
-        if (area.width() >= area.height()) { // on a screen in portrait, fitting comes first
-            QVERIFY(metrics.capHeight() >= area.height() / 12.0);
+        // On a screen in portrait, fitting comes first; nine names take some of the call's room.
+        if (area.width() >= area.height()) {
+            QVERIFY2(metrics.capHeight() >= area.height() / (playerRows > 2 ? 16.0 : 12.0),
+                     qPrintable(QString::number(metrics.capHeight())));
         }
         QList<GameDisplay> displays;
         for (qint16 l = DrawLower; l <= DrawUpper; ++l) {

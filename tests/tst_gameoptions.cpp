@@ -3,6 +3,7 @@
 #include "gamelog.h"
 #include "gamesounds.h"
 #include "gamewords.h"
+#include "players.h"
 #include "soundchannel.h"
 #include "tracecapture.h"
 
@@ -55,7 +56,8 @@ struct Game
     FakeSpeaker speaker{clock};
     SoundChannel channel{speaker.player(), speaker.stopper()};
     GameSequencer sequencer{clock, random, std::bind_front(&SoundChannel::play, &channel), Black};
-    GameSounds sounds{&sequencer, channel};
+    Players players{&sequencer};
+    GameSounds sounds{&sequencer, &players, channel};
 };
 
 GameOptions withPause(int seconds)

@@ -30,6 +30,8 @@ GameSettings unusual()
     values.volume = 35;
     values.ownVoice = true;
     values.gameSounds = true;
+    // Qt's own escapes, the list's separator and its escape, a letter beyond ASCII.
+    values.players = {u"@Variant(x)"_s, u"Zoë, 2nd"_s, u"100% \"Ben\""_s};
     return values;
 }
 
@@ -37,7 +39,8 @@ const char *const UnusualText
     = "[Game]\nPauseSeconds=12\nCountdownSeconds=30\n"
       "Limbs=\"lefthand,righthand\"\nColours=red\nSpoken=false\n"
       "RepeatsAllowed=false\nStartFullScreen=true\nVolume=35\nVoice=own\nGameSounds=true\n"
-      "WaitForNext=true\n";
+      "WaitForNext=true\n"
+      "Players=%40Variant(x),Zo\xc3\xab%2C 2nd,100%25 \\\"Ben\\\"\n";
 
 } // namespace
 
@@ -83,6 +86,7 @@ private Q_SLOTS:
         QTest::newRow("voice empty") << u"Voice"_s << QString();
         QTest::newRow("game sounds") << u"GameSounds"_s << u"loud"_s;
         QTest::newRow("wait for next") << u"WaitForNext"_s << u"yes"_s;
+        QTest::newRow("players only blanks") << u"Players"_s << u" , \t,"_s;
     }
 
     void damagedValueFallsBackAlone()
@@ -114,6 +118,8 @@ private Q_SLOTS:
             expected.gameSounds = defaults.gameSounds;
         } else if (key == u"WaitForNext") {
             expected.game.waitForNext = defaults.game.waitForNext;
+        } else if (key == u"Players") {
+            expected.players = defaults.players;
         } else {
             expected.startFullScreen = defaults.startFullScreen;
         }
@@ -137,10 +143,10 @@ private Q_SLOTS:
 
     void handWrittenValuesAreRead()
     {
-        writeFile(
-            "[Game]\nPauseSeconds= 12 \nCountdownSeconds=30\nLimbs=righthand, LeftHand, "
-            "lefthand\nColours=red\nSpoken=FALSE\nRepeatsAllowed=false\n"
-            "StartFullScreen=True\nVolume= 35\nVoice= Own\nGameSounds= TRUE\nWaitForNext=True\n");
+        writeFile("[Game]\nPauseSeconds= 12 \nCountdownSeconds=30\nLimbs=righthand, LeftHand, "
+                  "lefthand\nColours=red\nSpoken=FALSE\nRepeatsAllowed=false\n"
+                  "StartFullScreen=True\nVolume= 35\nVoice= Own\nGameSounds= TRUE\nWaitForNext=True\n"
+                  "Players=%40Variant(x), Zo\xc3\xab%2C 2nd , 100%25 \\\"Ben\\\"\n");
         QCOMPARE(readGameSettings(), unusual());
     }
 
@@ -162,6 +168,18 @@ private Q_SLOTS:
         QCOMPARE(readGameSettings(), GameSettings());
         QVERIFY(!writeGameSettings(unusual()));
         QVERIFY(QFileInfo(file()).isDir());
+    }
+
+    // However many and however long the names, the stage gets a bounded list it can show.
+    void playersAreBounded()
+    {
+        const QString longName = QString(23, u'a') + u"😀tail"_s; // cut would split the emoji
+        const QStringList tidy = tidyPlayers(QStringList{u" \tAl\x01\nice "_s, longName, u""_s}
+                                             + QStringList(12, u"Kim"_s));
+        QCOMPARE(tidy.size(), GameSettings::MaxPlayers);
+        QCOMPARE(tidy.at(0), u"Al ice"_s);
+        QCOMPARE(tidy.at(1), QString(23, u'a'));
+        QCOMPARE(tidy.last(), u"Kim"_s);
     }
 
     // Every key Limbora writes is told where a host looks for it.

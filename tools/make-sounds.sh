@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the program's sounds in assets/sounds: the eight spoken call words in every language, the
-# two About chimes, and the game's own sounds (a chime at Start and at Stop, the countdown's tick). The results are committed, so building needs none of these tools.
+# two About chimes, and the game's own sounds (a chime at Start and at Stop, a fanfare for a round's
+# winner, the countdown's tick). The results are committed, so building needs none of these tools.
 #
 #   tools/make-sounds.sh [--chimes] [LANGUAGE...]
 #
@@ -191,6 +192,11 @@ fi
 if $chimes || [ ! -f "$assets/gamestop.wav" ]; then
     chime gamestop.wav 0.09 G5 E5 C5
 fi
+# A round's winner: a longer climb, heard in place of the Stop chime.
+if $chimes || [ ! -f "$assets/gamewin.wav" ]; then
+    chime gamewin.wav 0.1 C5 E5 G5 C6 E6 G6
+fi
 level_chime gamestart.wav
 level_chime gamestop.wav
+level_chime gamewin.wav
 tick

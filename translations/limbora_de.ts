@@ -141,7 +141,17 @@
     <message>
         <source>&amp;Wait for Next</source>
         <extracomment>No pause runs after a call: the next call comes when the host asks for it (N, the Next button in full screen, a remote&apos;s Next), like a spinner that waits to be spun.</extracomment>
-        <translation>Auf „&amp;Weiter“ warten</translation>
+        <translation>&amp;Auf „Weiter“ warten</translation>
+    </message>
+    <message>
+        <source>Up to nine names. With two or more, full screen lists them: a tap puts a player out, and the last one in wins.</source>
+        <extracomment>Greyed in the empty list of players in Configure.</extracomment>
+        <translation>Bis zu neun Namen. Ab zwei zeigt der Vollbildmodus sie an: Ein Tipp auf einen Namen nimmt den Spieler raus, und wer als Letzter übrig bleibt, gewinnt.</translation>
+    </message>
+    <message>
+        <source>W&amp;ho plays (one name a line):</source>
+        <extracomment>Configure: the list of players&apos; names, which full screen shows during a game.</extracomment>
+        <translation>&amp;Wer spielt (ein Name pro Zeile):</translation>
     </message>
 </context>
 <context>
@@ -231,6 +241,11 @@
         <source>(Game paused)</source>
         <extracomment>Status while the host holds the game (Game &gt; Pause, or P).</extracomment>
         <translation>(Spiel pausiert)</translation>
+    </message>
+    <message>
+        <source>%1 wins!</source>
+        <extracomment>Large on the stage and as a remote&apos;s title when one player is left: %1 is the name.</extracomment>
+        <translation>%1 gewinnt!</translation>
     </message>
 </context>
 <context>
@@ -415,6 +430,19 @@
         <source>Seconds left: %1</source>
         <extracomment>Under &quot;Paused&quot;: how long the countdown or the pause had left when the game was paused.</extracomment>
         <translation>Verbleibende Sekunden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerList</name>
+    <message>
+        <source>Players</source>
+        <extracomment>For screen readers: the players&apos; names shown in full screen.</extracomment>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>%1, out</source>
+        <extracomment>For screen readers: a player&apos;s name on the stage once that player is out.</extracomment>
+        <translation>%1, ausgeschieden</translation>
     </message>
 </context>
 <context>

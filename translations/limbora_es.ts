@@ -143,6 +143,16 @@
         <extracomment>No pause runs after a call: the next call comes when the host asks for it (N, the Next button in full screen, a remote&apos;s Next), like a spinner that waits to be spun.</extracomment>
         <translation>Esperar a «Siguien&amp;te»</translation>
     </message>
+    <message>
+        <source>Up to nine names. With two or more, full screen lists them: a tap puts a player out, and the last one in wins.</source>
+        <extracomment>Greyed in the empty list of players in Configure.</extracomment>
+        <translation>Hasta nueve nombres. Con dos o más, la pantalla completa los muestra: un toque en un nombre elimina a ese jugador, y el último que queda gana.</translation>
+    </message>
+    <message>
+        <source>W&amp;ho plays (one name a line):</source>
+        <extracomment>Configure: the list of players&apos; names, which full screen shows during a game.</extracomment>
+        <translation>¿&amp;Quién juega? (un nombre por línea):</translation>
+    </message>
 </context>
 <context>
     <name>FullScreenHint</name>
@@ -231,6 +241,11 @@
         <source>(Game paused)</source>
         <extracomment>Status while the host holds the game (Game &gt; Pause, or P).</extracomment>
         <translation>(Partida en pausa)</translation>
+    </message>
+    <message>
+        <source>%1 wins!</source>
+        <extracomment>Large on the stage and as a remote&apos;s title when one player is left: %1 is the name.</extracomment>
+        <translation>¡Gana %1!</translation>
     </message>
 </context>
 <context>
@@ -419,6 +434,19 @@
         <source>Seconds left: %1</source>
         <extracomment>Under &quot;Paused&quot;: how long the countdown or the pause had left when the game was paused.</extracomment>
         <translation>Segundos restantes: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerList</name>
+    <message>
+        <source>Players</source>
+        <extracomment>For screen readers: the players&apos; names shown in full screen.</extracomment>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>%1, out</source>
+        <extracomment>For screen readers: a player&apos;s name on the stage once that player is out.</extracomment>
+        <translation>%1, fuera</translation>
     </message>
 </context>
 <context>

@@ -141,7 +141,17 @@
     <message>
         <source>&amp;Wait for Next</source>
         <extracomment>No pause runs after a call: the next call comes when the host asks for it (N, the Next button in full screen, a remote&apos;s Next), like a spinner that waits to be spun.</extracomment>
-        <translation>Op ‘Volgende’ &amp;wachten</translation>
+        <translation>Op ‘Volgende’ wac&amp;hten</translation>
+    </message>
+    <message>
+        <source>Up to nine names. With two or more, full screen lists them: a tap puts a player out, and the last one in wins.</source>
+        <extracomment>Greyed in the empty list of players in Configure.</extracomment>
+        <translation>Tot negen namen. Vanaf twee toont het volledige scherm ze: een tik op een naam zet die speler uit het spel, en wie als laatste overblijft, wint.</translation>
+    </message>
+    <message>
+        <source>W&amp;ho plays (one name a line):</source>
+        <extracomment>Configure: the list of players&apos; names, which full screen shows during a game.</extracomment>
+        <translation>&amp;Wie speelt er (één naam per regel):</translation>
     </message>
 </context>
 <context>
@@ -231,6 +241,11 @@
         <source>(Game paused)</source>
         <extracomment>Status while the host holds the game (Game &gt; Pause, or P).</extracomment>
         <translation>(Spel gepauzeerd)</translation>
+    </message>
+    <message>
+        <source>%1 wins!</source>
+        <extracomment>Large on the stage and as a remote&apos;s title when one player is left: %1 is the name.</extracomment>
+        <translation>%1 wint!</translation>
     </message>
 </context>
 <context>
@@ -415,6 +430,19 @@
         <source>Seconds left: %1</source>
         <extracomment>Under &quot;Paused&quot;: how long the countdown or the pause had left when the game was paused.</extracomment>
         <translation>Resterende seconden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerList</name>
+    <message>
+        <source>Players</source>
+        <extracomment>For screen readers: the players&apos; names shown in full screen.</extracomment>
+        <translation>Spelers</translation>
+    </message>
+    <message>
+        <source>%1, out</source>
+        <extracomment>For screen readers: a player&apos;s name on the stage once that player is out.</extracomment>
+        <translation>%1, uit het spel</translation>
     </message>
 </context>
 <context>

@@ -61,7 +61,7 @@ QFont designedCallFont(const QString &text)
     return font;
 }
 
-FullScreen fullScreen(const QSize &area)
+FullScreen fullScreen(const QSize &area, int playerRows)
 {
     FullScreen layout;
     if (area.isEmpty()) {
@@ -132,7 +132,12 @@ FullScreen fullScreen(const QSize &area)
     const int statusHeight = QFontMetrics(statusFont).lineSpacing() * 5 / 4;
     const int lines = layout.twoLines ? 2 : 1;
     // What the call may take of the room's height, the rest standing with small gaps.
-    const int fixed = 2 * buttonSize.height() + statusHeight + hintHeight + 5 * margin;
+    const int controlHeight = std::max(LeastControlHeight, area.height() / 14);
+    // A name's row is lower than a control, so that nine names leave the call large.
+    const int playersHeight = playerRows * std::max(LeastControlHeight, area.height() / 20);
+    // With names under STOP!, the touch controls need their own room below them.
+    const int reserved = playersHeight > 0 ? playersHeight + controlHeight : 0;
+    const int fixed = 2 * buttonSize.height() + statusHeight + hintHeight + reserved + 5 * margin;
     int callHeight = QFontMetrics(callFont).lineSpacing() * lines;
     if (callHeight > inner.height() - fixed) {
         callFont.setPixelSize(
@@ -142,8 +147,10 @@ FullScreen fullScreen(const QSize &area)
     layout.callFont = callFont;
     // A font made smaller for the height may bring every call back onto one line.
     layout.twoLines = widest(callFont, calls) > layout.callWidth;
-    const int gap = std::max(
-        0, (inner.height() - 2 * buttonSize.height() - statusHeight - callHeight - hintHeight) / 5);
+    const int gap = std::max(0,
+                             (inner.height() - 2 * buttonSize.height() - statusHeight - callHeight
+                              - hintHeight - reserved)
+                                 / 5);
 
     // Top to bottom: START, the status, the call, STOP!, and the hint at the foot.
     int top = inner.top();
@@ -158,6 +165,9 @@ FullScreen fullScreen(const QSize &area)
     layout.display = QRect(inner.left(), top, inner.width(), callHeight);
     top += callHeight + gap;
     layout.stop = button();
+    if (playersHeight > 0) {
+        layout.players = QRect(inner.left(), top, inner.width(), playersHeight);
+    }
     layout.hint = QRect(inner.left(), inner.bottom() + 1 - hintHeight, inner.width(), hintHeight);
 
     // The board's middle is a white disc of radius 116 around (226, 205) on its 413 units; the
@@ -178,11 +188,10 @@ FullScreen fullScreen(const QSize &area)
                                    std::max(stage.top(), stage.bottom() + 1 - spotSide)));
     const int ringSide = std::max(16, buttonSize.height());
     layout.ring = QRect(inner.right() + 1 - ringSide, inner.top(), ringSide, ringSide);
-    const int controlHeight = std::max(LeastControlHeight, area.height() / 14);
-    const int free = layout.hint.top() - layout.stop.bottom() - 1;
-    layout.controls
-        = QRect(inner.left(), layout.stop.bottom() + 1 + std::max(0, (free - controlHeight) / 2),
-                inner.width(), controlHeight);
+    const int above = playersHeight > 0 ? layout.players.bottom() : layout.stop.bottom();
+    const int free = layout.hint.top() - above - 1;
+    layout.controls = QRect(inner.left(), above + 1 + std::max(0, (free - controlHeight) / 2),
+                            inner.width(), controlHeight);
     layout.controlsFont = labelFont();
     layout.controlsFont.setPixelSize(std::max(12, controlHeight * 2 / 5));
     layout.pausedFont = fontWithCapHeight(area.height() / 6.0);

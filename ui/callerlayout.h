@@ -53,6 +53,8 @@ struct FullScreen
     QRect controls;
     QFont controlsFont;
     QFont pausedFont;
+    // The players' names under STOP!, where some are listed; empty where none are.
+    QRect players;
 
     bool isValid() const { return !board.isEmpty(); }
 };
@@ -61,9 +63,10 @@ struct FullScreen
 // buttons, the status, the call and the hint stand one under another in the room beside it, so
 // that nothing covers the board's pictures. The call's capitals are a twelfth of the area's
 // height where the room allows, on one line if every call (in the installed language) fits,
-// else limb above colour; on a wide area the board takes what the call leaves. Invalid for an
-// empty area.
-FullScreen fullScreen(const QSize &area);
+// else limb above colour; on a wide area the board takes what the call leaves. Rows of players'
+// names, where asked for, stand under STOP! (the touch controls under them), the call made
+// smaller for them where the room needs it. Invalid for an empty area.
+FullScreen fullScreen(const QSize &area, int playerRows = 0);
 
 // The touch controls are at least this tall: a centimetre at 96 dots per inch.
 inline constexpr int LeastControlHeight = 38;

@@ -55,7 +55,12 @@ MainWindow::MainWindow(GameSession &game, const HelpLauncher &help, QWidget *par
     m_presenter->follow(m_game.sequencer());
     m_stage = new Stage(centralWidget(), m_fullScreenHint,
                         {mnuGameStart, mnuGamePause, mnuGameRepeat, mnuGameNext, mnuGameStop},
-                        m_game.sequencer(), this);
+                        m_game.sequencer(), m_game.players(), this);
+    connect(m_stage, &Stage::playerRowsChanged, this, [this] {
+        if (m_placement->isFullScreen()) {
+            layoutFullScreen();
+        }
+    });
 }
 
 bool MainWindow::isFullScreenMode() const
@@ -266,7 +271,8 @@ void MainWindow::layoutFullScreen()
 {
     // Laid out for the whole window, which the client fills once the menu bar's absence is.
     QWidget *client = centralWidget();
-    const CallerLayout::FullScreen layout = CallerLayout::fullScreen(size());
+    const CallerLayout::FullScreen layout
+        = CallerLayout::fullScreen(size(), m_stage ? m_stage->playerRows() : 0);
     if (!layout.isValid()) {
         return;
     }

@@ -106,4 +106,10 @@ QStringList callLines(const QString &shown)
     return {first, second};
 }
 
+QString winner(const QString &name)
+{
+    //: Large on the stage and as a remote's title when one player is left: %1 is the name.
+    return QCoreApplication::translate("Game", "%1 wins!").arg(name);
+}
+
 } // namespace GameWords

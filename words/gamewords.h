@@ -13,6 +13,8 @@ namespace GameWords {
 
 QString status(GameStatus status);
 QString display(const GameDisplay &display);
+// The last player standing, as the stage and a remote announce the round's end.
+QString winner(const QString &name);
 
 QString limb(qint16 number);
 QString colour(qint16 number);

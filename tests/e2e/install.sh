@@ -51,6 +51,7 @@ share/limbora/fr/righthand.wav
 share/limbora/fr/yellow.wav
 share/limbora/gamestart.wav
 share/limbora/gamestop.wav
+share/limbora/gamewin.wav
 share/limbora/green.wav
 share/limbora/hid.wav
 share/limbora/it/blue.wav
