@@ -7,6 +7,7 @@
 #include "limbspot.h"
 #include "nextcallring.h"
 #include "pausedveil.h"
+#include "sidecue.h"
 
 #include <QWidget>
 
@@ -18,7 +19,9 @@ Stage::Stage(QWidget *client, FullScreenHint *hint, const StageControls::Actions
     , m_sequencer(sequencer)
     , m_hint(hint)
 {
-    // Made in the order they stack: the picture and the ring under the veil, the controls on top.
+    // Made in the order they stack: the board's corners, the picture and the ring under the veil,
+    // the controls on top.
+    m_cue = new SideCue(client);
     m_spot = new LimbSpot(client);
     m_ring = new NextCallRing(sequencer, client);
     m_veil = new PausedVeil(client);
@@ -31,6 +34,7 @@ Stage::Stage(QWidget *client, FullScreenHint *hint, const StageControls::Actions
 void Stage::setActive(bool active)
 {
     m_active = active;
+    m_cue->setVisible(active);
     m_spot->setVisible(active);
     m_ring->setActive(active);
     showDisplay(m_sequencer->display());
@@ -38,7 +42,7 @@ void Stage::setActive(bool active)
     showControls();
     if (active) {
         for (QWidget *widget :
-             std::initializer_list<QWidget *>{m_spot, m_ring, m_veil, m_controls}) {
+             std::initializer_list<QWidget *>{m_cue, m_spot, m_ring, m_veil, m_controls}) {
             widget->raise();
         }
     }
@@ -46,6 +50,7 @@ void Stage::setActive(bool active)
 
 void Stage::place(const CallerLayout::FullScreen &layout)
 {
+    m_cue->place(layout.board, layout.corners);
     m_spot->setGeometry(layout.spot);
     m_ring->setGeometry(layout.ring);
     m_veil->setGeometry(QRect(QPoint(0, 0), m_veil->window()->size())); // the client may lag
@@ -55,19 +60,21 @@ void Stage::place(const CallerLayout::FullScreen &layout)
 
 void Stage::showDisplay(const GameDisplay &display)
 {
+    qint16 limb = 0;
+    QColor colour;
     switch (display.kind) {
-    case GameDisplay::Kind::Limb:
-        m_spot->showCall(display.call.limb, QColor());
-        break;
     case GameDisplay::Kind::Call:
-        m_spot->showCall(display.call.limb,
-                         QColor(display.colour.red, display.colour.green, display.colour.blue));
+        colour = QColor(display.colour.red, display.colour.green, display.colour.blue);
+        [[fallthrough]];
+    case GameDisplay::Kind::Limb:
+        limb = display.call.limb;
         break;
     case GameDisplay::Kind::Blank:
     case GameDisplay::Kind::Countdown:
-        m_spot->showCall(0, QColor());
         break;
     }
+    m_spot->showCall(limb, colour);
+    m_cue->showCall(limb, colour);
 }
 
 void Stage::showPaused(bool paused)

@@ -10,15 +10,16 @@ class GameSequencer;
 class LimbSpot;
 class NextCallRing;
 class PausedVeil;
+class SideCue;
 class QWidget;
 struct GameDisplay;
 namespace CallerLayout {
 struct FullScreen;
 }
 
-// Full screen as the party's stage: the call as a picture, a paused game dimmed for the room,
-// controls to touch while the pointer shows, and a sign of the time to the next call. It
-// follows the game's reports and shows nothing outside full screen.
+// Full screen as the party's stage: the call as a picture and its side lit on the board, a paused
+// game dimmed for the room, controls to touch while the pointer shows, and a sign of the time to
+// the next call. It follows the game's reports and shows nothing outside full screen.
 class Stage : public QObject
 {
     Q_OBJECT
@@ -39,6 +40,7 @@ private:
 
     GameSequencer *m_sequencer;
     FullScreenHint *m_hint;
+    SideCue *m_cue = nullptr;
     LimbSpot *m_spot = nullptr;
     NextCallRing *m_ring = nullptr;
     PausedVeil *m_veil = nullptr;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "boardpicture.h"
 #include "callerlayout.h"
 #include "calllabel.h"
 #include "designfonts.h"
@@ -8,6 +9,7 @@
 #include "mainwindow.h"
 #include "nextcallring.h"
 #include "pausedveil.h"
+#include "sidecue.h"
 #include "soundplayer.h"
 #include "windowfixture.h"
 #include "windowplacement.h"
@@ -71,7 +73,7 @@ qreal drawnShare(QWidget *ring, bool leftHalf = false)
     return qreal(drawn) / (image.width() * image.height());
 }
 
-const QStringList StageWidgets{u"imgCall"_s, u"imgNextCall"_s, u"lblPaused"_s,
+const QStringList StageWidgets{u"imgCall"_s, u"imgSideCue"_s, u"imgNextCall"_s, u"lblPaused"_s,
                                u"frmStageControls"_s};
 
 } // namespace
@@ -303,6 +305,50 @@ private Q_SLOTS:
         });
         const qreal spotShare = coloured / qreal(spot->width() * spot->height());
         QVERIFY2(spotShare >= 0.4, qPrintable(QString::number(spotShare)));
+        // The limb's corner of the board is lit in the colour, on the players' side of the screen
+        // (they face it), and the three others fade: seen on a television's screen, where the
+        // spot leaves the board's corners clear.
+        QCOMPARE(program->window.findChild<SideCue *>()->limb(), limb);
+        const CallerLayout::FullScreen tv = CallerLayout::fullScreen(QSize(1920, 1080));
+        QWidget room;
+        room.resize(1920, 1080);
+        QLabel board(&room);
+        board.setPixmap(BoardPicture().drawn(tv.board.width(), 1.0));
+        board.setGeometry(tv.board);
+        SideCue cue(&room);
+        cue.place(tv.board, tv.corners);
+        cue.show();
+        const QImage plain = room.grab(tv.board).toImage();
+        cue.showCall(limb, colour);
+        const QImage lit = room.grab(tv.board).toImage();
+        const QRect quarter((limb % 2 == 1 ? 0 : 1) * lit.width() / 2,
+                            (limb == 2 || limb == 3 ? 0 : 1) * lit.height() / 2, lit.width() / 2,
+                            lit.height() / 2);
+        qint64 inQuarter = 0;
+        qint64 stray = 0;
+        forEachPixel(lit, [&](int x, int y) {
+            if (lit.pixel(x, y) == colour.rgb() && plain.pixel(x, y) != colour.rgb()) {
+                (quarter.contains(x, y) ? inQuarter : stray) += 1;
+            }
+        });
+        QVERIFY2(inQuarter >= tv.corners[0].width() * tv.corners[0].width() / 4,
+                 qPrintable(QString::number(inQuarter)));
+        QCOMPARE(stray, 0);
+        for (qint16 other = 1; other <= 4; ++other) {
+            int darkest = 255;
+            // The middle of the corner's picture, clear of the ring of colours.
+            const int middle = tv.corners[other - 1].width() * 2 / 9;
+            const QRect corner = tv.corners[other - 1]
+                                     .translated(-tv.board.topLeft())
+                                     .marginsRemoved(QMargins(middle, middle, middle, middle));
+            forEachPixel(lit, [&](int x, int y) {
+                darkest = corner.contains(x, y)
+                    ? std::min(darkest, lit.pixelColor(x, y).lightness())
+                    : darkest;
+            });
+            QVERIFY2((darkest >= 150) == (other != limb), qPrintable(QString::number(darkest)));
+        }
+
         // A colour faint on white has a dark rim; the picture differs from the other side's.
         QCOMPARE(spot->hasRim(), CallLabel::contrast(colour, Qt::white) < 3.0);
         const QImage picture = spot->grab().toImage();
@@ -313,6 +359,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!call->isOutlined()); // once the window has left full screen
         program->stop()->click();
         QCOMPARE(spot->limb(), qint16(0));
+        QCOMPARE(program->window.findChild<SideCue *>()->limb(), qint16(0));
     }
 
     // On entering and whenever the mouse moves, a hint says how to leave; the pointer hides
@@ -461,6 +508,7 @@ private Q_SLOTS:
         QTest::keyClick(&program->window, Qt::Key_F5);
         QVERIFY(ring->isVisible());
         QCOMPARE(ring->shownFraction(), 1.0);
+        QCOMPARE(program->window.findChild<SideCue *>()->limb(), qint16(0)); // no side yet
         QVERIFY(ring->isTicking());
         const qreal whole = drawnShare(ring);
         QVERIFY(whole > 0);
