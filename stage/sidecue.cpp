@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Enough to leave the other corners' pictures a faint trace, so the board still looks whole.
-const QColor Fade(255, 255, 255, 205);
+const QColor Fade(255, 255, 255, 225);
 
 } // namespace
 
