@@ -82,7 +82,7 @@ void SideCue::paintEvent(QPaintEvent *)
         QPainterPath picture;
         const qreal spread = 6 * unit; // a sock's cuff reaches a little past the twin's disc
         picture.addEllipse(QRectF(m_corners[i]).adjusted(-spread, -spread, spread, spread));
-        area = area.subtracted(band).united(picture.subtracted(ring));
+        area = area.subtracted(band).united(picture.subtracted(ring).intersected(area));
         painter.fillPath(area, lit ? QColor(Qt::white) : Fade);
     }
 }

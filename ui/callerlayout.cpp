@@ -27,9 +27,10 @@ constexpr qreal StatusCapShare = CallCapShare / 2.0;
 constexpr qreal SpotPerCap = 3.5;
 // Where the board draws each limb's picture, in its 413 units, by limb number (the hands below
 // left and above right, the feet above left and below right), and the reach of the light around
-// it: inside the board, clear of the ring of colours and of the corners' words.
-constexpr std::array<QPointF, 4> CornerPictures{QPointF(36, 356), QPointF(377, 56), QPointF(40, 62),
-                                                QPointF(377, 357)};
+// it: inside the board and off the screen's edge, clear of the ring of colours and of the
+// corners' words.
+constexpr std::array<QPointF, 4> CornerPictures{QPointF(40, 356), QPointF(373, 54), QPointF(40, 62),
+                                                QPointF(373, 357)};
 constexpr qreal CornerReach = 36;
 
 // A font of the label face whose capital letters are `cap` pixels tall.
