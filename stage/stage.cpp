@@ -9,6 +9,7 @@
 #include "pausedveil.h"
 #include "playerlist.h"
 #include "players.h"
+#include "sidecue.h"
 #include "winnerbanner.h"
 
 #include <QWidget>
@@ -22,8 +23,9 @@ Stage::Stage(QWidget *client, FullScreenHint *hint, const StageControls::Actions
     , m_hint(hint)
     , m_players(players)
 {
-    // Made in the order they stack: the picture, the ring and the names under the veil, the
-    // winner over it, the controls on top.
+    // Made in the order they stack: the board's corners, the picture, the ring and the names
+    // under the veil, the winner over it, the controls on top.
+    m_cue = new SideCue(client);
     m_spot = new LimbSpot(client);
     m_ring = new NextCallRing(sequencer, client);
     m_playerList = new PlayerList(players, client);
@@ -41,6 +43,7 @@ Stage::Stage(QWidget *client, FullScreenHint *hint, const StageControls::Actions
 void Stage::setActive(bool active)
 {
     m_active = active;
+    m_cue->setVisible(active);
     m_spot->setVisible(active);
     m_ring->setActive(active);
     showDisplay(m_sequencer->display());
@@ -49,7 +52,7 @@ void Stage::setActive(bool active)
     showPlayers();
     showWinner(m_players->winner());
     if (active) {
-        for (QWidget *widget : std::initializer_list<QWidget *>{m_spot, m_ring, m_playerList,
+        for (QWidget *widget : std::initializer_list<QWidget *>{m_cue, m_spot, m_ring, m_playerList,
                                                                 m_veil, m_banner, m_controls}) {
             widget->raise();
         }
@@ -58,6 +61,7 @@ void Stage::setActive(bool active)
 
 void Stage::place(const CallerLayout::FullScreen &layout)
 {
+    m_cue->place(layout.board, layout.corners);
     m_spot->setGeometry(layout.spot);
     m_ring->setGeometry(layout.ring);
     m_veil->setGeometry(QRect(QPoint(0, 0), m_veil->window()->size())); // the client may lag
@@ -90,19 +94,21 @@ void Stage::showWinner(const QString &winner)
 
 void Stage::showDisplay(const GameDisplay &display)
 {
+    qint16 limb = 0;
+    QColor colour;
     switch (display.kind) {
-    case GameDisplay::Kind::Limb:
-        m_spot->showCall(display.call.limb, QColor());
-        break;
     case GameDisplay::Kind::Call:
-        m_spot->showCall(display.call.limb,
-                         QColor(display.colour.red, display.colour.green, display.colour.blue));
+        colour = QColor(display.colour.red, display.colour.green, display.colour.blue);
+        [[fallthrough]];
+    case GameDisplay::Kind::Limb:
+        limb = display.call.limb;
         break;
     case GameDisplay::Kind::Blank:
     case GameDisplay::Kind::Countdown:
-        m_spot->showCall(0, QColor());
         break;
     }
+    m_spot->showCall(limb, colour);
+    m_cue->showCall(limb, colour);
 }
 
 void Stage::showPaused(bool paused)

@@ -12,6 +12,7 @@ class NextCallRing;
 class PausedVeil;
 class PlayerList;
 class Players;
+class SideCue;
 class QWidget;
 class WinnerBanner;
 struct GameDisplay;
@@ -19,10 +20,10 @@ namespace CallerLayout {
 struct FullScreen;
 }
 
-// Full screen as the party's stage: the call as a picture, a paused game dimmed for the room,
-// controls to touch while the pointer shows, a sign of the time to the next call, and the players
-// (where listed) with the round's winner. It follows the game's reports and shows nothing outside
-// full screen.
+// Full screen as the party's stage: the call as a picture and its side lit on the board, a paused
+// game dimmed for the room, controls to touch while the pointer shows, a sign of the time to the
+// next call, and the players (where listed) with the round's winner. It follows the game's reports
+// and shows nothing outside full screen.
 class Stage : public QObject
 {
     Q_OBJECT
@@ -51,6 +52,7 @@ private:
 
     GameSequencer *m_sequencer;
     FullScreenHint *m_hint;
+    SideCue *m_cue = nullptr;
     LimbSpot *m_spot = nullptr;
     NextCallRing *m_ring = nullptr;
     PausedVeil *m_veil = nullptr;

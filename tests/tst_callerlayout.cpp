@@ -62,6 +62,18 @@ private Q_SLOTS:
             QVERIFY2(layout.spot.height() >= 3 * QFontMetricsF(layout.callFont).capHeight(),
                      qPrintable(QString::number(layout.spot.height())));
         }
+        // Each limb's lit corner: a whole disc on the board, on the players' side of the screen
+        // (they face it), clear of the spot's disc where the screen isn't narrow.
+        for (std::size_t limb = 0; limb < layout.corners.size(); ++limb) {
+            const QRect &corner = layout.corners[limb];
+            QVERIFY(layout.board.contains(corner)
+                    && screen.adjusted(1, 1, -1, -1).contains(corner));
+            QCOMPARE(corner.center().x() < layout.board.center().x(), limb % 2 == 0);
+            const QPointF apart = corner.center() - layout.spot.center();
+            QVERIFY(area.width() < 1000
+                    || std::hypot(apart.x(), apart.y())
+                        >= (corner.width() + layout.spot.width()) / 2.0);
+        }
         QVERIFY(screen.contains(layout.ring) && !layout.ring.intersects(layout.start));
         QVERIFY(layout.controls.height() >= CallerLayout::LeastControlHeight);
         QVERIFY(screen.contains(layout.controls));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "boardpicture.h"
 #include "callerlayout.h"
 #include "calllabel.h"
 #include "designfonts.h"
@@ -8,6 +9,7 @@
 #include "mainwindow.h"
 #include "nextcallring.h"
 #include "pausedveil.h"
+#include "sidecue.h"
 #include "soundplayer.h"
 #include "windowfixture.h"
 #include "windowplacement.h"
@@ -71,7 +73,7 @@ qreal drawnShare(QWidget *ring, bool leftHalf = false)
     return qreal(drawn) / (image.width() * image.height());
 }
 
-const QStringList StageWidgets{u"imgCall"_s, u"imgNextCall"_s, u"lblPaused"_s,
+const QStringList StageWidgets{u"imgCall"_s, u"imgSideCue"_s, u"imgNextCall"_s, u"lblPaused"_s,
                                u"frmStageControls"_s};
 
 } // namespace
@@ -303,6 +305,44 @@ private Q_SLOTS:
         });
         const qreal spotShare = coloured / qreal(spot->width() * spot->height());
         QVERIFY2(spotShare >= 0.4, qPrintable(QString::number(spotShare)));
+        // The limb's corner of the board is lit in the colour on the players' side of the screen
+        // (they face it), the others fade: on a television, where the spot leaves them clear.
+        QCOMPARE(program->window.findChild<SideCue *>()->limb(), limb);
+        const CallerLayout::FullScreen tv = CallerLayout::fullScreen(QSize(1920, 1080));
+        QWidget room;
+        room.resize(1920, 1080);
+        QLabel board(&room);
+        board.setPixmap(BoardPicture().drawn(tv.board.width(), 1.0));
+        board.setGeometry(tv.board);
+        SideCue cue(&room);
+        cue.place(tv.board, tv.corners);
+        cue.show();
+        const QImage plain = room.grab(tv.board).toImage();
+        cue.showCall(limb, colour);
+        const QImage lit = room.grab(tv.board).toImage();
+        const int half = tv.board.width() / 2;
+        const QRect quarter(limb % 2 == 1 ? 0 : half, limb == 2 || limb == 3 ? 0 : half, half,
+                            half);
+        qint64 inQuarter = 0;
+        qint64 stray = 0;
+        forEachPixel(lit, [&](int x, int y) {
+            const bool shown = lit.pixel(x, y) == colour.rgb() && plain.pixel(x, y) != colour.rgb();
+            (quarter.contains(x, y) ? inQuarter : stray) += shown;
+        });
+        QVERIFY2(inQuarter >= half * half / 40, qPrintable(QString::number(inQuarter)));
+        QCOMPARE(stray, 0);
+        for (const QRect &corner : tv.corners) { // the middle of its picture, clear of the ring
+            const int margin = corner.width() * 2 / 9;
+            const QRect middle = corner.translated(-tv.board.topLeft())
+                                     .marginsRemoved(QMargins(margin, margin, margin, margin));
+            int darkest = 255;
+            forEachPixel(lit, [&](int x, int y) {
+                darkest = std::min(darkest,
+                                   middle.contains(x, y) ? lit.pixelColor(x, y).lightness() : 255);
+            });
+            QCOMPARE(darkest >= 150, corner != tv.corners[limb - 1]);
+        }
+
         // A colour faint on white has a dark rim; the picture differs from the other side's.
         QCOMPARE(spot->hasRim(), CallLabel::contrast(colour, Qt::white) < 3.0);
         const QImage picture = spot->grab().toImage();
@@ -313,6 +353,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!call->isOutlined()); // once the window has left full screen
         program->stop()->click();
         QCOMPARE(spot->limb(), qint16(0));
+        QCOMPARE(program->window.findChild<SideCue *>()->limb(), qint16(0));
     }
 
     // On entering and whenever the mouse moves, a hint says how to leave; the pointer hides
@@ -464,6 +505,7 @@ private Q_SLOTS:
         QTest::keyClick(&program->window, Qt::Key_F5);
         QVERIFY(ring->isVisible());
         QCOMPARE(ring->shownFraction(), 1.0);
+        QCOMPARE(program->window.findChild<SideCue *>()->limb(), qint16(0)); // no side yet
         QVERIFY(ring->isTicking());
         const qreal whole = drawnShare(ring);
         QVERIFY(whole > 0);

@@ -57,7 +57,7 @@ with Session(audio=True, screen=screen) as session:
     time.sleep(0.5)
     shoot("controls")
     time.sleep(4)  # the controls go with the pointer
-    running.key("space")
+    running.key("p")
     trace.wait_for(r"^pause-hold$", 3)
     time.sleep(0.5)
     shoot("paused")

@@ -25,6 +25,13 @@ constexpr qreal StatusCapShare = CallCapShare / 2.0;
 // The call's picture is this many times the call's capitals tall where the board's middle is
 // smaller, as far as the room beside the call allows.
 constexpr qreal SpotPerCap = 3.5;
+// Where the board draws each limb's picture, in its 413 units, by limb number (the hands below
+// left and above right, the feet above left and below right), and the reach of the light around
+// it: inside the board and off the screen's edge, clear of the ring of colours and of the
+// corners' words.
+constexpr std::array<QPointF, 4> CornerPictures{QPointF(40, 356), QPointF(373, 54), QPointF(40, 62),
+                                                QPointF(373, 357)};
+constexpr qreal CornerReach = 36;
 
 // A font of the label face whose capital letters are `cap` pixels tall.
 QFont fontWithCapHeight(qreal cap)
@@ -195,6 +202,11 @@ FullScreen fullScreen(const QSize &area, int playerRows)
     layout.controlsFont = labelFont();
     layout.controlsFont.setPixelSize(std::max(12, controlHeight * 2 / 5));
     layout.pausedFont = fontWithCapHeight(area.height() / 6.0);
+    for (std::size_t limb = 0; limb < CornerPictures.size(); ++limb) {
+        const QPointF centre = layout.board.topLeft() + CornerPictures[limb] * unit;
+        const QPointF reach(CornerReach * unit, CornerReach * unit);
+        layout.corners[limb] = QRectF(centre - reach, centre + reach).toRect();
+    }
     return layout;
 }
 

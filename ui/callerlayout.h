@@ -8,6 +8,8 @@
 #include <QSize>
 #include <QString>
 
+#include <array>
+
 // Where everything in the caller stands, computed from the size it has: the designed window's
 // fixed rectangles, or the whole screen's layout built around a board as tall as the screen. Pure
 // geometry and fonts; the window applies what it gets.
@@ -55,6 +57,9 @@ struct FullScreen
     QFont pausedFont;
     // The players' names under STOP!, where some are listed; empty where none are.
     QRect players;
+    // Around each limb's picture in the board's corners (by limb number - 1), lit for its call:
+    // the players face the screen, so the left limbs' corners are on their left.
+    std::array<QRect, 4> corners;
 
     bool isValid() const { return !board.isEmpty(); }
 };

@@ -305,6 +305,11 @@ void MainWindow::layoutFullScreen()
         m_stage->place(layout);
         qCDebug(lcWindow, "full-screen spot %d,%d %dx%d", layout.spot.x(), layout.spot.y(),
                 layout.spot.width(), layout.spot.height());
+        for (std::size_t limb = 0; limb < layout.corners.size(); ++limb) {
+            const QRect &corner = layout.corners[limb];
+            qCDebug(lcWindow, "full-screen corner %d %d,%d %dx%d", int(limb + 1), corner.x(),
+                    corner.y(), corner.width(), corner.height());
+        }
     }
 }
 

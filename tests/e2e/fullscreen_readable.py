@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Full screen reads across a room, seen on screenshots of a 1920x1080 screen: a hint on how to
 leave shows on entering, goes after a few seconds and comes back when the mouse moves; during a
-game nothing is drawn over the board's pictures (the call's picture stands in its plain middle);
+game nothing is drawn over the board's pictures (the call's picture stands in its plain middle)
+but in its four corners, where the called limb's corner is lit in the call's colour, on the
+players' side, and the others fade;
 every call colour stands at least 3:1 against what lies right around its letters (measured, and
 printed for the record); the call's colour covers at least 4 % of the screen outside its words;
 and a paused game changes at least 3 % of the screen, which Resume clears."""
@@ -77,6 +79,23 @@ def scenario(executable):
         sx, sy, spot_side, _ = map(int, re.findall(r"\d+", trace.find(r"^full-screen spot", category="limbora.window")[-1][1]))
         pictures = board.copy()
         pictures[sy:sy + spot_side, sx:sx + spot_side] = False
+        # Each limb's corner: its word and picture from the board's edges (130 by 110 of the
+        # board's 413 units), and a little past the lit twin's disc.
+        unit = side / 413
+        corners = {}
+        for line in trace.find(r"^full-screen corner ", category="limbora.window")[-4:]:
+            _, cx, cy, cside, _ = map(int, re.findall(r"\d+", line[1]))
+            corner = np.zeros((HEIGHT, WIDTH), dtype=bool)
+            left = cx + cside / 2 < x + side / 2
+            top = cy + cside / 2 < y + side / 2
+            rx, ry = round(130 * unit), round(110 * unit)
+            corner[y if top else y + side - ry:y + ry if top else y + side,
+                   x if left else x + side - rx:x + rx if left else x + side] = True
+            grow = round(6 * unit) + 1
+            corner[max(0, cy - grow):cy + cside + grow, max(0, cx - grow):cx + cside + grow] = True
+            corners[(left, top)] = corner & board
+            pictures &= ~corner
+        check(len(corners) == 4, f"{len(corners)} corners logged")
 
         entered = screenshot(session)
         check(hint_rows(entered, board) >= 10, "no hint on entering full screen")
@@ -99,6 +118,15 @@ def scenario(executable):
             time.sleep(0.1)
             shot = screenshot(session)
             check((shot[pictures] == resting[pictures]).all(), f"something was drawn over the board in call {line}")
+            # The board's corners as drawn: left hand below, right hand above, the feet the other
+            # way round; the players face the screen, so its left is theirs.
+            limb, part = line.split('"')[1].split()[:2]
+            called = (limb == "LEFT", (limb == "LEFT") == (part == "FOOT"))
+            hue = np.array([int(line[-6:][i:i + 2], 16) for i in (0, 2, 4)])
+            lit = (shot == hue).all(axis=2) & (shot != resting).any(axis=2)
+            for place, corner in corners.items():
+                share = lit[corner].mean()
+                check((share >= 0.05) == (place == called), f"corner {place} lit {share:.1%} in call {line}")
             if name in measured:
                 continue
             colour = np.array([int(name[i:i + 2], 16) for i in (1, 3, 5)])
