@@ -345,7 +345,7 @@ private Q_SLOTS:
 
     void closingMinimizedKeepsTheLastPlacement()
     {
-        QSettings(u"Limbora"_s, u"Limbora"_s).setValue(u"Settings/MainLeft"_s, u"2250"_s);
+        StoredSettings().setValue(u"Settings/MainLeft"_s, u"2250"_s);
         open();
         QCOMPARE(program->window.frameGeometry().topLeft(), QPoint(150, 67));
         program->window.move(400, 300);
@@ -358,8 +358,7 @@ private Q_SLOTS:
     {
         const QStringList stored{u"1507"_s, u"1492"_s, u"6000"_s, u"5000"_s};
         for (int i = 0; i < PlacementKeys.size(); ++i) {
-            QSettings(u"Limbora"_s, u"Limbora"_s)
-                .setValue(u"Settings/"_s + PlacementKeys[i], stored[i]);
+            StoredSettings().setValue(u"Settings/"_s + PlacementKeys[i], stored[i]);
         }
         program = std::make_unique<Program>();
         QCOMPARE(program->window.pos(), QPoint(100, 99));
@@ -371,7 +370,7 @@ private Q_SLOTS:
 
     void lostPlacementComesBackOnScreen()
     {
-        QSettings(u"Limbora"_s, u"Limbora"_s).setValue(u"Settings/MainLeft"_s, u"-90000"_s);
+        StoredSettings().setValue(u"Settings/MainLeft"_s, u"-90000"_s);
         open();
         const QRect screen = program->window.screen()->availableGeometry();
         QVERIFY(screen.intersects(program->window.frameGeometry()));
