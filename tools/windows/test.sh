@@ -67,11 +67,12 @@ key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Limbora'
 timeout 60 "$wine" reg query "$key" /v UninstallString >/dev/null || fail "no entry among the installed programs"
 
 # The Linux build's end-to-end scripts, on the installed program: Wine passes the private X
-# server and PulseAudio server on, and Qt's messages (the scripts' trace) go to stderr.
+# server and PulseAudio server on, wine-run.sh the scripts' Qt variables, and Qt's messages (the
+# scripts' trace) go to stderr.
 cat >"$work/limbora" <<WRAPPER
 #!/bin/sh
 export WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all QT_FORCE_STDERR_LOGGING=1
-exec $wine '$installed/limbora.exe' "\$@"
+exec '$source/tools/windows/wine-run.sh' '$installed/limbora.exe' "\$@"
 WRAPPER
 chmod +x "$work/limbora"
 export LIMBORA_E2E_SETTINGS_FILE="$settings"
