@@ -356,6 +356,9 @@ class Session:
         self.tmp = pathlib.Path(tempfile.mkdtemp(prefix="limbora-e2e-"))
         self.processes = []
         self.env = private_desktop.clean_environment(self.tmp)
+        if "LIMBORA_E2E_SETTINGS_FILE" in os.environ:
+            # Outside the private folders (under Wine, in the prefix): afresh, as they are.
+            pathlib.Path(os.environ["LIMBORA_E2E_SETTINGS_FILE"]).unlink(missing_ok=True)
         self.watch = MachineWatch()
         self.recorders = []
         self.judged = 0
