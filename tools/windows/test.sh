@@ -80,7 +80,7 @@ export WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all QT_FORCE_STDERR_LOGGING=1
 exec '$source/tools/windows/wine-run.sh' '$installed/limbora.exe' "\$@"
 WRAPPER
 chmod +x "$work/limbora"
-export LIMBORA_E2E_SETTINGS_FILE="$settings"
+export LIMBORA_E2E_SETTINGS_FILE="$settings" LIMBORA_E2E_TRACE_CLOCK=monotonic_raw
 for scenario in game pause stop closing faults_audio one_caller; do
     echo "== $scenario, installed, under Wine"
     # Wine's desktop belongs to the X server of the program that started the prefix's server
@@ -90,11 +90,15 @@ for scenario in game pause stop closing faults_audio one_caller; do
 done
 
 echo "== uninstaller"
+# A user's settings, which must outlive the program.
+mkdir -p "$(dirname "$settings")"
+printf '[Settings]\r\nMainLeft=1500\r\n' >"$settings"
+cp "$settings" "$work/settings-before"
 timeout 120 "$wine" "$installed/uninstall.exe" /S || fail "the uninstaller"
 timeout 30 /usr/lib/wine/wineserver -w
 sleep 2 # it runs from a copy of itself, which removes the original as it ends
 [[ ! -e "$installed" ]] || fail "the uninstaller left $(ls "$installed")"
-[[ -f "$settings" ]] || fail "the uninstaller removed the settings"
+cmp -s "$settings" "$work/settings-before" || fail "the uninstaller removed or changed the settings"
 ! timeout 60 "$wine" reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left its entry"
 
 echo "windows tests: $(($(date +%s) - started)) s, $([[ $status == 0 ]] && echo passed || echo FAILED)"
