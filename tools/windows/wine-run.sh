@@ -19,13 +19,13 @@ if [[ ! -f $state || "$(cat "$state")" != "$wanted" ]]; then
     if [[ -f $state ]]; then
         while IFS= read -r line; do
             if [[ -n $line ]] && ! grep -q "^${line%%=*}=" <<<"$wanted"; then
-                timeout 60 "$wine" reg delete "$key" /v "${line%%=*}" /f >/dev/null 2>&1 || true
+                timeout 60 "$wine" reg delete "$key" /v "${line%%=*}" /f </dev/null >/dev/null 2>&1 || true
             fi
         done <"$state"
     fi
     while IFS= read -r line; do
         [[ -n $line ]] || continue
-        timeout 60 "$wine" reg add "$key" /v "${line%%=*}" /d "${line#*=}" /f >/dev/null
+        timeout 60 "$wine" reg add "$key" /v "${line%%=*}" /d "${line#*=}" /f </dev/null >/dev/null
     done <<<"$wanted"
     printf '%s' "$wanted" >"$state"
 fi
