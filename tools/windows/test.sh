@@ -74,14 +74,9 @@ timeout 60 "$wine" reg query "$key" /v UninstallString >/dev/null || fail "no en
 # The Linux build's end-to-end scripts, on the installed program: Wine passes the private X
 # server and PulseAudio server on, wine-run.sh the scripts' Qt variables, and Qt's messages (the
 # scripts' trace) go to stderr.
-# Without a window manager, Wine waits 2 s for one to withdraw every window hidden (measured: the
-# main window's hide at Exit took 2.0 s), unless its windows are unmanaged.
 cat >"$work/limbora" <<WRAPPER
 #!/bin/sh
 export WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all QT_FORCE_STDERR_LOGGING=1
-managed=N
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && managed=Y
-timeout 60 $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d \$managed /f </dev/null >/dev/null
 exec '$source/tools/windows/wine-run.sh' '$installed/limbora.exe' "\$@"
 WRAPPER
 chmod +x "$work/limbora"
