@@ -19,7 +19,8 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/limbora-windows-XXXXXX")
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 finish() {
     for prefix in "$work"/prefix-*; do
-        [[ -d $prefix ]] && WINEPREFIX=$prefix timeout 10 /usr/lib/wine/wineserver -k 2>/dev/null
+        # A server already gone is fine: the folder goes all the same.
+        [[ -d $prefix ]] && WINEPREFIX=$prefix timeout 10 /usr/lib/wine/wineserver -k 2>/dev/null || true
     done
     rm -rf "$work"
 }
