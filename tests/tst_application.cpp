@@ -100,7 +100,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, startFullScreen);
         QFETCH(bool, byWindowManager);
-        QSettings(u"Limbora"_s, u"Limbora"_s).setValue(u"Game/StartFullScreen"_s, startFullScreen);
+        StoredSettings().setValue(u"Game/StartFullScreen"_s, startFullScreen);
         Wired wired;
         MainWindow &window = wired.application.window();
         wired.application.show();

@@ -21,7 +21,6 @@
 #include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -47,7 +46,7 @@ private Q_SLOTS:
         dialog->reject();
         QTRY_VERIFY(!program->window.findChild<ConfigureDialog *>());
         QCOMPARE(program->game.sequencer()->options(), GameOptions());
-        QVERIFY(!QSettings(u"Limbora"_s, u"Limbora"_s).childGroups().contains(u"Game"_s));
+        QVERIFY(!StoredSettings().childGroups().contains(u"Game"_s));
 
         dialog = openConfigure(*program);
         dialog->findChild<QSpinBox *>(u"spnPause"_s)->setValue(3);
@@ -152,8 +151,7 @@ private Q_SLOTS:
     // included, or as the slider was moved.
     void playSaysAWordAtTheChosenVolume()
     {
-        QTemporaryDir data;
-        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        TemporaryDataHome data;
         QVERIFY(VoiceFolder::store(Language::current(), u"red.wav"_s,
                                    TakeProcessing::wavFile(std::vector<float>(800, 0.0f), 16000)));
         for (const auto &[opened, moved] :

@@ -94,7 +94,7 @@ private Q_SLOTS:
         QFETCH(QString, key);
         QFETCH(QString, value);
         writeFile(UnusualText);
-        QSettings(u"Limbora"_s, u"Limbora"_s).setValue(u"Game/"_s + key, value);
+        StoredSettings().setValue(u"Game/"_s + key, value);
 
         GameSettings expected = unusual();
         const GameSettings defaults;
@@ -155,7 +155,7 @@ private Q_SLOTS:
         writeFile("[Game]\nFutureOption=42\nPauseSeconds=abc\n\n[Settings]\nMainLeft=1507\n");
         QVERIFY(writeGameSettings(unusual()));
         QCOMPARE(readGameSettings(), unusual());
-        QSettings settings(u"Limbora"_s, u"Limbora"_s);
+        StoredSettings settings;
         QCOMPARE(settings.value(u"Game/FutureOption"_s).toString(), u"42"_s);
         QCOMPARE(settings.value(u"Settings/MainLeft"_s).toString(), u"1507"_s);
         QCOMPARE(settings.value(u"Game/PauseSeconds"_s).toString(), u"12"_s);
@@ -164,7 +164,7 @@ private Q_SLOTS:
 
     void somethingElseInTheFilesPlaceIsLeftAlone()
     {
-        QVERIFY(QDir(config->path()).mkpath(u"Limbora/Limbora.conf"_s));
+        QVERIFY(QDir(config->path()).mkpath(SettingsFileName));
         QCOMPARE(readGameSettings(), GameSettings());
         QVERIFY(!writeGameSettings(unusual()));
         QVERIFY(QFileInfo(file()).isDir());
@@ -194,7 +194,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, document);
         QVERIFY(writeGameSettings(GameSettings()));
-        QSettings settings(u"Limbora"_s, u"Limbora"_s);
+        StoredSettings settings;
         settings.beginGroup(u"Game"_s);
         const QStringList keys = settings.childKeys();
         QVERIFY(!keys.isEmpty());

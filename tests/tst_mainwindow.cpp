@@ -345,7 +345,7 @@ private Q_SLOTS:
 
     void closingMinimizedKeepsTheLastPlacement()
     {
-        QSettings(u"Limbora"_s, u"Limbora"_s).setValue(u"Settings/MainLeft"_s, u"2250"_s);
+        StoredSettings().setValue(u"Settings/MainLeft"_s, u"2250"_s);
         open();
         QCOMPARE(program->window.frameGeometry().topLeft(), QPoint(150, 67));
         program->window.move(400, 300);
@@ -358,8 +358,7 @@ private Q_SLOTS:
     {
         const QStringList stored{u"1507"_s, u"1492"_s, u"6000"_s, u"5000"_s};
         for (int i = 0; i < PlacementKeys.size(); ++i) {
-            QSettings(u"Limbora"_s, u"Limbora"_s)
-                .setValue(u"Settings/"_s + PlacementKeys[i], stored[i]);
+            StoredSettings().setValue(u"Settings/"_s + PlacementKeys[i], stored[i]);
         }
         program = std::make_unique<Program>();
         QCOMPARE(program->window.pos(), QPoint(100, 99));
@@ -371,7 +370,7 @@ private Q_SLOTS:
 
     void lostPlacementComesBackOnScreen()
     {
-        QSettings(u"Limbora"_s, u"Limbora"_s).setValue(u"Settings/MainLeft"_s, u"-90000"_s);
+        StoredSettings().setValue(u"Settings/MainLeft"_s, u"-90000"_s);
         open();
         const QRect screen = program->window.screen()->availableGeometry();
         QVERIFY(screen.intersects(program->window.frameGeometry()));
@@ -390,6 +389,13 @@ private Q_SLOTS:
     void helpLeavesTheGameRunning()
     {
         QFETCH(bool, viewerFound);
+#ifdef Q_OS_WIN
+        // The recording viewer is a shell script, and Wine's cmd can't stand in: two started
+        // together write into one file without sharing, and hang now and then.
+        if (viewerFound) {
+            QSKIP("the recording viewer is a Unix shell script");
+        }
+#endif
         open(viewerFound ? Program::Viewer::Recording : Program::Viewer::Missing);
         QTest::mouseClick(program->start(), Qt::LeftButton);
         program->find<QAction>(u"mnuHelpContents"_s)->trigger();
@@ -415,8 +421,15 @@ private Q_SLOTS:
                                   200);
 
         program->find<QAction>(u"mnuHelpAbout"_s)->trigger();
-        // About.wav is missing: the desktop's sound plays instead.
-        QTRY_COMPARE_WITH_TIMEOUT(defaults, 1, 200);
+        // About.wav is missing: the desktop's sound plays instead. Without an audio server the
+        // bell can't be heard either, and the player's own fallback sounds; Windows takes its
+        // Default Beep at once, heard or not, and the fallback stays unused.
+#ifdef Q_OS_WIN
+        constexpr int fallbacks = 0;
+#else
+        constexpr int fallbacks = 1;
+#endif
+        QTRY_COMPARE_WITH_TIMEOUT(defaults, fallbacks, 200);
         auto *about = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         QVERIFY(about);
         QCOMPARE(about->objectName(), u"frmAbout"_s);
@@ -428,6 +441,7 @@ private Q_SLOTS:
         QTest::qWait(10);
         QCOMPARE(display.count(), 0);
         QVERIFY(program->game.sequencer()->isSuspended());
+        QCOMPARE(defaults, fallbacks);
 
         about->findChild<QPushButton *>(u"cmdOk"_s)->click();
         QVERIFY(!program->game.sequencer()->isSuspended());

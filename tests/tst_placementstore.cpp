@@ -277,7 +277,7 @@ private:
 
     void write(const QStringList &values)
     {
-        QSettings settings(u"Limbora"_s, u"Limbora"_s);
+        StoredSettings settings;
         settings.beginGroup(u"Settings"_s);
         for (int i = 0; i < PlacementKeys.size(); ++i) {
             settings.setValue(PlacementKeys[i], values[i]);

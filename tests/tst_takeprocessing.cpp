@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "settingsfixture.h"
 #include "takeprocessing.h"
 #include "voicefolder.h"
 
 #include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
@@ -190,8 +190,7 @@ private Q_SLOTS:
 
     void recordingsAreStoredWholeInTheLanguagesFolder()
     {
-        QTemporaryDir home;
-        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+        TemporaryDataHome home;
         QCOMPARE(VoiceFolder::path(u"de"_s), home.path() + u"/Limbora/voices/de/"_s);
 
         QVERIFY(VoiceFolder::store(u"de"_s, u"red.wav"_s, "RIFF...."));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "language.h"
+#include "settingsfixture.h"
 #include "voicefolder.h"
 #include "voicerecorder.h"
 
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <QVBoxLayout>
@@ -54,8 +54,7 @@ class TestVoiceRecorder : public QObject
 private Q_SLOTS:
     void init()
     {
-        home = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_DATA_HOME", QFile::encodeName(home->path()));
+        home = std::make_unique<TemporaryDataHome>();
         recorder = makeRecorder(u"en"_s);
     }
 
@@ -203,7 +202,7 @@ private:
         return made;
     }
 
-    std::unique_ptr<QTemporaryDir> home;
+    std::unique_ptr<TemporaryDataHome> home;
     std::unique_ptr<VoiceRecorder> recorder;
     FakeCapture *capture = nullptr;
 };

@@ -26,7 +26,7 @@ private Q_SLOTS:
     void init()
     {
         config = std::make_unique<TemporaryConfig>();
-        QSettings settings(u"Limbora"_s, u"Limbora"_s);
+        StoredSettings settings;
         settings.beginGroup(u"Settings"_s);
         const QStringList stored{u"3000"_s, u"1500"_s, u"6000"_s, u"5000"_s};
         for (int i = 0; i < PlacementKeys.size(); ++i) {

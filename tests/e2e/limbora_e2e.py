@@ -180,11 +180,18 @@ class Trace:
         self.other = []
         self.lock = threading.Lock()
 
+    # Wine's clock (Windows' performance counter) is CLOCK_MONOTONIC_RAW, which the kernel's
+    # slewing of CLOCK_MONOTONIC leaves a little further behind every hour (200 ms, measured here).
+    RAW_CLOCK = os.environ.get("LIMBORA_E2E_TRACE_CLOCK") == "monotonic_raw"
+
     def add(self, raw):
         match = TRACE_LINE.match(raw)
         with self.lock:
             if match:
-                self.lines.append((float(match[1]), match[2], match[3]))
+                at = float(match[1])
+                if self.RAW_CLOCK:
+                    at += time.clock_gettime(time.CLOCK_MONOTONIC) - time.clock_gettime(time.CLOCK_MONOTONIC_RAW)
+                self.lines.append((at, match[2], match[3]))
             else:
                 self.other.append(raw)
 
@@ -356,6 +363,9 @@ class Session:
         self.tmp = pathlib.Path(tempfile.mkdtemp(prefix="limbora-e2e-"))
         self.processes = []
         self.env = private_desktop.clean_environment(self.tmp)
+        if "LIMBORA_E2E_SETTINGS_FILE" in os.environ:
+            # Outside the private folders (under Wine, in the prefix): afresh, as they are.
+            pathlib.Path(os.environ["LIMBORA_E2E_SETTINGS_FILE"]).unlink(missing_ok=True)
         self.watch = MachineWatch()
         self.recorders = []
         self.judged = 0

@@ -16,12 +16,15 @@ qt=$(tools/windows/build-qt.sh --prefix)
 started=$(date +%s)
 # pkg-config must not find the host's libraries (libpulse, libXss, libcanberra) for Windows.
 export PKG_CONFIG_LIBDIR=/usr/x86_64-w64-mingw32/lib/pkgconfig PKG_CONFIG_PATH=
-if [[ ! -f "$dir/build.ninja" ]]; then
-    # Tests run under Wine, which ctest starts as the cross build's emulator. Qt's translation
-    # tools are the host's: the same 6.4.2.
+emulator="$source/tools/windows/wine-run.sh"
+if [[ ! -f "$dir/build.ninja" ]] \
+    || ! grep -qx "CMAKE_CROSSCOMPILING_EMULATOR:[A-Z]*=$emulator" "$dir/CMakeCache.txt"; then
+    # Tests run under Wine, which ctest starts as the cross build's emulator (through
+    # wine-run.sh, which hands Qt's variables on). Qt's translation tools are the host's: the
+    # same 6.4.2.
     "$qt/bin/qt-cmake" -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$source/cmake/mingw-w64-x86_64.cmake" \
-        -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/lib/wine/wine64 \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" \
         -DQt6LinguistTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt6LinguistTools \
         $(command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
