@@ -155,24 +155,34 @@ ConfigureDialog::ConfigureDialog(const GameSettings &values, QWidget *parent)
     connect(m_buttons->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this,
             [this] { setValues(GameSettings()); });
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(times);
-    layout->addWidget(m_waitForNext);
-    layout->addWidget(limbs);
-    layout->addWidget(colours);
-    layout->addWidget(m_rule);
-    layout->addWidget(m_spoken);
-    layout->addLayout(volume);
-    layout->addWidget(m_repeats);
-    layout->addWidget(m_gameSounds);
-    layout->addWidget(m_fullScreen);
-    layout->addWidget(playersLabel);
-    layout->addWidget(m_players);
+    // How the game is played on the left, who plays and whose voice calls on the right, so that
+    // the whole dialog fits a laptop's 768 pixels.
+    auto *game = new QVBoxLayout;
+    game->addLayout(times);
+    game->addWidget(m_waitForNext);
+    game->addWidget(limbs);
+    game->addWidget(colours);
+    game->addWidget(m_rule);
+    game->addWidget(m_spoken);
+    game->addLayout(volume);
+    game->addWidget(m_repeats);
+    game->addWidget(m_gameSounds);
+    game->addWidget(m_fullScreen);
+    game->addStretch();
+    auto *party = new QVBoxLayout;
+    party->addWidget(playersLabel);
+    party->addWidget(m_players);
     // The host's own voice, recorded for the language the calls are spoken in.
     m_voice = new VoiceRecorder(Language::current());
     connect(m_volume, &QSlider::valueChanged, m_voice, &VoiceRecorder::setVolume);
-    layout->addWidget(m_voice);
-    layout->addStretch();
+    party->addWidget(m_voice);
+    party->addStretch();
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(game);
+    columns->addSpacing(fontMetrics().averageCharWidth() * 3);
+    columns->addLayout(party);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
     layout->addWidget(m_buttons);
 
     for (const auto &boxes : {m_limbs, m_colours}) {

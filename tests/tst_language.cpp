@@ -358,6 +358,11 @@ private Q_SLOTS:
         for (const QAbstractButton *button : configure.findChildren<QAbstractButton *>()) {
             QVERIFY2(keyOnce(button->text()), qPrintable(button->text()));
         }
+        // The whole dialog, OK included, fits a 1366x768 laptop's screen under its title bar
+        // and above a panel.
+        const QSize dialog = configure.sizeHint();
+        QVERIFY2(dialog.height() <= 768 - 100 && dialog.width() <= 1366,
+                 qPrintable(u"%1x%2"_s.arg(dialog.width()).arg(dialog.height())));
     }
 
     // Alt+key reaches one place only: no two entries of a menu (the menu bar's, the full
