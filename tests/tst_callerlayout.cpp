@@ -81,12 +81,11 @@ private Q_SLOTS:
         QVERIFY(layout.stop.bottom() < layout.hint.top());
         // The names under STOP!, each row one a finger can hit, the controls free below them.
         QVERIFY(layout.players.height() >= playerRows * CallerLayout::LeastControlHeight);
-        if (playerRows > 0) {
-            QVERIFY(layout.stop.bottom() < layout.players.top());
-            QVERIFY(layout.players.bottom() < layout.controls.top());
-            QVERIFY(layout.controls.bottom() < layout.hint.top());
-            QVERIFY(!layout.players.intersects(layout.board));
-        }
+        QVERIFY(playerRows == 0
+                || (layout.stop.bottom() < layout.players.top()
+                    && layout.players.bottom() < layout.controls.top()
+                    && layout.controls.bottom() < layout.hint.top()
+                    && !layout.players.intersects(layout.board)));
         QVERIFY(layout.status.bottom() < layout.display.top());
         QVERIFY(layout.display.bottom() < layout.stop.top());
         QCOMPARE(layout.start.size(), layout.stop.size());

@@ -514,103 +514,79 @@ private Q_SLOTS:
                                Phase::Idle}));
     }
 
-    // Next and Repeat Call in each phase, in either pace: the limbs said from the moment asked
-    // (the next call's or the repeat's) up to 14 s on, each followed by its colour, none over
-    // another. Words last 0.5 s: the first call's limb at 10 s, colour 10.5 s, pause 11 to 18 s.
-    void nextAndRepeatInEachPhase_data()
+    // Next and Repeat Call in each phase, in either pace: the limbs said from the moment asked up
+    // to 14 s on, each whole and none over another. Words last 0.5 s: the first call's limb at
+    // 10 s, colour 10.5 s, pause 11 to 18 s.
+    void nextAndRepeat_data()
     {
         QTest::addColumn<bool>("waitForNext");
-        QTest::addColumn<QString>("action"); // next, repeat, or toggle Wait for Next
+        QTest::addColumn<char>("action"); // n: Next, r: Repeat, w: Wait for Next toggled
         QTest::addColumn<qint64>("at");
-        QTest::addColumn<QString>("hold"); // none, paused, modal or idle (no game)
+        QTest::addColumn<char>("hold"); // p: paused, m: modal window
         QTest::addColumn<QList<qint64>>("limbs");
         using L = QList<qint64>;
-        const QString next = u"next"_s;
-        const QString repeat = u"repeat"_s;
-        const QString none = u"none"_s;
-        QTest::newRow("next, countdown") << false << next << 3000LL << none << L{3000, 11000};
-        QTest::newRow("next, no game") << false << next << 3000LL << u"idle"_s << L{};
-        QTest::newRow("next, limb being said") << false << next << 10200LL << none << L{18000};
-        QTest::newRow("next, colour being said") << false << next << 10700LL << none << L{18000};
-        QTest::newRow("next, pause") << false << next << 13000LL << none << L{13000, 21000};
-        QTest::newRow("next, paused") << false << next << 13000LL << u"paused"_s << L{18000, 26000};
-        QTest::newRow("next, modal window")
-            << false << next << 13000LL << u"modal"_s << L{18000, 26000};
-        QTest::newRow("repeat late in the pause, said whole, whole pause after")
-            << false << repeat << 17400LL << none << L{17400, 25400};
-        QTest::newRow("repeat, call being said") << false << repeat << 10200LL << none << L{18000};
-        QTest::newRow("wait for next, countdown runs out")
-            << true << repeat << 5000LL << none << L{10000};
-        QTest::newRow("wait for next, next in countdown")
-            << true << next << 3000LL << none << L{3000};
-        QTest::newRow("wait for next, pause") << true << next << 13000LL << none << L{13000};
-        QTest::newRow("wait for next, an hour on")
-            << true << next << 3'600'000LL << none << L{3'600'000};
-        QTest::newRow("wait for next, paused") << true << next << 13000LL << u"paused"_s << L{};
-        QTest::newRow("wait for next, repeat") << true << repeat << 13000LL << none << L{13000};
-        QTest::newRow("wait for next chosen in a pause")
-            << false << u"toggle"_s << 13000LL << none << L{};
-        QTest::newRow("wait for next given up: a whole pause from then")
-            << true << u"toggle"_s << 60000LL << none << L{67000};
+        QTest::newRow("next, countdown") << false << 'n' << 3000LL << '-' << L{3000, 11000};
+        QTest::newRow("next, colour") << false << 'n' << 10700LL << '-' << L{18000};
+        QTest::newRow("next, pause") << false << 'n' << 13000LL << '-' << L{13000, 21000};
+        QTest::newRow("next, modal") << false << 'n' << 13000LL << 'm' << L{18000, 26000};
+        QTest::newRow("repeat late") << false << 'r' << 17400LL << '-' << L{17400, 25400};
+        QTest::newRow("repeat, limb") << false << 'r' << 10200LL << '-' << L{18000};
+        QTest::newRow("wait, countdown runs out") << true << 'r' << 5000LL << '-' << L{10000};
+        QTest::newRow("wait, next in pause") << true << 'n' << 13000LL << '-' << L{13000};
+        QTest::newRow("wait, paused") << true << 'n' << 13000LL << 'p' << L{};
+        QTest::newRow("wait chosen in a pause") << false << 'w' << 13000LL << '-' << L{};
+        QTest::newRow("wait given up: whole pause") << true << 'w' << 60000LL << '-' << L{67000};
     }
 
-    void nextAndRepeatInEachPhase()
+    void nextAndRepeat()
     {
         QFETCH(bool, waitForNext);
-        QFETCH(QString, action);
+        QFETCH(char, action);
         QFETCH(qint64, at);
-        QFETCH(QString, hold);
+        QFETCH(char, hold);
         QFETCH(QList<qint64>, limbs);
         GameOptions options;
         options.waitForNext = waitForNext;
-        game->sequencer.setOptions(options);
+        GameSequencer &sequencer = game->sequencer;
+        sequencer.setOptions(options);
         game->wordsLast(500);
-        if (hold != u"idle"_s) {
-            game->start();
-        }
+        game->start();
         game->at(at);
-        if (hold == u"paused"_s) {
-            game->sequencer.pause();
-        } else if (hold == u"modal"_s) {
-            game->sequencer.suspend();
+        if (hold == 'p' || hold == 'm') {
+            hold == 'p' ? sequencer.pause() : sequencer.suspend();
         }
-        const bool saysNow = limbs.value(0, -1) == at;
+        const bool saysNow = limbs.value(0) == at;
         const qsizetype before = game->speaker.started.size();
-        if (action == u"next"_s) {
-            QCOMPARE(game->sequencer.nextCallable(), saysNow);
-            game->sequencer.nextCall();
-        } else if (action == u"repeat"_s) {
-            QCOMPARE(game->sequencer.repeatable(), saysNow);
-            game->sequencer.repeatCall();
+        if (action == 'n') {
+            QCOMPARE(sequencer.nextCallable(), saysNow);
+            sequencer.nextCall();
+        } else if (action == 'r') {
+            QCOMPARE(sequencer.repeatable(), saysNow);
+            sequencer.repeatCall();
         } else {
             options.waitForNext = !waitForNext;
-            game->sequencer.setOptions(options);
+            sequencer.setOptions(options);
         }
-        if (hold == u"paused"_s) {
-            game->sequencer.unpause();
-        } else if (hold == u"modal"_s) {
-            game->sequencer.resume();
+        if (hold == 'p' || hold == 'm') {
+            hold == 'p' ? sequencer.unpause() : sequencer.resume();
         }
         game->at(at + 14000);
 
         QList<qint64> said;
         const QStringList &names = game->speaker.started;
+        const QList<qint64> &times = game->speaker.startTimes;
         for (qsizetype i = before; i < names.size(); ++i) {
             if (names[i].contains(u"hand"_s) || names[i].contains(u"foot"_s)) {
-                said << game->speaker.startTimes[i] - game->started;
-                // Whole: the colour follows its limb.
-                QVERIFY(i + 1 < names.size());
-                QCOMPARE(game->speaker.startTimes[i + 1], game->speaker.startTimes[i] + 500);
+                said << times[i] - game->started;
+                QCOMPARE(times.value(i + 1), times[i] + 500); // said whole: its colour follows
             }
         }
-        if (action == u"repeat"_s && saysNow) {
-            QCOMPARE(names.at(before), names.at(0)); // the same call again
-        }
         QCOMPARE(said, limbs);
+        QVERIFY(action != 'r' || !saysNow || names.at(before) == names.at(0)); // the same call
         QVERIFY2(game->speaker.overlap().isEmpty(), qPrintable(game->speaker.overlap()));
-        if (game->sequencer.phase() == GameSequencer::Phase::Pause && !limbs.isEmpty()) {
+        if (sequencer.phase() == GameSequencer::Phase::Pause && !limbs.isEmpty()) {
             // The ring shows a wait only where one runs.
-            QCOMPARE(game->sequencer.waitLength() == 0, game->sequencer.options().waitForNext);
+            QCOMPARE(sequencer.waitLength() == 0, sequencer.options().waitForNext);
         }
     }
 

@@ -371,8 +371,11 @@ void TestRemotePlayer::drivesARealGame()
     QCOMPARE(speaker.started.size(), 1);
     clock.advanceBy(800);
     QCOMPARE(player.metadata().value("xesam:title"), u"LEFT FOOT GREEN"_s);
+    player.announce(); // all a remote knows while the colour is said
+    QSignalSpy announced(&player, &RemotePlayer::propertiesChanged);
     clock.advanceBy(600 + 2'000);
     QCOMPARE(sequencer.phase(), GameSequencer::Phase::Pause);
+    QTRY_COMPARE(announced.value(0).value(0).toMap().value("CanGoNext"), true); // told, alone
     const int said = speaker.started.size();
     player.previous();
     QCOMPARE(speaker.started.size(), said + 1);
