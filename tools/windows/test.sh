@@ -96,6 +96,10 @@ done
 exit "\$status"
 WRAPPER
 chmod +x "$work/limbora"
+# Wine draws each window's Windows frame itself, as Windows does, and the window manager only
+# places the whole: where both framed it, a window put back at its stored frame came up a frame
+# further down and right.
+timeout 60 "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
 export LIMBORA_E2E_SETTINGS_FILE="$settings" LIMBORA_E2E_TRACE_CLOCK=monotonic_raw LIMBORA_E2E_WINE=1
 for scenario in game pause stop closing faults_audio one_caller; do
     echo "== $scenario, installed, under Wine"
