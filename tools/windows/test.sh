@@ -5,8 +5,8 @@
 #  2. every DLL the program imports is Windows' own (in Wine's system32) or beside it;
 #  3. the installer, silently: the program, its Start menu entry and its entry among the installed
 #     programs; the installed program played end to end by the Linux build's scripts
-#     (tests/e2e/), through a wrapper that starts it under Wine; the uninstaller, silently,
-#     leaving only the settings.
+#     (tests/e2e/), through a wrapper that starts it under Wine, with a window manager as any
+#     Windows desktop has; the uninstaller, silently, leaving only the settings.
 # Run after tools/windows/build.sh.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
