@@ -9,6 +9,8 @@
 #include "remotecontrol.h"
 #include "terminationwatcher.h"
 
+#include <QCoreApplication>
+
 Application::Application(const Parts &parts, QObject *parent)
     : QObject(parent)
     , m_game(new GameSession(parts.clock, parts.random, parts.sounds, parts.callSoundFolder,
@@ -26,6 +28,9 @@ Application::Application(const Parts &parts, QObject *parent)
     connect(m_game->players(), &Players::winnerChanged, m_remote, &RemoteControl::showWinner);
     m_termination = new TerminationWatcher(this);
     connect(m_termination, &TerminationWatcher::terminationRequested, m_window, &QWidget::close);
+    // Windows ends a session by quitting the program with its window open (WM_ENDSESSION): the
+    // game must end as at the close box before anything is torn down under a sound.
+    connect(qApp, &QCoreApplication::aboutToQuit, m_window, &QWidget::close);
 }
 
 // The window goes first: closing it ends the game, and only then may the holder let go.

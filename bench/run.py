@@ -6,6 +6,8 @@ sound's envelope on one time axis).
 
     bench/run.py [program] [output folder]      (./dev bench builds and runs it)
     bench/run.py --players [program]            only the CPU of a full-screen game with players
+    bench/run.py --wine program.exe [output folder]   the game's figures of a Windows program
+                                                installed in WINEPREFIX, under Wine
 """
 import json
 import os
@@ -22,7 +24,7 @@ sys.path.insert(0, str(HERE.parent / "tests" / "e2e"))
 from Xlib import X, XK, display  # noqa: E402
 from Xlib.ext import xtest  # noqa: E402
 
-from limbora_e2e import RATE, Session, locate, sound_lengths  # noqa: E402
+from limbora_e2e import RATE, Session, Trace, locate, sound_lengths  # noqa: E402
 
 GAME_SECONDS = 60
 IDLE_SECONDS = 10
@@ -347,7 +349,29 @@ def print_sound(results):
               f"{figures['sink_suspended']} times")
 
 
+def through_wine(program, out):
+    """A wrapper that starts a Windows program under Wine as itself (tools/windows/wine-run.sh),
+    in a prefix where no server runs yet: Wine's desktop is on the X server of the program that
+    starts it. Wine's clock is CLOCK_MONOTONIC_RAW."""
+    prefix = os.environ["WINEPREFIX"]
+    subprocess.run(["/usr/lib/wine/wineserver", "-w"], env=os.environ, timeout=60, check=False)
+    Trace.RAW_CLOCK = True
+    wrapper = out / "limbora-wine"
+    wrapper.write_text(f"#!/bin/sh\nexport WINEPREFIX='{prefix}' WINEDEBUG=-all QT_FORCE_STDERR_LOGGING=1\n"
+                       f"exec '{HERE.parent}/tools/windows/wine-run.sh' '{program}'\n")
+    wrapper.chmod(0o755)
+    return wrapper
+
+
 def main():
+    if "--wine" in sys.argv:
+        # The game's figures only: each later part would need the prefix's server ended again.
+        sys.argv.remove("--wine")
+        out = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else HERE.parent / "build-windows/bench").resolve()
+        out.mkdir(parents=True, exist_ok=True)
+        results = measure(through_wine(pathlib.Path(sys.argv[1]).resolve(), out), out)
+        print(json.dumps(results, indent=2))
+        return
     if "--players" in sys.argv:
         # Only the CPU of a full-screen game, with the players' names shown and without.
         sys.argv.remove("--players")

@@ -42,6 +42,8 @@ class TestApplication : public QObject
         GameSequencer &game() { return *application.game().sequencer(); }
     };
 
+    enum Ending { Stopped, Terminated, Quit };
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -56,13 +58,15 @@ private Q_SLOTS:
     // go with the program).
     void screenStaysAwakeWhileAGameRuns_data()
     {
-        QTest::addColumn<bool>("terminated");
-        QTest::newRow("Stop") << false;
-        QTest::newRow("desktop's request to end") << true;
+        QTest::addColumn<int>("ending");
+        QTest::newRow("Stop") << int(Stopped);
+        QTest::newRow("desktop's request to end") << int(Terminated);
+        // Windows' session end: Qt quits with the window still open.
+        QTest::newRow("quit with the window open") << int(Quit);
     }
     void screenStaysAwakeWhileAGameRuns()
     {
-        QFETCH(bool, terminated);
+        QFETCH(int, ending);
         Wired wired;
         wired.application.show();
         QCOMPARE(wired.application.screenAwake().holder(), IdleInhibitor::Holder::None);
@@ -70,8 +74,12 @@ private Q_SLOTS:
         QTRY_COMPARE(wired.application.screenAwake().holder(), IdleInhibitor::Holder::Fallback);
         wired.clock.advanceBy(30'000);
         QCOMPARE(wired.screenSaver, QList<bool>{true});
-        if (terminated) {
-            std::raise(SIGTERM);
+        if (ending != Stopped) {
+            if (ending == Terminated) {
+                std::raise(SIGTERM);
+            } else {
+                QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection);
+            }
             QTRY_VERIFY(!wired.application.window().isVisible());
             QCOMPARE(wired.game().phase(), GameSequencer::Phase::Idle);
             QVERIFY(!storedPlacement().first().isEmpty());

@@ -8,7 +8,7 @@ import os
 import signal
 import time
 
-from limbora_e2e import AT_ONCE, LENGTH_KEPT, Session, check, locate, main
+from limbora_e2e import AT_ONCE, LENGTH_KEPT, UNDER_WINE, Session, check, locate, main
 
 
 def next_call(program, since):
@@ -27,7 +27,7 @@ def stop_and_exit(session, program, window, label):
     session.within(f"{label}: Stop after its key", stopped - sent, 0.0, AT_ONCE, stopped,
                    keyed=program)
     sent = session.choose(window, "alt+f", "x")
-    while session.xdotool("search", "--onlyvisible", "--pid", str(program.process.pid),
+    while session.xdotool("search", "--onlyvisible", "--pid", str(program.pid),
                           "--name", "^Limbora$", check_result=False):
         check(time.monotonic() - sent <= AT_ONCE, f"{label}: the window still shows after Exit")
     check(program.exit_code(0.5) == 0, f"{label}: Exit did not end the program cleanly")
@@ -74,6 +74,12 @@ def scenario(executable):
         window = program.show()
         program.key("alt+s")
         first = program.trace.wait_for(r"^sound-start \w+\.wav wait$", 15)[0]
+        if UNDER_WINE:
+            # Wine picks its audio driver once, at the program's start (Windows' audio service is
+            # always there): the game stays silent, and keeps its time.
+            next_call(program, first)
+            stop_and_exit(session, program, window, "no server")
+            return
         session._start_pulse()
         second = heard_next(session, program, first, "after the server started late")
         session.kill_audio()

@@ -9,7 +9,7 @@ import pathlib
 import signal
 import time
 
-from limbora_e2e import Session, check, main
+from limbora_e2e import UNDER_WINE, Session, check, main
 
 
 def scenario(executable):
@@ -52,6 +52,9 @@ def scenario(executable):
         # forward.
         lock = pathlib.Path(session.env["XDG_RUNTIME_DIR"]) / "limbora.lock"
         came = {}
+        if UNDER_WINE:  # the lock and the socket are Windows' own there (a locked file, a named pipe)
+            print(f"the second start raised the first and exited 0 after {took:.2f} s")
+            return
         for kind in ("FIFO", "empty", "garbage"):
             lock.unlink(missing_ok=True)
             if kind == "FIFO":

@@ -5,8 +5,8 @@
 #  2. every DLL the program imports is Windows' own (in Wine's system32) or beside it;
 #  3. the installer, silently: the program, its Start menu entry and its entry among the installed
 #     programs; the installed program played end to end by the Linux build's scripts
-#     (tests/e2e/), through a wrapper that starts it under Wine; the uninstaller, silently,
-#     leaving only the settings.
+#     (tests/e2e/), through a wrapper that starts it under Wine, with a window manager as any
+#     Windows desktop has; the uninstaller, silently, leaving only the settings.
 # Run after tools/windows/build.sh.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -74,14 +74,33 @@ timeout 60 "$wine" reg query "$key" /v UninstallString >/dev/null || fail "no en
 
 # The Linux build's end-to-end scripts, on the installed program: Wine passes the private X
 # server and PulseAudio server on, wine-run.sh the scripts' Qt variables, and Qt's messages (the
-# scripts' trace) go to stderr.
+# scripts' trace) go to stderr. A Windows program gets no signals (Wine's process just dies): the
+# wrapper runs it as its child and turns a SIGTERM, the desktop's request to end on Linux, into
+# Windows' own, the session's end; killed outright, it takes the program with it.
 cat >"$work/limbora" <<WRAPPER
-#!/bin/sh
+#!/bin/bash
 export WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all QT_FORCE_STDERR_LOGGING=1
-exec '$source/tools/windows/wine-run.sh' '$installed/limbora.exe' "\$@"
+setpriv --pdeathsig KILL '$source/tools/windows/wine-run.sh' '$installed/limbora.exe' "\$@" &
+program=\$!
+ended= status=
+trap 'ended=1 cut=1; timeout 30 $wine wineboot --end-session </dev/null >/dev/null 2>&1' TERM
+# A trap cuts the wait short (128 + the signal): the program's own code comes from the next one.
+until [[ -n \$status ]]; do
+    cut=
+    wait "\$program" && code=0 || code=\$?
+    [[ -n \$cut ]] || status=\$code
+done
+# As Windows does, Wine ends a program still there after the session's end (TerminateProcess,
+# code 0): SIGKILL to its process.
+[[ -n \$ended && \$status == 137 ]] && status=0
+exit "\$status"
 WRAPPER
 chmod +x "$work/limbora"
-export LIMBORA_E2E_SETTINGS_FILE="$settings" LIMBORA_E2E_TRACE_CLOCK=monotonic_raw
+# Wine draws each window's Windows frame itself, as Windows does, and the window manager only
+# places the whole: where both framed it, a window put back at its stored frame came up a frame
+# further down and right.
+timeout 60 "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
+export LIMBORA_E2E_SETTINGS_FILE="$settings" LIMBORA_E2E_TRACE_CLOCK=monotonic_raw LIMBORA_E2E_WINE=1
 for scenario in game pause stop closing faults_audio one_caller; do
     echo "== $scenario, installed, under Wine"
     # Wine's desktop belongs to the X server of the program that started the prefix's server

@@ -12,20 +12,21 @@ prefix=${WINEPREFIX:?WINEPREFIX names the Wine prefix}
 key='HKCU\Environment'
 
 wanted=$(env | grep '^QT_' | LC_ALL=C sort || true)
-# One start at a time changes the prefix's environment.
+# One start at a time changes the prefix's environment. The Wine processes started meanwhile
+# don't get the lock (9>&-): the first of them starts the prefix's server, which would hold it.
 exec 9>"$prefix/limbora-qt-environment.lock"
 flock -w 60 9
 # What the registry holds (not what an earlier start wrote: a killed Wine server keeps no change).
-held=$(timeout 60 "$wine" reg query "$key" </dev/null 2>/dev/null | tr -d '\r' \
+held=$(timeout 60 "$wine" reg query "$key" </dev/null 2>/dev/null 9>&- | tr -d '\r' \
     | sed -n 's/^    \(QT_[^ ]*\)    REG_[A-Z_]*    \(.*\)$/\1=\2/p' | LC_ALL=C sort || true)
 while IFS= read -r line; do
     if [[ -n $line ]] && ! grep -q "^${line%%=*}=" <<<"$wanted"; then
-        timeout 60 "$wine" reg delete "$key" /v "${line%%=*}" /f </dev/null >/dev/null 2>&1 || true
+        timeout 60 "$wine" reg delete "$key" /v "${line%%=*}" /f </dev/null >/dev/null 2>&1 9>&- || true
     fi
 done <<<"$held"
 while IFS= read -r line; do
     if [[ -n $line ]] && ! grep -qxF "$line" <<<"$held"; then
-        timeout 60 "$wine" reg add "$key" /v "${line%%=*}" /d "${line#*=}" /f </dev/null >/dev/null
+        timeout 60 "$wine" reg add "$key" /v "${line%%=*}" /d "${line#*=}" /f </dev/null >/dev/null 9>&-
     fi
 done <<<"$wanted"
 exec 9>&-
