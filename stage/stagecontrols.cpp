@@ -90,14 +90,19 @@ void StageControls::place(const QRect &rect, const QFont &font)
     // Stop stands apart by at least one button's height.
     const int gap = rect.height() / 4;
     const int apart = rect.height();
+    const auto widthOfRow = [&](const QList<int> &sizes) {
+        int total = int(sizes.size() - 2) * gap + apart;
+        for (int size : sizes) {
+            total += size;
+        }
+        return total;
+    };
     QList<int> sizes = widths(fitted);
-    int total = 0;
-    for (int size : sizes) {
-        total += size;
-    }
-    total += 2 * gap + apart;
-    if (total > rect.width() && fitted.pixelSize() > 0) {
-        fitted.setPixelSize(std::max(8, fitted.pixelSize() * rect.width() / total));
+    // Text doesn't narrow exactly in step with its size: shrink until the row fits.
+    for (int total = widthOfRow(sizes); total > rect.width() && fitted.pixelSize() > 8;
+         total = widthOfRow(sizes)) {
+        fitted.setPixelSize(std::max(
+            8, std::min(fitted.pixelSize() - 1, fitted.pixelSize() * rect.width() / total)));
         sizes = widths(fitted);
     }
     int left = 0;
