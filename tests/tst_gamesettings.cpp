@@ -143,10 +143,11 @@ private Q_SLOTS:
 
     void handWrittenValuesAreRead()
     {
-        writeFile("[Game]\nPauseSeconds= 12 \nCountdownSeconds=30\nLimbs=righthand, LeftHand, "
-                  "lefthand\nColours=red\nSpoken=FALSE\nRepeatsAllowed=false\n"
-                  "StartFullScreen=True\nVolume= 35\nVoice= Own\nGameSounds= TRUE\nWaitForNext=True\n"
-                  "Players=%40Variant(x), Zo\xc3\xab%2C 2nd , 100%25 \\\"Ben\\\"\n");
+        writeFile(
+            "[Game]\nPauseSeconds= 12 \nCountdownSeconds=30\nLimbs=righthand, LeftHand, "
+            "lefthand\nColours=red\nSpoken=FALSE\nRepeatsAllowed=false\n"
+            "StartFullScreen=True\nVolume= 35\nVoice= Own\nGameSounds= TRUE\nWaitForNext=True\n"
+            "Players=%40Variant(x), Zo\xc3\xab%2C 2nd , 100%25 \\\"Ben\\\"\n");
         QCOMPARE(readGameSettings(), unusual());
     }
 
