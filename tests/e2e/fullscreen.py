@@ -27,6 +27,13 @@ def geometry(session, window):
     return lines[1].split(":")[1].split("(")[0].strip(), lines[2].split(":")[1].strip()
 
 
+def wait_full_screen(session, window, failure):
+    deadline = time.monotonic() + 3
+    while geometry(session, window)[1] != f"{WIDTH}x{HEIGHT}":
+        check(time.monotonic() < deadline, f"{failure}: {geometry(session, window)}")
+        time.sleep(0.05)
+
+
 def scenario(executable):
     with Session(audio=True, screen=f"{WIDTH}x{HEIGHT}") as session:
         settings = session.settings_file()
@@ -37,10 +44,7 @@ def scenario(executable):
         program = session.launch(executable)
         window = program.show()
         trace = program.trace
-        deadline = time.monotonic() + 3
-        while geometry(session, window)[1] != f"{WIDTH}x{HEIGHT}":
-            check(time.monotonic() < deadline, f"not full screen: {geometry(session, window)}")
-            time.sleep(0.05)
+        wait_full_screen(session, window, "not full screen")
 
         started = program.key("Next")  # Page Down
         trace.wait_for(r'^status "The game will start"$', 2, since=started)
@@ -80,10 +84,7 @@ def scenario(executable):
 
         # Full screen again, then SIGTERM: the stored placement is the window's, not the screen's.
         program.key("F11")
-        deadline = time.monotonic() + 3
-        while geometry(session, window)[1] != f"{WIDTH}x{HEIGHT}":
-            check(time.monotonic() < deadline, "F11 did not go full screen")
-            time.sleep(0.05)
+        wait_full_screen(session, window, "F11 did not go full screen")
         os.kill(program.process.pid, signal.SIGTERM)
         check(program.exit_code(2.0) == 0, "SIGTERM did not end the program cleanly")
         check(session.placement() == PLACEMENT, f"stored after SIGTERM: {session.placement()}")

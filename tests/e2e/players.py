@@ -7,7 +7,7 @@ import time
 
 import numpy as np
 
-from fullscreen import HEIGHT, WIDTH, geometry, screenshot
+from fullscreen import HEIGHT, WIDTH, screenshot, wait_full_screen
 from limbora_e2e import Session, check, heard, main
 
 PAUSE = 3
@@ -31,10 +31,7 @@ def scenario(executable):
         program = session.launch(executable)
         window = program.show()
         trace = program.trace
-        deadline = time.monotonic() + 3
-        while geometry(session, window)[1] != f"{WIDTH}x{HEIGHT}":
-            check(time.monotonic() < deadline, f"not full screen: {geometry(session, window)}")
-            time.sleep(0.05)
+        wait_full_screen(session, window, "not full screen")
 
         started = program.key("F5")
         trace.wait_for(rf"^pause {PAUSE}$", 12, since=started)
