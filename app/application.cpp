@@ -7,6 +7,7 @@
 #include "mainwindow.h"
 #include "players.h"
 #include "remotecontrol.h"
+#include "soundplayer.h"
 #include "terminationwatcher.h"
 
 #include <QCoreApplication>
@@ -28,6 +29,8 @@ Application::Application(const Parts &parts, QObject *parent)
     connect(m_game->players(), &Players::winnerChanged, m_remote, &RemoteControl::showWinner);
     m_termination = new TerminationWatcher(this);
     connect(m_termination, &TerminationWatcher::terminationRequested, m_window, &QWidget::close);
+    connect(m_termination, &TerminationWatcher::processEnding, this,
+            [&sounds = parts.sounds] { sounds.shutDown(); });
     // Windows ends a session by quitting the program with its window open (WM_ENDSESSION): the
     // game must end as at the close box before anything is torn down under a sound.
     connect(qApp, &QCoreApplication::aboutToQuit, m_window, &QWidget::close);

@@ -3,9 +3,9 @@
 
 #include <QObject>
 
-// Turns the desktop's request to end the program (SIGTERM, SIGINT and SIGHUP on Unix) into a
-// signal on the event loop, so that it takes the same path as the close box. Elsewhere it never
-// fires: the platform closes the window itself.
+// Turns the desktop's request to end the program into a signal, so that it takes the same path as
+// the close box: SIGTERM, SIGINT and SIGHUP on Unix, on the event loop; the session's end on
+// Windows, where the process ends as soon as the signal has been handled.
 class TerminationWatcher : public QObject
 {
     Q_OBJECT
@@ -21,4 +21,7 @@ public:
 
 Q_SIGNALS:
     void terminationRequested();
+    // Windows only, right after terminationRequested: the process ends as this returns, with
+    // nothing torn down, so whatever must end before the process does ends here.
+    void processEnding();
 };

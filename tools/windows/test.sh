@@ -7,7 +7,8 @@
 #     programs; the installed program played end to end by the Linux build's scripts
 #     (tests/e2e/), through a wrapper that starts it under Wine, with a window manager as any
 #     Windows desktop has; the uninstaller, silently, leaving only the settings.
-# Run after tools/windows/build.sh.
+# Run after tools/windows/build.sh. Naming scenarios (tools/windows/test.sh closing pause) runs
+# only the installer and those, for a fault's inner loop.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source=$PWD
@@ -39,10 +40,15 @@ new_prefix() {
     timeout 60 "$wine" reg add 'HKCU\Software\Wine' /v Version /d win10 /f >/dev/null
 }
 
-echo "== unit and widget tests under Wine"
-new_prefix unit
-ctest --test-dir "$dir" --output-on-failure -j 2 || fail "unit and widget tests"
+scenarios=("$@")
+if [[ ${#scenarios[@]} -eq 0 ]]; then
+    scenarios=(game pause stop closing faults_audio one_caller)
+    echo "== unit and widget tests under Wine"
+    new_prefix unit
+    ctest --test-dir "$dir" --output-on-failure -j 2 || fail "unit and widget tests"
+fi
 
+new_prefix install
 echo "== imported DLLs"
 exe="$dir/package/Limbora/limbora.exe"
 system32="$WINEPREFIX/drive_c/windows/system32"
@@ -58,7 +64,6 @@ for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p'
 done
 
 echo "== installer"
-new_prefix install
 timeout 120 "$wine" "$setup" /S || fail "the installer"
 timeout 30 /usr/lib/wine/wineserver -w
 # Wine names the profile after the Unix account (USER may be unset).
@@ -101,7 +106,7 @@ chmod +x "$work/limbora"
 # further down and right.
 timeout 60 "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
 export LIMBORA_E2E_SETTINGS_FILE="$settings" LIMBORA_E2E_TRACE_CLOCK=monotonic_raw LIMBORA_E2E_WINE=1
-for scenario in game pause stop closing faults_audio one_caller; do
+for scenario in "${scenarios[@]}"; do
     echo "== $scenario, installed, under Wine"
     # Wine's desktop belongs to the X server of the program that started the prefix's server
     # (none, for the installer and reg): each script, on an X server of its own, starts it anew.
