@@ -20,6 +20,7 @@
 #include <QLoggingCategory>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <QtPlugin>
 
 #include <chrono>
 #include <csignal>
@@ -29,6 +30,10 @@
 using namespace Qt::StringLiterals;
 
 Q_LOGGING_CATEGORY(lcStartup, "limbora.startup", QtWarningMsg)
+
+#ifdef LIMBORA_TITLE_BAR
+Q_IMPORT_PLUGIN(TitleBarDecorationPlugin)
+#endif
 
 namespace {
 
@@ -177,6 +182,17 @@ void prepareProcess()
     setAsideSilentSessionBus(std::chrono::milliseconds(1000), termination);
 }
 
+// Where Qt draws the window's frame on Wayland, our title bar: Qt's own offers Maximize on a window
+// of fixed size. A choice of the user's own stands.
+void chooseTitleBar()
+{
+#ifdef LIMBORA_TITLE_BAR
+    if (qEnvironmentVariableIsEmpty("QT_WAYLAND_DECORATION")) {
+        qputenv("QT_WAYLAND_DECORATION", "limbora");
+    }
+#endif
+}
+
 // A display that can't be reached makes Qt abort with a toolkit message: said plainly instead,
 // as for no display at all.
 void holdMessagesWhileConnecting()
@@ -239,6 +255,7 @@ int main(int argc, char *argv[])
         return explainNoDisplay(argc, argv, language);
     }
     prepareProcess();
+    chooseTitleBar();
 
     holdMessagesWhileConnecting();
     QApplication app(argc, argv);

@@ -9,6 +9,9 @@
 #include "soundplayer.h"
 #include "tracecapture.h"
 #include "windowfixture.h"
+#ifdef LIMBORA_TITLE_BAR
+#include "titlebar.h"
+#endif
 
 #include <QAccessible>
 #include <QAction>
@@ -26,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+#include <QWindow>
 
 #include <memory>
 #include <optional>
@@ -114,6 +118,22 @@ private Q_SLOTS:
         QVERIFY(flags & Qt::WindowMinimizeButtonHint);
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QCOMPARE(window.minimumSize(), window.maximumSize());
+#ifdef LIMBORA_TITLE_BAR
+        // So does the title bar drawn where a Wayland compositor draws none: across it, Minimize
+        // then Close; a window that may grow keeps its Maximize.
+        const QSize frame = window.size().grownBy(TitleBar::Frame);
+        QList<TitleBar::Part> buttons;
+        for (int x = 0; x < frame.width(); ++x) {
+            const TitleBar::Part part
+                = TitleBar::partAt(*window.windowHandle(), frame, QPointF(x, 15));
+            if (part != TitleBar::Part::Title && part != TitleBar::Part::Outside
+                && buttons.value(buttons.size() - 1) != part) {
+                buttons << part;
+            }
+        }
+        QCOMPARE(buttons, (QList{TitleBar::Part::Minimize, TitleBar::Part::Close}));
+        QVERIFY(!TitleBar::buttonRect(QWindow(), frame, TitleBar::Part::Maximize).isEmpty());
+#endif
 
         const QList<QAction *> titles = window.menuBar()->actions();
         QCOMPARE(captions(window.menuBar()),
