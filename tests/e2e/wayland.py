@@ -54,7 +54,8 @@ def run_once(executable, env, while_shown=None):
         time.sleep(1.0)  # shown, framed and settled
         if while_shown:
             while_shown(program, lines)
-        os.kill(program.pid, signal.SIGTERM)
+        if program.poll() is None:  # unless the act ended it
+            os.kill(program.pid, signal.SIGTERM)
         program.wait(timeout=5)
         reader.join(timeout=5)
     finally:
@@ -199,31 +200,55 @@ def wait_back_as_before(env, before, what):
 ANSWER = 20
 
 
+def shown_still(env, program, lines):
+    """The window active and as the compositor shows it: the board's white painted, and still.
+    Returns that screenshot."""
+    if "WAYLAND_DISPLAY" in env:
+        # The nested compositor's output fills the X screen; the pointer brings it the keys.
+        subprocess.run(["xdotool", "mousemove", str(WIDTH // 2), str(HEIGHT // 2)], env=env,
+                       check=True)
+    else:
+        window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Limbora$"], env=env,
+                                capture_output=True, text=True).stdout.split()
+        check(window, "no Limbora window")
+        subprocess.run(["xdotool", "windowactivate", "--sync", window[0]], env=env,
+                       check=True)
+    wait_line(program, lines, "window active$", ANSWER, "the window never had the keyboard")
+    deadline = time.monotonic() + ANSWER
+    before = screenshot(env)
+    while True:
+        time.sleep(0.5)
+        shot, before = before, screenshot(env)
+        if (shot == before).all() and np.count_nonzero((before == 255).all(axis=2)) > 50000:
+            return before
+        check(time.monotonic() < deadline, "the window was never painted still")
+
+
+def closed_by_title_bar(env):
+    """Where the compositor draws no frame (mutter on Wayland), the title bar Qt draws offers what
+    the window does, Minimize and Close, no Maximize; and its Close ends the program as the close
+    box does."""
+    def act(program, lines):
+        shot = shown_still(env, program, lines)
+        light = shot.min(axis=2) > 200  # the window on the desktop's blue
+        top = np.flatnonzero(light.sum(axis=1) > 300)[0]
+        right = np.flatnonzero(light.sum(axis=0) > 300)[-1]
+        ink = (shot[top + 6:top + 25, right - 100:right + 1].max(axis=2) < 100).any(axis=0)
+        columns = np.flatnonzero(ink)
+        buttons = 1 + np.count_nonzero(np.diff(columns) > 3) if len(columns) else 0
+        check(buttons == 2, f"the title bar ends in {buttons} buttons, not Minimize and Close")
+        subprocess.run(["xdotool", "mousemove", str(right - 16), str(top + 15), "click", "1"],
+                       env=env, check=True)
+        check(program.wait(timeout=ANSWER) == 0, "the title bar's Close didn't end the program")
+    return act
+
+
 def full_screen_by_key(env):
     """F11 into full screen and back, PRESSES times, as a host would press it. Each step waits on
     what the compositor shows (the screen itself), however late it comes on a busy machine, and
     then on the program's word that the window settled so."""
     def act(program, lines):
-        if "WAYLAND_DISPLAY" in env:
-            # The nested compositor's output fills the X screen; the pointer brings it the keys.
-            subprocess.run(["xdotool", "mousemove", str(WIDTH // 2), str(HEIGHT // 2)], env=env,
-                           check=True)
-        else:
-            window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Limbora$"], env=env,
-                                    capture_output=True, text=True).stdout.split()
-            check(window, "no Limbora window")
-            subprocess.run(["xdotool", "windowactivate", "--sync", window[0]], env=env,
-                           check=True)
-        wait_line(program, lines, "window active$", ANSWER, "the window never had the keyboard")
-        # The window as the compositor shows it: the board's white painted, and still.
-        deadline = time.monotonic() + ANSWER
-        before = screenshot(env)
-        while True:
-            time.sleep(0.5)
-            shot, before = before, screenshot(env)
-            if (shot == before).all() and np.count_nonzero((before == 255).all(axis=2)) > 50000:
-                break
-            check(time.monotonic() < deadline, "the window was never painted still")
+        before = shown_still(env, program, lines)
         for press in range(1, PRESSES + 1):
             for entering in (True, False):
                 mark = len(lines)
@@ -336,6 +361,8 @@ def scenario(executable):
                 act = full_screen_by_compositor(env)
             elif compositor in NESTED and run == 1:
                 act = full_screen_by_key(env)
+            elif compositor == "mutter" and run == 0:
+                act = closed_by_title_bar(env)
             code, other = run_once(executable, program_env, act)
             check(code == 0, f"run {run + 1}: SIGTERM ended the program with {code}")
             check(not other, f"run {run + 1} printed on standard error: {other}")
