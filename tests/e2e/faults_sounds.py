@@ -110,7 +110,7 @@ def scenario(executable):
                 continue
             time.sleep(0.3)
             found = locate(recorder.samples(), recorder.start_time(at), name, at)
-            if found[1] <= 0.8 and session.unheard(program, name, at):
+            if found[1] <= 0.8 and session.unheard(program, name, at, recorder):
                 continue
             check(found[0] is not None and found[1] > 0.8,
                   f"{name} not heard beside a hostile file (match {found[1]:.2f}) {found.note}")

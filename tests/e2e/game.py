@@ -74,7 +74,7 @@ def scenario(executable):
                 check(shown.startswith(expected), f"as {word} began the window showed {shown}")
                 end = [t for t, m in ends if t >= at and m == f"sound-end {word}"][0]
                 found = heard(recorder, recording, word, at, end)
-                if found[1] <= 0.8 and session.unheard(program, word, at):
+                if found[1] <= 0.8 and session.unheard(program, word, at, recorder):
                     heard_ends[word] = end
                     continue
                 check(found[0] is not None and found[1] > 0.8,

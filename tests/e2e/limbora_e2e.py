@@ -551,10 +551,16 @@ class Session:
         raise Failure(f"{what}: {1000 * error:+.0f} ms, beyond {bounds}; the program's doing, "
                       f"the machine was late by {1000 * late:.0f} ms at most then ({whom})")
 
-    def unheard(self, program, name, asked):
+    def unheard(self, program, name, asked, recorder=None):
         """Whether a word asked for at `asked` and not heard was the machine's doing: the audio
         server, kept waiting for a processor, did not start it within the program's bound, and
-        the program gave it up as it should. The word is then set aside, and True returned."""
+        the program gave it up as it should; or the recorder, starved, lost or misplaced what it
+        heard then. The word is then set aside, and True returned."""
+        starved = recorder.late(asked, asked + 1.5) if recorder is not None else 0.0
+        if starved >= 0.100:
+            self.set_aside.append(f"{name} asked for at {asked:.3f}, not heard: the recorder was "
+                                  f"starved, {1000 * starved:.0f} ms")
+            return True
         gave_up = program.trace.find(rf"^{re.escape(name)} did not start in time$", since=asked,
                                      category="limbora.sound")
         if not gave_up or gave_up[0][0] > asked + 1.0:

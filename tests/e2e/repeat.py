@@ -58,7 +58,7 @@ def scenario(executable):
         def hear(at, name, ended):
             found = heard(recorder, recording, name, at, ended[0] if ended else None)
             scores.append(found[1])
-            if found[1] < 0.8 and session.unheard(program, name, at):
+            if found[1] < 0.8 and session.unheard(program, name, at, recorder):
                 return
             check(found[0] is not None and found[1] >= ALONE,
                   f"{name} at {at:.3f} not heard alone (match {found[1]:.3f}) {found.note}")

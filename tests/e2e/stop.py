@@ -50,7 +50,7 @@ def scenario(executable):
         check(all(m.startswith("sound-") for _, m in after), f"a stopped game changed the window: {after}")
         check(len(trace.find(r"^sound-start", since=colour_time + 0.001)) == 0, "a stopped game called again")
         colour = heard(recorder, recorder.samples(), colour_line.split()[1], colour_time, colour_end)
-        if colour[1] > 0.8 or not session.unheard(program, colour_line.split()[1], colour_time):
+        if colour[1] > 0.8 or not session.unheard(program, colour_line.split()[1], colour_time, recorder):
             check(colour[1] > 0.8, f"the colour was not heard (match {colour[1]:.2f}) {colour.note}")
             session.within("the stopped call's colour heard after it was asked for",
                            colour[0] - colour_time, -VOICE_AHEAD, VOICE_BEHIND, colour[0],
