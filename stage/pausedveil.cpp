@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pausedveil.h"
 
+#include "callerlayout.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -41,14 +43,12 @@ void PausedVeil::paintEvent(QPaintEvent *)
     // Dark enough that white letters stand out over the board's brightest colours.
     painter.fillRect(rect(), QColor(0, 0, 0, 165));
     painter.setPen(Qt::white);
-    // A long word in some language is made smaller rather than cut off at the screen's edges.
-    QFont titleFont = font();
-    const QFontMetrics metrics(titleFont);
-    const int widest = std::max(metrics.horizontalAdvance(title()),
-                                metrics.horizontalAdvance(secondsText()) * 2 / 5);
-    if (widest > width() * 9 / 10 && titleFont.pixelSize() > 0) {
-        titleFont.setPixelSize(std::max(1, titleFont.pixelSize() * width() * 9 / 10 / widest));
-    }
+    const QFontMetrics metrics(font());
+    const QFont titleFont
+        = CallerLayout::fittedFont(font(),
+                                   std::max(metrics.horizontalAdvance(title()),
+                                            metrics.horizontalAdvance(secondsText()) * 2 / 5),
+                                   width());
     painter.setFont(titleFont);
     const QFontMetrics big(titleFont);
     QFont small = titleFont;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "winnerbanner.h"
 
+#include "callerlayout.h"
 #include "gamewords.h"
 
 #include <QFontMetrics>
@@ -32,11 +33,8 @@ void WinnerBanner::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     // A band of gold across the stage, the board's colours still showing above and below it.
-    QFont big = font();
-    const int widest = QFontMetrics(big).horizontalAdvance(text());
-    if (widest > width() * 9 / 10 && big.pixelSize() > 0) {
-        big.setPixelSize(std::max(1, big.pixelSize() * width() * 9 / 10 / widest));
-    }
+    const QFont big
+        = CallerLayout::fittedFont(font(), QFontMetrics(font()).horizontalAdvance(text()), width());
     const int band = QFontMetrics(big).height() * 3 / 2;
     const QRect line(0, (height() - band) / 2, width(), band);
     painter.fillRect(line, QColor(255, 204, 0, 235));

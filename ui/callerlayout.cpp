@@ -220,6 +220,14 @@ QFont scaledFont(QFont font, qreal scale)
     return font;
 }
 
+QFont fittedFont(QFont font, int widest, int width)
+{
+    if (widest > width * 9 / 10 && font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, font.pixelSize() * width * 9 / 10 / widest));
+    }
+    return font;
+}
+
 QString fittedCall(const QString &text, const QFont &font, int callWidth)
 {
     if (QFontMetrics(font).horizontalAdvance(text) <= callWidth) {

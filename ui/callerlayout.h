@@ -79,6 +79,10 @@ inline constexpr int LeastControlHeight = 38;
 // The buttons' font, grown with them.
 QFont scaledFont(QFont font, qreal scale);
 
+// A text `widest` pixels wide in this font made smaller where it wouldn't fit in nine tenths of
+// `width`: a long word in some language shrinks rather than being cut at the screen's edges.
+QFont fittedFont(QFont font, int widest, int width);
+
 // A call too wide for callWidth in this font goes over two lines, limb above colour.
 QString fittedCall(const QString &text, const QFont &font, int callWidth);
 
