@@ -19,15 +19,9 @@ namespace {
 
 // A stream still playing this long after its last sample was due has a stalled server.
 constexpr int DrainGraceMs = 2000;
-// The end is looked at again this long before it is due: a sink woken from suspension, or a
-// server that changed its buffering, moves it.
-constexpr qint64 RecheckBeforeMs = 150;
 // A stream opened ahead holds this much: a call's word fits at once.
 constexpr int KeptBufferMs = 3000;
 constexpr int KeptStreams = 2;
-// The audible end is never put later than this past the sound's own length, whatever the
-// server says: a call is not held by the server's bookkeeping.
-constexpr qint64 MostLatencyMs = 1000;
 
 pa_sample_spec sampleFormat(quint32 format)
 {
@@ -74,7 +68,7 @@ qint64 audibleEndNs(const StreamTiming &timing)
     const qint64 sinkNs
         = timing.playing ? timing.sinkNs : std::max<qint64>(0, timing.sinkNs - timing.dryNs);
     return std::clamp(timing.answeredNs + timing.queuedNs + sinkNs, timing.playedByNs,
-                      timing.playedByNs + MostLatencyMs * 1'000'000);
+                      timing.playedByNs + SoundBackend::MostLatencyMs * 1'000'000);
 }
 
 PulseBackend::PulseBackend(const QString &directory, int readyWithinMs, QObject *parent)

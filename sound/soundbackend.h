@@ -40,6 +40,13 @@ public:
 
     static bool tooLate(const SoundRequest &request);
 
+    // The end is looked at again this long before it is due: a server that started the sound
+    // late, fell behind, or changed its buffering has moved it.
+    static constexpr qint64 RecheckBeforeMs = 150;
+    // The audible end is never put later than this past the sound's own length, whatever the
+    // server says: a call is not held by the server's bookkeeping.
+    static constexpr qint64 MostLatencyMs = 1000;
+
 Q_SIGNALS:
     // The sound is playing; its last sample will be heard at audibleEndNs. Sent again when a
     // later look at the server moves that moment.

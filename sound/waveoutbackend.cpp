@@ -3,7 +3,11 @@
 
 #include "samplevolume.h"
 
+#include <QTimer>
 #include <QWinEventNotifier>
+
+#include <algorithm>
+#include <cstdlib>
 
 #include <windows.h>
 
@@ -18,6 +22,10 @@ struct WaveOutBackend::Playing
     bool prepared = false;
     QByteArray samples;
     std::unique_ptr<QWinEventNotifier> notifier;
+    QString name;
+    qint64 bytesPerSecond = 0;
+    qint64 playedByNs = 0; // when the whole sound could have played since it was handed over
+    qint64 audibleEndNs = 0;
 
     ~Playing()
     {
@@ -41,6 +49,10 @@ struct WaveOutBackend::Playing
 };
 
 namespace {
+
+// The device's position moves a period at a time (10 ms, Windows' and Wine's alike): an end that
+// moved by less is that step, not a late server.
+constexpr qint64 PositionStepNs = 10'000'000;
 
 WAVEFORMATEX pcmFormat(int channels, int rate, int bits)
 {
@@ -112,15 +124,58 @@ void WaveOutBackend::play(const SoundRequest &request)
     playing->notifier = std::make_unique<QWinEventNotifier>(playing->event);
     connect(playing->notifier.get(), &QWinEventNotifier::activated, this,
             [this, id] { bufferDone(id); });
+    playing->name = request.name;
+    playing->bytesPerSecond = format.nAvgBytesPerSec;
+    playing->playedByNs = startedNs + lengthNs;
+    playing->audibleEndNs = playing->playedByNs;
     m_playing.emplace(id, std::move(playing));
     qCDebug(lcSound, "started %s, opening took %lld us", qUtf8Printable(request.name),
             (startedNs - openingNs) / 1000);
     Q_EMIT started(id, startedNs + lengthNs);
+    recheckBeforeEnd(id, startedNs + lengthNs);
+}
+
+void WaveOutBackend::recheckBeforeEnd(quint64 id, qint64 endNs)
+{
+    const qint64 untilEndMs = (endNs - monotonicNs()) / 1'000'000;
+    if (untilEndMs > RecheckBeforeMs) {
+        QTimer::singleShot(untilEndMs - RecheckBeforeMs, this, [this, id] { recheck(id); });
+    }
+}
+
+// The end was reckoned from the hand-over; the device's position says how much is still to be
+// heard, so a server that started the sound late, or fell behind, puts the end later. Never
+// earlier than the whole sound could have played, nor long after.
+void WaveOutBackend::recheck(quint64 id)
+{
+    const auto found = m_playing.find(id);
+    if (found == m_playing.end()) {
+        return;
+    }
+    Playing &playing = *found->second;
+    MMTIME position = {};
+    position.wType = TIME_BYTES;
+    if (waveOutGetPosition(playing.device, &position, sizeof position) != MMSYSERR_NOERROR
+        || position.wType != TIME_BYTES) {
+        return;
+    }
+    const qint64 left = std::max<qint64>(0, qint64(playing.header.dwBufferLength) - position.u.cb);
+    const qint64 endNs
+        = std::clamp(monotonicNs() + left * 1'000'000'000 / playing.bytesPerSecond,
+                     playing.playedByNs, playing.playedByNs + MostLatencyMs * 1'000'000);
+    if (std::abs(endNs - playing.audibleEndNs) <= PositionStepNs) {
+        return;
+    }
+    qCDebug(lcSound, "moved %s, %lld us ahead of its end", qUtf8Printable(playing.name),
+            (endNs - monotonicNs()) / 1000);
+    playing.audibleEndNs = endNs;
+    Q_EMIT started(id, endNs);
+    recheckBeforeEnd(id, endNs);
 }
 
 // The event also marks the device's opening; only the buffer handed back lets the device go. It
 // is no measure of when the sound was heard: under Wine it comes 250 to 400 ms after a
-// 677 ms sound's last sample was due, so the end stays the one reckoned from the start.
+// 677 ms sound's last sample was due, so the end stays the one reckoned from the position.
 void WaveOutBackend::bufferDone(quint64 id)
 {
     const auto found = m_playing.find(id);

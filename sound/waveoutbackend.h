@@ -29,6 +29,8 @@ private:
     struct Playing;
 
     void bufferDone(quint64 id);
+    void recheckBeforeEnd(quint64 id, qint64 endNs);
+    void recheck(quint64 id);
 
     std::unordered_map<quint64, std::unique_ptr<Playing>> m_playing;
 };

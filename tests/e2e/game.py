@@ -90,8 +90,9 @@ def scenario(executable):
                 # The wait ends when the file's last sample is heard: the next word is not cut.
                 heard_ends[word] = found[0] + lengths[word]
                 end_errors.append(end - heard_ends[word])
+                # Where the word was played late, its end was: the machine counts from its start.
                 session.within(f"sound-end {word} after its last sample was heard", end_errors[-1],
-                               -VOICE_AHEAD, VOICE_BEHIND, end, recorder)
+                               -VOICE_AHEAD, VOICE_BEHIND, end, recorder, since=at)
             check(limb_time < colour_time, "colour before limb")
 
             # The pause: seven seconds from the colour's end to the next call, in silence.

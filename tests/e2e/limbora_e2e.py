@@ -523,18 +523,20 @@ class Session:
         self.programs.append(program)
         return program
 
-    def within(self, what, error, low, high, at, recorder=None, keyed=None):
+    def within(self, what, error, low, high, at, recorder=None, keyed=None, since=None):
         """Checks a figure a user notices: `error` seconds away from what it should be, observed
         at the monotonic time `at`, is to lie within [low, high]. Beyond that, by no more than
         the machine (or the recorder, for what was heard) was itself late around that moment,
-        the figure is set aside and reported, since it tells nothing of the program; beyond
-        that, it fails, saying how late the machine was. A figure counted from a key that the
-        program `keyed` was sent also depends on the X server, and on xdotool's own time."""
+        or from `since` where what the figure measures began earlier, the figure is set aside
+        and reported, since it tells nothing of the program; beyond that, it fails, saying how
+        late the machine was. A figure counted from a key that the program `keyed` was sent also
+        depends on the X server, and on xdotool's own time."""
         if low <= error <= high:
             self.judged += 1
             return
         excess = error - high if error > high else low - error
         begin, end = at - max(abs(error), 0.050), at + 0.050
+        begin = min(begin, since) if since is not None else begin
         # What was heard depends on the audio server and the recorder too.
         whose = {"limbora"} | (AUDIO_PROCESSES if recorder is not None else set())
         whose |= {"Xvfb"} if keyed is not None else set()
@@ -555,12 +557,20 @@ class Session:
         """Whether a word asked for at `asked` and not heard was the machine's doing: the audio
         server, kept waiting for a processor, did not start it within the program's bound, and
         the program gave it up as it should; or the recorder, starved, lost or misplaced what it
-        heard then. The word is then set aside, and True returned."""
+        heard then; or, under Wine, whose own threads feed the server a period at a time, the
+        server or the program was kept waiting while it played, and broke it. The word is then
+        set aside, and True returned."""
         starved = recorder.late(asked, asked + 1.5) if recorder is not None else 0.0
         if starved >= 0.100:
             self.set_aside.append(f"{name} asked for at {asked:.3f}, not heard: the recorder was "
                                   f"starved, {1000 * starved:.0f} ms")
             return True
+        if UNDER_WINE:
+            late, whom = self.watch.late(asked, asked + 1.0, AUDIO_PROCESSES | {"limbora"})
+            if late >= 0.100:
+                self.set_aside.append(f"{name} asked for at {asked:.3f}, not heard whole: the "
+                                      f"machine was late while it played, {whom}")
+                return True
         gave_up = program.trace.find(rf"^{re.escape(name)} did not start in time$", since=asked,
                                      category="limbora.sound")
         if not gave_up or gave_up[0][0] > asked + 1.0:
