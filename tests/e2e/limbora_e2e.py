@@ -187,13 +187,28 @@ class Trace:
     # slewing of CLOCK_MONOTONIC leaves a little further behind every hour (200 ms, measured here).
     RAW_CLOCK = os.environ.get("LIMBORA_E2E_TRACE_CLOCK") == "monotonic_raw"
 
+    @staticmethod
+    def _raw_clock_lag():
+        """CLOCK_MONOTONIC minus CLOCK_MONOTONIC_RAW, from the closest of a few readings: a thread
+        switch between two of them would put it off by milliseconds."""
+        readings = []
+        for _ in range(5):
+            before = time.clock_gettime(time.CLOCK_MONOTONIC_RAW)
+            now = time.clock_gettime(time.CLOCK_MONOTONIC)
+            after = time.clock_gettime(time.CLOCK_MONOTONIC_RAW)
+            readings.append((after - before, now - (before + after) / 2))
+        return min(readings)[1]
+
     def add(self, raw):
         match = TRACE_LINE.match(raw)
         with self.lock:
             if match:
                 at = float(match[1])
                 if self.RAW_CLOCK:
-                    at += time.clock_gettime(time.CLOCK_MONOTONIC) - time.clock_gettime(time.CLOCK_MONOTONIC_RAW)
+                    at += self._raw_clock_lag()
+                    # The lines come in the program's order, stamped to the millisecond: what
+                    # the correction moves by a few microseconds must not put one before another.
+                    at = max(at, self.lines[-1][0]) if self.lines else at
                 self.lines.append((at, match[2], match[3]))
             else:
                 self.other.append(raw)
