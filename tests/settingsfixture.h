@@ -62,7 +62,8 @@ private:
 };
 
 // The user's data folder, where the recordings go, of the test's own: XDG_DATA_HOME on Linux; on
-// Windows, which names no variable for it, Qt's test folder inside it, emptied before and after.
+// Windows, which names no variable for it, Qt's test folder inside it, emptied before and after
+// (so the tests that use it there never run together: tests/CMakeLists.txt).
 class TemporaryDataHome
 {
 public:
