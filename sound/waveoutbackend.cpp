@@ -119,20 +119,20 @@ void WaveOutBackend::play(const SoundRequest &request)
         return;
     }
     const qint64 startedNs = monotonicNs();
-    const qint64 lengthNs = info.dataBytes * 1'000'000'000 / format.nAvgBytesPerSec;
+    const qint64 endNs = startedNs + info.dataBytes * 1'000'000'000 / format.nAvgBytesPerSec;
     const quint64 id = request.id;
     playing->notifier = std::make_unique<QWinEventNotifier>(playing->event);
     connect(playing->notifier.get(), &QWinEventNotifier::activated, this,
             [this, id] { bufferDone(id); });
     playing->name = request.name;
     playing->bytesPerSecond = format.nAvgBytesPerSec;
-    playing->playedByNs = startedNs + lengthNs;
-    playing->audibleEndNs = playing->playedByNs;
+    playing->playedByNs = endNs;
+    playing->audibleEndNs = endNs;
     m_playing.emplace(id, std::move(playing));
     qCDebug(lcSound, "started %s, opening took %lld us", qUtf8Printable(request.name),
             (startedNs - openingNs) / 1000);
-    Q_EMIT started(id, startedNs + lengthNs);
-    recheckBeforeEnd(id, startedNs + lengthNs);
+    Q_EMIT started(id, endNs);
+    recheckBeforeEnd(id, endNs);
 }
 
 void WaveOutBackend::recheckBeforeEnd(quint64 id, qint64 endNs)
