@@ -114,7 +114,10 @@ class MachineWatch:
         return waits
 
     def _run(self, cpu, sampling):
-        os.sched_setaffinity(0, {cpu})  # this thread only
+        try:
+            os.sched_setaffinity(0, {cpu})  # this thread only
+        except OSError:
+            pass  # a processor taken away since: it watches where it runs
         asked = time.monotonic() + self.PERIOD
         sampled = 0.0
         while not self.done.is_set():
