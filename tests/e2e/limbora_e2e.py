@@ -584,10 +584,10 @@ class Session:
         """Whether a word asked for at `asked` and not heard was the machine's doing: the audio
         server, kept waiting for a processor, did not start it within the program's bound, and
         the program gave it up as it should; or the recorder, starved, lost or misplaced what it
-        heard then; or, under Wine, whose own threads feed the server a period at a time, the
-        server or the program was kept waiting while it played, and broke it. The word is then
-        set aside, and True returned. Wine keeps a few tens of milliseconds ahead of the server,
-        so a processor stopped for longer than the break a word is matched across breaks it."""
+        heard then; or, under Wine, whose own threads keep the server only a few tens of
+        milliseconds ahead, the program or the server waited long for a processor while it
+        played, or a processor stood still longer than the break a word is matched across. The
+        word is then set aside, and True returned."""
         starved = recorder.late(asked, asked + 1.5) if recorder is not None else 0.0
         if starved >= 0.100:
             self.set_aside.append(f"{name} asked for at {asked:.3f}, not heard: the recorder was "
